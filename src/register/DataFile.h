@@ -1,0 +1,44 @@
+#pragma once
+
+#include "register/Checkbook.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <optional>
+
+namespace tallyra {
+
+inline constexpr char DataFileName[] = "default.dat";
+
+// One record line, CR LF included: 2000,5,18,"1042","WATER COMPANY",3150,0
+// Characters the file cannot hold (see firstUnstorableChar) are written as stand-ins: ' for
+// a double quote, a blank for a line break, ? for anything outside the code page. The entry
+// windows refuse them first; this only keeps every written line readable.
+QByteArray recordLine(const Entry &entry);
+
+// The whole data file: the count line, then one record line for each of the 1000 slots.
+QByteArray formatDataFile(const Checkbook &book);
+
+// The data file of a new, empty register: "0" and 1000 lines of 0,0,0,"","",0,0.
+QByteArray emptyDataFile();
+
+enum class ReadExtent {
+    CountedEntries, // the records up to the count line's number, the rest never read
+    AllSlots,       // all 1000 record lines must be there (backups are copied whole)
+};
+
+struct ReadFailure
+{
+    int lineNumber; // 1-based line of the file where reading failed
+    QString reason;
+};
+
+// Reads a data file's bytes into the register: entryCount and the slots that the extent
+// covers. Lines may end in CR LF or LF alone, but every line read must have its line end, so
+// that a file cut short mid-line is refused. On failure the register is left untouched.
+std::optional<ReadFailure> readDataFile(QByteArrayView bytes, Checkbook &book,
+                                        ReadExtent extent = ReadExtent::CountedEntries);
+
+} // namespace tallyra

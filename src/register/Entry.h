@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+namespace tallyra {
+
+// One line of the register. Amounts are whole cents; at most one of them is non-zero
+// (both zero for a voided or informational "Neither" line).
+struct Entry
+{
+    qint16 year = 0;
+    qint16 month = 0;
+    qint16 day = 0;
+    QString checkNumber;
+    QString payee;
+    qint32 withdrawalCents = 0;
+    qint32 depositCents = 0;
+
+    friend bool operator==(const Entry &, const Entry &) = default;
+};
+
+// The key that orders the register: year * 10000 + month * 100 + day.
+constexpr qint32 dateKey(qint32 year, qint32 month, qint32 day)
+{
+    return year * 10000 + month * 100 + day;
+}
+
+constexpr qint32 dateKey(const Entry &entry)
+{
+    return dateKey(entry.year, entry.month, entry.day);
+}
+
+} // namespace tallyra
