@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QDate>
+
+namespace tallyra {
+
+// Today's date, behind an interface so that tests can fix it.
+class Clock
+{
+public:
+    virtual ~Clock() = default;
+    virtual QDate today() const = 0;
+};
+
+class SystemClock final : public Clock
+{
+public:
+    QDate today() const override { return QDate::currentDate(); }
+};
+
+} // namespace tallyra

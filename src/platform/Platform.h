@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/Clock.h"
+#include "platform/ProgramEnd.h"
+#include "platform/Prompter.h"
+
+namespace tallyra {
+
+// What the windows need from the desktop and the system, handed to each window together.
+struct Platform
+{
+    Prompter &prompter;
+    Clock &clock;
+    ProgramEnd &programEnd;
+};
+
+} // namespace tallyra

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+namespace tallyra {
+
+// Every message box, input box and beep of the program goes through here, so that tests
+// can see what the user would see and answer for them.
+class Prompter
+{
+public:
+    virtual ~Prompter() = default;
+
+    virtual QMessageBox::StandardButton
+    message(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text,
+            QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+            QMessageBox::StandardButton defaultButton = QMessageBox::NoButton) = 0;
+
+    // The typed text, or nothing when the user cancels.
+    virtual std::optional<QString> askText(QWidget *parent, const QString &title,
+                                           const QString &prompt) = 0;
+
+    virtual void beep() = 0;
+};
+
+class QtPrompter final : public Prompter
+{
+public:
+    QMessageBox::StandardButton message(QWidget *parent, QMessageBox::Icon icon,
+                                        const QString &title, const QString &text,
+                                        QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton defaultButton) override;
+    std::optional<QString> askText(QWidget *parent, const QString &title,
+                                   const QString &prompt) override;
+    void beep() override;
+};
+
+} // namespace tallyra
