@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+namespace tallyra {
+
+// Cents as dollars in the form $###,###.00: "-" before the "$" when negative, commas between
+// thousands, nothing before the point when there are no whole dollars ($.05), always two
+// digits of cents. The same in every locale.
+QString formatMoney(qint64 cents);
+
+// The list's and the report's form: the same with one trailing blank.
+QString formatListMoney(qint64 cents);
+
+} // namespace tallyra

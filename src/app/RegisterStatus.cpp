@@ -1,0 +1,31 @@
+#include "app/RegisterStatus.h"
+
+#include "app/MoneyFormat.h"
+
+namespace tallyra {
+
+void computeBalances(Checkbook &book)
+{
+    qint64 total = 0;
+    for (int i = 1; i <= book.entryCount; ++i) {
+        const Entry &entry = book.slot[i];
+        total += qint64(entry.depositCents) - qint64(entry.withdrawalCents);
+        book.balanceCents[i] = total;
+    }
+    book.totalCents = total;
+}
+
+StatusTexts statusTexts(const Checkbook &book)
+{
+    StatusTexts texts;
+    texts.total = formatMoney(book.totalCents);
+    texts.totalNegative = book.totalCents < 0;
+    texts.recordCount = QStringLiteral("%1 / %2").arg(book.entryCount).arg(MaxEntries);
+    texts.nearLimit = book.entryCount >= WarningThreshold;
+    texts.versionOrWarning = texts.nearLimit
+                                 ? QStringLiteral("Warning: You are near the limit of records.")
+                                 : QStringLiteral("Version ") + QLatin1String(VersionText);
+    return texts;
+}
+
+} // namespace tallyra

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "register/Checkbook.h"
+
+#include <QString>
+
+namespace tallyra {
+
+// Derives the running total after every entry and the account total.
+void computeBalances(Checkbook &book);
+
+// What the status panel shows for a register whose balances are computed.
+struct StatusTexts
+{
+    QString total;
+    bool totalNegative = false;
+    QString recordCount;
+    QString versionOrWarning;
+    bool nearLimit = false;
+};
+
+StatusTexts statusTexts(const Checkbook &book);
+
+} // namespace tallyra

@@ -1,0 +1,473 @@
+#include "app/frmMoney.h"
+
+#include "app/RegisterStatus.h"
+#include "register/DataFile.h"
+#include "register/FileStore.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCompleter>
+#include <QFile>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+namespace tallyra {
+
+namespace {
+
+// Support addresses, on the reserved example domain.
+const QString SupportWeb = QStringLiteral("https://tallyra.example.org");
+const QString SupportMail = QStringLiteral("support@tallyra.example.org");
+
+template <typename T> T *named(T *widget, const char *name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+// An entry field: an editable combo box that never rewrites what the user typed. Qt's
+// completion is case-insensitive by default and would turn "dep" into "DEP".
+QComboBox *entryCombo(const char *name, QStringList items = {})
+{
+    auto *combo = named(new QComboBox, name);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->completer()->setCaseSensitivity(Qt::CaseSensitive);
+    sortAsText(items);
+    combo->addItems(items);
+    return combo;
+}
+
+QStringList numbers(int from, int to)
+{
+    QStringList list;
+    for (int n = from; n <= to; ++n)
+        list << QString::number(n);
+    return list;
+}
+
+QLabel *caption(const char *name, const QString &text, QWidget *buddy = nullptr)
+{
+    auto *label = named(new QLabel(text), name);
+    if (buddy)
+        label->setBuddy(buddy);
+    return label;
+}
+
+QFrame *ruling(const char *name, QFrame::Shape shape)
+{
+    auto *line = named(new QFrame, name);
+    line->setFrameShape(shape);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+void setTextColour(QLabel *label, bool red)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, red ? QColor(255, 0, 0) : QColor(0, 0, 0));
+    label->setPalette(palette);
+}
+
+} // namespace
+
+FrmMoney::FrmMoney(Checkbook &book, Platform &platform, QWidget *parent)
+    : QMainWindow(parent), m_book(book), m_platform(platform)
+{
+    setObjectName(QStringLiteral("frmMoney"));
+
+    auto *central = new QWidget;
+    auto *top = new QHBoxLayout;
+    auto *entryArea = new QWidget;
+    buildEntryArea(entryArea);
+    buildInfoFrame();
+    top->addWidget(entryArea, 1);
+    top->addWidget(frmInfo, 0, Qt::AlignTop);
+
+    auto *listArea = new QWidget;
+    buildListArea(listArea);
+
+    auto *whole = new QVBoxLayout(central);
+    whole->addLayout(top);
+    whole->addWidget(ruling("Line11", QFrame::HLine));
+    whole->addWidget(listArea, 1);
+    setCentralWidget(central);
+
+    buildMenus();
+    setTabOrder();
+}
+
+void FrmMoney::buildEntryArea(QWidget *area)
+{
+    txtMonth = entryCombo("txtMonth", numbers(1, 12));
+    txtDay = entryCombo("txtDay", numbers(1, 31));
+    txtYear = entryCombo("txtYear", numbers(1998, 2003));
+    cmbCheckNum = entryCombo("cmbCheckNum", {"ATM", "DEP", "TMP", "TXFR"});
+    cmbCheckNum->setEditText(QStringLiteral("ATM"));
+    cmbPayee = entryCombo("cmbPayee");
+    txtDollar = entryCombo("txtDollar");
+    txtDollar->setEditText(QStringLiteral("0"));
+    txtCent = entryCombo("txtCent");
+    txtCent->setEditText(QStringLiteral("00"));
+    txtDollar->lineEdit()->installEventFilter(this);
+
+    frmType = named(new QGroupBox(QStringLiteral("Type")), "frmType");
+    optWithdrawl = named(new QRadioButton(QStringLiteral("Withdrawal")), "optWithdrawl");
+    optDeposit = named(new QRadioButton(QStringLiteral("Deposit")), "optDeposit");
+    optNeither = named(new QRadioButton(QStringLiteral("Neither")), "optNeither");
+    optWithdrawl->setChecked(true);
+    auto *types = new QHBoxLayout(frmType);
+    types->addWidget(optWithdrawl);
+    types->addWidget(optDeposit);
+    types->addWidget(optNeither);
+
+    cmdAdd = named(new QPushButton(QStringLiteral("&Add")), "cmdAdd");
+    cmdAdd->setToolTip(QStringLiteral("Add an entry"));
+    cmdExit = named(new QPushButton(QStringLiteral("E&xit")), "cmdExit");
+    cmdExit->setToolTip(QStringLiteral("Close program (remember to backup!)"));
+    connect(cmdExit, &QPushButton::clicked, this, &FrmMoney::cmdExit_Click);
+
+    auto *grid = new QGridLayout(area);
+    grid->addWidget(caption("Label2", QStringLiteral("Month"), txtMonth), 0, 0);
+    grid->addWidget(caption("Label3", QStringLiteral("Day"), txtDay), 0, 1);
+    grid->addWidget(caption("Label4", QStringLiteral("Year"), txtYear), 0, 2);
+    grid->addWidget(caption("Label5", QStringLiteral("Check Number"), cmbCheckNum), 0, 3);
+    grid->addWidget(caption("Label6", QStringLiteral("Payee"), cmbPayee), 0, 4);
+    grid->addWidget(txtMonth, 1, 0);
+    grid->addWidget(txtDay, 1, 1);
+    grid->addWidget(txtYear, 1, 2);
+    grid->addWidget(cmbCheckNum, 1, 3);
+    grid->addWidget(cmbPayee, 1, 4);
+
+    auto *amountLabel = caption("Label7", QStringLiteral("Amount"), txtDollar);
+    grid->addWidget(amountLabel, 2, 0, 1, 2);
+    auto *amount = new QHBoxLayout;
+    amount->addWidget(txtDollar, 2);
+    amount->addWidget(new QLabel(QStringLiteral(".")));
+    amount->addWidget(txtCent, 1);
+    grid->addLayout(amount, 3, 0, 1, 3);
+    grid->addWidget(frmType, 2, 3, 2, 2, Qt::AlignLeft | Qt::AlignVCenter);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(cmdAdd);
+    buttons->addWidget(cmdExit);
+    grid->addLayout(buttons, 4, 0, 1, 3);
+    grid->setColumnStretch(4, 1);
+    grid->setRowStretch(5, 1);
+}
+
+void FrmMoney::buildInfoFrame()
+{
+    frmInfo = named(new QGroupBox(QStringLiteral("Information")), "frmInfo");
+    lblE1 = caption("lblE1", QStringLiteral("Account Total:"));
+    lblTotal = caption("lblTotal", QString());
+    lblTotal->setToolTip(QStringLiteral("This is your account total"));
+    lblE2 = caption("lblE2", QStringLiteral("Number of Records:"));
+    lblRecNum = caption("lblRecNum", QString());
+    lblRecNum->setToolTip(QStringLiteral("This is the number or entries you have"));
+    lblWarning = caption("lblWarning", QString());
+    lblWarning->setWordWrap(true);
+    lblTotal->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblRecNum->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    auto *grid = new QGridLayout(frmInfo);
+    grid->addWidget(lblE1, 0, 0);
+    grid->addWidget(lblTotal, 0, 1);
+    grid->addWidget(lblE2, 1, 0);
+    grid->addWidget(lblRecNum, 1, 1);
+    grid->addWidget(lblWarning, 2, 0, 1, 2);
+    // Room for the longest texts, so the frame does not jump as they change.
+    const QFontMetrics metrics(font());
+    lblTotal->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("-$21,474,836.47")));
+    lblWarning->setMinimumWidth(
+        metrics.horizontalAdvance(QStringLiteral("Warning: You are near the limit")));
+}
+
+void FrmMoney::buildListArea(QWidget *area)
+{
+    auto *grid = new QGridLayout(area);
+    grid->setHorizontalSpacing(0);
+    grid->setVerticalSpacing(0);
+
+    const char *headingNames[] = {"Label11", "Label1", "Label12", "Label13", "Label14", "Label15"};
+    const QString headings[] = {QStringLiteral("Date"),    QStringLiteral("Type"),
+                                QStringLiteral("Payee"),   QStringLiteral("Withdrawal"),
+                                QStringLiteral("Deposit"), QStringLiteral("Total")};
+    for (int column = 0; column < 6; ++column) {
+        auto *heading = caption(headingNames[column], headings[column]);
+        heading->setAlignment(Qt::AlignCenter);
+        grid->addWidget(heading, 0, column + 1);
+    }
+    grid->addWidget(ruling("Line1", QFrame::HLine), 1, 0, 1, 8);
+
+    const auto makeCell = [](const char *array, int index, Qt::Alignment alignment) {
+        auto *cell = new QLabel;
+        cell->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(array)).arg(index));
+        cell->setAlignment(alignment | Qt::AlignVCenter);
+        cell->setAutoFillBackground(true);
+        cell->setContentsMargins(4, 0, 4, 0);
+        return cell;
+    };
+    for (int i = 0; i < ListLines; ++i) {
+        auto *button = new QPushButton(QStringLiteral(">"));
+        button->setObjectName(QStringLiteral("cmd%1").arg(i + 1));
+        button->setToolTip(QStringLiteral("Click here to edit this line"));
+        button->setFixedWidth(button->fontMetrics().horizontalAdvance(QStringLiteral(">")) + 16);
+        cmdLine[i] = button;
+        date[i] = makeCell("date", i, Qt::AlignHCenter);
+        check[i] = makeCell("check", i, Qt::AlignHCenter);
+        payee[i] = makeCell("payee", i, Qt::AlignHCenter);
+        out[i] = makeCell("out", i, Qt::AlignRight);
+        dep[i] = makeCell("dep", i, Qt::AlignRight);
+        total[i] = makeCell("total", i, Qt::AlignRight);
+
+        // Lines 1, 3, 5, ... use the 3-D highlight colour, the others the window background.
+        const QPalette::ColorRole background = i % 2 == 0 ? QPalette::Light : QPalette::Base;
+        const int row = i + 2;
+        grid->addWidget(button, row, 0);
+        int column = 1;
+        for (QLabel *cell : {date[i], check[i], payee[i], out[i], dep[i], total[i]}) {
+            cell->setBackgroundRole(background);
+            grid->addWidget(cell, row, column++);
+        }
+    }
+    vsbList = named(new QScrollBar(Qt::Vertical), "vsbList");
+    vsbList->setRange(1, 1);
+    grid->addWidget(vsbList, 2, 7, ListLines, 1);
+    grid->addWidget(ruling("Line9", QFrame::HLine), ListLines + 2, 0, 1, 8);
+
+    const QFontMetrics metrics(font());
+    const int money = metrics.horizontalAdvance(QStringLiteral("-$21,474,836.47 ")) + 8;
+    grid->setColumnMinimumWidth(1, metrics.horizontalAdvance(QStringLiteral("12/31/2000")) + 16);
+    grid->setColumnMinimumWidth(2, metrics.horizontalAdvance(QStringLiteral("TXFR0000")) + 16);
+    grid->setColumnMinimumWidth(3, metrics.horizontalAdvance(QLatin1Char('M')) * 16);
+    for (int column : {4, 5, 6})
+        grid->setColumnMinimumWidth(column, money);
+    grid->setColumnStretch(3, 1);
+}
+
+void FrmMoney::buildMenus()
+{
+    const auto item = [this](QMenu *menu, const char *name, const QString &text) {
+        QAction *action = menu->addAction(text);
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
+    QMenu *mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuBackup = item(mnuFile, "mnuBackup", QStringLiteral("&Backup"));
+    mnuRestore = item(mnuFile, "mnuRestore", QStringLiteral("Res&tore"));
+    mnuPrint = item(mnuFile, "mnuPrint", QStringLiteral("&Print"));
+    mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
+    mnuNew = item(mnuFile, "mnuNew", QStringLiteral("&New Record"));
+    mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
+    mnuExit = item(mnuFile, "mnuExit", QStringLiteral("E&xit"));
+
+    QMenu *mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuContent = item(mnuHelp, "mnuContent", QStringLiteral("&Content"));
+    mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuSep3"));
+    mnuAbout = item(mnuHelp, "mnuAbout", QStringLiteral("&About"));
+
+    // The windows behind these entries are not built yet.
+    for (QAction *pending : {mnuBackup, mnuRestore, mnuPrint, mnuContent, mnuAbout})
+        pending->setEnabled(false);
+    cmdAdd->setEnabled(false);
+
+    connect(mnuNew, &QAction::triggered, this, &FrmMoney::mnuNew_Click);
+    connect(mnuExit, &QAction::triggered, this, &FrmMoney::mnuExit_Click);
+}
+
+void FrmMoney::setTabOrder()
+{
+    QWidget *order[] = {txtMonth, txtDay,       txtYear,    cmbCheckNum, cmbPayee, txtDollar,
+                        txtCent,  optWithdrawl, optDeposit, optNeither,  cmdAdd,   cmdExit};
+    for (size_t i = 0; i + 1 < std::size(order); ++i)
+        QWidget::setTabOrder(order[i], order[i + 1]);
+    QWidget *previous = cmdExit;
+    for (QPushButton *button : cmdLine) {
+        QWidget::setTabOrder(previous, button);
+        previous = button;
+    }
+    QWidget::setTabOrder(previous, vsbList);
+}
+
+void FrmMoney::Form_Load()
+{
+    if (!loadRegister())
+        return;
+    setWindowTitle(QStringLiteral("Tallyra v") + QLatin1String(VersionText));
+    frmInfo->setToolTip(QStringLiteral("Visit ") + SupportWeb + QStringLiteral(" for updates."));
+    lblE1->setToolTip(QStringLiteral("Email questions to ") + SupportMail);
+    lblE2->setToolTip(QStringLiteral("Email questions to ") + SupportMail);
+    resetEntryFields();
+    updateStatus();
+}
+
+void FrmMoney::resetEntryFields()
+{
+    const QDate today = m_platform.clock.today();
+    txtYear->setEditText(QString::number(today.year()));
+    txtDay->setEditText(QString::number(today.day()));
+    txtMonth->setEditText(QString::number(today.month()));
+    optWithdrawl->setChecked(true);
+    cmbCheckNum->setEditText(QStringLiteral("ATM"));
+    cmbPayee->setEditText(QString());
+    txtDollar->setEditText(QStringLiteral("0"));
+    txtCent->setEditText(QStringLiteral("00"));
+}
+
+void FrmMoney::updateStatus()
+{
+    computeBalances(m_book);
+    const StatusTexts texts = statusTexts(m_book);
+    lblTotal->setText(texts.total);
+    setTextColour(lblTotal, texts.totalNegative);
+    lblRecNum->setText(texts.recordCount);
+    lblWarning->setText(texts.versionOrWarning);
+    setTextColour(lblWarning, texts.nearLimit);
+}
+
+void FrmMoney::saveRegister()
+{
+    const FileResult saved =
+        writeFileAtomically(QLatin1String(DataFileName), formatDataFile(m_book));
+    if (saved.ok)
+        return;
+    m_platform.prompter.message(
+        this, QMessageBox::Critical, QStringLiteral("SAVE FAILED"),
+        QStringLiteral("The register could not be saved to %1: %2\r\n"
+                       "The file still holds the register as it was last saved.")
+            .arg(QLatin1String(DataFileName), saved.error));
+}
+
+bool FrmMoney::loadRegister()
+{
+    for (;;) {
+        const QString path = QLatin1String(DataFileName);
+        const std::optional<QByteArray> bytes = readWholeFile(path);
+        if (bytes && !readDataFile(*bytes, m_book))
+            break;
+        if (!startNewAfterFailedLoad(QFile::exists(path)))
+            return false;
+    }
+    mergePayees();
+    setListScrollToEnd();
+    return true;
+}
+
+// The data file is missing or cannot be read: offer a new, empty register. An unreadable
+// file is kept under a name of its own first, so that nothing is lost.
+bool FrmMoney::startNewAfterFailedLoad(bool fileExists)
+{
+    const auto answer = m_platform.prompter.message(
+        this, QMessageBox::Question, QStringLiteral("Missing File"),
+        QStringLiteral("The default data file is missing.  Do you wish to make one?"),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    if (answer != QMessageBox::Yes) {
+        m_platform.programEnd.endProgram();
+        return false;
+    }
+    if (fileExists) {
+        QString error;
+        const std::optional<QString> kept = keepUnreadableCopy(QLatin1String(DataFileName), &error);
+        if (!kept) {
+            m_platform.prompter.message(
+                this, QMessageBox::Critical, QStringLiteral("FILE KEPT AS IT IS"),
+                QStringLiteral("The unreadable %1 could not be set aside: %2\r\n"
+                               "No new register was made; the program will end.")
+                    .arg(QLatin1String(DataFileName), error));
+            m_platform.programEnd.endProgram();
+            return false;
+        }
+        m_platform.prompter.message(
+            this, QMessageBox::Information, QStringLiteral("Old File Kept"),
+            QStringLiteral("The data file could not be read.  It has been kept as %1, "
+                           "and a new, empty register is started.")
+                .arg(*kept));
+    }
+    m_book.actionWord = QStringLiteral("NEW");
+    mnuNew_Click();
+    return true;
+}
+
+void FrmMoney::mergePayees()
+{
+    for (int i = 1; i <= m_book.entryCount; ++i) {
+        const QString &name = m_book.slot[i].payee;
+        const qsizetype at = m_payees.addIfNew(name);
+        if (at >= 0)
+            cmbPayee->insertItem(int(at), name);
+    }
+}
+
+void FrmMoney::setListScrollToEnd()
+{
+    const int last = std::max(1, m_book.entryCount - (ListLines - 1));
+    vsbList->setRange(1, last);
+    vsbList->setValue(last);
+}
+
+void FrmMoney::mnuNew_Click()
+{
+    if (m_book.actionWord != QLatin1String("NEW")) {
+        const auto answer = m_platform.prompter.message(
+            this, QMessageBox::Question, QStringLiteral("Are You Sure"),
+            QStringLiteral("Doing this will delete your current register.\r\n"
+                           "Do you wish to continue?"),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+        if (answer != QMessageBox::Yes)
+            return;
+    } else {
+        m_book.actionWord.clear();
+    }
+    const FileResult written = writeFileAtomically(QLatin1String(DataFileName), emptyDataFile());
+    if (!written.ok) {
+        m_platform.prompter.message(this, QMessageBox::Critical, QStringLiteral("SAVE FAILED"),
+                                    QStringLiteral("A new %1 could not be written: %2\r\n"
+                                                   "Nothing was changed.")
+                                        .arg(QLatin1String(DataFileName), written.error));
+        return;
+    }
+    Form_Load();
+}
+
+void FrmMoney::cmdExit_Click()
+{
+    m_platform.programEnd.endProgram();
+}
+
+void FrmMoney::mnuExit_Click()
+{
+    m_platform.programEnd.endProgram();
+}
+
+bool FrmMoney::txtDollar_KeyPress(QChar typed)
+{
+    if (typed != QLatin1Char('.'))
+        return false;
+    txtCent->setFocus(Qt::TabFocusReason);
+    return true;
+}
+
+bool FrmMoney::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && watched == txtDollar->lineEdit()) {
+        const QString text = static_cast<QKeyEvent *>(event)->text();
+        if (text.size() == 1 && txtDollar_KeyPress(text.front()))
+            return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace tallyra

@@ -1,0 +1,25 @@
+#include "app/frmMoney.h"
+#include "platform/Platform.h"
+#include "register/Checkbook.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tallyra"));
+
+    tallyra::Checkbook book;
+    tallyra::QtPrompter prompter;
+    tallyra::SystemClock clock;
+    tallyra::AppProgramEnd programEnd;
+    tallyra::Platform platform{prompter, clock, programEnd};
+
+    tallyra::FrmMoney window(book, platform);
+    window.Form_Load();
+    // "No" to the missing-file question ends the program before the window is ever shown.
+    if (programEnd.endRequested())
+        return 0;
+    window.show();
+    return app.exec();
+}
