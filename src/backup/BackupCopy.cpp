@@ -22,7 +22,7 @@ std::optional<DriveError> withRetries(const std::function<std::optional<DriveErr
 DriveError notARegister(const ReadFailure &fault, const QString &file)
 {
     return {DriveFailure::Other, 0,
-            QStringLiteral("This is not a whole register (line %1: %2).")
+            QStringLiteral("Not a whole register: line %1, %2.")
                 .arg(fault.lineNumber)
                 .arg(fault.reason),
             file};

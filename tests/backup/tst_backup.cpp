@@ -381,7 +381,7 @@ private slots:
         QTest::newRow("disk changed after choosing")
             << chooseAndOk(name) << true << failed << "Error 2: No such file or directory\r\n";
         QTest::newRow("cut short") << chooseAndOk(QStringLiteral("SHORT.bak")) << false << failed
-                                   << "This is not a whole register (line 501: ";
+                                   << "Not a whole register: line 501, ";
     }
     void nothingRestored()
     {
