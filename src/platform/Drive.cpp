@@ -117,11 +117,14 @@ std::optional<DriveError> Drive::refuse(const QString &name) const
         return DriveError{DriveFailure::BadFileName, 0,
                           QStringLiteral("the name holds a folder part"), filePath(name)};
     }
-    if (!rootReady()) {
-        return DriveError{DriveFailure::NotReady, 0,
-                          QStringLiteral("there is no folder %1").arg(m_root), filePath(name)};
-    }
+    if (!rootReady())
+        return noDisk(filePath(name));
     return std::nullopt;
+}
+
+DriveError Drive::noDisk(const QString &file) const
+{
+    return {DriveFailure::NotReady, 0, QStringLiteral("there is no folder %1").arg(m_root), file};
 }
 
 // Qt reports a short write without an error of its own, so the system's words are preferred.
@@ -133,10 +136,8 @@ DriveError Drive::failure(int systemError, const QString &qtDescription, const Q
 
 std::optional<DriveError> Drive::listBackups(QStringList &names) const
 {
-    if (!rootReady()) {
-        return DriveError{DriveFailure::NotReady, 0,
-                          QStringLiteral("there is no folder %1").arg(m_root), m_root};
-    }
+    if (!rootReady())
+        return noDisk(m_root);
     const QDir dir(m_root);
     // QDir lists an unreadable folder as empty; that is no disk to choose from.
     if (!dir.isReadable()) {

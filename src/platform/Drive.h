@@ -59,6 +59,7 @@ public:
 private:
     bool rootReady() const;
     std::optional<DriveError> refuse(const QString &name) const;
+    DriveError noDisk(const QString &file) const;
     DriveError failure(int systemError, const QString &qtDescription, const QString &name) const;
 
     QString m_root;
