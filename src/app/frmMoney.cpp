@@ -1,6 +1,9 @@
 #include "app/frmMoney.h"
 
 #include "app/RegisterStatus.h"
+#include "backup/BackupCopy.h"
+#include "backup/DriveFailureBoxes.h"
+#include "backup/frmFileOpen.h"
 #include "register/DataFile.h"
 #include "register/FileStore.h"
 
@@ -280,11 +283,13 @@ void FrmMoney::buildMenus()
     mnuAbout = item(mnuHelp, "mnuAbout", QStringLiteral("&About"));
 
     // The windows behind these entries are not built yet.
-    for (QAction *pending : {mnuBackup, mnuRestore, mnuPrint, mnuContent, mnuAbout})
+    for (QAction *pending : {mnuPrint, mnuContent, mnuAbout})
         pending->setEnabled(false);
     cmdAdd->setEnabled(false);
 
     connect(mnuNew, &QAction::triggered, this, &FrmMoney::mnuNew_Click);
+    connect(mnuBackup, &QAction::triggered, this, &FrmMoney::mnuBackup_Click);
+    connect(mnuRestore, &QAction::triggered, this, &FrmMoney::mnuRestore_Click);
     connect(mnuExit, &QAction::triggered, this, &FrmMoney::mnuExit_Click);
 }
 
@@ -439,6 +444,72 @@ void FrmMoney::mnuNew_Click()
                                         .arg(QLatin1String(DataFileName), written.error));
         return;
     }
+    Form_Load();
+}
+
+void FrmMoney::mnuBackup_Click()
+{
+    QString readError;
+    const std::optional<QByteArray> dataFile =
+        readWholeFile(QLatin1String(DataFileName), &readError);
+    if (!dataFile) {
+        m_platform.prompter.message(this, QMessageBox::Critical, QStringLiteral("BACKUP FAILED"),
+                                    QStringLiteral("%1 could not be read: %2\r\n"
+                                                   "No backup was made.")
+                                        .arg(QLatin1String(DataFileName), readError));
+        return;
+    }
+    askBackupDescription();
+    if (m_book.backupName.isEmpty())
+        return;
+    const auto failure =
+        makeBackup(m_book, *dataFile, m_platform.drive, backupFileName(m_book.backupName),
+                   [this] { return askDriveRetry(m_platform.prompter, this); });
+    if (failure) {
+        reportDriveFailure(m_platform, this, *failure);
+        return;
+    }
+    m_platform.prompter.message(this, QMessageBox::Information, QStringLiteral("SUCCESS"),
+                                QStringLiteral("The Backup was successful"));
+}
+
+void FrmMoney::askBackupDescription()
+{
+    m_book.backupName = m_platform.prompter
+                            .askText(this, QStringLiteral("ENTER DESCRIPTION"),
+                                     QStringLiteral("Please enter the file description.\r\n"
+                                                    "No spaces and 8 characters max."))
+                            .value_or(QString());
+    if (m_book.backupName.size() <= MaxDescriptionLength)
+        return;
+    m_book.backupName.clear();
+    m_platform.prompter.message(this, QMessageBox::Warning, QStringLiteral("ERROR"),
+                                QStringLiteral("No more than 8 characters!  Process aborted."));
+}
+
+void FrmMoney::mnuRestore_Click()
+{
+    {
+        FrmFileOpen chooser(m_book, m_platform, this);
+        if (chooser.Form_Load())
+            chooser.exec();
+    }
+    if (m_book.backupName.isEmpty() || !m_book.restoreChosen)
+        return;
+    const auto answer = m_platform.prompter.message(
+        this, QMessageBox::Question, QStringLiteral("ARE YOU REALLY REALLY SURE?"),
+        QStringLiteral("Doing this will erase your current register.  Do you wish to continue?"),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    if (answer != QMessageBox::Yes)
+        return;
+    const auto failure = restoreBackup(m_book, m_platform.drive, m_book.backupName,
+                                       [this] { return askDriveRetry(m_platform.prompter, this); });
+    if (failure) {
+        reportDriveFailure(m_platform, this, *failure);
+        return;
+    }
+    m_platform.prompter.message(this, QMessageBox::Information, QStringLiteral("All Was Good"),
+                                QStringLiteral("The restore was successful"));
     Form_Load();
 }
 

@@ -55,6 +55,9 @@ private:
     void cmdExit_Click();
     void mnuExit_Click();
     void mnuNew_Click();
+    void mnuBackup_Click();
+    void askBackupDescription();
+    void mnuRestore_Click();
     bool txtDollar_KeyPress(QChar typed);
 
     Checkbook &m_book;

@@ -13,7 +13,8 @@ int main(int argc, char *argv[])
     tallyra::QtPrompter prompter;
     tallyra::SystemClock clock;
     tallyra::AppProgramEnd programEnd;
-    tallyra::Platform platform{prompter, clock, programEnd};
+    tallyra::Drive drive(tallyra::driveARoot());
+    tallyra::Platform platform{prompter, clock, programEnd, drive};
 
     tallyra::FrmMoney window(book, platform);
     window.Form_Load();

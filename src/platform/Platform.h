@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Clock.h"
+#include "platform/Drive.h"
 #include "platform/ProgramEnd.h"
 #include "platform/Prompter.h"
 
@@ -12,6 +13,7 @@ struct Platform
     Prompter &prompter;
     Clock &clock;
     ProgramEnd &programEnd;
+    Drive &drive;
 };
 
 } // namespace tallyra

@@ -10,6 +10,8 @@ QMessageBox::StandardButton FakePrompter::message(QWidget *, QMessageBox::Icon i
                                                   QMessageBox::StandardButton defaultButton)
 {
     shown.push_back({icon, title, text, buttons, defaultButton});
+    if (onMessage)
+        onMessage(shown.back());
     if (answers.empty()) {
         qWarning("unscripted message box \"%s\": %s", qPrintable(title), qPrintable(text));
         return QMessageBox::NoButton;
@@ -37,6 +39,37 @@ QStringList FakePrompter::titles() const
     for (const Shown &box : shown)
         list << box.title;
     return list;
+}
+
+std::optional<DriveError> FaultyDrive::nextFault() const
+{
+    ++operations;
+    if (faults.empty())
+        return std::nullopt;
+    std::optional<DriveError> fault = faults.front();
+    faults.pop_front();
+    return fault;
+}
+
+std::optional<DriveError> FaultyDrive::listBackups(QStringList &names) const
+{
+    if (auto fault = nextFault())
+        return fault;
+    return Drive::listBackups(names);
+}
+
+std::optional<DriveError> FaultyDrive::readFile(const QString &name, QByteArray &bytes) const
+{
+    if (auto fault = nextFault())
+        return fault;
+    return Drive::readFile(name, bytes);
+}
+
+std::optional<DriveError> FaultyDrive::writeFile(const QString &name, const QByteArray &bytes)
+{
+    if (auto fault = nextFault())
+        return fault;
+    return Drive::writeFile(name, bytes);
 }
 
 } // namespace tallyra::test

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/Drive.h"
+#include "register/Checkbook.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+namespace tallyra {
+
+// The longest description a backup may have.
+inline constexpr int MaxDescriptionLength = 8;
+
+// The backup file in the root of drive A for a description.
+QString backupFileName(const QString &description);
+
+// Asked each time the drive is not ready; true tries the failed step again.
+using RetryQuestion = std::function<bool()>;
+
+// Copies the data file, all 1000 record lines, through the register's slots onto the drive.
+// A failure comes back classified; one of the drive not being ready comes back only once the
+// user stops retrying.
+std::optional<DriveError> makeBackup(Checkbook &book, const QByteArray &dataFile, Drive &drive,
+                                     const QString &fileName, const RetryQuestion &retry);
+
+// Replaces the register with a backup. The whole backup is read and checked before the data
+// file is replaced, atomically; only then does the register take the backup's count and
+// slots. After a failure the data file and the register are as they were.
+std::optional<DriveError> restoreBackup(Checkbook &book, Drive &drive, const QString &fileName,
+                                        const RetryQuestion &retry);
+
+} // namespace tallyra

@@ -1,0 +1,109 @@
+#include "backup/frmFileOpen.h"
+
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace tallyra {
+
+namespace {
+
+QPushButton *button(const char *name, const QString &caption, const QString &tip)
+{
+    auto *made = new QPushButton(caption);
+    made->setObjectName(QLatin1String(name));
+    made->setToolTip(tip);
+    return made;
+}
+
+} // namespace
+
+FrmFileOpen::FrmFileOpen(Checkbook &book, Platform &platform, QWidget *parent)
+    : QDialog(parent), m_book(book), m_platform(platform)
+{
+    setObjectName(QStringLiteral("frmFileOpen"));
+    setWindowTitle(QStringLiteral("Open Backup File"));
+
+    fliBackup = new QListWidget;
+    fliBackup->setObjectName(QStringLiteral("fliBackup"));
+    fliBackup->setToolTip(QStringLiteral("Click a backup file to load"));
+    fliBackup->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Room for a full eight-character description and its extension.
+    const QFontMetrics metrics(fliBackup->font());
+    fliBackup->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("WWWWWWWW.bak")) + 32);
+
+    cmdOk = button("cmdOk", QStringLiteral("&Ok"), QStringLiteral("Use the selected backup file"));
+    cmdOk->setEnabled(false);
+    cmdOk->setDefault(true);
+    cmdCancel = button("cmdCancel", QStringLiteral("&Cancel"),
+                       QStringLiteral("Abort without restoring backup"));
+    cmdRefresh = button("cmdRefresh", QStringLiteral("&Refresh"),
+                        QStringLiteral("Click here if you changed disks"));
+
+    auto *buttons = new QVBoxLayout;
+    buttons->addWidget(cmdOk);
+    buttons->addWidget(cmdCancel);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdRefresh);
+    auto *whole = new QHBoxLayout(this);
+    whole->addWidget(fliBackup, 1);
+    whole->addLayout(buttons);
+
+    // Selection, not clicks alone, so that the arrow keys choose a file too.
+    connect(fliBackup, &QListWidget::itemSelectionChanged, this, &FrmFileOpen::fliBackup_Click);
+    connect(cmdOk, &QPushButton::clicked, this, &FrmFileOpen::cmdOk_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &FrmFileOpen::cmdCancel_Click);
+    connect(cmdRefresh, &QPushButton::clicked, this, &FrmFileOpen::cmdRefresh_Click);
+}
+
+bool FrmFileOpen::Form_Load()
+{
+    m_book.restoreChosen = false;
+    QStringList names;
+    if (m_platform.drive.listBackups(names)) {
+        m_platform.prompter.message(isVisible() ? this : parentWidget(), QMessageBox::Critical,
+                                    QStringLiteral("NEED DISK"),
+                                    QStringLiteral("Need a disk in drive A:"));
+        m_book.backupName.clear();
+        reject();
+        return false;
+    }
+    {
+        // Refilling the list is no click: the state of OK stays as it was.
+        const QSignalBlocker quiet(fliBackup);
+        fliBackup->clear();
+        fliBackup->addItems(names);
+    }
+    m_book.backupName.clear();
+    return true;
+}
+
+void FrmFileOpen::fliBackup_Click()
+{
+    const QList<QListWidgetItem *> selected = fliBackup->selectedItems();
+    const QString name = selected.isEmpty() ? QString() : selected.front()->text();
+    m_book.backupName = name;
+    cmdOk->setEnabled(!name.isEmpty());
+}
+
+void FrmFileOpen::cmdOk_Click()
+{
+    m_book.restoreChosen = true;
+    accept();
+}
+
+void FrmFileOpen::cmdCancel_Click()
+{
+    m_book.backupName.clear();
+    reject();
+}
+
+void FrmFileOpen::cmdRefresh_Click()
+{
+    Form_Load();
+}
+
+} // namespace tallyra

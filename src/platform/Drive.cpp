@@ -1,0 +1,189 @@
+#include "platform/Drive.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <utility>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace tallyra {
+
+namespace {
+
+// A name that could reach outside the root is refused before the drive is touched.
+bool leavesRoot(const QString &name)
+{
+    if (name == QLatin1String(".") || name == QLatin1String(".."))
+        return true;
+    for (const QChar c : name) {
+        if (c == u'/' || c == u'\\' || c == QChar(0))
+            return true;
+#ifdef Q_OS_WIN
+        // "c:x.bak" names a file on drive C.
+        if (c == u':')
+            return true;
+#endif
+    }
+    return false;
+}
+
+} // namespace
+
+DriveFailure classifyDriveError(int systemError, bool rootReady)
+{
+    if (!rootReady)
+        return DriveFailure::NotReady;
+    switch (systemError) {
+#ifdef Q_OS_WIN
+    case ERROR_NOT_READY:
+        return DriveFailure::NotReady;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return DriveFailure::DiskFull;
+    case ERROR_INVALID_NAME:
+    case ERROR_FILENAME_EXCED_RANGE:
+    case ERROR_BAD_PATHNAME:
+        return DriveFailure::BadFileName;
+#else
+#ifdef ENOMEDIUM
+    case ENOMEDIUM:
+        return DriveFailure::NotReady;
+#endif
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+        return DriveFailure::DiskFull;
+    // FAT file systems answer EINVAL for the characters they cannot hold in a name.
+    case EINVAL:
+    case EILSEQ:
+    case ENAMETOOLONG:
+        return DriveFailure::BadFileName;
+#endif
+    default:
+        return DriveFailure::Other;
+    }
+}
+
+int lastSystemError()
+{
+#ifdef Q_OS_WIN
+    if (const DWORD error = GetLastError())
+        return int(error);
+#endif
+    return errno;
+}
+
+void clearSystemError()
+{
+#ifdef Q_OS_WIN
+    SetLastError(0);
+#endif
+    errno = 0;
+}
+
+QString driveARoot()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("a:\\");
+#else
+    return QStringLiteral(TALLYRA_DRIVE_A);
+#endif
+}
+
+Drive::Drive(QString root) : m_root(std::move(root)) {}
+
+QString Drive::filePath(const QString &name) const
+{
+    if (m_root.endsWith(u'/') || m_root.endsWith(u'\\'))
+        return m_root + name;
+    return m_root + u'/' + name;
+}
+
+bool Drive::rootReady() const
+{
+    return QFileInfo(m_root).isDir();
+}
+
+std::optional<DriveError> Drive::refuse(const QString &name) const
+{
+    if (leavesRoot(name)) {
+        return DriveError{DriveFailure::BadFileName, 0,
+                          QStringLiteral("the name holds a folder part"), filePath(name)};
+    }
+    if (!rootReady())
+        return noDisk(filePath(name));
+    return std::nullopt;
+}
+
+DriveError Drive::noDisk(const QString &file) const
+{
+    return {DriveFailure::NotReady, 0, QStringLiteral("there is no folder %1").arg(m_root), file};
+}
+
+// Qt reports a short write without an error of its own, so the system's words are preferred.
+DriveError Drive::failure(int systemError, const QString &qtDescription, const QString &name) const
+{
+    return {classifyDriveError(systemError, rootReady()), systemError,
+            systemError == 0 ? qtDescription : qt_error_string(systemError), filePath(name)};
+}
+
+std::optional<DriveError> Drive::listBackups(QStringList &names) const
+{
+    if (!rootReady())
+        return noDisk(m_root);
+    const QDir dir(m_root);
+    // QDir lists an unreadable folder as empty; that is no disk to choose from.
+    if (!dir.isReadable()) {
+        return DriveError{DriveFailure::Other, 0, QStringLiteral("the folder cannot be read"),
+                          m_root};
+    }
+    names = dir.entryList({QStringLiteral("*.bak")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    return std::nullopt;
+}
+
+std::optional<DriveError> Drive::readFile(const QString &name, QByteArray &bytes) const
+{
+    if (auto refused = refuse(name))
+        return refused;
+    QFile file(filePath(name));
+    clearSystemError();
+    if (!file.open(QIODevice::ReadOnly))
+        return failure(lastSystemError(), file.errorString(), name);
+    clearSystemError();
+    QByteArray read = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return failure(lastSystemError(), file.errorString(), name);
+    bytes = std::move(read);
+    return std::nullopt;
+}
+
+std::optional<DriveError> Drive::writeFile(const QString &name, const QByteArray &bytes)
+{
+    if (auto refused = refuse(name))
+        return refused;
+    // A temporary file beside the target, renamed over it only when complete.
+    QSaveFile file(filePath(name));
+    file.setDirectWriteFallback(false);
+    clearSystemError();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return failure(lastSystemError(), file.errorString(), name);
+    clearSystemError();
+    if (file.write(bytes) != bytes.size()) {
+        const DriveError error = failure(lastSystemError(), file.errorString(), name);
+        file.cancelWriting();
+        return error;
+    }
+    clearSystemError();
+    if (!file.commit())
+        return failure(lastSystemError(), file.errorString(), name);
+    return std::nullopt;
+}
+
+} // namespace tallyra

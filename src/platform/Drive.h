@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace tallyra {
+
+// The classes a floppy failure falls into, numbered as the user has always known them.
+enum class DriveFailure {
+    NotReady = 71,
+    DiskFull = 61,
+    BadFileName = 52,
+    Other = 0,
+};
+
+struct DriveError
+{
+    DriveFailure kind = DriveFailure::Other;
+    int systemError = 0; // errno (GetLastError on Windows); 0 when the system reported none
+    QString description; // in the system's words where it gave them
+    QString file;        // the file being read or written
+};
+
+// Sorts a system error into its class. A root that is not there as a folder means there is
+// no disk, whatever the system answered.
+DriveFailure classifyDriveError(int systemError, bool rootReady);
+
+// The error of the system call that failed last on this thread (errno; GetLastError on
+// Windows). Clear it before a call so that a refusal without a system error reads as 0.
+int lastSystemError();
+void clearSystemError();
+
+// The root of drive A: a:\ on Windows, elsewhere the folder chosen when the program is built.
+QString driveARoot();
+
+// Files in the root of a floppy drive. Every operation answers nothing on success, or the
+// failure, classified; no file stays open after a call returns.
+class Drive
+{
+public:
+    explicit Drive(QString root);
+    virtual ~Drive() = default;
+    Drive(const Drive &) = delete;
+    Drive &operator=(const Drive &) = delete;
+
+    const QString &root() const { return m_root; }
+    QString filePath(const QString &name) const;
+
+    // The names of the "*.bak" files in the root, sorted as the user reads them.
+    virtual std::optional<DriveError> listBackups(QStringList &names) const;
+    virtual std::optional<DriveError> readFile(const QString &name, QByteArray &bytes) const;
+    // Replaces the file whole: a failure leaves no part of the new content under the name,
+    // and an earlier file of that name as it was.
+    virtual std::optional<DriveError> writeFile(const QString &name, const QByteArray &bytes);
+
+private:
+    bool rootReady() const;
+    std::optional<DriveError> refuse(const QString &name) const;
+    DriveError noDisk(const QString &file) const;
+    DriveError failure(int systemError, const QString &qtDescription, const QString &name) const;
+
+    QString m_root;
+};
+
+} // namespace tallyra
