@@ -1,6 +1,7 @@
 #include "app/frmMoney.h"
 
 #include "app/RegisterStatus.h"
+#include "help/SupportAddresses.h"
 #include "register/DataFile.h"
 #include "register/FileStore.h"
 
@@ -24,10 +25,6 @@
 namespace tallyra {
 
 namespace {
-
-// Support addresses, on the reserved example domain.
-const QString SupportWeb = QStringLiteral("https://tallyra.example.org");
-const QString SupportMail = QStringLiteral("support@tallyra.example.org");
 
 template <typename T> T *named(T *widget, const char *name)
 {
