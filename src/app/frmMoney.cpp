@@ -1,7 +1,10 @@
 #include "app/frmMoney.h"
 
 #include "app/RegisterStatus.h"
+#include "help/HelpTopics.h"
 #include "help/SupportAddresses.h"
+#include "help/frmAbout.h"
+#include "help/frmHelp.h"
 #include "register/DataFile.h"
 #include "register/FileStore.h"
 
@@ -17,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -174,6 +178,7 @@ void FrmMoney::buildInfoFrame()
     lblRecNum->setToolTip(QStringLiteral("This is the number or entries you have"));
     lblWarning = caption("lblWarning", QString());
     lblWarning->setWordWrap(true);
+    lblWarning->installEventFilter(this);
     lblTotal->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblRecNum->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
@@ -277,12 +282,14 @@ void FrmMoney::buildMenus()
     mnuAbout = item(mnuHelp, "mnuAbout", QStringLiteral("&About"));
 
     // The windows behind these entries are not built yet.
-    for (QAction *pending : {mnuBackup, mnuRestore, mnuPrint, mnuContent, mnuAbout})
+    for (QAction *pending : {mnuBackup, mnuRestore, mnuPrint})
         pending->setEnabled(false);
     cmdAdd->setEnabled(false);
 
     connect(mnuNew, &QAction::triggered, this, &FrmMoney::mnuNew_Click);
     connect(mnuExit, &QAction::triggered, this, &FrmMoney::mnuExit_Click);
+    connect(mnuContent, &QAction::triggered, this, &FrmMoney::mnuContent_Click);
+    connect(mnuAbout, &QAction::triggered, this, &FrmMoney::mnuAbout_Click);
 }
 
 void FrmMoney::setTabOrder()
@@ -449,6 +456,24 @@ void FrmMoney::mnuExit_Click()
     m_platform.programEnd.endProgram();
 }
 
+void FrmMoney::mnuContent_Click()
+{
+    FrmHelp window(m_platform, this);
+    window.exec();
+}
+
+void FrmMoney::mnuAbout_Click()
+{
+    FrmAbout window(this);
+    window.exec();
+}
+
+void FrmMoney::lblWarning_Click()
+{
+    FrmDefaultHelp window(this);
+    window.exec();
+}
+
 bool FrmMoney::txtDollar_KeyPress(QChar typed)
 {
     if (typed != QLatin1Char('.'))
@@ -463,6 +488,12 @@ bool FrmMoney::eventFilter(QObject *watched, QEvent *event)
         const QString text = static_cast<QKeyEvent *>(event)->text();
         if (text.size() == 1 && txtDollar_KeyPress(text.front()))
             return true;
+    }
+    if (event->type() == QEvent::MouseButtonRelease && watched == lblWarning) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton &&
+            lblWarning->rect().contains(mouse->position().toPoint()))
+            lblWarning_Click();
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -55,6 +55,9 @@ private:
     void cmdExit_Click();
     void mnuExit_Click();
     void mnuNew_Click();
+    void mnuContent_Click();
+    void mnuAbout_Click();
+    void lblWarning_Click();
     bool txtDollar_KeyPress(QChar typed);
 
     Checkbook &m_book;
