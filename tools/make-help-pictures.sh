@@ -3,6 +3,11 @@
 # runs tallyra_help_pictures offscreen, then has ImageMagick write the GIF and JPEG files.
 set -euo pipefail
 
+if ! command -v convert >/dev/null; then
+  echo "make-help-pictures: needs ImageMagick's convert (Debian package imagemagick)" >&2
+  exit 1
+fi
+
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 cmake --preset dev >/dev/null
