@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace tallyra {
 
 FrmHelp::FrmHelp(Platform &platform, QWidget *parent) : QDialog(parent), m_platform(platform)
@@ -36,12 +38,12 @@ FrmHelp::FrmHelp(Platform &platform, QWidget *parent) : QDialog(parent), m_platf
     connect(cmdClose, &QPushButton::clicked, this, &FrmHelp::cmdClose_Click);
     column->addSpacing(6);
     column->addWidget(cmdClose, 0, Qt::AlignHCenter);
-    // The topic buttons share one width, with room around the longest caption.
+    // Room around the longest caption; the column gives every topic button its width.
     int widest = 0;
     for (QPushButton *button :
          {cmdAbout, cmdEnter, cmdRecord, cmdBackup, cmdPrinting, cmdDefaultHelp})
         widest = std::max(widest, button->sizeHint().width());
-    cmdAbout->setMinimumWidth(widest + 2 * fontMetrics().averageCharWidth() * 2);
+    cmdAbout->setMinimumWidth(widest + 4 * fontMetrics().averageCharWidth());
     // The first topic has the focus, as the tab order begins there, not the default button.
     cmdAbout->setFocus();
 }
