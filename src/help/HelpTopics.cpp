@@ -13,11 +13,13 @@ namespace tallyra {
 
 namespace {
 
+constexpr int Spacing = 12;
+
 QGridLayout *fixedGrid(QDialog *window)
 {
     auto *grid = new QGridLayout(window);
     grid->setSizeConstraint(QLayout::SetFixedSize);
-    grid->setSpacing(12);
+    grid->setSpacing(Spacing);
     return grid;
 }
 
@@ -33,7 +35,8 @@ FrmEnter::FrmEnter(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("frmEnter"));
     setWindowTitle(QStringLiteral("About the Main Screen"));
     Image1 = helpPicture("Image1", QStringLiteral(":/help/enter.gif"));
-    const int third = (Image1->width() - 24) / 3;
+    // The labels above and below the picture each take a third of its width, or two.
+    const int third = (Image1->width() - 2 * Spacing) / 3;
     const int side = charsWide(this, 24);
     auto *fields =
         helpText("Label1", QStringLiteral("2. Enter the check number and payee here."), third);
@@ -52,7 +55,7 @@ FrmEnter::FrmEnter(QWidget *parent) : QDialog(parent)
                           QStringLiteral("This shows your records you have added.  To scroll "
                                          "through the records use the scroll bar on the right "
                                          "hand side."),
-                          2 * third + 12);
+                          2 * third + Spacing);
     Command1 = closeButton("Command1");
     connect(Command1, &QPushButton::clicked, this, &FrmEnter::Command1_Click);
 
@@ -91,7 +94,6 @@ FrmEditHelp::FrmEditHelp(QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Editing a Record"));
     Image1 = helpPicture("Image1", QStringLiteral(":/help/editing.gif"));
     const int side = charsWide(this, 26);
-    const int half = (Image1->width() - 12) / 2;
     auto *appears = helpText("Label1",
                              QStringLiteral("After clicking on the > button next to the record, "
                                             "you will see this screen appear."),
@@ -105,7 +107,7 @@ FrmEditHelp::FrmEditHelp(QWidget *parent) : QDialog(parent)
     auto *cancelling = helpText("Label4",
                                 QStringLiteral("Click on Cancel to close the edit window without "
                                                "saving the changes."),
-                                2 * half);
+                                Image1->width());
     cmdClose = closeButton("cmdClose");
     connect(cmdClose, &QPushButton::clicked, this, &FrmEditHelp::cmdClose_Click);
 
@@ -219,7 +221,7 @@ FrmPrintHelp::FrmPrintHelp(QWidget *parent) : QDialog(parent)
 
     auto *column = new QVBoxLayout(this);
     column->setSizeConstraint(QLayout::SetFixedSize);
-    column->setSpacing(12);
+    column->setSpacing(Spacing);
     column->addWidget(text);
     column->addWidget(Image1, 0, Qt::AlignHCenter);
     column->addWidget(cmdClose, 0, Qt::AlignHCenter);
@@ -250,7 +252,7 @@ FrmDefaultHelp::FrmDefaultHelp(QWidget *parent) : QDialog(parent)
 
     auto *column = new QVBoxLayout(this);
     column->setSizeConstraint(QLayout::SetFixedSize);
-    column->setSpacing(12);
+    column->setSpacing(Spacing);
     column->addWidget(text);
     column->addWidget(cmdClose, 0, Qt::AlignHCenter);
 }
