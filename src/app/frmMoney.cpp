@@ -4,6 +4,10 @@
 #include "backup/BackupCopy.h"
 #include "backup/DriveFailureBoxes.h"
 #include "backup/frmFileOpen.h"
+#include "help/HelpTopics.h"
+#include "help/SupportAddresses.h"
+#include "help/frmAbout.h"
+#include "help/frmHelp.h"
 #include "register/DataFile.h"
 #include "register/FileStore.h"
 
@@ -19,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -27,10 +32,6 @@
 namespace tallyra {
 
 namespace {
-
-// Support addresses, on the reserved example domain.
-const QString SupportWeb = QStringLiteral("https://tallyra.example.org");
-const QString SupportMail = QStringLiteral("support@tallyra.example.org");
 
 template <typename T> T *named(T *widget, const char *name)
 {
@@ -180,6 +181,7 @@ void FrmMoney::buildInfoFrame()
     lblRecNum->setToolTip(QStringLiteral("This is the number or entries you have"));
     lblWarning = caption("lblWarning", QString());
     lblWarning->setWordWrap(true);
+    lblWarning->installEventFilter(this);
     lblTotal->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblRecNum->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
@@ -283,7 +285,7 @@ void FrmMoney::buildMenus()
     mnuAbout = item(mnuHelp, "mnuAbout", QStringLiteral("&About"));
 
     // The windows behind these entries are not built yet.
-    for (QAction *pending : {mnuPrint, mnuContent, mnuAbout})
+    for (QAction *pending : {mnuPrint})
         pending->setEnabled(false);
     cmdAdd->setEnabled(false);
 
@@ -291,6 +293,8 @@ void FrmMoney::buildMenus()
     connect(mnuBackup, &QAction::triggered, this, &FrmMoney::mnuBackup_Click);
     connect(mnuRestore, &QAction::triggered, this, &FrmMoney::mnuRestore_Click);
     connect(mnuExit, &QAction::triggered, this, &FrmMoney::mnuExit_Click);
+    connect(mnuContent, &QAction::triggered, this, &FrmMoney::mnuContent_Click);
+    connect(mnuAbout, &QAction::triggered, this, &FrmMoney::mnuAbout_Click);
 }
 
 void FrmMoney::setTabOrder()
@@ -523,6 +527,24 @@ void FrmMoney::mnuExit_Click()
     m_platform.programEnd.endProgram();
 }
 
+void FrmMoney::mnuContent_Click()
+{
+    FrmHelp window(m_platform, this);
+    window.exec();
+}
+
+void FrmMoney::mnuAbout_Click()
+{
+    FrmAbout window(this);
+    window.exec();
+}
+
+void FrmMoney::lblWarning_Click()
+{
+    FrmDefaultHelp window(this);
+    window.exec();
+}
+
 bool FrmMoney::txtDollar_KeyPress(QChar typed)
 {
     if (typed != QLatin1Char('.'))
@@ -537,6 +559,12 @@ bool FrmMoney::eventFilter(QObject *watched, QEvent *event)
         const QString text = static_cast<QKeyEvent *>(event)->text();
         if (text.size() == 1 && txtDollar_KeyPress(text.front()))
             return true;
+    }
+    if (event->type() == QEvent::MouseButtonRelease && watched == lblWarning) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton &&
+            lblWarning->rect().contains(mouse->position().toPoint()))
+            lblWarning_Click();
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -58,6 +58,9 @@ private:
     void mnuBackup_Click();
     void askBackupDescription();
     void mnuRestore_Click();
+    void mnuContent_Click();
+    void mnuAbout_Click();
+    void lblWarning_Click();
     bool txtDollar_KeyPress(QChar typed);
 
     Checkbook &m_book;
