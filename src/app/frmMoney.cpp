@@ -3,6 +3,7 @@
 #include "app/RegisterStatus.h"
 #include "register/DataFile.h"
 #include "register/FileStore.h"
+#include "report/frmPrint.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -280,10 +281,11 @@ void FrmMoney::buildMenus()
     mnuAbout = item(mnuHelp, "mnuAbout", QStringLiteral("&About"));
 
     // The windows behind these entries are not built yet.
-    for (QAction *pending : {mnuBackup, mnuRestore, mnuPrint, mnuContent, mnuAbout})
+    for (QAction *pending : {mnuBackup, mnuRestore, mnuContent, mnuAbout})
         pending->setEnabled(false);
     cmdAdd->setEnabled(false);
 
+    connect(mnuPrint, &QAction::triggered, this, &FrmMoney::mnuPrint_Click);
     connect(mnuNew, &QAction::triggered, this, &FrmMoney::mnuNew_Click);
     connect(mnuExit, &QAction::triggered, this, &FrmMoney::mnuExit_Click);
 }
@@ -440,6 +442,12 @@ void FrmMoney::mnuNew_Click()
         return;
     }
     Form_Load();
+}
+
+void FrmMoney::mnuPrint_Click()
+{
+    FrmPrint window(m_book, m_platform, this);
+    window.exec();
 }
 
 void FrmMoney::cmdExit_Click()

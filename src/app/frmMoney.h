@@ -55,6 +55,7 @@ private:
     void cmdExit_Click();
     void mnuExit_Click();
     void mnuNew_Click();
+    void mnuPrint_Click();
     bool txtDollar_KeyPress(QChar typed);
 
     Checkbook &m_book;

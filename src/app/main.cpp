@@ -1,5 +1,6 @@
 #include "app/frmMoney.h"
 #include "platform/Platform.h"
+#include "platform/PrinterSurface.h"
 #include "register/Checkbook.h"
 
 #include <QApplication>
@@ -13,7 +14,8 @@ int main(int argc, char *argv[])
     tallyra::QtPrompter prompter;
     tallyra::SystemClock clock;
     tallyra::AppProgramEnd programEnd;
-    tallyra::Platform platform{prompter, clock, programEnd};
+    tallyra::DefaultPrinter printer;
+    tallyra::Platform platform{prompter, clock, programEnd, printer};
 
     tallyra::FrmMoney window(book, platform);
     window.Form_Load();

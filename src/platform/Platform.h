@@ -3,6 +3,7 @@
 #include "platform/Clock.h"
 #include "platform/ProgramEnd.h"
 #include "platform/Prompter.h"
+#include "platform/ReportSurface.h"
 
 namespace tallyra {
 
@@ -12,6 +13,7 @@ struct Platform
     Prompter &prompter;
     Clock &clock;
     ProgramEnd &programEnd;
+    ReportPrinter &printer;
 };
 
 } // namespace tallyra

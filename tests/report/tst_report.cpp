@@ -1,7 +1,20 @@
+#include "FakePlatform.h"
 #include "RecordingSurface.h"
+#include "TestSupport.h"
+#include "app/frmMoney.h"
+#include "platform/PrinterSurface.h"
+#include "register/DataFile.h"
 #include "report/DateRange.h"
 #include "report/ReportLayout.h"
+#include "report/frmPrint.h"
 
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
 #include <QtTest>
 
 using namespace tallyra;
@@ -291,6 +304,288 @@ private slots:
     }
 };
 
+class TestFrmPrint : public QObject
+{
+    Q_OBJECT
+
+    struct Fixture
+    {
+        FakePlatform fakes;
+        Checkbook book = bookOf({entry(2000, 5, 3, "RENT")});
+        FrmPrint window{book, fakes.platform};
+
+        QComboBox *field(const char *name) { return child<QComboBox>(&window, name); }
+        QPushButton *button(const char *name) { return child<QPushButton>(&window, name); }
+        void setText(const char *name, const QString &text) { field(name)->setEditText(text); }
+        // The named control that holds the keyboard focus.
+        QString focusName()
+        {
+            QWidget *widget = QApplication::focusWidget();
+            while (widget && widget->objectName().isEmpty())
+                widget = widget->parentWidget();
+            return widget ? widget->objectName() : QString();
+        }
+    };
+
+private slots:
+    void init() { failOnUnexpectedWarnings(); }
+    void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
+
+    void opensWithItsControls()
+    {
+        Fixture f;
+        f.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        QCOMPARE(f.window.windowTitle(), QStringLiteral("Print Report"));
+        QCOMPARE(f.window.minimumSize(), f.window.maximumSize());
+
+        const char *names[] = {"txtStartMonth", "txtStartDay", "txtStartYear",
+                               "txtEndMonth",   "txtEndDay",   "txtEndYear"};
+        const QStringList texts = {"1", "1", "1990", "6", "7", "2001"};
+        const QStringList tips = {"Month", "Day", "Year", "Month", "Day", "Year"};
+        for (int i = 0; i < 6; ++i) {
+            QCOMPARE(f.field(names[i])->currentText(), texts[i]);
+            QCOMPARE(f.field(names[i])->toolTip(), tips[i]);
+        }
+        QVERIFY(f.field("txtStartYear")->width() > f.field("txtStartMonth")->width());
+        for (auto [name, text] : {std::pair{"Label1", "Start Date:"}, {"Label2", "End Date:"}}) {
+            auto *label = child<QLabel>(&f.window, QLatin1String(name));
+            QCOMPARE(label->text(), QLatin1String(text));
+            QVERIFY(label->font().bold());
+            QVERIFY(label->alignment() & Qt::AlignRight);
+        }
+        QCOMPARE(f.button("cmdPrint")->text(), QStringLiteral("&Print"));
+        QVERIFY(f.button("cmdPrint")->isDefault());
+        QCOMPARE(f.button("cmdCancel")->text(), QStringLiteral("&Cancel"));
+
+        QStringList order{f.focusName()};
+        for (int i = 0; i < 8; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            order << f.focusName();
+        }
+        QCOMPARE(order, (QStringList{"txtStartMonth", "txtStartDay", "txtStartYear", "txtEndMonth",
+                                     "txtEndDay", "txtEndYear", "cmdPrint", "cmdCancel",
+                                     "txtStartMonth"}));
+        f.window.close();
+    }
+
+    void invalidRangeIsRejected_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("start year") << "txtStartYear"
+                                    << "1959";
+        QTest::newRow("end day") << "txtEndDay"
+                                 << "32";
+        QTest::newRow("start after end") << "txtStartYear"
+                                         << "2002";
+    }
+    void invalidRangeIsRejected()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        Fixture f;
+        f.window.show();
+        f.setText("txtStartMonth", QStringLiteral("13")); // a second fault: still one box
+        f.setText(qPrintable(field), text);
+        f.fakes.prompter.answers = {QMessageBox::Ok};
+        QTest::mouseClick(f.button("cmdPrint"), Qt::LeftButton);
+
+        QCOMPARE(f.fakes.prompter.beeps, 1);
+        QCOMPARE(f.fakes.prompter.shown.size(), size_t(1));
+        const auto &box = f.fakes.prompter.shown[0];
+        QCOMPARE(box.icon, QMessageBox::Critical);
+        QCOMPARE(box.title, QStringLiteral("ERROR"));
+        QCOMPARE(box.text, QStringLiteral("Invalid date entry. Exiting print"));
+        QCOMPARE(box.buttons, QMessageBox::Ok);
+        QCOMPARE(f.fakes.printer.opened, 0);
+        QVERIFY(!f.window.isVisible());
+    }
+
+    void enterPrintsTheRangeAsTyped()
+    {
+        Fixture f;
+        f.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        auto *month = f.field("txtStartMonth");
+        month->lineEdit()->selectAll();
+        QTest::keyClicks(month->lineEdit(), QStringLiteral("05"));
+        QTest::keyClick(month->lineEdit(), Qt::Key_Return);
+
+        QCOMPARE(f.fakes.printer.opened, 1);
+        const Recording &out = f.fakes.printer.recording;
+        QCOMPARE(out.ends, 1);
+        QCOMPARE(out.texts.at(1).text, QStringLiteral("Report valid: 05-1-1990 to 6-7-2001"));
+        QCOMPARE(out.texts.at(11).text, QStringLiteral("RENT"));
+        QCOMPARE(f.fakes.prompter.shown.size(), size_t(0));
+        QVERIFY(!f.window.isVisible());
+    }
+
+    void cancelAndEscapePrintNothing()
+    {
+        for (bool escape : {false, true}) {
+            Fixture f;
+            f.window.show();
+            QVERIFY(QTest::qWaitForWindowActive(&f.window));
+            if (escape)
+                QTest::keyClick(f.field("txtEndYear")->lineEdit(), Qt::Key_Escape);
+            else
+                QTest::mouseClick(f.button("cmdCancel"), Qt::LeftButton);
+            QVERIFY(!f.window.isVisible());
+            QCOMPARE(f.fakes.printer.opened, 0);
+            QCOMPARE(f.fakes.prompter.shown.size(), size_t(0));
+        }
+    }
+
+    void printFailureIsReported_data()
+    {
+        QTest::addColumn<bool>("noPrinter");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("no default printer") << true << "there is no default printer.";
+        QTest::newRow("job refused") << false << "the printer \"P\" refused the job.";
+    }
+    void printFailureIsReported()
+    {
+        QFETCH(bool, noPrinter);
+        QFETCH(QString, reason);
+        Fixture f;
+        if (noPrinter)
+            f.fakes.printer.missing = reason;
+        else
+            f.fakes.printer.recording.refusal = reason;
+        f.window.show();
+        f.fakes.prompter.answers = {QMessageBox::Ok};
+        QTest::mouseClick(f.button("cmdPrint"), Qt::LeftButton);
+
+        QCOMPARE(f.fakes.prompter.titles(), QStringList{"PRINT FAILED"});
+        QCOMPARE(f.fakes.prompter.shown[0].icon, QMessageBox::Critical);
+        QCOMPARE(f.fakes.prompter.shown[0].text, QStringLiteral("Nothing was printed: ") + reason);
+        QCOMPARE(f.fakes.prompter.beeps, 0);
+        QVERIFY(!f.window.isVisible());
+    }
+
+    void printMenuOpensTheWindowModally()
+    {
+        TempWorkingFolder folder;
+        writeBytes(QLatin1String(DataFileName), emptyDataFile());
+        FakePlatform fakes;
+        Checkbook book;
+        FrmMoney main(book, fakes.platform);
+        main.Form_Load();
+        main.show();
+        auto *mnuPrint = child<QAction>(&main, QStringLiteral("mnuPrint"));
+        QVERIFY(mnuPrint->isEnabled());
+
+        QString title;
+        bool modal = false;
+        NextModal<FrmPrint> print([&](FrmPrint *window) {
+            title = window->windowTitle();
+            modal = window->isModal();
+            QTest::mouseClick(child<QPushButton>(window, QStringLiteral("cmdCancel")),
+                              Qt::LeftButton);
+        });
+        mnuPrint->trigger();
+        QVERIFY(print.handled());
+        QCOMPARE(title, QStringLiteral("Print Report"));
+        QVERIFY(modal);
+        QCOMPARE(fakes.printer.opened, 0);
+    }
+};
+
+class TestPrinterSurface : public QObject
+{
+    Q_OBJECT
+
+    static std::unique_ptr<QPrinter> pdfPrinter(const QString &path)
+    {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(path);
+        printer->setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                                           QMarginsF(18, 18, 18, 18), QPageLayout::Point));
+        return printer;
+    }
+
+    static QString pdfText(const QStringList &arguments)
+    {
+        const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (tool.isEmpty())
+            qFatal("pdftotext is missing: run tools/install-deps.sh");
+        QProcess process;
+        process.start(tool, arguments + QStringList{QStringLiteral("-")});
+        process.waitForFinished();
+        return QString::fromUtf8(process.readAllStandardOutput());
+    }
+
+private slots:
+    void init() { failOnUnexpectedWarnings(); }
+
+    void multiPageReportAsPdf()
+    {
+        TempWorkingFolder folder;
+        std::vector<Entry> entries;
+        for (int i = 1; i <= 120; ++i)
+            entries.push_back(entry(2000, 1 + i / 31, 1 + i % 28,
+                                    QStringLiteral("PAYEE %1").arg(i, 3, 10, QLatin1Char('0')),
+                                    123456, 0, QString::number(2000 + i)));
+        const QString path = folder.filePath(QStringLiteral("report.pdf"));
+        PrinterSurface surface(pdfPrinter(path));
+        QCOMPARE(printReport(bookOf(entries), wholeRange(), surface), std::nullopt);
+
+        const QByteArray pdf = fileBytes(path);
+        QVERIFY(pdf.startsWith("%PDF-"));
+        const qsizetype pageCount = pdf.count("/Type /Page\n");
+        QVERIFY(pageCount >= 2);
+
+        const QStringList pages =
+            pdfText({QStringLiteral("-layout"), path}).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+        QCOMPARE(pages.size(), pageCount);
+        QVERIFY(pages[0].trimmed().startsWith(QLatin1String("Tallyra 1.3")));
+        QVERIFY(pages[0].contains(QLatin1String("Report valid: 1-1-1990 to 6-7-2001")));
+        const QRegularExpression row(
+            QStringLiteral(R"(\d+-\d+-2000\s+(\d{4})\s+PAYEE (\d{3})\s+\$1,234\.56\s*$)"),
+            QRegularExpression::MultilineOption);
+        int expected = 1;
+        for (qsizetype page = 0; page < pages.size(); ++page) {
+            QVERIFY(QRegularExpression(QStringLiteral("Date\\s+Chk Num\\s+Payee\\s+Withdrawal"
+                                                      "\\s+Deposit\\s+x"))
+                        .match(pages[page])
+                        .hasMatch());
+            for (const auto &match : row.globalMatch(pages[page])) {
+                QCOMPARE(match.captured(2).toInt(), expected);
+                QCOMPARE(match.captured(1).toInt(), 2000 + expected);
+                ++expected;
+            }
+            QVERIFY(pages[page].trimmed().endsWith(QStringLiteral("Page %1").arg(page + 1)) ||
+                    pages[page].trimmed().endsWith(QStringLiteral("Page  %1").arg(page + 1)));
+        }
+        QCOMPARE(expected, 121);
+
+        // Twips land where they should: the last footer starts 10440 twips (522 points) from
+        // the printable area's left edge, which lies 18 points in.
+        const QString words = pdfText(
+            {QStringLiteral("-bbox"), QStringLiteral("-f"), QString::number(pageCount), path});
+        const auto footer =
+            QRegularExpression(QStringLiteral(R"re(xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>Page<)re"))
+                .match(words);
+        QVERIFY(footer.hasMatch());
+        QVERIFY(qAbs(footer.captured(1).toDouble() - 540) < 1);
+        QVERIFY(qAbs(footer.captured(2).toDouble() - 756) < 4);
+    }
+
+    void refusedJobSaysWhy()
+    {
+        TempWorkingFolder folder;
+        const QString path = folder.filePath(QStringLiteral("missing/report.pdf"));
+        PrinterSurface surface(pdfPrinter(path));
+        QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+        const std::optional<QString> refused =
+            printReport(bookOf({entry(2000, 1, 1, "RENT")}), wholeRange(), surface);
+        QCOMPARE(refused, QStringLiteral("the file \"%1\" refused the job.").arg(path));
+        QVERIFY(!QFile::exists(path));
+    }
+};
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
@@ -302,6 +597,14 @@ int main(int argc, char *argv[])
     {
         TestReportLayout layout;
         status |= QTest::qExec(&layout, argc, argv);
+    }
+    {
+        TestFrmPrint window;
+        status |= QTest::qExec(&window, argc, argv);
+    }
+    {
+        TestPrinterSurface printer;
+        status |= QTest::qExec(&printer, argc, argv);
     }
     return status;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RecordingSurface.h"
 #include "platform/Platform.h"
 
 #include <QDate>
@@ -64,7 +65,8 @@ struct FakePlatform
     FakePrompter prompter;
     FakeClock clock;
     FakeProgramEnd programEnd;
-    Platform platform{prompter, clock, programEnd};
+    FakeReportPrinter printer;
+    Platform platform{prompter, clock, programEnd, printer};
 };
 
 } // namespace tallyra::test
