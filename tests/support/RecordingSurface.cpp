@@ -2,16 +2,6 @@
 
 namespace tallyra::test {
 
-std::vector<QString> Recording::textsOnPage(int page) const
-{
-    std::vector<QString> found;
-    for (const Text &text : texts) {
-        if (text.page == page)
-            found.push_back(text.text);
-    }
-    return found;
-}
-
 void RecordingSurface::setMediumQuality()
 {
     ++m_out.mediumQualityCalls;
@@ -20,30 +10,25 @@ void RecordingSurface::setMediumQuality()
 
 void RecordingSurface::printAndStay(const QString &text)
 {
-    record(text);
+    m_out.texts.push_back({m_out.pages, m_x, m_y, text, m_bold});
     m_x += textWidth(text);
 }
 
 void RecordingSurface::printAndEndLine(const QString &text)
 {
-    record(text);
-    m_x = 0;
-    m_y += LineHeight;
-}
-
-void RecordingSurface::record(const QString &text)
-{
     m_out.texts.push_back({m_out.pages, m_x, m_y, text, m_bold});
+    m_x = 0;
+    m_y += 240;
 }
 
 double RecordingSurface::textWidth(const QString &text) const
 {
-    return text.size() * (m_bold ? BoldCharWidth : CharWidth);
+    return text.size() * (m_bold ? 100 : 90);
 }
 
 void RecordingSurface::drawLine(double x1, double y1, double x2, double y2)
 {
-    m_out.lines.push_back({m_out.pages, QLineF(x1, y1, x2, y2)});
+    m_out.lines.emplace_back(x1, y1, x2, y2);
 }
 
 void RecordingSurface::newPage()
