@@ -6,6 +6,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libbenchmark-dev
+  poppler-utils
 )
 
 missing=()

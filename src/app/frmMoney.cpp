@@ -10,6 +10,7 @@
 #include "help/frmHelp.h"
 #include "register/DataFile.h"
 #include "register/FileStore.h"
+#include "report/frmPrint.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -285,10 +286,9 @@ void FrmMoney::buildMenus()
     mnuAbout = item(mnuHelp, "mnuAbout", QStringLiteral("&About"));
 
     // The windows behind these entries are not built yet.
-    for (QAction *pending : {mnuPrint})
-        pending->setEnabled(false);
     cmdAdd->setEnabled(false);
 
+    connect(mnuPrint, &QAction::triggered, this, &FrmMoney::mnuPrint_Click);
     connect(mnuNew, &QAction::triggered, this, &FrmMoney::mnuNew_Click);
     connect(mnuBackup, &QAction::triggered, this, &FrmMoney::mnuBackup_Click);
     connect(mnuRestore, &QAction::triggered, this, &FrmMoney::mnuRestore_Click);
@@ -515,6 +515,12 @@ void FrmMoney::mnuRestore_Click()
     m_platform.prompter.message(this, QMessageBox::Information, QStringLiteral("All Was Good"),
                                 QStringLiteral("The restore was successful"));
     Form_Load();
+}
+
+void FrmMoney::mnuPrint_Click()
+{
+    FrmPrint window(m_book, m_platform, this);
+    window.exec();
 }
 
 void FrmMoney::cmdExit_Click()

@@ -61,6 +61,7 @@ private:
     void mnuContent_Click();
     void mnuAbout_Click();
     void lblWarning_Click();
+    void mnuPrint_Click();
     bool txtDollar_KeyPress(QChar typed);
 
     Checkbook &m_book;

@@ -1,5 +1,6 @@
 #include "app/frmMoney.h"
 #include "platform/Platform.h"
+#include "platform/PrinterSurface.h"
 #include "register/Checkbook.h"
 
 #include <QApplication>
@@ -14,7 +15,8 @@ int main(int argc, char *argv[])
     tallyra::SystemClock clock;
     tallyra::AppProgramEnd programEnd;
     tallyra::Drive drive(tallyra::driveARoot());
-    tallyra::Platform platform{prompter, clock, programEnd, drive};
+    tallyra::DefaultPrinter printer;
+    tallyra::Platform platform{prompter, clock, programEnd, drive, printer};
 
     tallyra::FrmMoney window(book, platform);
     window.Form_Load();

@@ -4,6 +4,7 @@
 #include "platform/Drive.h"
 #include "platform/ProgramEnd.h"
 #include "platform/Prompter.h"
+#include "platform/ReportSurface.h"
 
 namespace tallyra {
 
@@ -14,6 +15,7 @@ struct Platform
     Clock &clock;
     ProgramEnd &programEnd;
     Drive &drive;
+    ReportPrinter &printer;
 };
 
 } // namespace tallyra

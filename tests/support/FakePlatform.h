@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RecordingSurface.h"
 #include "platform/Platform.h"
 
 #include <QDate>
@@ -89,7 +90,8 @@ struct FakePlatform
     FakeProgramEnd programEnd;
     QTemporaryDir driveFolder;
     FaultyDrive drive{driveFolder.path()};
-    Platform platform{prompter, clock, programEnd, drive};
+    FakeReportPrinter printer;
+    Platform platform{prompter, clock, programEnd, drive, printer};
 };
 
 } // namespace tallyra::test

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "platform/ReportSurface.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include <memory>
+
+class QPrinter;
+
+namespace tallyra {
+
+// The report surface over a QPrinter. Twips become device pixels at the printer's
+// resolution, and positions count from the printable area's top-left corner. The job starts
+// with the first output, so the quality can still change the resolution before it.
+class PrinterSurface final : public ReportSurface
+{
+public:
+    // The printer is set up for one job: a printer of the system, or a PDF file.
+    explicit PrinterSurface(std::unique_ptr<QPrinter> printer);
+    ~PrinterSurface() override;
+    PrinterSurface(const PrinterSurface &) = delete;
+    PrinterSurface &operator=(const PrinterSurface &) = delete;
+
+    void setMediumQuality() override;
+    void setFontSize(double points) override;
+    void setBold(bool bold) override;
+
+    double currentX() const override { return m_x; }
+    double currentY() const override { return m_y; }
+    void setCurrentX(double x) override { m_x = x; }
+    void setCurrentY(double y) override { m_y = y; }
+
+    void printAndStay(const QString &text) override;
+    void printAndEndLine(const QString &text) override;
+
+    double textWidth(const QString &text) const override;
+    double textHeight(const QString &text) const override;
+    double pageWidth() const override;
+    double pageHeight() const override;
+
+    void drawLine(double x1, double y1, double x2, double y2) override;
+    void newPage() override;
+    std::optional<QString> endDocument() override;
+
+private:
+    QPainter *painter();
+    void fontChanged();
+    void drawText(const QString &text);
+    QString destination() const;
+    double toDevice(double twips) const;
+    double toTwips(double pixels) const;
+
+    std::unique_ptr<QPrinter> m_printer;
+    QPainter m_painter;
+    QFont m_font;
+    QFontMetricsF m_metrics;
+    double m_x = 0;
+    double m_y = 0;
+    std::optional<QString> m_failure;
+};
+
+// Opens the system's default printer (a CUPS queue on Linux).
+class DefaultPrinter final : public ReportPrinter
+{
+public:
+    std::unique_ptr<ReportSurface> openDefaultPrinter(QString &whyNot) override;
+};
+
+} // namespace tallyra

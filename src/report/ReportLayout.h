@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/ReportSurface.h"
+#include "register/Checkbook.h"
+#include "report/DateRange.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace tallyra {
+
+// Prints the entries of the range as one job: the title and the range on the first page,
+// headings and a ruled grid on every page, a page number at the foot of each. Gives the
+// reason when the printing system refused the job.
+std::optional<QString> printReport(const Checkbook &book, const ReportRange &range,
+                                   ReportSurface &surface);
+
+// The bold headings line and its rule, at the current position.
+void printColumnHeadings(ReportSurface &surface);
+
+} // namespace tallyra

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "platform/Platform.h"
+#include "register/Checkbook.h"
+#include "report/DateRange.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace tallyra {
+
+// The report window: takes a date range, checks it and prints the entries in it on the
+// default printer. It only reads the register, and closes in every way out.
+class FrmPrint : public QDialog
+{
+    Q_OBJECT
+
+public:
+    FrmPrint(const Checkbook &book, Platform &platform, QWidget *parent = nullptr);
+
+private:
+    void buildControls();
+    void Form_Load();
+
+    void cmdPrint_Click();
+    void cmdCancel_Click();
+    void rejectDateEntry();
+    void reportPrintFailure(const QString &why);
+    DateFields typedFields() const;
+
+    const Checkbook &m_book;
+    Platform &m_platform;
+
+    QLabel *Label1 = nullptr;
+    QComboBox *txtStartMonth = nullptr;
+    QComboBox *txtStartDay = nullptr;
+    QComboBox *txtStartYear = nullptr;
+    QComboBox *txtEndMonth = nullptr;
+    QComboBox *txtEndDay = nullptr;
+    QComboBox *txtEndYear = nullptr;
+    QPushButton *cmdPrint = nullptr;
+    QPushButton *cmdCancel = nullptr;
+    QLabel *Label2 = nullptr;
+};
+
+} // namespace tallyra

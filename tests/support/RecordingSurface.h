@@ -1,0 +1,81 @@
+#pragma once
+
+#include "platform/ReportSurface.h"
+
+#include <QLineF>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace tallyra::test {
+
+// What a recording surface printed, and how it answers. It outlives the surfaces that write
+// to it, so a test can read what the program printed and dropped.
+struct Recording
+{
+    struct Text
+    {
+        int page;
+        double x;
+        double y;
+        QString text;
+        bool bold;
+    };
+
+    // A Letter sheet less a quarter inch all round.
+    double pageWidth = 11520;
+    double pageHeight = 15120;
+    std::optional<QString> refusal; // what endDocument answers
+
+    std::vector<Text> texts;
+    std::vector<QLineF> lines;
+    int pages = 1;
+    int mediumQualityCalls = 0;
+    size_t outputBeforeQuality = 0;
+    double fontSize = 0;
+    int ends = 0;
+};
+
+// Fixed metrics: a character is 90 twips wide (100 in bold), a line 240 twips high.
+class RecordingSurface final : public ReportSurface
+{
+public:
+    explicit RecordingSurface(Recording &recording) : m_out(recording) {}
+
+    void setMediumQuality() override;
+    void setFontSize(double points) override { m_out.fontSize = points; }
+    void setBold(bool bold) override { m_bold = bold; }
+    double currentX() const override { return m_x; }
+    double currentY() const override { return m_y; }
+    void setCurrentX(double x) override { m_x = x; }
+    void setCurrentY(double y) override { m_y = y; }
+    void printAndStay(const QString &text) override;
+    void printAndEndLine(const QString &text) override;
+    double textWidth(const QString &text) const override;
+    double textHeight(const QString &) const override { return 240; }
+    double pageWidth() const override { return m_out.pageWidth; }
+    double pageHeight() const override { return m_out.pageHeight; }
+    void drawLine(double x1, double y1, double x2, double y2) override;
+    void newPage() override;
+    std::optional<QString> endDocument() override;
+
+private:
+    Recording &m_out;
+    bool m_bold = false;
+    double m_x = 0;
+    double m_y = 0;
+};
+
+// The default printer of the tests: recording surfaces, or none when `missing` says why.
+class FakeReportPrinter final : public ReportPrinter
+{
+public:
+    Recording recording;
+    std::optional<QString> missing;
+    int opened = 0;
+
+    std::unique_ptr<ReportSurface> openDefaultPrinter(QString &whyNot) override;
+};
+
+} // namespace tallyra::test
