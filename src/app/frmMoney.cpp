@@ -106,6 +106,8 @@ FrmMoney::FrmMoney(Checkbook &book, Platform &platform, QWidget *parent)
 
     buildMenus();
     setTabOrder();
+    // The first field in tab order has the focus when the window first shows.
+    txtMonth->setFocus();
 }
 
 void FrmMoney::buildEntryArea(QWidget *area)
