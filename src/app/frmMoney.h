@@ -39,7 +39,8 @@ public:
     // Reads the data file back; false when the user chose to end the program instead.
     bool loadRegister();
     void showList();
-    // Opens the entry on the line whose offset (0..9) is in editIndex.
+    // Turns the line offset (0..9) in editIndex into the slot shown on that line; an empty
+    // line has nothing to edit.
     void openEditor();
 
 protected:
@@ -68,7 +69,7 @@ private:
     bool txtDollar_KeyPress(QChar typed);
     void vsbList_Change();
     void vsbList_Scroll();
-    // Line n's button opens the entry shown on line n.
+    // Line n's button hands its line to openEditor.
     void cmd1_Click() { openLine(0); }
     void cmd2_Click() { openLine(1); }
     void cmd3_Click() { openLine(2); }
