@@ -28,6 +28,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace tallyra {
@@ -110,6 +111,8 @@ FrmMoney::FrmMoney(Checkbook &book, Platform &platform, QWidget *parent)
 
     buildMenus();
     setTabOrder();
+    // The first field in tab order has the focus when the window first shows.
+    txtMonth->setFocus();
 }
 
 void FrmMoney::buildEntryArea(QWidget *area)
@@ -124,13 +127,17 @@ void FrmMoney::buildEntryArea(QWidget *area)
     txtDollar->setEditText(QStringLiteral("0"));
     txtCent = entryCombo("txtCent");
     txtCent->setEditText(QStringLiteral("00"));
-    txtDollar->lineEdit()->installEventFilter(this);
+    // The combo box, not its line edit, receives the keys, so that is where they are seen.
+    for (QWidget *field : {txtMonth, txtDay, txtYear, cmbCheckNum, cmbPayee, txtDollar, txtCent})
+        field->installEventFilter(this);
 
     frmType = named(new QGroupBox(QStringLiteral("Type")), "frmType");
     optWithdrawl = named(new QRadioButton(QStringLiteral("Withdrawal")), "optWithdrawl");
     optDeposit = named(new QRadioButton(QStringLiteral("Deposit")), "optDeposit");
     optNeither = named(new QRadioButton(QStringLiteral("Neither")), "optNeither");
     optWithdrawl->setChecked(true);
+    for (QWidget *option : {optWithdrawl, optDeposit, optNeither})
+        option->installEventFilter(this);
     auto *types = new QHBoxLayout(frmType);
     types->addWidget(optWithdrawl);
     types->addWidget(optDeposit);
@@ -140,6 +147,7 @@ void FrmMoney::buildEntryArea(QWidget *area)
     cmdAdd->setToolTip(QStringLiteral("Add an entry"));
     cmdExit = named(new QPushButton(QStringLiteral("E&xit")), "cmdExit");
     cmdExit->setToolTip(QStringLiteral("Close program (remember to backup!)"));
+    connect(cmdAdd, &QPushButton::clicked, this, &FrmMoney::cmdAdd_Click);
     connect(cmdExit, &QPushButton::clicked, this, &FrmMoney::cmdExit_Click);
 
     auto *grid = new QGridLayout(area);
@@ -238,7 +246,8 @@ void FrmMoney::buildListArea(QWidget *area)
         total[i] = makeCell("total", i, Qt::AlignRight);
 
         // Lines 1, 3, 5, ... use the 3-D highlight colour, the others the window background.
-        const QPalette::ColorRole background = i % 2 == 0 ? QPalette::Light : QPalette::Base;
+        // (Base would not do: many styles, Fusion among them, make it as white as Light.)
+        const QPalette::ColorRole background = i % 2 == 0 ? QPalette::Light : QPalette::Window;
         const int row = i + 2;
         grid->addWidget(button, row, 0);
         int column = 1;
@@ -249,6 +258,18 @@ void FrmMoney::buildListArea(QWidget *area)
     }
     vsbList = named(new QScrollBar(Qt::Vertical), "vsbList");
     vsbList->setRange(1, 1);
+    // Without tracking, dragging the thumb reports only sliderMoved and the release only
+    // valueChanged, so each redraws the list once.
+    vsbList->setTracking(false);
+    connect(vsbList, &QScrollBar::valueChanged, this, &FrmMoney::vsbList_Change);
+    connect(vsbList, &QScrollBar::sliderMoved, this, &FrmMoney::vsbList_Scroll);
+    using LineHandler = void (FrmMoney::*)();
+    const LineHandler lineHandlers[ListLines] = {
+        &FrmMoney::cmd1_Click, &FrmMoney::cmd2_Click, &FrmMoney::cmd3_Click, &FrmMoney::cmd4_Click,
+        &FrmMoney::cmd5_Click, &FrmMoney::cmd6_Click, &FrmMoney::cmd7_Click, &FrmMoney::cmd8_Click,
+        &FrmMoney::cmd9_Click, &FrmMoney::cmd10_Click};
+    for (int i = 0; i < ListLines; ++i)
+        connect(cmdLine[i], &QPushButton::clicked, this, lineHandlers[i]);
     grid->addWidget(vsbList, 2, 7, ListLines, 1);
     grid->addWidget(ruling("Line9", QFrame::HLine), ListLines + 2, 0, 1, 8);
 
@@ -285,9 +306,6 @@ void FrmMoney::buildMenus()
     mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuSep3"));
     mnuAbout = item(mnuHelp, "mnuAbout", QStringLiteral("&About"));
 
-    // The windows behind these entries are not built yet.
-    cmdAdd->setEnabled(false);
-
     connect(mnuPrint, &QAction::triggered, this, &FrmMoney::mnuPrint_Click);
     connect(mnuNew, &QAction::triggered, this, &FrmMoney::mnuNew_Click);
     connect(mnuBackup, &QAction::triggered, this, &FrmMoney::mnuBackup_Click);
@@ -321,6 +339,7 @@ void FrmMoney::Form_Load()
     lblE2->setToolTip(QStringLiteral("Email questions to ") + SupportMail);
     resetEntryFields();
     updateStatus();
+    showList();
 }
 
 void FrmMoney::resetEntryFields()
@@ -347,17 +366,18 @@ void FrmMoney::updateStatus()
     setTextColour(lblWarning, texts.nearLimit);
 }
 
-void FrmMoney::saveRegister()
+bool FrmMoney::saveRegister()
 {
     const FileResult saved =
         writeFileAtomically(QLatin1String(DataFileName), formatDataFile(m_book));
     if (saved.ok)
-        return;
+        return true;
     m_platform.prompter.message(
         this, QMessageBox::Critical, QStringLiteral("SAVE FAILED"),
         QStringLiteral("The register could not be saved to %1: %2\r\n"
                        "The file still holds the register as it was last saved.")
             .arg(QLatin1String(DataFileName), saved.error));
+    return false;
 }
 
 bool FrmMoney::loadRegister()
@@ -425,6 +445,108 @@ void FrmMoney::setListScrollToEnd()
     const int last = std::max(1, m_book.entryCount - (ListLines - 1));
     vsbList->setRange(1, last);
     vsbList->setValue(last);
+}
+
+void FrmMoney::showList()
+{
+    {
+        // The list is drawn below for whatever position the new range leaves.
+        const QSignalBlocker quiet(vsbList);
+        vsbList->setMaximum(listScrollMaximum(m_book.entryCount));
+    }
+    const ListPage page = listPage(m_book, vsbList->sliderPosition());
+    m_book.firstShown = qint16(page.firstShown);
+    for (int i = 0; i < ListLines; ++i)
+        showLine(i, page.lines[i]);
+}
+
+void FrmMoney::showLine(int index, const ListLine &line)
+{
+    date[index]->setText(line.date);
+    check[index]->setText(line.check);
+    payee[index]->setText(line.payee);
+    out[index]->setText(line.out);
+    dep[index]->setText(line.dep);
+    total[index]->setText(line.total);
+    setTextColour(total[index], line.totalNegative);
+}
+
+void FrmMoney::vsbList_Change()
+{
+    showList();
+}
+
+void FrmMoney::vsbList_Scroll()
+{
+    showList();
+}
+
+void FrmMoney::openLine(int offset)
+{
+    m_book.editIndex = qint16(offset);
+    openEditor();
+}
+
+void FrmMoney::openEditor()
+{
+    m_book.editIndex = qint16(m_book.firstShown + m_book.editIndex);
+    if (m_book.editIndex > m_book.entryCount) {
+        m_platform.prompter.message(this, QMessageBox::Information, QStringLiteral("Nothing To Do"),
+                                    QStringLiteral("There is nothing to edit."));
+    }
+}
+
+EntryFields FrmMoney::entryFields() const
+{
+    return EntryFields{txtYear, txtMonth,     txtDay,     cmbCheckNum, cmbPayee,       txtDollar,
+                       txtCent, optWithdrawl, optDeposit, optNeither,  MainYearMessage};
+}
+
+void FrmMoney::cmdAdd_Click()
+{
+    if (m_book.entryCount >= MaxEntries) {
+        m_platform.prompter.message(this, QMessageBox::Critical, QStringLiteral("Register Full"),
+                                    QStringLiteral("You Have reached the maximum allowed records."
+                                                   "\r\nYou must backup then make a new record."));
+        return;
+    }
+    const EntryFields fields = entryFields();
+    if (!validateEntryFields(fields, m_platform.prompter) ||
+        !confirmEntry(fields, AddingHeading, m_platform.prompter))
+        return;
+    if (!placeEntry(m_book, entryTexts(fields), selectedType(fields)))
+        return;
+    if (!saveRegister()) {
+        reloadAfterFailedSave();
+        return;
+    }
+    updateStatus();
+    if (!loadRegister())
+        return;
+    showList();
+    readyForNextEntry();
+}
+
+// The file still holds the register as it was, so memory and display follow it again. The
+// totals are computed after the reload, not before, or they would belong to the change that
+// was not saved. The entry fields keep what the user typed, to try again.
+void FrmMoney::reloadAfterFailedSave()
+{
+    if (!loadRegister())
+        return;
+    updateStatus();
+    showList();
+}
+
+// The date stays for the next entry; everything else returns to its default.
+void FrmMoney::readyForNextEntry()
+{
+    optWithdrawl->setChecked(true);
+    cmbCheckNum->setEditText(QStringLiteral("ATM"));
+    cmbPayee->setEditText(QString());
+    txtDollar->setEditText(QStringLiteral("0"));
+    txtCent->setEditText(QStringLiteral("00"));
+    txtMonth->setFocus();
 }
 
 void FrmMoney::mnuNew_Click()
@@ -561,17 +683,24 @@ bool FrmMoney::txtDollar_KeyPress(QChar typed)
 
 bool FrmMoney::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress && watched == txtDollar->lineEdit()) {
-        const QString text = static_cast<QKeyEvent *>(event)->text();
-        if (text.size() == 1 && txtDollar_KeyPress(text.front()))
-            return true;
-    }
-    if (event->type() == QEvent::MouseButtonRelease && watched == lblWarning) {
+    if (watched == lblWarning && event->type() == QEvent::MouseButtonRelease) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::LeftButton &&
             lblWarning->rect().contains(mouse->position().toPoint()))
             lblWarning_Click();
+        return QMainWindow::eventFilter(watched, event);
     }
+    if (watched == lblWarning || event->type() != QEvent::KeyPress)
+        return QMainWindow::eventFilter(watched, event);
+    // The other watched objects are the entry fields and the type options: Enter in any of
+    // them is Add, as a main window has no default button to take it.
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        cmdAdd->click();
+        return true;
+    }
+    if (watched == txtDollar && key->text().size() == 1 && txtDollar_KeyPress(key->text().front()))
+        return true;
     return QMainWindow::eventFilter(watched, event);
 }
 

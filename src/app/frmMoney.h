@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/EntryFields.h"
 #include "app/PayeeList.h"
+#include "app/RegisterList.h"
 #include "platform/Platform.h"
 #include "register/Checkbook.h"
 
@@ -25,18 +27,21 @@ class FrmMoney : public QMainWindow
     Q_OBJECT
 
 public:
-    static constexpr int ListLines = 10;
-
     FrmMoney(Checkbook &book, Platform &platform, QWidget *parent = nullptr);
 
     // The start-up sequence; run again, whole, after a new register or a restore.
     void Form_Load();
     void resetEntryFields();
     void updateStatus();
-    // Writes the register to the data file; a failure is reported and the old file stays.
-    void saveRegister();
+    // Writes the register to the data file; a failure is reported, the old file stays and
+    // false is returned.
+    bool saveRegister();
     // Reads the data file back; false when the user chose to end the program instead.
     bool loadRegister();
+    void showList();
+    // Turns the line offset (0..9) in editIndex into the slot shown on that line; an empty
+    // line has nothing to edit.
+    void openEditor();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -51,6 +56,12 @@ private:
     bool startNewAfterFailedLoad(bool fileExists);
     void mergePayees();
     void setListScrollToEnd();
+    void showLine(int index, const ListLine &line);
+    EntryFields entryFields() const;
+    void readyForNextEntry();
+    void reloadAfterFailedSave();
+
+    void cmdAdd_Click();
 
     void cmdExit_Click();
     void mnuExit_Click();
@@ -63,6 +74,20 @@ private:
     void lblWarning_Click();
     void mnuPrint_Click();
     bool txtDollar_KeyPress(QChar typed);
+    void vsbList_Change();
+    void vsbList_Scroll();
+    // Line n's button hands its line to openEditor.
+    void cmd1_Click() { openLine(0); }
+    void cmd2_Click() { openLine(1); }
+    void cmd3_Click() { openLine(2); }
+    void cmd4_Click() { openLine(3); }
+    void cmd5_Click() { openLine(4); }
+    void cmd6_Click() { openLine(5); }
+    void cmd7_Click() { openLine(6); }
+    void cmd8_Click() { openLine(7); }
+    void cmd9_Click() { openLine(8); }
+    void cmd10_Click() { openLine(9); }
+    void openLine(int offset);
 
     Checkbook &m_book;
     Platform &m_platform;

@@ -1,0 +1,164 @@
+#include "app/EntryChecks.h"
+#include "app/PayeeList.h"
+#include "app/PlaceEntry.h"
+#include "app/RegisterList.h"
+#include "app/RegisterStatus.h"
+#include "app/frmMoney.h"
+#include "platform/Platform.h"
+#include "register/DataFile.h"
+#include "register/FileStore.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+#include <cstdio>
+
+using namespace tallyra;
+
+namespace {
+
+// 999 entries over four years, so that one more fills the register.
+Checkbook almostFullRegister()
+{
+    static const char *const payees[] = {"WATER COMPANY", "CITY POWER & LIGHT", "RENT",
+                                         "GROCERY MART",  "DR. SMITH, DDS",     "PAY"};
+    Checkbook book;
+    book.entryCount = MaxEntries - 1;
+    for (int i = 1; i <= book.entryCount; ++i) {
+        Entry &entry = book.slot[i];
+        entry.year = qint16(1998 + i / 250);
+        entry.month = qint16(1 + (i / 21) % 12);
+        entry.day = qint16(1 + i % 21);
+        entry.checkNumber = QString::number(1000 + i);
+        entry.payee = QString::fromLatin1(payees[i % 6]);
+        entry.withdrawalCents = 50 * (i % 400) + i % 97;
+    }
+    return book;
+}
+
+// Older than every entry, so placing it moves all 999.
+const EntryTexts OldestEntry{"1997", "12", "31", "1042", "Corner Store", "25", "00"};
+
+// The save as the program makes it, or the same writes and rename without the fsync.
+bool save(const QString &path, const QByteArray &bytes, bool sync)
+{
+    if (sync)
+        return writeFileAtomically(path, bytes).ok;
+    const QString temporary = path + QStringLiteral(".new");
+    QFile file(temporary);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return false;
+    file.close();
+    return std::rename(QFile::encodeName(temporary).constData(),
+                       QFile::encodeName(path).constData()) == 0;
+}
+
+// Adding an entry at 999 entries without the window: placement, save, status, reload with
+// the payee pick list, and the ten list lines.
+void addAt999Entries(benchmark::State &state)
+{
+    const bool sync = state.range(0) != 0;
+    const Checkbook before = almostFullRegister();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QLatin1String(DataFileName));
+    Checkbook book;
+    PayeeList payees;
+    for (auto _ : state) {
+        state.PauseTiming();
+        book = before;
+        state.ResumeTiming();
+
+        placeEntry(book, OldestEntry, EntryType::Withdrawal);
+        if (!save(path, formatDataFile(book), sync))
+            state.SkipWithError("save failed");
+        computeBalances(book);
+        benchmark::DoNotOptimize(statusTexts(book));
+        const std::optional<QByteArray> bytes = readWholeFile(path);
+        if (!bytes || readDataFile(*bytes, book))
+            state.SkipWithError("reload failed");
+        for (int i = 1; i <= book.entryCount; ++i)
+            payees.addIfNew(book.slot[i].payee);
+        benchmark::DoNotOptimize(listPage(book, listScrollMaximum(book.entryCount)));
+    }
+}
+BENCHMARK(addAt999Entries)->ArgName("fsync")->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
+
+class AnswerYes final : public Prompter
+{
+public:
+    int boxes = 0;
+    QMessageBox::StandardButton message(QWidget *, QMessageBox::Icon, const QString &,
+                                        const QString &, QMessageBox::StandardButtons,
+                                        QMessageBox::StandardButton) override
+    {
+        ++boxes;
+        return QMessageBox::Yes;
+    }
+    std::optional<QString> askText(QWidget *, const QString &, const QString &) override
+    {
+        return std::nullopt;
+    }
+    void beep() override {}
+};
+
+// The Add button of the real window at 999 entries: the checks, summary, placement, save,
+// status panel, reload, payee list and list labels. The folder is on disk (the save's fsync
+// included) or in memory (where the fsync costs next to nothing).
+void addThroughTheWindowAt999Entries(benchmark::State &state)
+{
+    if (!QApplication::instance()) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "tallyra_bench";
+        static char *argv[] = {name, nullptr};
+        // Lives to the end of the program, like the application object of the program.
+        new QApplication(argc, argv);
+    }
+    QTemporaryDir dir(state.range(0) != 0 ? QDir::tempPath() + QStringLiteral("/add-XXXXXX")
+                                          : QStringLiteral("/dev/shm/add-XXXXXX"));
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    const QByteArray before = formatDataFile(almostFullRegister());
+    writeFileAtomically(QLatin1String(DataFileName), before);
+
+    Checkbook book;
+    AnswerYes prompter;
+    SystemClock clock;
+    AppProgramEnd programEnd;
+    Platform platform{prompter, clock, programEnd};
+    FrmMoney window(book, platform);
+    window.Form_Load();
+    auto *cmdAdd = window.findChild<QPushButton *>(QStringLiteral("cmdAdd"));
+    const auto field = [&](const char *name) {
+        return window.findChild<QComboBox *>(QLatin1String(name));
+    };
+    for (auto _ : state) {
+        state.PauseTiming();
+        writeFileAtomically(QLatin1String(DataFileName), before);
+        window.loadRegister();
+        field("txtYear")->setEditText(OldestEntry.year);
+        field("txtMonth")->setEditText(OldestEntry.month);
+        field("txtDay")->setEditText(OldestEntry.day);
+        field("cmbPayee")->setEditText(OldestEntry.payee);
+        field("txtDollar")->setEditText(OldestEntry.dollars);
+        prompter.boxes = 0;
+        state.ResumeTiming();
+
+        cmdAdd->click();
+        if (prompter.boxes != 1 || book.entryCount != MaxEntries)
+            state.SkipWithError("the add did not go through");
+    }
+    QDir::setCurrent(previous);
+}
+BENCHMARK(addThroughTheWindowAt999Entries)
+    ->ArgName("disk")
+    ->Arg(1)
+    ->Arg(0)
+    ->Unit(benchmark::kMicrosecond);
+
+} // namespace

@@ -1,0 +1,127 @@
+#include "app/EntryChecks.h"
+
+#include "app/FieldValue.h"
+#include "app/MoneyFormat.h"
+#include "register/TextCodec.h"
+
+#include <QLocale>
+#include <QStringList>
+
+#include <cmath>
+#include <limits>
+
+namespace tallyra {
+
+namespace {
+
+FailedCheck rejected(EntryField field, const QString &title, const QString &text)
+{
+    return FailedCheck{.field = field, .title = title, .text = text};
+}
+
+std::optional<FailedCheck> rangeCheck(const EntryTexts &texts, const QString &yearMessage)
+{
+    const double year = fieldValue(texts.year);
+    if (year < 1900 || year > 9999)
+        return rejected(EntryField::Year, QStringLiteral("Need Year"), yearMessage);
+    const double month = fieldValue(texts.month);
+    if (month < 1 || month > 12)
+        return rejected(EntryField::Month, QStringLiteral("Need Month"),
+                        QStringLiteral("Enter a valid month in the month field."));
+    const double day = fieldValue(texts.day);
+    if (day < 1 || day > 31)
+        return rejected(EntryField::Day, QStringLiteral("Need Day"),
+                        QStringLiteral("Enter a valid day in the day field."));
+    return std::nullopt;
+}
+
+// A text field must hold something, and only what the data file can store unchanged.
+std::optional<FailedCheck> textCheck(const QString &text, EntryField field, const QString &name,
+                                     const QString &emptyTitle)
+{
+    if (text.isEmpty())
+        return rejected(field, emptyTitle,
+                        QStringLiteral("Must enter something in the %1 field.").arg(name));
+    const qsizetype at = firstUnstorableChar(text);
+    if (at < 0)
+        return std::nullopt;
+    const QChar c = text[at];
+    const qsizetype length = c.isHighSurrogate() && at + 1 < text.size() ? 2 : 1;
+    QString what;
+    if (c == QLatin1Char('"'))
+        what = QStringLiteral("a double quote");
+    else if (c == QLatin1Char('\r') || c == QLatin1Char('\n'))
+        what = QStringLiteral("a line break");
+    else
+        what = QStringLiteral("the character \"%1\"").arg(text.mid(at, length));
+    FailedCheck failed = rejected(field, QStringLiteral("Invalid Character"),
+                                  QStringLiteral("The %1 field cannot hold %2.").arg(name, what));
+    failed.badCharAt = at;
+    failed.badCharLength = length;
+    return failed;
+}
+
+// The date values in their shortest plain form: 05 shows as 5, 5.5 as 5.5.
+QString plainNumber(double value)
+{
+    return QString::number(value, 'f', QLocale::FloatingPointShortest);
+}
+
+} // namespace
+
+std::optional<FailedCheck> firstFailedCheck(const EntryTexts &texts, const QString &yearMessage)
+{
+    if (auto failed = rangeCheck(texts, yearMessage))
+        return failed;
+    if (auto failed =
+            textCheck(texts.checkNumber, EntryField::CheckNumber, QStringLiteral("check number"),
+                      QStringLiteral("Need Check Number")))
+        return failed;
+    if (auto failed = textCheck(texts.payee, EntryField::Payee, QStringLiteral("payee"),
+                                QStringLiteral("Need Payee")))
+        return failed;
+
+    const double amount = amountCents(texts.dollars, texts.cents);
+    if (amount == 0)
+        return FailedCheck{.zeroAmountQuestion = true,
+                           .field = EntryField::Dollars,
+                           .title = QStringLiteral("Zero For Amount"),
+                           .text = QStringLiteral("You have entered 0 in the amount field.\r\n"
+                                                  "Do you wish to continue?")};
+    const double cents = std::floor(fieldValue(texts.cents));
+    const bool outOfRange = cents > 99 || cents < 0 || std::floor(fieldValue(texts.dollars)) < 0;
+    if (outOfRange || !storableCents(texts))
+        return rejected(EntryField::Dollars, QStringLiteral("Invalid Amount"),
+                        QStringLiteral("Invalid amount."));
+    return std::nullopt;
+}
+
+std::optional<qint32> storableCents(const EntryTexts &texts)
+{
+    const double amount = amountCents(texts.dollars, texts.cents);
+    // Written so that a NaN fails too.
+    if (!(amount >= std::numeric_limits<qint32>::min() &&
+          amount <= std::numeric_limits<qint32>::max()))
+        return std::nullopt;
+    return qint32(amount);
+}
+
+QString entrySummary(const QString &heading, const EntryTexts &texts)
+{
+    const QString date = plainNumber(fieldValue(texts.month)) + QLatin1Char('-') +
+                         plainNumber(fieldValue(texts.day)) + QLatin1Char('-') +
+                         plainNumber(fieldValue(texts.year));
+    // The checks refuse every amount that does not fit before the summary is shown.
+    const qint32 amount = storableCents(texts).value_or(0);
+    const QStringList lines = {
+        heading,
+        QStringLiteral("Date: ") + date,
+        QStringLiteral("Check Number: ") + texts.checkNumber,
+        QStringLiteral("Payee: ") + texts.payee,
+        QStringLiteral("Amount: ") + formatMoney(amount),
+        QStringLiteral("Do you wish to continue?"),
+    };
+    return lines.join(QStringLiteral("\r\n"));
+}
+
+} // namespace tallyra

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "app/EntryChecks.h"
+#include "app/PlaceEntry.h"
+#include "platform/Prompter.h"
+
+#include <QString>
+
+class QComboBox;
+class QRadioButton;
+
+namespace tallyra {
+
+// A window's ten entry controls and the wording of its year message. The main window and
+// the edit window check and confirm an entry through the same routines below.
+struct EntryFields
+{
+    QComboBox *year;
+    QComboBox *month;
+    QComboBox *day;
+    QComboBox *checkNumber;
+    QComboBox *payee;
+    QComboBox *dollars;
+    QComboBox *cents;
+    QRadioButton *withdrawal;
+    QRadioButton *deposit;
+    QRadioButton *neither;
+    QString yearMessage;
+};
+
+EntryTexts entryTexts(const EntryFields &fields);
+EntryType selectedType(const EntryFields &fields);
+
+// Runs the checks in order and stops at the first failure: shows its box, puts the focus on
+// its field and returns false. The zero-amount question's Yes accepts at once.
+bool validateEntryFields(const EntryFields &fields, Prompter &prompter);
+
+// Shows the summary under the heading and returns whether the user answered Yes.
+bool confirmEntry(const EntryFields &fields, const QString &heading, Prompter &prompter);
+
+} // namespace tallyra

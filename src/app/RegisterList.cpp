@@ -1,0 +1,49 @@
+#include "app/RegisterList.h"
+
+#include "app/MoneyFormat.h"
+
+#include <algorithm>
+
+namespace tallyra {
+
+namespace {
+
+ListLine listLine(const Checkbook &book, int slot)
+{
+    const Entry &entry = book.slot[slot];
+    ListLine line;
+    line.date = QStringLiteral("%1/%2/%3").arg(entry.month).arg(entry.day).arg(entry.year);
+    line.check = entry.checkNumber;
+    line.payee = entry.payee;
+    if (entry.withdrawalCents != 0)
+        line.out = formatListMoney(entry.withdrawalCents);
+    else if (entry.depositCents != 0)
+        line.dep = formatListMoney(entry.depositCents);
+    line.total = formatListMoney(book.balanceCents[slot]);
+    line.totalNegative = book.balanceCents[slot] < 0;
+    return line;
+}
+
+} // namespace
+
+int listScrollMaximum(int entryCount)
+{
+    return std::max(1, entryCount - (ListLines - 1));
+}
+
+ListPage listPage(const Checkbook &book, int position)
+{
+    ListPage page;
+    page.firstShown = position;
+    if (book.entryCount <= ListLines) {
+        for (int n = 0; n < book.entryCount; ++n)
+            page.lines[n] = listLine(book, n + 1);
+        return page;
+    }
+    page.firstShown = std::clamp(position, 1, listScrollMaximum(book.entryCount));
+    for (int n = 0; n < ListLines; ++n)
+        page.lines[n] = listLine(book, page.firstShown + n);
+    return page;
+}
+
+} // namespace tallyra

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "register/Checkbook.h"
+
+#include <QString>
+
+#include <array>
+
+namespace tallyra {
+
+inline constexpr int ListLines = 10;
+
+// What one line of the list shows; all empty for a line below the last entry.
+struct ListLine
+{
+    QString date;
+    QString check;
+    QString payee;
+    QString out;
+    QString dep;
+    QString total;
+    bool totalNegative = false;
+};
+
+struct ListPage
+{
+    int firstShown = 1; // slot on the top line
+    std::array<ListLine, ListLines> lines;
+};
+
+// The scroll bar's greatest position: the one that shows the last entry on the bottom line.
+int listScrollMaximum(int entryCount);
+
+// The ten lines for a scroll position. A register that fits on one page always shows from
+// slot 1, whatever the position. Running totals are shown as computeBalances left them.
+ListPage listPage(const Checkbook &book, int position);
+
+} // namespace tallyra
