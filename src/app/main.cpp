@@ -4,11 +4,15 @@
 #include "register/Checkbook.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallyra"));
+    // Lets the desktop tie the windows to the installed entry and show its icon.
+    QApplication::setDesktopFileName(QStringLiteral("org.example.Tallyra"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tallyra")));
 
     tallyra::Checkbook book;
     tallyra::QtPrompter prompter;
