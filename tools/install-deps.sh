@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libbenchmark-dev
   poppler-utils
+  dpkg-dev desktop-file-utils
 )
 
 missing=()

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Renders the PNG sizes of the program icon from dist/icons/tallyra.svg. The PNGs are kept in
+# the repository so that building needs no SVG renderer; run this again after changing the SVG.
+set -euo pipefail
+cd "$(dirname "$0")/../dist/icons"
+
+if ! command -v rsvg-convert >/dev/null; then
+  echo "make-icons: needs rsvg-convert (Debian package librsvg2-bin)" >&2
+  exit 1
+fi
+for size in 16 24 32 48 64 128 256; do
+  rsvg-convert --width "$size" --height "$size" tallyra.svg --output "tallyra-$size.png"
+done
