@@ -156,7 +156,7 @@ EntryFields FrmEdit::entryFields() const
 }
 
 // An entry opened with an amount below zero shows no type. Without one the amount it would
-// store is unknown, so the user is asked to choose before anything else happens.
+// store is unknown, so the user is asked for one before the summary.
 bool FrmEdit::typeChosen()
 {
     if (selectedType(entryFields()) != EntryType::NoneSelected)
