@@ -4,6 +4,7 @@
 #include "backup/BackupCopy.h"
 #include "backup/DriveFailureBoxes.h"
 #include "backup/frmFileOpen.h"
+#include "edit/frmEdit.h"
 #include "help/HelpTopics.h"
 #include "help/SupportAddresses.h"
 #include "help/frmAbout.h"
@@ -493,7 +494,19 @@ void FrmMoney::openEditor()
     if (m_book.editIndex > m_book.entryCount) {
         m_platform.prompter.message(this, QMessageBox::Information, QStringLiteral("Nothing To Do"),
                                     QStringLiteral("There is nothing to edit."));
+        return;
     }
+    {
+        FrmEdit window(m_book, m_platform, this);
+        window.exec();
+    }
+    // Whatever the edit window did, the file and the display follow the register.
+    updateStatus();
+    if (!saveRegister())
+        reloadAfterFailedSave();
+    else if (loadRegister())
+        showList();
+    clearEntryExceptDate();
 }
 
 EntryFields FrmMoney::entryFields() const
@@ -538,15 +551,20 @@ void FrmMoney::reloadAfterFailedSave()
     showList();
 }
 
-// The date stays for the next entry; everything else returns to its default.
 void FrmMoney::readyForNextEntry()
+{
+    clearEntryExceptDate();
+    txtMonth->setFocus();
+}
+
+// The date stays for the next entry; everything else returns to its default.
+void FrmMoney::clearEntryExceptDate()
 {
     optWithdrawl->setChecked(true);
     cmbCheckNum->setEditText(QStringLiteral("ATM"));
     cmbPayee->setEditText(QString());
     txtDollar->setEditText(QStringLiteral("0"));
     txtCent->setEditText(QStringLiteral("00"));
-    txtMonth->setFocus();
 }
 
 void FrmMoney::mnuNew_Click()

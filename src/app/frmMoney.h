@@ -39,8 +39,9 @@ public:
     // Reads the data file back; false when the user chose to end the program instead.
     bool loadRegister();
     void showList();
-    // Turns the line offset (0..9) in editIndex into the slot shown on that line; an empty
-    // line has nothing to edit.
+    // Turns the line offset (0..9) in editIndex into the slot shown on that line and opens the
+    // edit window on it; an empty line has nothing to edit. The register is saved and read
+    // back however the window ended.
     void openEditor();
 
 protected:
@@ -59,6 +60,7 @@ private:
     void showLine(int index, const ListLine &line);
     EntryFields entryFields() const;
     void readyForNextEntry();
+    void clearEntryExceptDate();
     void reloadAfterFailedSave();
 
     void cmdAdd_Click();

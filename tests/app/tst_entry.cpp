@@ -450,10 +450,17 @@ private slots:
              {std::tuple{0, 1, 0}, {3, 4, 0}, {25, 3, 18}}) {
             Fixture f(januaryDays(count));
             f.fakes.prompter.answers = {QMessageBox::Ok};
+            QString dayShown;
+            NextModal<QDialog> editor([&](QDialog *window) {
+                dayShown = child<QComboBox>(window, QStringLiteral("txtEditDay"))->currentText();
+                QTest::mouseClick(child<QPushButton>(window, QStringLiteral("cmdCancel")),
+                                  Qt::LeftButton);
+            });
             QTest::mouseClick(f.get<QPushButton>(QStringLiteral("cmd%1").arg(button)),
                               Qt::LeftButton);
             if (editIndex) {
                 QCOMPARE(f.book.editIndex, editIndex);
+                QCOMPARE(dayShown, QString::number(editIndex));
                 QVERIFY(f.fakes.prompter.shown.empty());
                 continue;
             }

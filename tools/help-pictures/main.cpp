@@ -3,27 +3,22 @@
 // Run by tools/make-help-pictures.sh, which turns the PNG files written here into GIF and JPEG.
 
 #include "app/frmMoney.h"
+#include "backup/frmFileOpen.h"
+#include "edit/frmEdit.h"
 #include "help/PictureMap.h"
 #include "platform/Platform.h"
 #include "register/Checkbook.h"
 #include "register/DataFile.h"
+#include "report/frmPrint.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLinearGradient>
 #include <QListWidget>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTemporaryDir>
-#include <QVBoxLayout>
 
 #include <cstdio>
 #include <functional>
@@ -70,7 +65,7 @@ Entry sample(int month, int day, const char *check, const char *payee, qint32 ou
 }
 
 // A month of a household register, so the pictured list has lines to show.
-void writeSampleRegister()
+Checkbook sampleRegister()
 {
     const Entry entries[] = {
         sample(5, 1, "DEP", "PAYCHECK", 0, 125000),
@@ -81,121 +76,49 @@ void writeSampleRegister()
         sample(5, 15, "DEP", "PAYCHECK", 0, 125000),
         sample(5, 16, "1004", "PHONE COMPANY", 3995, 0),
     };
-    auto book = std::make_unique<Checkbook>();
+    Checkbook book;
     for (const Entry &entry : entries)
-        book->slot[++book->entryCount] = entry;
+        book.slot[++book.entryCount] = entry;
+    return book;
+}
+
+void writeSampleRegister()
+{
     QFile file{QLatin1String(DataFileName)};
-    if (!file.open(QIODevice::WriteOnly) || file.write(formatDataFile(*book)) < 0)
+    if (!file.open(QIODevice::WriteOnly) || file.write(formatDataFile(sampleRegister())) < 0)
         qFatal("cannot write the sample register");
 }
 
-template <typename T> T *named(T *widget, const char *name)
+// No window may print while it is being pictured.
+class NoPrinter final : public ReportPrinter
 {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-QComboBox *field(const char *name, const QString &text)
-{
-    auto *combo = named(new QComboBox, name);
-    combo->setEditable(true);
-    combo->setEditText(text);
-    return combo;
-}
-
-// Stand-ins for the edit window, the backup chooser and the print window: the same controls
-// and captions, laid out as those windows are described, until the windows themselves can be
-// pictured here instead.
-
-QWidget *editStandIn()
-{
-    auto *window = named(new QWidget, "frmEdit");
-    window->setWindowTitle(QStringLiteral("Edit"));
-    auto *grid = new QGridLayout(window);
-    const char *captions[] = {"Month", "Day", "Year", "Check Number", "Payee"};
-    const char *names[] = {"txtEditMonth", "txtEditDay", "txtEditYear", "txtEditCheckNum",
-                           "txtEditPayee"};
-    const char *texts[] = {"5", "12", "2000", "1003", "CORNER GROCER"};
-    // Date on the first row, check number and payee on the second, to keep the window compact.
-    const int places[][3] = {{0, 0, 1}, {0, 1, 1}, {0, 2, 1}, {2, 0, 1}, {2, 1, 2}};
-    for (int i = 0; i < 5; ++i) {
-        const auto [row, column, span] = places[i];
-        auto *label = named(new QLabel(QLatin1String(captions[i])),
-                            qPrintable(QStringLiteral("Label%1").arg(i + 1)));
-        grid->addWidget(label, row, column, 1, span);
-        grid->addWidget(field(names[i], QLatin1String(texts[i])), row + 1, column, 1, span);
+public:
+    std::unique_ptr<ReportSurface> openDefaultPrinter(QString &) override
+    {
+        qFatal("a window started printing");
     }
-    grid->addWidget(named(new QLabel(QStringLiteral("Amount")), "Label6"), 4, 0);
-    auto *amount = new QHBoxLayout;
-    amount->addWidget(field("txtEditDollar", QStringLiteral("82")), 2);
-    amount->addWidget(new QLabel(QStringLiteral(".")));
-    amount->addWidget(field("txtEditCent", QStringLiteral("40")), 1);
-    grid->addLayout(amount, 5, 0, 1, 3);
-    auto *type = named(new QGroupBox(QStringLiteral("Type")), "Frame1");
-    auto *options = new QVBoxLayout(type);
-    options->addWidget(named(new QRadioButton(QStringLiteral("Withdrawal")), "optEditOut"));
-    options->addWidget(named(new QRadioButton(QStringLiteral("Deposit")), "optEditIn"));
-    options->addWidget(named(new QRadioButton(QStringLiteral("Neither")), "optEditNeither"));
-    type->findChild<QRadioButton *>(QStringLiteral("optEditOut"))->setChecked(true);
-    grid->addWidget(type, 0, 3, 4, 1);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(named(new QPushButton(QStringLiteral("&Accept")), "cmdAccept"));
-    buttons->addWidget(named(new QPushButton(QStringLiteral("&Remove")), "cmdRemove"));
-    buttons->addWidget(named(new QPushButton(QStringLiteral("&Cancel")), "cmdCancel"));
-    grid->addLayout(buttons, 6, 0, 1, 4);
-    return window;
+};
+
+// The edit window as it opens on the grocer's check.
+QWidget *editWindow(Checkbook &book, Platform &platform)
+{
+    book = sampleRegister();
+    book.editIndex = 5;
+    return new FrmEdit(book, platform);
 }
 
-QWidget *chooserStandIn()
+// The backup chooser listing three monthly backups, the newest chosen.
+QWidget *chooserWindow(Checkbook &book, Platform &platform)
 {
-    auto *window = named(new QWidget, "frmFileOpen");
-    window->setWindowTitle(QStringLiteral("Open Backup File"));
-    auto *list = named(new QListWidget, "fliBackup");
-    list->addItems(
-        {QStringLiteral("april.bak"), QStringLiteral("march.bak"), QStringLiteral("may.bak")});
-    list->setCurrentRow(2);
-    auto *buttons = new QVBoxLayout;
-    buttons->addWidget(named(new QPushButton(QStringLiteral("&Ok")), "cmdOk"));
-    buttons->addWidget(named(new QPushButton(QStringLiteral("&Cancel")), "cmdCancel"));
-    buttons->addStretch(1);
-    buttons->addWidget(named(new QPushButton(QStringLiteral("&Refresh")), "cmdRefresh"));
-    auto *row = new QHBoxLayout(window);
-    row->addWidget(list, 1);
-    row->addLayout(buttons);
-    return window;
-}
-
-QWidget *printStandIn()
-{
-    auto *window = named(new QWidget, "frmPrint");
-    window->setWindowTitle(QStringLiteral("Print Report"));
-    auto *grid = new QGridLayout(window);
-    const auto dateRow =
-        [grid](int row, const char *caption, const char *label,
-               std::initializer_list<std::pair<const char *, const char *>> fields) {
-            auto *heading = named(new QLabel(QLatin1String(caption)), label);
-            QFont bold = heading->font();
-            bold.setBold(true);
-            heading->setFont(bold);
-            heading->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            grid->addWidget(heading, row, 0);
-            int column = 1;
-            for (const auto &[name, text] : fields) {
-                auto *date = field(name, QLatin1String(text));
-                date->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-                date->setMinimumContentsLength(int(qstrlen(text) > 2 ? 4 : 2));
-                grid->addWidget(date, row, column++);
-            }
-        };
-    dateRow(0, "Start Date:", "Label1",
-            {{"txtStartMonth", "1"}, {"txtStartDay", "1"}, {"txtStartYear", "1990"}});
-    dateRow(1, "End Date:", "Label2",
-            {{"txtEndMonth", "5"}, {"txtEndDay", "18"}, {"txtEndYear", "2000"}});
-    grid->setColumnStretch(3, 1);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(named(new QPushButton(QStringLiteral("&Print")), "cmdPrint"));
-    buttons->addWidget(named(new QPushButton(QStringLiteral("&Cancel")), "cmdCancel"));
-    grid->addLayout(buttons, 2, 0, 1, 4);
+    for (const char *name : {"april.bak", "march.bak", "may.bak"}) {
+        QFile file(platform.drive.filePath(QLatin1String(name)));
+        if (!file.open(QIODevice::WriteOnly))
+            qFatal("cannot write the sample backup %s", name);
+    }
+    auto *window = new FrmFileOpen(book, platform);
+    if (!window->Form_Load())
+        qFatal("the backup chooser found no disk");
+    window->findChild<QListWidget *>(QStringLiteral("fliBackup"))->setCurrentRow(2);
     return window;
 }
 
@@ -388,7 +311,10 @@ int main(int argc, char *argv[])
     NoQuestions prompter;
     MadeOnClock clock;
     NeverEnds programEnd;
-    Platform platform{prompter, clock, programEnd};
+    QTemporaryDir driveFolder;
+    Drive drive(driveFolder.path());
+    NoPrinter printer;
+    Platform platform{prompter, clock, programEnd, drive, printer};
 
     struct Picture
     {
@@ -406,9 +332,9 @@ int main(int argc, char *argv[])
              window->Form_Load();
              return window;
          }},
-        {"editing.gif", {250, 190}, true, editStandIn},
-        {"backup.gif", {194, 154}, true, chooserStandIn},
-        {"printing.gif", {163, 113}, false, printStandIn},
+        {"editing.gif", {250, 190}, true, [&] { return editWindow(book, platform); }},
+        {"backup.gif", {194, 154}, true, [&] { return chooserWindow(book, platform); }},
+        {"printing.gif", {163, 113}, false, [&] { return new FrmPrint(book, platform); }},
     };
     for (const Picture &entry : pictures) {
         const std::unique_ptr<QWidget> window(entry.window());

@@ -1,0 +1,211 @@
+#include "edit/frmEdit.h"
+
+#include "edit/EditEntry.h"
+
+#include <QComboBox>
+#include <QCompleter>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace tallyra {
+
+namespace {
+
+template <typename T> T *named(T *widget, const char *name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+// An entry field with an empty list. Enter must not add what was typed to that list.
+QComboBox *editField(const char *name)
+{
+    auto *field = named(new QComboBox, name);
+    field->setEditable(true);
+    field->setInsertPolicy(QComboBox::NoInsert);
+    field->completer()->setCaseSensitivity(Qt::CaseSensitive);
+    return field;
+}
+
+QLabel *caption(const char *name, const QString &text, QWidget *buddy)
+{
+    auto *label = named(new QLabel(text), name);
+    label->setBuddy(buddy);
+    return label;
+}
+
+QPushButton *button(const char *name, const QString &text, const QString &tip)
+{
+    auto *made = named(new QPushButton(text), name);
+    made->setToolTip(tip);
+    return made;
+}
+
+} // namespace
+
+FrmEdit::FrmEdit(Checkbook &book, Platform &platform, QWidget *parent)
+    : QDialog(parent), m_book(book), m_platform(platform)
+{
+    setObjectName(QStringLiteral("frmEdit"));
+    setWindowTitle(QStringLiteral("Edit"));
+    buildControls();
+    setTabOrder();
+    connect(cmdAccept, &QPushButton::clicked, this, &FrmEdit::cmdAccept_Click);
+    connect(cmdRemove, &QPushButton::clicked, this, &FrmEdit::cmdRemove_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &FrmEdit::cmdCancel_Click);
+    Form_Load();
+}
+
+void FrmEdit::buildControls()
+{
+    txtEditMonth = editField("txtEditMonth");
+    txtEditDay = editField("txtEditDay");
+    txtEditYear = editField("txtEditYear");
+    txtEditCheckNum = editField("txtEditCheckNum");
+    txtEditPayee = editField("txtEditPayee");
+    txtEditDollar = editField("txtEditDollar");
+    txtEditCent = editField("txtEditCent");
+    Label1 = caption("Label1", QStringLiteral("Month"), txtEditMonth);
+    Label2 = caption("Label2", QStringLiteral("Day"), txtEditDay);
+    Label3 = caption("Label3", QStringLiteral("Year"), txtEditYear);
+    Label4 = caption("Label4", QStringLiteral("Check Number"), txtEditCheckNum);
+    Label5 = caption("Label5", QStringLiteral("Payee"), txtEditPayee);
+    Label6 = caption("Label6", QStringLiteral("Amount"), txtEditDollar);
+
+    Frame1 = named(new QGroupBox(QStringLiteral("Type")), "Frame1");
+    optEditOut = named(new QRadioButton(QStringLiteral("Withdrawal")), "optEditOut");
+    optEditIn = named(new QRadioButton(QStringLiteral("Deposit")), "optEditIn");
+    optEditNeither = named(new QRadioButton(QStringLiteral("Neither")), "optEditNeither");
+    auto *options = new QVBoxLayout(Frame1);
+    options->addWidget(optEditOut);
+    options->addWidget(optEditIn);
+    options->addWidget(optEditNeither);
+
+    cmdAccept = button("cmdAccept", QStringLiteral("&Accept"),
+                       QStringLiteral("Click here to accept changes"));
+    cmdAccept->setDefault(true);
+    cmdRemove = button("cmdRemove", QStringLiteral("&Remove"),
+                       QStringLiteral("Click here to remove this entry"));
+    cmdCancel = button("cmdCancel", QStringLiteral("&Cancel"),
+                       QStringLiteral("Click here to abort without saving"));
+
+    // The date on the first row, check number and payee on the second, the amount on the
+    // third, and the type beside them all.
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(Label1, 0, 0);
+    grid->addWidget(Label2, 0, 1);
+    grid->addWidget(Label3, 0, 2);
+    grid->addWidget(txtEditMonth, 1, 0);
+    grid->addWidget(txtEditDay, 1, 1);
+    grid->addWidget(txtEditYear, 1, 2);
+    grid->addWidget(Label4, 2, 0);
+    grid->addWidget(Label5, 2, 1, 1, 2);
+    grid->addWidget(txtEditCheckNum, 3, 0);
+    grid->addWidget(txtEditPayee, 3, 1, 1, 2);
+    grid->addWidget(Label6, 4, 0);
+    auto *amount = new QHBoxLayout;
+    amount->addWidget(txtEditDollar, 2);
+    amount->addWidget(new QLabel(QStringLiteral(".")));
+    amount->addWidget(txtEditCent, 1);
+    grid->addLayout(amount, 5, 0, 1, 3);
+    grid->addWidget(Frame1, 0, 3, 4, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(cmdAccept);
+    buttons->addWidget(cmdRemove);
+    buttons->addWidget(cmdCancel);
+    grid->addLayout(buttons, 6, 0, 1, 4);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void FrmEdit::setTabOrder()
+{
+    QWidget *order[] = {txtEditMonth,  txtEditDay,  txtEditYear, txtEditCheckNum, txtEditPayee,
+                        txtEditDollar, txtEditCent, optEditOut,  optEditIn,       optEditNeither,
+                        cmdAccept,     cmdRemove,   cmdCancel};
+    for (size_t i = 0; i + 1 < std::size(order); ++i)
+        QWidget::setTabOrder(order[i], order[i + 1]);
+    txtEditMonth->setFocus();
+}
+
+void FrmEdit::Form_Load()
+{
+    const EntryShown shown = entryShown(m_book.slot[m_book.editIndex]);
+    txtEditYear->setEditText(shown.texts.year);
+    txtEditMonth->setEditText(shown.texts.month);
+    txtEditDay->setEditText(shown.texts.day);
+    txtEditCheckNum->setEditText(shown.texts.checkNumber);
+    txtEditPayee->setEditText(shown.texts.payee);
+    txtEditDollar->setEditText(shown.texts.dollars);
+    txtEditCent->setEditText(shown.texts.cents);
+    optEditOut->setChecked(shown.type == EntryType::Withdrawal);
+    optEditIn->setChecked(shown.type == EntryType::Deposit);
+    m_book.actionWord = QStringLiteral("CANCEL");
+}
+
+EntryFields FrmEdit::entryFields() const
+{
+    return EntryFields{txtEditYear,  txtEditMonth,   txtEditDay,     txtEditCheckNum,
+                       txtEditPayee, txtEditDollar,  txtEditCent,    optEditOut,
+                       optEditIn,    optEditNeither, EditYearMessage};
+}
+
+// An entry opened with an amount below zero shows no type. Without one the amount it would
+// store is unknown, so the user is asked for one before the summary.
+bool FrmEdit::typeChosen()
+{
+    if (selectedType(entryFields()) != EntryType::NoneSelected)
+        return true;
+    m_platform.prompter.message(this, QMessageBox::Warning, QStringLiteral("Need Type"),
+                                QStringLiteral("Choose Withdrawal, Deposit or Neither as the "
+                                               "type of this entry."));
+    optEditOut->setFocus();
+    return false;
+}
+
+void FrmEdit::cmdAccept_Click()
+{
+    const EntryFields fields = entryFields();
+    if (!validateEntryFields(fields, m_platform.prompter) || !typeChosen() ||
+        !confirmEntry(fields, ChangingHeading, m_platform.prompter))
+        return;
+    if (!changeEntryAt(m_book, m_book.editIndex, entryTexts(fields), selectedType(fields)))
+        return;
+    m_book.actionWord = QStringLiteral("CHANGED");
+    accept();
+}
+
+// What was typed into the fields is dropped: the entry removed is the one stored.
+void FrmEdit::cmdRemove_Click()
+{
+    const auto answer = m_platform.prompter.message(
+        this, QMessageBox::Question, QStringLiteral("Question"), QStringLiteral("Are you sure?"),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    if (answer != QMessageBox::Yes)
+        return;
+    m_book.actionWord = QStringLiteral("REMOVE");
+    removeEntryAt(m_book, m_book.editIndex);
+    accept();
+}
+
+void FrmEdit::cmdCancel_Click()
+{
+    m_book.actionWord = QStringLiteral("CANCEL");
+    reject();
+}
+
+void FrmEdit::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace tallyra

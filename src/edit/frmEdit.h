@@ -1,0 +1,67 @@
+#pragma once
+
+#include "app/EntryFields.h"
+#include "platform/Platform.h"
+#include "register/Checkbook.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace tallyra {
+
+// The edit window: shows the entry in slot editIndex and changes it (Accept), deletes it
+// (Remove) or leaves it (Cancel). It changes the register in memory only; whoever opened it
+// saves and reloads once it has closed, and actionWord tells how it ended.
+class FrmEdit : public QDialog
+{
+    Q_OBJECT
+
+public:
+    FrmEdit(Checkbook &book, Platform &platform, QWidget *parent = nullptr);
+
+protected:
+    // Esc is bound to no button here, so it must not close the window as it would a dialog.
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void buildControls();
+    void setTabOrder();
+    void Form_Load();
+    EntryFields entryFields() const;
+    bool typeChosen();
+
+    void cmdAccept_Click();
+    void cmdRemove_Click();
+    void cmdCancel_Click();
+
+    Checkbook &m_book;
+    Platform &m_platform;
+
+    QComboBox *txtEditMonth = nullptr;
+    QComboBox *txtEditDay = nullptr;
+    QComboBox *txtEditYear = nullptr;
+    QComboBox *txtEditCheckNum = nullptr;
+    QComboBox *txtEditPayee = nullptr;
+    QComboBox *txtEditDollar = nullptr;
+    QComboBox *txtEditCent = nullptr;
+    QGroupBox *Frame1 = nullptr;
+    QRadioButton *optEditOut = nullptr;
+    QRadioButton *optEditIn = nullptr;
+    QRadioButton *optEditNeither = nullptr;
+    QPushButton *cmdAccept = nullptr;
+    QPushButton *cmdRemove = nullptr;
+    QPushButton *cmdCancel = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Label3 = nullptr;
+    QLabel *Label4 = nullptr;
+    QLabel *Label5 = nullptr;
+    QLabel *Label6 = nullptr;
+};
+
+} // namespace tallyra
