@@ -43,19 +43,11 @@ QStringList FakePrompter::titles() const
 
 std::optional<DriveError> FaultyDrive::nextFault() const
 {
-    ++operations;
     if (faults.empty())
         return std::nullopt;
-    std::optional<DriveError> fault = faults.front();
+    const DriveError fault = faults.front();
     faults.pop_front();
     return fault;
-}
-
-std::optional<DriveError> FaultyDrive::listBackups(QStringList &names) const
-{
-    if (auto fault = nextFault())
-        return fault;
-    return Drive::listBackups(names);
 }
 
 std::optional<DriveError> FaultyDrive::readFile(const QString &name, QByteArray &bytes) const
