@@ -150,8 +150,7 @@ private slots:
         row("retried, replaced", "backup", "OTHER", {noDisk, noDisk},
             {notReady, notReady, "SUCCESS"});
         row("restored", "restore click cmdOk", "OTHER.bak", {}, {"SURE", "All Was Good"});
-        row("by keyboard", "restore Return Down Up Return", "OTHER.bak", {},
-            {"SURE", "All Was Good"});
+        row("by keyboard", "restore Down Up Return", "OTHER.bak", {}, {"SURE", "All Was Good"});
         row("chooser cancelled", "restore click cmdCancel", "OTHER.bak", {}, {});
         row("chooser closed", "restore click close", "OTHER.bak", {}, {});
         row("refresh, then OK", "restore click cmdRefresh cmdOk", "OTHER.bak", {}, {});
@@ -213,7 +212,9 @@ private slots:
         } else {
             if (command == "restore, no disk")
                 QVERIFY(QDir(fakes.drive.root()).removeRecursively());
+            bool okAtOpen = true;
             NextModal<FrmFileOpen> chooser([&](FrmFileOpen *chooser) {
+                okAtOpen = child<QPushButton>(chooser, QStringLiteral("cmdOk"))->isEnabled();
                 auto *list = child<QListWidget>(chooser, QStringLiteral("fliBackup"));
                 for (const QString &step : command.split(u' ').mid(1)) {
                     if (step == "click") {
@@ -233,6 +234,7 @@ private slots:
             });
             child<QAction>(&window, QStringLiteral("mnuRestore"))->trigger();
             QCOMPARE(chooser.handled(), command != "restore, no disk");
+            QVERIFY(!okAtOpen || !chooser.handled());
         }
 
         QStringList shown;

@@ -290,7 +290,7 @@ private slots:
 
         QProcess pdfToText;
         pdfToText.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, "-"});
-        QVERIFY(pdfToText.waitForFinished());
+        QVERIFY2(pdfToText.waitForFinished(), "pdftotext is missing: run tools/install-deps.sh");
         const QString words = QString::fromUtf8(pdfToText.readAllStandardOutput());
         const qsizetype pages = words.count(QLatin1String("<page "));
         QVERIFY(pages >= 2);

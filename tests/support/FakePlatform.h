@@ -9,7 +9,6 @@
 #include <QTemporaryDir>
 
 #include <deque>
-#include <functional>
 #include <optional>
 #include <vector>
 
@@ -34,8 +33,6 @@ public:
     std::deque<std::optional<QString>> textAnswers;
     std::vector<QString> textPrompts; // "title|prompt" of each input box
     int beeps = 0;
-    // Runs as each message box is shown, before it is answered: the user acting meanwhile.
-    std::function<void(const Shown &)> onMessage;
 
     QMessageBox::StandardButton message(QWidget *parent, QMessageBox::Icon icon,
                                         const QString &title, const QString &text,
