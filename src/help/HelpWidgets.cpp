@@ -117,18 +117,20 @@ int CalloutLines::targetCount(const QLabel *label) const
                              [label](const Callout &callout) { return callout.label == label; }));
 }
 
-// A line leaves its label from the middle of the side that faces the picture.
+// A line leaves its label from the middle of the side that faces the picture. A label below
+// or above a corner of the picture faces it with its top or bottom, so that the line rises
+// or falls into the picture instead of running sideways across the text beside it.
 QPointF CalloutLines::startBeside(const QLabel *label) const
 {
     const QRectF text(label->mapTo(parentWidget(), QPoint()), label->size());
     const QRectF picture(m_picture->mapTo(parentWidget(), QPoint()), m_picture->size());
-    if (text.right() <= picture.left())
-        return {text.right() + LineGap, text.center().y()};
-    if (text.left() >= picture.right())
-        return {text.left() - LineGap, text.center().y()};
+    if (text.top() >= picture.bottom())
+        return {text.center().x(), text.top() - LineGap};
     if (text.bottom() <= picture.top())
         return {text.center().x(), text.bottom() + LineGap};
-    return {text.center().x(), text.top() - LineGap};
+    if (text.right() <= picture.left())
+        return {text.right() + LineGap, text.center().y()};
+    return {text.left() - LineGap, text.center().y()};
 }
 
 bool CalloutLines::eventFilter(QObject *watched, QEvent *event)

@@ -6,8 +6,10 @@
 
 #include <QAction>
 #include <QDirIterator>
+#include <QKeySequence>
 #include <QLabel>
 #include <QListWidget>
+#include <QMap>
 #include <QPushButton>
 #include <QtTest>
 
@@ -17,6 +19,7 @@
 
 using namespace tallyra;
 using namespace tallyra::test;
+using Box = QMessageBox;
 
 namespace {
 
@@ -32,106 +35,72 @@ QByteArray registerFile(int count, qint32 cents)
     return formatDataFile(book);
 }
 
-QStringList filesUnder(const QString &folder)
+// Every file under the folder, by its path there, with its bytes.
+QMap<QString, QByteArray> filesUnder(const QString &folder)
 {
-    QStringList files;
+    QMap<QString, QByteArray> files;
     for (QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-         it.hasNext();)
-        files << QDir(folder).relativeFilePath(it.next());
+         it.hasNext();) {
+        const QString path = it.next();
+        files[QDir(folder).relativeFilePath(path)] = fileBytes(path);
+    }
     return files;
 }
 
-void clickFile(FrmFileOpen *chooser, const QString &name)
+QString described(Box::Icon icon, const QString &title, const QString &text,
+                  Box::StandardButtons buttons = Box::Ok,
+                  Box::StandardButton preset = Box::NoButton)
 {
-    auto *list = child<QListWidget>(chooser, QStringLiteral("fliBackup"));
-    const QList<QListWidgetItem *> found = list->findItems(name, Qt::MatchExactly);
-    if (found.isEmpty())
-        return;
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(found.front()).center());
+    return QStringLiteral("%1 %2: %3 [%4 %5]").arg(icon).arg(title, text).arg(buttons).arg(preset);
 }
 
-void press(FrmFileOpen *chooser, const char *button)
-{
-    QTest::mouseClick(child<QPushButton>(chooser, QLatin1String(button)), Qt::LeftButton);
-}
-
-using Handling = std::function<void(FrmFileOpen *)>;
-
-Handling chooseAndOk(const QString &name)
-{
-    return [name](FrmFileOpen *chooser) {
-        clickFile(chooser, name);
-        press(chooser, "cmdOk");
-    };
-}
-
-// The main window over a register of five one-dollar deposits, with drive A in a
-// temporary folder.
-struct Fixture
-{
-    TempWorkingFolder folder;
-    FakePlatform fakes;
-    Checkbook book;
-    FrmMoney window{book, fakes.platform};
-    const QByteArray dataFile = registerFile(5, 100);
-
-    Fixture()
-    {
-        writeBytes(QLatin1String(DataFileName), dataFile);
-        window.Form_Load();
-    }
-    QString onDrive(const QString &name) const { return fakes.drive.filePath(name); }
-    QString label(const char *name) { return child<QLabel>(&window, QLatin1String(name))->text(); }
-
-    void backup(const std::optional<QString> &description)
-    {
-        fakes.prompter.textAnswers = {description};
-        child<QAction>(&window, QStringLiteral("mnuBackup"))->trigger();
-    }
-    bool restore(const Handling &handling)
-    {
-        NextModal<FrmFileOpen> chooser(handling);
-        child<QAction>(&window, QStringLiteral("mnuRestore"))->trigger();
-        return chooser.handled();
-    }
-    bool registerAsBefore()
-    {
-        return fileBytes(QLatin1String(DataFileName)) == dataFile && book.entryCount == 5 &&
-               label("lblTotal") == QLatin1String("$5.00") &&
-               label("lblRecNum") == QLatin1String("5 / 1000");
-    }
+// Every box of backup and restore but the failure report, by title.
+const QHash<QString, QString> Boxes{
+    {"ERROR", described(Box::Warning, "ERROR", "No more than 8 characters!  Process aborted.")},
+    {"SUCCESS", described(Box::Information, "SUCCESS", "The Backup was successful")},
+    {"DISK NOT READY",
+     described(Box::Critical, "DISK NOT READY", "There seems to be no disk in the drive.",
+               Box::Retry | Box::Cancel)},
+    {"DISK FULL",
+     described(Box::Critical, "DISK FULL", "The disk is full.  Please remove disk and try again")},
+    {"HUH!?",
+     described(Box::Critical, "HUH!?", "What kind of file name was that?  Try to backup again.")},
+    {"UH OH!", described(Box::Critical, "UH OH!",
+                         "Something really weird just happened.  I haven't a clue.")},
+    {"SURE", described(Box::Question, "ARE YOU REALLY REALLY SURE?",
+                       "Doing this will erase your current register.  Do you wish to continue?",
+                       Box::Yes | Box::No, Box::Yes)},
+    {"All Was Good", described(Box::Information, "All Was Good", "The restore was successful")},
+    {"NEED DISK", described(Box::Critical, "NEED DISK", "Need a disk in drive A:")},
 };
 
 } // namespace
 
-class TestDrive : public QObject
+class TestBackup : public QObject
 {
     Q_OBJECT
 
 private slots:
     void init() { failOnUnexpectedWarnings(); }
+    void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
 
-    void badNamesStayInside_data()
+    void driveKeepsNamesInside()
     {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("parent folder") << "../x.bak";
-        QTest::newRow("subfolder") << "a/b.bak";
-        QTest::newRow("backslash") << "a\\b.bak";
-        QTest::newRow("parent alone") << "..";
-        QTest::newRow("nul") << QStringLiteral("x%1.bak").arg(QChar(0));
-        QTest::newRow("too long") << QString(300, u'x') + QStringLiteral(".bak");
-    }
-    void badNamesStayInside()
-    {
-        QFETCH(QString, name);
         QTemporaryDir parent;
         QVERIFY(QDir(parent.path()).mkpath(QStringLiteral("floppy/a")));
         Drive drive(parent.filePath(QStringLiteral("floppy")));
         QByteArray bytes;
-        QCOMPARE(drive.writeFile(name, "x")->kind, DriveFailure::BadFileName);
-        QCOMPARE(drive.readFile(name, bytes)->kind, DriveFailure::BadFileName);
-        QCOMPARE(filesUnder(parent.path()), QStringList());
+        const auto kind = [](const std::optional<DriveError> &e) { return e ? int(e->kind) : -1; };
+        for (const QString &name :
+             {QString("../x.bak"), QString("a/b.bak"), QString("a\\b.bak"), QString(".."),
+              QStringLiteral("x%1.bak").arg(QChar(0)), QString(300, u'x') + ".bak"}) {
+            QVERIFY2(kind(drive.writeFile(name, "x")) == int(DriveFailure::BadFileName) &&
+                         kind(drive.readFile(name, bytes)) == int(DriveFailure::BadFileName),
+                     qPrintable(name));
+        }
+        Drive noDisk(parent.filePath(QStringLiteral("none")));
+        QCOMPARE(kind(noDisk.writeFile(QStringLiteral("x.bak"), "x")), int(DriveFailure::NotReady));
+        QVERIFY(filesUnder(parent.path()).isEmpty());
     }
 
     void failedWriteKeepsEarlierFile()
@@ -149,291 +118,145 @@ private slots:
         setrlimit(RLIMIT_FSIZE, &small);
         const auto failure = drive.writeFile(QStringLiteral("X.bak"), QByteArray(20000, 'z'));
         setrlimit(RLIMIT_FSIZE, &normal);
-        QVERIFY(failure);
-        QCOMPARE(failure->kind, DriveFailure::Other);
-        QCOMPARE(failure->systemError, EFBIG);
-        QCOMPARE(fileBytes(root.filePath(QStringLiteral("X.bak"))), QByteArray("second"));
-        QCOMPARE(filesUnder(root.path()), QStringList{"X.bak"});
-    }
-};
-
-class TestBackupRestore : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void init() { failOnUnexpectedWarnings(); }
-    void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
-
-    void chooser()
-    {
-        FakePlatform fakes;
-        for (const char *name : {"b.bak", "a.bak", "notes.txt"})
-            writeBytes(fakes.drive.filePath(QLatin1String(name)), "x");
-        Checkbook book;
-        book.restoreChosen = true;
-        FrmFileOpen window(book, fakes.platform);
-        QVERIFY(window.Form_Load());
-        window.show();
-        auto *list = child<QListWidget>(&window, QStringLiteral("fliBackup"));
-        auto *ok = child<QPushButton>(&window, QStringLiteral("cmdOk"));
-        QCOMPARE(list->count(), 2);
-        QCOMPARE(list->item(0)->text(), QStringLiteral("a.bak"));
-        QVERIFY(!book.restoreChosen);
-        QVERIFY(ok->isDefault() && !ok->isEnabled());
-        QTest::keyClick(list, Qt::Key_Return);
-        QVERIFY(window.isVisible());
-
-        clickFile(&window, QStringLiteral("b.bak"));
-        QCOMPARE(book.backupName, QStringLiteral("b.bak"));
-        QVERIFY(ok->isEnabled());
-        press(&window, "cmdRefresh");
-        QCOMPARE(book.backupName, QString());
-        QVERIFY(ok->isEnabled());
-
-        QTest::keyClick(list, Qt::Key_Down);
-        QCOMPARE(book.backupName, list->currentItem()->text());
-        QTest::keyClick(list, Qt::Key_Return);
-        QVERIFY(!window.isVisible());
-        QVERIFY(book.restoreChosen);
+        QCOMPARE(failure.value_or(DriveError{}).systemError, EFBIG);
+        QCOMPARE(filesUnder(root.path()), (QMap<QString, QByteArray>{{"X.bak", "second"}}));
     }
 
-    void description_data()
+    void flows_data()
     {
-        QTest::addColumn<bool>("cancel");
-        QTest::addColumn<QString>("typed");
+        // "backup" types the name, "backup cancel" cancels the input box. After "restore" come
+        // the user's steps in the chooser: click the file, press a button, close the window,
+        // take the disk out, press a key.
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QList<int>>("faults");
         QTest::addColumn<QStringList>("titles");
-        QTest::addColumn<QString>("written");
-        QTest::newRow("8 characters")
-            << false << "12345678" << QStringList{"SUCCESS"} << "12345678.bak";
-        QTest::newRow("9 characters") << false << "123456789" << QStringList{"ERROR"} << "";
-        QTest::newRow("empty") << false << "" << QStringList() << "";
-        QTest::newRow("cancel") << true << "" << QStringList() << "";
-        QTest::newRow("blank and case kept")
-            << false << "My bak" << QStringList{"SUCCESS"} << "My bak.bak";
-        QTest::newRow("parent folder") << false << "../x" << QStringList{"HUH!?"} << "";
-        QTest::newRow("subfolder") << false << "a/b" << QStringList{"HUH!?"} << "";
-    }
-    void description()
-    {
-        QFETCH(bool, cancel);
-        QFETCH(QString, typed);
-        QFETCH(QStringList, titles);
-        QFETCH(QString, written);
-        Fixture f;
-        QVERIFY(QDir(f.fakes.drive.root()).mkdir(QStringLiteral("a")));
-        f.fakes.prompter.answers.assign(titles.size(), QMessageBox::Ok);
-        f.backup(cancel ? std::nullopt : std::optional(typed));
-
-        QCOMPARE(f.fakes.prompter.textPrompts,
-                 std::vector<QString>{"ENTER DESCRIPTION|Please enter the file description.\r\n"
-                                      "No spaces and 8 characters max."});
-        QCOMPARE(f.fakes.prompter.titles(), titles);
-        if (titles == QStringList{"ERROR"}) {
-            QCOMPARE(f.fakes.prompter.shown[0].text,
-                     QStringLiteral("No more than 8 characters!  Process aborted."));
-            QCOMPARE(f.fakes.prompter.shown[0].icon, QMessageBox::Warning);
-        }
-        QCOMPARE(filesUnder(f.fakes.drive.root()),
-                 written.isEmpty() ? QStringList() : QStringList{written});
-        if (!written.isEmpty()) {
-            const QByteArray backup = fileBytes(f.onDrive(written));
-            QCOMPARE(backup, f.dataFile);
-            QCOMPARE(backup.count("\r\n"), 1001);
-        }
-        QVERIFY(f.registerAsBefore());
-        // No file was left open: the register still saves.
-        f.window.saveRegister();
-        QCOMPARE(f.fakes.prompter.titles(), titles);
-    }
-
-    void noDiskThenRetry()
-    {
-        Fixture f;
-        const QString root = f.fakes.drive.root();
-        QVERIFY(QDir(root).removeRecursively());
-        // The user puts a disk in before choosing Retry.
-        f.fakes.prompter.onMessage = [&](const FakePrompter::Shown &) { QDir().mkpath(root); };
-        f.fakes.prompter.answers = {QMessageBox::Retry, QMessageBox::Ok};
-        f.backup(QStringLiteral("DISK"));
-        QCOMPARE(f.fakes.prompter.titles(), (QStringList{"DISK NOT READY", "SUCCESS"}));
-        const auto &box = f.fakes.prompter.shown[0];
-        QCOMPARE(box.text, QStringLiteral("There seems to be no disk in the drive."));
-        QCOMPARE(box.icon, QMessageBox::Critical);
-        QCOMPARE(box.buttons, QMessageBox::Retry | QMessageBox::Cancel);
-        QCOMPARE(f.fakes.prompter.shown[1].text, QStringLiteral("The Backup was successful"));
-        QCOMPARE(fileBytes(f.onDrive(QStringLiteral("DISK.bak"))), f.dataFile);
-    }
-
-    void failures_data()
-    {
-        QTest::addColumn<bool>("restore");
-        QTest::addColumn<int>("fault");
-        QTest::addColumn<int>("repeats");
-        QTest::addColumn<QStringList>("titles");
-        const QString sure = QStringLiteral("ARE YOU REALLY REALLY SURE?");
-        const QString notReady = QStringLiteral("DISK NOT READY");
-        const int full = int(DriveFailure::DiskFull);
-        const int badName = int(DriveFailure::BadFileName);
-        const int other = int(DriveFailure::Other);
+        QTest::addColumn<QString>("report"); // first line of the FAILURE box
         const int noDisk = int(DriveFailure::NotReady);
-        QTest::newRow("backup, disk full") << false << full << 1 << QStringList{"DISK FULL"};
-        QTest::newRow("backup, bad name") << false << badName << 1 << QStringList{"HUH!?"};
-        QTest::newRow("backup, other") << false << other << 1 << QStringList{"UH OH!", "FAILURE"};
-        QTest::newRow("backup, no disk, cancel") << false << noDisk << 1 << QStringList{notReady};
-        QTest::newRow("backup, retried twice")
-            << false << noDisk << 2 << QStringList{notReady, notReady, "SUCCESS"};
-        QTest::newRow("restore") << true << 0 << 0 << QStringList{sure, "All Was Good"};
-        QTest::newRow("restore, disk full") << true << full << 1 << QStringList{sure, "DISK FULL"};
-        QTest::newRow("restore, bad name") << true << badName << 1 << QStringList{sure, "HUH!?"};
-        QTest::newRow("restore, other")
-            << true << other << 1 << QStringList{sure, "UH OH!", "FAILURE"};
-        QTest::newRow("restore, no disk, cancel")
-            << true << noDisk << 1 << QStringList{sure, notReady};
-        QTest::newRow("restore, retried twice")
-            << true << noDisk << 2 << QStringList{sure, notReady, notReady, "All Was Good"};
+        const QString notReady = QStringLiteral("DISK NOT READY");
+        const QStringList sureFailed{"SURE", "UH OH!", "FAILURE"};
+        const auto row = [](const char *name, const char *command, const char *file,
+                            QList<int> faults, QStringList titles, QString report = {}) {
+            QTest::newRow(name) << command << file << faults << titles << report;
+        };
+        row("8 characters", "backup", "12345678", {}, {"SUCCESS"});
+        row("9 characters", "backup", "123456789", {}, {"ERROR"});
+        row("cancelled", "backup cancel", "", {}, {});
+        row("blank and case kept", "backup", "My bak", {}, {"SUCCESS"});
+        row("folder part", "backup", "../x", {}, {"HUH!?"});
+        row("disk full", "backup", "OTHER", {int(DriveFailure::DiskFull)}, {"DISK FULL"});
+        row("other failure", "backup", "OTHER", {int(DriveFailure::Other)}, {"UH OH!", "FAILURE"},
+            "Error 30: Read-only file system");
+        row("retried, replaced", "backup", "OTHER", {noDisk, noDisk},
+            {notReady, notReady, "SUCCESS"});
+        row("restored", "restore click cmdOk", "OTHER.bak", {}, {"SURE", "All Was Good"});
+        row("by keyboard", "restore Down Up Return", "OTHER.bak", {}, {"SURE", "All Was Good"});
+        row("chooser cancelled", "restore click cmdCancel", "OTHER.bak", {}, {});
+        row("chooser closed", "restore click close", "OTHER.bak", {}, {});
+        row("refresh, then OK", "restore click cmdRefresh cmdOk", "OTHER.bak", {}, {});
+        row("no to the question", "restore click cmdOk", "OTHER.bak", {}, {"SURE"});
+        row("no disk in the chooser", "restore, no disk", "", {}, {"NEED DISK"});
+        row("no disk, cancel", "restore click cmdOk", "OTHER.bak", {noDisk}, {"SURE", notReady});
+        row("no disk, retried", "restore click cmdOk", "OTHER.bak", {noDisk, noDisk},
+            {"SURE", notReady, notReady, "All Was Good"});
+        row("disk changed", "restore click cmdOk eject", "OTHER.bak", {}, sureFailed,
+            "Error 2: No such file or directory");
+        row("cut short", "restore click cmdOk", "SHORT.bak", {}, sureFailed,
+            "Not a whole register: line 501, month: the line is cut short (no line end).");
     }
-    void failures()
+    void flows()
     {
-        QFETCH(bool, restore);
-        QFETCH(int, fault);
-        QFETCH(int, repeats);
-        QFETCH(QStringList, titles);
-        Fixture f;
-        const QByteArray backup = registerFile(3, 2500);
-        writeBytes(f.onDrive(QStringLiteral("OTHER.bak")), backup);
-        // Restoring lists the drive first; the faults strike the copy.
-        if (restore)
-            f.fakes.drive.faults.push_back(std::nullopt);
-        const DriveError error{DriveFailure(fault), EROFS, QStringLiteral("Read-only file system"),
-                               QStringLiteral("/floppy/OTHER.bak")};
-        f.fakes.drive.faults.insert(f.fakes.drive.faults.end(), repeats, error);
-        // Every "DISK NOT READY" is retried, but one that ends the row.
-        for (qsizetype i = 0; i < titles.size(); ++i) {
-            const bool last = i + 1 == titles.size();
-            f.fakes.prompter.answers.push_back(i == 0 && restore ? QMessageBox::Yes
-                                               : titles[i] != QLatin1String("DISK NOT READY")
-                                                   ? QMessageBox::Ok
-                                               : last ? QMessageBox::Cancel
-                                                      : QMessageBox::Retry);
-        }
-        if (restore)
-            QVERIFY(f.restore(chooseAndOk(QStringLiteral("OTHER.bak"))));
-        else
-            f.backup(QStringLiteral("OTHER"));
-
-        QCOMPARE(f.fakes.prompter.titles(), titles);
-        const QString last = titles.back();
-        const bool restored = last == QLatin1String("All Was Good");
-        QCOMPARE(f.registerAsBefore(), !restored);
-        QCOMPARE(fileBytes(f.onDrive(QStringLiteral("OTHER.bak"))),
-                 last == QLatin1String("SUCCESS") ? f.dataFile : backup);
-        QCOMPARE(f.fakes.programEnd.calls, last == QLatin1String("FAILURE") ? 1 : 0);
-        if (last == QLatin1String("FAILURE")) {
-            QCOMPARE(f.fakes.prompter.shown.back().text,
-                     QStringLiteral("Error 30: Read-only file system\r\n"
-                                    "File: /floppy/OTHER.bak\r\n\r\n"
-                                    "Your register and default.dat are unchanged.  "
-                                    "The program will now end."));
-        }
-        if (restore) {
-            const auto &question = f.fakes.prompter.shown[0];
-            QCOMPARE(question.text, QStringLiteral("Doing this will erase your current register.  "
-                                                   "Do you wish to continue?"));
-            QCOMPARE(question.icon, QMessageBox::Question);
-            QCOMPARE(question.buttons, QMessageBox::Yes | QMessageBox::No);
-            QCOMPARE(question.defaultButton, QMessageBox::Yes);
-        }
-        if (restored) {
-            QCOMPARE(f.fakes.prompter.shown.back().text,
-                     QStringLiteral("The restore was successful"));
-            QCOMPARE(fileBytes(QLatin1String(DataFileName)), backup);
-            QCOMPARE(f.label("lblTotal"), QStringLiteral("$75.00"));
-            QCOMPARE(f.label("lblRecNum"), QStringLiteral("3 / 1000"));
-        }
-    }
-
-    void nothingRestored_data()
-    {
-        QTest::addColumn<Handling>("handling");
-        QTest::addColumn<bool>("diskChanged");
-        QTest::addColumn<QStringList>("titles");
-        QTest::addColumn<QString>("report");
-        const QString name = QStringLiteral("OTHER.bak");
-        const QStringList failed{"ARE YOU REALLY REALLY SURE?", "UH OH!", "FAILURE"};
-        QTest::newRow("cancel") << Handling([name](FrmFileOpen *chooser) {
-            clickFile(chooser, name);
-            press(chooser, "cmdCancel");
-        }) << false << QStringList()
-                                << "";
-        QTest::newRow("close box") << Handling([name](FrmFileOpen *chooser) {
-            clickFile(chooser, name);
-            chooser->close();
-        }) << false << QStringList()
-                                   << "";
-        QTest::newRow("refresh, then OK") << Handling([name](FrmFileOpen *chooser) {
-            clickFile(chooser, name);
-            press(chooser, "cmdRefresh");
-            press(chooser, "cmdOk");
-        }) << false << QStringList() << "";
-        QTest::newRow("no to the question")
-            << chooseAndOk(name) << false << QStringList{"ARE YOU REALLY REALLY SURE?"} << "";
-        QTest::newRow("disk changed after choosing")
-            << chooseAndOk(name) << true << failed << "Error 2: No such file or directory\r\n";
-        QTest::newRow("cut short") << chooseAndOk(QStringLiteral("SHORT.bak")) << false << failed
-                                   << "Not a whole register: line 501, ";
-    }
-    void nothingRestored()
-    {
-        QFETCH(Handling, handling);
-        QFETCH(bool, diskChanged);
+        QFETCH(QString, command);
+        QFETCH(QString, name);
+        QFETCH(QList<int>, faults);
         QFETCH(QStringList, titles);
         QFETCH(QString, report);
-        Fixture f;
+        // A register of five one-dollar deposits; on the drive a backup of three entries, one
+        // cut off half-way and a file that is no backup.
+        TempWorkingFolder folder;
+        FakePlatform fakes;
+        const QByteArray dataFile = registerFile(5, 100);
         const QByteArray backup = registerFile(3, 2500);
-        writeBytes(f.onDrive(QStringLiteral("OTHER.bak")), backup);
-        writeBytes(f.onDrive(QStringLiteral("SHORT.bak")), backup.left(backup.size() / 2));
-        if (diskChanged) {
-            f.fakes.prompter.onMessage = [&](const FakePrompter::Shown &) {
-                QFile::remove(f.onDrive(QStringLiteral("OTHER.bak")));
-            };
-        }
-        f.fakes.prompter.answers = {titles.size() == 1 ? QMessageBox::No : QMessageBox::Yes,
-                                    QMessageBox::Ok, QMessageBox::Ok};
-        QVERIFY(f.restore(handling));
-        QCOMPARE(f.fakes.prompter.titles(), titles);
-        QVERIFY(f.registerAsBefore());
-        if (titles.size() == 3) {
-            QVERIFY(f.fakes.prompter.shown[2].text.startsWith(report));
-            QVERIFY(f.fakes.prompter.shown[2].text.contains(QLatin1String("unchanged")));
-            QCOMPARE(f.fakes.programEnd.calls, 1);
-        }
-    }
+        QMap<QString, QByteArray> drive{{"OTHER.bak", backup},
+                                        {"SHORT.bak", backup.first(backup.size() / 2)},
+                                        {"notes.txt", dataFile}};
+        for (auto it = drive.cbegin(); it != drive.cend(); ++it)
+            writeBytes(fakes.drive.filePath(it.key()), it.value());
+        writeBytes(QLatin1String(DataFileName), dataFile);
+        Checkbook book;
+        FrmMoney window(book, fakes.platform);
+        window.Form_Load();
 
-    void restoreWithoutDisk()
-    {
-        Fixture f;
-        QVERIFY(QDir(f.fakes.drive.root()).removeRecursively());
-        f.fakes.prompter.answers = {QMessageBox::Ok};
-        child<QAction>(&f.window, QStringLiteral("mnuRestore"))->trigger();
-        QCOMPARE(f.fakes.prompter.titles(), QStringList{"NEED DISK"});
-        QVERIFY(f.registerAsBefore());
+        const bool backingUp = command.startsWith(QLatin1String("backup"));
+        const QString file = backingUp ? name + ".bak" : name;
+        const QString path = fakes.drive.filePath(file);
+        for (int fault : faults)
+            fakes.drive.faults.push_back(
+                {DriveFailure(fault), EROFS, "Read-only file system", path});
+        QStringList expected;
+        for (qsizetype i = 0; i < titles.size(); ++i) {
+            const bool last = i + 1 == titles.size();
+            fakes.prompter.answers.push_back(titles[i] == "SURE" ? (last ? Box::No : Box::Yes)
+                                             : titles[i] == "DISK NOT READY"
+                                                 ? (last ? Box::Cancel : Box::Retry)
+                                                 : Box::Ok);
+            expected << Boxes.value(titles[i],
+                                    described(Box::Critical, "FAILURE",
+                                              report + "\r\nFile: " + path +
+                                                  "\r\n\r\nYour register and default.dat are "
+                                                  "unchanged.  The program will now end."));
+        }
+        if (backingUp) {
+            fakes.prompter.textAnswers = {command == "backup" ? std::optional(name) : std::nullopt};
+            child<QAction>(&window, QStringLiteral("mnuBackup"))->trigger();
+        } else {
+            if (command == "restore, no disk")
+                QVERIFY(QDir(fakes.drive.root()).removeRecursively());
+            bool okAtOpen = true;
+            NextModal<FrmFileOpen> chooser([&](FrmFileOpen *chooser) {
+                okAtOpen = child<QPushButton>(chooser, QStringLiteral("cmdOk"))->isEnabled();
+                auto *list = child<QListWidget>(chooser, QStringLiteral("fliBackup"));
+                for (const QString &step : command.split(u' ').mid(1)) {
+                    if (step == "click") {
+                        for (QListWidgetItem *item : list->findItems(file, Qt::MatchExactly))
+                            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                                              list->visualItemRect(item).center());
+                    } else if (step == "close") {
+                        chooser->close();
+                    } else if (step == "eject") {
+                        QFile::remove(path);
+                    } else if (step.startsWith(QLatin1String("cmd"))) {
+                        child<QPushButton>(chooser, step)->click();
+                    } else {
+                        QTest::keyClick(list, QKeySequence(step)[0].key());
+                    }
+                }
+            });
+            child<QAction>(&window, QStringLiteral("mnuRestore"))->trigger();
+            QCOMPARE(chooser.handled(), command != "restore, no disk");
+            QVERIFY(!okAtOpen || !chooser.handled());
+        }
+
+        QStringList shown;
+        for (const FakePrompter::Shown &b : fakes.prompter.shown)
+            shown << described(b.icon, b.title, b.text, b.buttons, b.defaultButton);
+        QCOMPARE(shown, expected);
+        QCOMPARE(fakes.programEnd.calls, titles.contains("FAILURE") ? 1 : 0);
+        const QString outcome = titles.value(titles.size() - 1);
+        if (backingUp) {
+            QCOMPARE(fakes.prompter.textPrompts,
+                     std::vector<QString>{"ENTER DESCRIPTION|Please enter the file description."
+                                          "\r\nNo spaces and 8 characters max."});
+            if (outcome == "SUCCESS")
+                drive[file] = dataFile;
+            QCOMPARE(filesUnder(fakes.drive.root()), drive);
+        }
+        const bool restored = outcome == "All Was Good";
+        QCOMPARE(fileBytes(QLatin1String(DataFileName)), restored ? backup : dataFile);
+        QCOMPARE(child<QLabel>(&window, QStringLiteral("lblTotal"))->text(),
+                 restored ? "$75.00" : "$5.00");
     }
 };
 
-int main(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    int status = 0;
-    {
-        TestDrive drive;
-        status |= QTest::qExec(&drive, argc, argv);
-    }
-    {
-        TestBackupRestore flows;
-        status |= QTest::qExec(&flows, argc, argv);
-    }
-    return status;
-}
-
+QTEST_MAIN(TestBackup)
 #include "tst_backup.moc"

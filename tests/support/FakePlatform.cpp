@@ -10,8 +10,6 @@ QMessageBox::StandardButton FakePrompter::message(QWidget *, QMessageBox::Icon i
                                                   QMessageBox::StandardButton defaultButton)
 {
     shown.push_back({icon, title, text, buttons, defaultButton});
-    if (onMessage)
-        onMessage(shown.back());
     if (answers.empty()) {
         qWarning("unscripted message box \"%s\": %s", qPrintable(title), qPrintable(text));
         return QMessageBox::NoButton;
@@ -43,19 +41,11 @@ QStringList FakePrompter::titles() const
 
 std::optional<DriveError> FaultyDrive::nextFault() const
 {
-    ++operations;
     if (faults.empty())
         return std::nullopt;
-    std::optional<DriveError> fault = faults.front();
+    const DriveError fault = faults.front();
     faults.pop_front();
     return fault;
-}
-
-std::optional<DriveError> FaultyDrive::listBackups(QStringList &names) const
-{
-    if (auto fault = nextFault())
-        return fault;
-    return Drive::listBackups(names);
 }
 
 std::optional<DriveError> FaultyDrive::readFile(const QString &name, QByteArray &bytes) const

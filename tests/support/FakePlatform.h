@@ -9,7 +9,6 @@
 #include <QTemporaryDir>
 
 #include <deque>
-#include <functional>
 #include <optional>
 #include <vector>
 
@@ -34,8 +33,6 @@ public:
     std::deque<std::optional<QString>> textAnswers;
     std::vector<QString> textPrompts; // "title|prompt" of each input box
     int beeps = 0;
-    // Runs as each message box is shown, before it is answered: the user acting meanwhile.
-    std::function<void(const Shown &)> onMessage;
 
     QMessageBox::StandardButton message(QWidget *parent, QMessageBox::Icon icon,
                                         const QString &title, const QString &text,
@@ -63,18 +60,16 @@ public:
     bool endRequested() const override { return calls > 0; }
 };
 
-// A real drive on a folder of its own, that fails on demand: each operation takes the next
-// entry of `faults` and fails with it; an empty entry, or none left, does the real work.
+// A real drive on a folder of its own whose reads and writes fail on demand: each takes the
+// next of `faults` and fails with it; with none left it does the real work.
 class FaultyDrive final : public Drive
 {
 public:
     using Drive::Drive;
 
-    // Reading and listing count as operations too, so these change in const calls.
-    mutable std::deque<std::optional<DriveError>> faults;
-    mutable int operations = 0;
+    // Reading counts too, so this changes in const calls.
+    mutable std::deque<DriveError> faults;
 
-    std::optional<DriveError> listBackups(QStringList &names) const override;
     std::optional<DriveError> readFile(const QString &name, QByteArray &bytes) const override;
     std::optional<DriveError> writeFile(const QString &name, const QByteArray &bytes) override;
 

@@ -31,8 +31,6 @@ struct Recording
     std::vector<Text> texts;
     std::vector<QLineF> lines;
     int pages = 1;
-    int mediumQualityCalls = 0;
-    size_t outputBeforeQuality = 0;
     double fontSize = 0;
     int ends = 0;
 };
@@ -43,7 +41,7 @@ class RecordingSurface final : public ReportSurface
 public:
     explicit RecordingSurface(Recording &recording) : m_out(recording) {}
 
-    void setMediumQuality() override;
+    void setMediumQuality() override {}
     void setFontSize(double points) override { m_out.fontSize = points; }
     void setBold(bool bold) override { m_bold = bold; }
     double currentX() const override { return m_x; }
@@ -52,13 +50,23 @@ public:
     void setCurrentY(double y) override { m_y = y; }
     void printAndStay(const QString &text) override;
     void printAndEndLine(const QString &text) override;
-    double textWidth(const QString &text) const override;
+    double textWidth(const QString &text) const override
+    {
+        return text.size() * (m_bold ? 100 : 90);
+    }
     double textHeight(const QString &) const override { return 240; }
     double pageWidth() const override { return m_out.pageWidth; }
     double pageHeight() const override { return m_out.pageHeight; }
-    void drawLine(double x1, double y1, double x2, double y2) override;
+    void drawLine(double x1, double y1, double x2, double y2) override
+    {
+        m_out.lines.emplace_back(x1, y1, x2, y2);
+    }
     void newPage() override;
-    std::optional<QString> endDocument() override;
+    std::optional<QString> endDocument() override
+    {
+        ++m_out.ends;
+        return m_out.refusal;
+    }
 
 private:
     Recording &m_out;
@@ -73,7 +81,6 @@ class FakeReportPrinter final : public ReportPrinter
 public:
     Recording recording;
     std::optional<QString> missing;
-    int opened = 0;
 
     std::unique_ptr<ReportSurface> openDefaultPrinter(QString &whyNot) override;
 };
