@@ -52,10 +52,19 @@ bool takesFocus(const QWidget *widget, const QWidget *window)
            widget->isVisibleTo(window);
 }
 
+// What a screen reader announces the control by. On Linux a combo box's accessible name is
+// its text, and its caption comes through the label relation instead.
 QString accessibleName(QWidget *widget)
 {
     QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
-    return face ? face->text(QAccessible::Name) : QString();
+    if (!face)
+        return {};
+    if (!qobject_cast<QComboBox *>(widget))
+        return face->text(QAccessible::Name);
+    if (!widget->accessibleName().isEmpty())
+        return widget->accessibleName();
+    const auto labels = face->relations(QAccessible::Label);
+    return labels.isEmpty() ? QString() : labels.front().first->text(QAccessible::Name);
 }
 
 QString nameOf(const QWidget *widget)
@@ -131,7 +140,7 @@ private slots:
     }
 
     // Tab alone walks the entry fields, the buttons of all ten list lines and the scroll bar,
-    // then comes round again.
+    // then comes round again. The arrow keys, not Tab, move between the type options.
     void tabReachesEveryMainWindowControl()
     {
         Fixture fixture;
@@ -142,13 +151,12 @@ private slots:
         child<QComboBox>(&window, "txtMonth")->setFocus(Qt::TabFocusReason);
 
         QStringList visited;
-        for (int step = 0; step < 24; ++step) {
+        for (int step = 0; step < 22; ++step) {
             visited << nameOf(QApplication::focusWidget());
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
-        QStringList expected = {"txtMonth",   "txtDay",     "txtYear", "cmbCheckNum",
-                                "cmbPayee",   "txtDollar",  "txtCent", "optWithdrawl",
-                                "optDeposit", "optNeither", "cmdAdd",  "cmdExit"};
+        QStringList expected = {"txtMonth",  "txtDay",  "txtYear",      "cmbCheckNum", "cmbPayee",
+                                "txtDollar", "txtCent", "optWithdrawl", "cmdAdd",      "cmdExit"};
         for (int line = 1; line <= 10; ++line)
             expected << QStringLiteral("cmd%1").arg(line);
         expected << "vsbList"
