@@ -129,16 +129,6 @@ private slots:
         QVERIFY(controls > 0);
     }
 
-    void printFieldsNamedByRowAndPart()
-    {
-        Fixture fixture;
-        FrmPrint window(fixture.book, fixture.fakes.platform);
-        QCOMPARE(accessibleName(child<QComboBox>(&window, "txtStartDay")),
-                 QStringLiteral("Start Date: Day"));
-        QCOMPARE(accessibleName(child<QComboBox>(&window, "txtEndYear")),
-                 QStringLiteral("End Date: Year"));
-    }
-
     // Tab alone walks the entry fields, the buttons of all ten list lines and the scroll bar,
     // then comes round again. The arrow keys, not Tab, move between the type options.
     void tabReachesEveryMainWindowControl()
