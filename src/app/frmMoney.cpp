@@ -128,6 +128,8 @@ void FrmMoney::buildEntryArea(QWidget *area)
     txtDollar->setEditText(QStringLiteral("0"));
     txtCent = entryCombo("txtCent");
     txtCent->setEditText(QStringLiteral("00"));
+    // Only the point stands between the two amount fields, so the cents have no caption.
+    txtCent->setAccessibleName(QStringLiteral("Cents"));
     // The combo box, not its line edit, receives the keys, so that is where they are seen.
     for (QWidget *field : {txtMonth, txtDay, txtYear, cmbCheckNum, cmbPayee, txtDollar, txtCent})
         field->installEventFilter(this);
@@ -237,6 +239,7 @@ void FrmMoney::buildListArea(QWidget *area)
         auto *button = new QPushButton(QStringLiteral(">"));
         button->setObjectName(QStringLiteral("cmd%1").arg(i + 1));
         button->setToolTip(QStringLiteral("Click here to edit this line"));
+        button->setAccessibleName(QStringLiteral("Edit line %1").arg(i + 1));
         button->setFixedWidth(button->fontMetrics().horizontalAdvance(QStringLiteral(">")) + 16);
         cmdLine[i] = button;
         date[i] = makeCell("date", i, Qt::AlignHCenter);
@@ -259,6 +262,10 @@ void FrmMoney::buildListArea(QWidget *area)
     }
     vsbList = named(new QScrollBar(Qt::Vertical), "vsbList");
     vsbList->setRange(1, 1);
+    // Scroll bars take no focus by default, which would leave the list beyond line ten out of
+    // reach of the keyboard.
+    vsbList->setFocusPolicy(Qt::StrongFocus);
+    vsbList->setAccessibleName(QStringLiteral("Register lines"));
     // Without tracking, dragging the thumb reports only sliderMoved and the release only
     // valueChanged, so each redraws the list once.
     vsbList->setTracking(false);

@@ -31,6 +31,7 @@ FrmFileOpen::FrmFileOpen(Checkbook &book, Platform &platform, QWidget *parent)
     fliBackup->setObjectName(QStringLiteral("fliBackup"));
     fliBackup->setToolTip(QStringLiteral("Click a backup file to load"));
     fliBackup->setSelectionMode(QAbstractItemView::SingleSelection);
+    fliBackup->setAccessibleName(QStringLiteral("Backup files"));
     // Room for a full eight-character description and its extension.
     const QFontMetrics metrics(fliBackup->font());
     fliBackup->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("WWWWWWWW.bak")) + 32);

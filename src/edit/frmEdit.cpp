@@ -71,6 +71,8 @@ void FrmEdit::buildControls()
     txtEditPayee = editField("txtEditPayee");
     txtEditDollar = editField("txtEditDollar");
     txtEditCent = editField("txtEditCent");
+    // Only the point stands between the two amount fields, so the cents have no caption.
+    txtEditCent->setAccessibleName(QStringLiteral("Cents"));
     Label1 = caption("Label1", QStringLiteral("Month"), txtEditMonth);
     Label2 = caption("Label2", QStringLiteral("Day"), txtEditDay);
     Label3 = caption("Label3", QStringLiteral("Year"), txtEditYear);

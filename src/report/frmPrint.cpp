@@ -38,6 +38,12 @@ QLabel *rowCaption(const char *name, const QString &text, QWidget *buddy)
     return label;
 }
 
+void nameDateFields(const QString &row, std::initializer_list<QComboBox *> fields)
+{
+    for (QComboBox *field : fields)
+        field->setAccessibleName(row + QStringLiteral(": ") + field->toolTip());
+}
+
 } // namespace
 
 FrmPrint::FrmPrint(const Checkbook &book, Platform &platform, QWidget *parent)
@@ -67,6 +73,9 @@ void FrmPrint::buildControls()
     txtStartYear->setEditText(QStringLiteral("1990"));
     Label1 = rowCaption("Label1", QStringLiteral("Start Date:"), txtStartMonth);
     Label2 = rowCaption("Label2", QStringLiteral("End Date:"), txtEndMonth);
+    // The three fields of a row share its one caption; only their tooltips tell them apart.
+    nameDateFields(QStringLiteral("Start Date"), {txtStartMonth, txtStartDay, txtStartYear});
+    nameDateFields(QStringLiteral("End Date"), {txtEndMonth, txtEndDay, txtEndYear});
 
     cmdPrint = new QPushButton(QStringLiteral("&Print"));
     cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
