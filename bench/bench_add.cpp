@@ -5,6 +5,7 @@
 #include "app/RegisterStatus.h"
 #include "app/frmMoney.h"
 #include "platform/Platform.h"
+#include "platform/PrinterSurface.h"
 #include "register/DataFile.h"
 #include "register/FileStore.h"
 
@@ -130,7 +131,9 @@ void addThroughTheWindowAt999Entries(benchmark::State &state)
     AnswerYes prompter;
     SystemClock clock;
     AppProgramEnd programEnd;
-    Platform platform{prompter, clock, programEnd};
+    Drive drive(dir.path());
+    DefaultPrinter printer;
+    Platform platform{prompter, clock, programEnd, drive, printer};
     FrmMoney window(book, platform);
     window.Form_Load();
     auto *cmdAdd = window.findChild<QPushButton *>(QStringLiteral("cmdAdd"));
