@@ -432,12 +432,8 @@ bool FrmMoney::startNewAfterFailedLoad(bool fileExists)
 
 void FrmMoney::mergePayees()
 {
-    for (int i = 1; i <= m_book.entryCount; ++i) {
-        const QString &name = m_book.slot[i].payee;
-        const qsizetype at = m_payees.addIfNew(name);
-        if (at >= 0)
-            cmbPayee->insertItem(int(at), name);
-    }
+    for (const PayeeRun &run : m_payees.addPayeesOf(m_book))
+        cmbPayee->insertItems(int(run.at), run.payees);
 }
 
 void FrmMoney::setListScrollToEnd()

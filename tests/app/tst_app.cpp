@@ -410,6 +410,7 @@ private slots:
 };
 
 int runEntryTests(int argc, char *argv[]);
+int runPayeeTests(int argc, char *argv[]);
 
 int main(int argc, char *argv[])
 {
@@ -424,6 +425,7 @@ int main(int argc, char *argv[])
         status |= QTest::qExec(&window, argc, argv);
     }
     status |= runEntryTests(argc, argv);
+    status |= runPayeeTests(argc, argv);
     return status;
 }
 
