@@ -1,5 +1,6 @@
 #include "app/frmMoney.h"
 
+#include "app/PayeeField.h"
 #include "app/RegisterStatus.h"
 #include "backup/BackupCopy.h"
 #include "backup/DriveFailureBoxes.h"
@@ -43,9 +44,10 @@ template <typename T> T *named(T *widget, const char *name)
 
 // An entry field: an editable combo box that never rewrites what the user typed. Qt's
 // completion is case-insensitive by default and would turn "dep" into "DEP".
+template <typename Combo = QComboBox>
 QComboBox *entryCombo(const char *name, QStringList items = {})
 {
-    auto *combo = named(new QComboBox, name);
+    auto *combo = named(new Combo, name);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->completer()->setCaseSensitivity(Qt::CaseSensitive);
@@ -122,7 +124,7 @@ void FrmMoney::buildEntryArea(QWidget *area)
     txtYear = entryCombo("txtYear", numbers(1998, 2003));
     cmbCheckNum = entryCombo("cmbCheckNum", {"ATM", "DEP", "TMP", "TXFR"});
     cmbCheckNum->setEditText(QStringLiteral("ATM"));
-    cmbPayee = entryCombo("cmbPayee");
+    cmbPayee = entryCombo<PayeeField>("cmbPayee");
     txtDollar = entryCombo("txtDollar");
     txtDollar->setEditText(QStringLiteral("0"));
     txtCent = entryCombo("txtCent");

@@ -4,6 +4,7 @@
 #include "app/frmMoney.h"
 #include "register/DataFile.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QtTest>
 
@@ -124,6 +125,28 @@ private slots:
         f.window.loadRegister();
         QCOMPARE(comboItems(f.payee), (QStringList{"A", "B", "C", "D", "E"}));
         QCOMPARE(f.payee->currentText(), QStringLiteral("Zed"));
+    }
+
+    // Sizing the field from its list meant measuring every payee at start-up.
+    void longPayeesDoNotWidenTheFieldButOpenWhole()
+    {
+        Fixture empty;
+        empty.load({});
+        Fixture full;
+        full.load({QStringLiteral("A VERY LONG PAYEE ").repeated(8), QStringLiteral("RENT")});
+        QCOMPARE(full.payee->count(), 2);
+        QCOMPARE(full.payee->sizeHint(), empty.payee->sizeHint());
+        QCOMPARE(full.payee->minimumSizeHint(), empty.payee->minimumSizeHint());
+
+        // The offscreen platform cannot raise the list or give it the keyboard.
+        QTest::ignoreMessage(QtWarningMsg, "This plugin does not support raise()");
+        QTest::ignoreMessage(QtWarningMsg, "This plugin does not support grabbing the keyboard");
+        full.payee->showPopup();
+        const QAbstractItemView *list = full.payee->view();
+        QTRY_VERIFY(list->isVisible());
+        const QModelIndex longest = list->model()->index(0, 0);
+        QVERIFY(list->viewport()->width() >= list->sizeHintForIndex(longest).width());
+        full.payee->hidePopup();
     }
 };
 
