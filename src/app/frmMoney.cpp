@@ -1,5 +1,6 @@
 #include "app/frmMoney.h"
 
+#include "app/PayeeField.h"
 #include "app/RegisterStatus.h"
 #include "backup/BackupCopy.h"
 #include "backup/DriveFailureBoxes.h"
@@ -44,9 +45,10 @@ template <typename T> T *named(T *widget, const char *name)
 
 // An entry field: an editable combo box that never rewrites what the user typed. Qt's
 // completion is case-insensitive by default and would turn "dep" into "DEP".
+template <typename Combo = QComboBox>
 QComboBox *entryCombo(const char *name, QStringList items = {})
 {
-    auto *combo = named(new QComboBox, name);
+    auto *combo = named(new Combo, name);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->completer()->setCaseSensitivity(Qt::CaseSensitive);
@@ -123,7 +125,7 @@ void FrmMoney::buildEntryArea(QWidget *area)
     txtYear = entryCombo("txtYear", numbers(1998, 2003));
     cmbCheckNum = entryCombo("cmbCheckNum", {"ATM", "DEP", "TMP", "TXFR"});
     cmbCheckNum->setEditText(QStringLiteral("ATM"));
-    cmbPayee = entryCombo("cmbPayee");
+    cmbPayee = entryCombo<PayeeField>("cmbPayee");
     txtDollar = entryCombo("txtDollar");
     txtDollar->setEditText(QStringLiteral("0"));
     txtCent = entryCombo("txtCent");
@@ -440,12 +442,8 @@ bool FrmMoney::startNewAfterFailedLoad(bool fileExists)
 
 void FrmMoney::mergePayees()
 {
-    for (int i = 1; i <= m_book.entryCount; ++i) {
-        const QString &name = m_book.slot[i].payee;
-        const qsizetype at = m_payees.addIfNew(name);
-        if (at >= 0)
-            cmbPayee->insertItem(int(at), name);
-    }
+    for (const PayeeRun &run : m_payees.addPayeesOf(m_book))
+        cmbPayee->insertItems(int(run.at), run.payees);
 }
 
 void FrmMoney::setListScrollToEnd()

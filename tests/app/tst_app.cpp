@@ -592,13 +592,15 @@ private slots:
     }
 };
 
+int runPayeeTests(int argc, char *argv[]);
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     TestRules rules;
     TestFrmMoney window;
-    const int status = QTest::qExec(&rules, argc, argv);
-    return status | QTest::qExec(&window, argc, argv);
+    const int status = QTest::qExec(&rules, argc, argv) | QTest::qExec(&window, argc, argv);
+    return status | runPayeeTests(argc, argv);
 }
 
 #include "tst_app.moc"
