@@ -1,8 +1,10 @@
 #include "app/FieldValue.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
+#include <string_view>
 
 namespace tallyra {
 
@@ -73,6 +75,32 @@ std::string decimalPrefix(const std::u16string &text)
     return number;
 }
 
+// The power of ten of a decimal number's first significant digit, as decimalPrefix spells it.
+// std::from_chars reports a number beyond a double's range the same way whether it is too
+// large or too small, and only this tells which.
+long long leadingPowerOfTen(std::string_view number)
+{
+    const size_t exponentAt = number.find('e');
+    const std::string_view mantissa = number.substr(0, exponentAt);
+    const size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos)
+        return 0;
+    long long power = first < point ? (long long)(point - first) - 1 : -(long long)(first - point);
+    if (exponentAt == std::string_view::npos)
+        return power;
+    size_t i = exponentAt + 1;
+    const bool negative = number[i] == '-';
+    if (number[i] == '+' || negative)
+        ++i;
+    // No text is long enough for its digits to outweigh an exponent this large.
+    constexpr long long Largest = 1'000'000'000'000'000;
+    long long exponent = 0;
+    for (; i < number.size(); ++i)
+        exponent = std::min(exponent * 10 + (number[i] - '0'), Largest);
+    return power + (negative ? -exponent : exponent);
+}
+
 } // namespace
 
 double fieldValue(QStringView text)
@@ -96,8 +124,7 @@ double fieldValue(QStringView text)
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
     if (error == std::errc::result_out_of_range) {
         // Too large (or too small) for a double: the sign is all that is left of it.
-        const bool exponentNegative = number.find("e-") != std::string::npos;
-        const double magnitude = exponentNegative ? 0.0 : HUGE_VAL;
+        const double magnitude = leadingPowerOfTen(number) > 0 ? HUGE_VAL : 0.0;
         return number.front() == '-' ? -magnitude : magnitude;
     }
     return value;
@@ -105,7 +132,13 @@ double fieldValue(QStringView text)
 
 double amountCents(QStringView dollars, QStringView cents)
 {
-    return std::floor(fieldValue(dollars) * 100 + fieldValue(cents));
+    const double dollarCents = fieldValue(dollars) * 100;
+    const double centsValue = fieldValue(cents);
+    // Infinite both ways the sum has no value (NaN); the dollars, counted a hundred times over,
+    // are what the amount is made of.
+    if (std::isinf(dollarCents) && std::isinf(centsValue))
+        return dollarCents;
+    return std::floor(dollarCents + centsValue);
 }
 
 } // namespace tallyra

@@ -205,13 +205,25 @@ private:
     const char *end;
 };
 
+// A quote inside an unquoted text, or a carriage return inside any text, could not be written
+// back as it was read: such characters take the stand-ins the writer would store, so that the
+// register read is the one the next save keeps.
+void decodeStoredText(QString &text, QByteArrayView bytes)
+{
+    cp1252::decodeInto(text, bytes);
+    if (bytes.contains('"'))
+        text.replace(u'"', u'\'');
+    if (bytes.contains('\r'))
+        text.replace(u'\r', u' ');
+}
+
 void store(const RawRecord &raw, Entry &entry)
 {
     entry.year = raw.year;
     entry.month = raw.month;
     entry.day = raw.day;
-    cp1252::decodeInto(entry.checkNumber, raw.checkNumber);
-    cp1252::decodeInto(entry.payee, raw.payee);
+    decodeStoredText(entry.checkNumber, raw.checkNumber);
+    decodeStoredText(entry.payee, raw.payee);
     entry.withdrawalCents = raw.withdrawalCents;
     entry.depositCents = raw.depositCents;
 }

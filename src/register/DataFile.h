@@ -38,6 +38,8 @@ struct ReadFailure
 // Reads a data file's bytes into the register: entryCount and the slots that the extent
 // covers. Lines may end in CR LF or LF alone, but every line read must have its line end, so
 // that a file cut short mid-line is refused. On failure the register is left untouched.
+// A quote in an unquoted text and a carriage return in any text are read as the stand-ins
+// above, so that whatever reads saves and reads back as the same register.
 std::optional<ReadFailure> readDataFile(QByteArrayView bytes, Checkbook &book,
                                         ReadExtent extent = ReadExtent::CountedEntries);
 

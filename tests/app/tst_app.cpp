@@ -95,11 +95,39 @@ private slots:
         QTest::newRow("negative exponent") << "25e-1" << 2.5;
         QTest::newRow("comma is no point") << "1,5" << 1.0;
         QTest::newRow("huge") << "1E999" << HUGE_VAL;
+        QTest::newRow("tiny") << "1E-999" << 0.0;
+        QTest::newRow("negative huge") << "-1E999" << -HUGE_VAL;
+        QTest::newRow("tiny without exponent") << "0." + QString(330, u'0') + "1" << 0.0;
+        QTest::newRow("huge despite a negative exponent")
+            << "1" + QString(320, u'0') + "e-5" << HUGE_VAL;
+        QTest::newRow("tiny despite a positive exponent")
+            << ".000" + QString(340, u'0') + "1e+9" << 0.0;
     }
     void leadingNumber()
     {
         QFETCH(QString, text);
         QTEST(fieldValue(text), "value");
+    }
+
+    void amountInCents_data()
+    {
+        QTest::addColumn<QString>("dollars");
+        QTest::addColumn<QString>("cents");
+        QTest::addColumn<double>("amount");
+        QTest::newRow("cents field counts cents") << "1"
+                                                  << "5" << 105.0;
+        QTest::newRow("toward minus infinity") << "-0.001"
+                                               << "0" << -1.0;
+        QTest::newRow("infinite both ways, dollars decide") << "1E999"
+                                                            << "-1E999" << HUGE_VAL;
+        QTest::newRow("infinite both ways, negative dollars") << "-1E999"
+                                                              << "1E999" << -HUGE_VAL;
+    }
+    void amountInCents()
+    {
+        QFETCH(QString, dollars);
+        QFETCH(QString, cents);
+        QTEST(amountCents(dollars, cents), "amount");
     }
 
     void format_data()

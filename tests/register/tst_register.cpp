@@ -103,6 +103,12 @@ private slots:
             << oneRecord("2000,5,18,1042,WATER COMPANY,3150,0") << 1 << water;
         QTest::newRow("leading zeros")
             << QByteArray("01\n2000,05,018,\"1042\",\"WATER COMPANY\",03150,-0\n") << 1 << water;
+        QTest::newRow("quote in unquoted text")
+            << oneRecord("2000,5,18,1042,WATER \"COMPANY\",3150,0") << 1
+            << Entry{2000, 5, 18, "1042", "WATER 'COMPANY'", 3150, 0};
+        QTest::newRow("carriage returns in texts")
+            << oneRecord("2000,5,18,\"10\r42\",WATER\rCOMPANY\r,3150,0") << 1
+            << Entry{2000, 5, 18, "10 42", "WATER COMPANY ", 3150, 0};
         QTest::newRow("garbage after count") << oneRecord(waterLine) + "\"\xFF,,\n" << 1 << water;
         QTest::newRow("count 0") << QByteArray("0\r\nnot a record\r\n\"") << 0
                                  << filledBook().slot[1];
@@ -120,6 +126,11 @@ private slots:
         QCOMPARE(book.slot[1], first);
         QCOMPARE(book.slot[2], filledBook().slot[2]);
         QCOMPARE(sharedPayee, "1");
+
+        Checkbook again = filledBook();
+        QVERIFY(!readDataFile(formatDataFile(book), again));
+        QCOMPARE(again.entryCount, book.entryCount);
+        QCOMPARE(again.slot[1], book.slot[1]);
     }
 
     void failuresLeaveTheRegisterUntouched_data()
