@@ -220,8 +220,9 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QList<QLabel *> column = window.findChildren<QLabel *>();
-        std::sort(column.begin(), column.end(),
-                  [](const QWidget *a, const QWidget *b) { return a->y() < b->y(); });
+        std::sort(column.begin(), column.end(), [](const QWidget *a, const QWidget *b) {
+            return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+        });
         QStringList texts;
         for (const QLabel *label : column)
             texts << label->objectName() + ": " + label->text();
@@ -239,7 +240,7 @@ private slots:
     }
 
     // The help menu's commands and the status panel's warning label each open their window
-    // modally over the main window, which is alone again once it has closed.
+    // modally over the main window alone, and none is left open once it has closed.
     void mainWindowOpensHelp_data()
     {
         QTest::addColumn<QString>("opener");
