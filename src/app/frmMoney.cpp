@@ -10,6 +10,7 @@
 #include "help/SupportAddresses.h"
 #include "help/frmAbout.h"
 #include "help/frmHelp.h"
+#include "platform/Controls.h"
 #include "register/DataFile.h"
 #include "register/FileStore.h"
 #include "report/frmPrint.h"
@@ -37,21 +38,9 @@ namespace tallyra {
 
 namespace {
 
-template <typename T> T *named(T *widget, const char *name)
+// A pick list sorted as text, so the day list runs "1", "10", "11", ... "2".
+QComboBox *withItems(QComboBox *combo, QStringList items)
 {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-// An entry field: an editable combo box that never rewrites what the user typed. Qt's
-// completion is case-insensitive by default and would turn "dep" into "DEP".
-template <typename Combo = QComboBox>
-QComboBox *entryCombo(const char *name, QStringList items = {})
-{
-    auto *combo = named(new Combo, name);
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->completer()->setCaseSensitivity(Qt::CaseSensitive);
     sortAsText(items);
     combo->addItems(items);
     return combo;
@@ -63,14 +52,6 @@ QStringList numbers(int from, int to)
     for (int n = from; n <= to; ++n)
         list << QString::number(n);
     return list;
-}
-
-QLabel *caption(const char *name, const QString &text, QWidget *buddy = nullptr)
-{
-    auto *label = named(new QLabel(text), name);
-    if (buddy)
-        label->setBuddy(buddy);
-    return label;
 }
 
 QFrame *ruling(const char *name, QFrame::Shape shape)
@@ -120,10 +101,10 @@ FrmMoney::FrmMoney(Checkbook &book, Platform &platform, QWidget *parent)
 
 void FrmMoney::buildEntryArea(QWidget *area)
 {
-    txtMonth = entryCombo("txtMonth", numbers(1, 12));
-    txtDay = entryCombo("txtDay", numbers(1, 31));
-    txtYear = entryCombo("txtYear", numbers(1998, 2003));
-    cmbCheckNum = entryCombo("cmbCheckNum", {"ATM", "DEP", "TMP", "TXFR"});
+    txtMonth = withItems(entryCombo("txtMonth"), numbers(1, 12));
+    txtDay = withItems(entryCombo("txtDay"), numbers(1, 31));
+    txtYear = withItems(entryCombo("txtYear"), numbers(1998, 2003));
+    cmbCheckNum = withItems(entryCombo("cmbCheckNum"), {"ATM", "DEP", "TMP", "TXFR"});
     cmbCheckNum->setEditText(QStringLiteral("ATM"));
     cmbPayee = entryCombo<PayeeField>("cmbPayee");
     txtDollar = entryCombo("txtDollar");

@@ -1,5 +1,7 @@
 #include "backup/frmFileOpen.h"
 
+#include "platform/Controls.h"
+
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -8,18 +10,6 @@
 #include <QVBoxLayout>
 
 namespace tallyra {
-
-namespace {
-
-QPushButton *button(const char *name, const QString &caption, const QString &tip)
-{
-    auto *made = new QPushButton(caption);
-    made->setObjectName(QLatin1String(name));
-    made->setToolTip(tip);
-    return made;
-}
-
-} // namespace
 
 FrmFileOpen::FrmFileOpen(Checkbook &book, Platform &platform, QWidget *parent)
     : QDialog(parent), m_book(book), m_platform(platform)

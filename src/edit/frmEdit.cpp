@@ -1,6 +1,7 @@
 #include "edit/frmEdit.h"
 
 #include "edit/EditEntry.h"
+#include "platform/Controls.h"
 
 #include <QComboBox>
 #include <QCompleter>
@@ -14,40 +15,6 @@
 #include <QVBoxLayout>
 
 namespace tallyra {
-
-namespace {
-
-template <typename T> T *named(T *widget, const char *name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-// An entry field with an empty list. Enter must not add what was typed to that list.
-QComboBox *editField(const char *name)
-{
-    auto *field = named(new QComboBox, name);
-    field->setEditable(true);
-    field->setInsertPolicy(QComboBox::NoInsert);
-    field->completer()->setCaseSensitivity(Qt::CaseSensitive);
-    return field;
-}
-
-QLabel *caption(const char *name, const QString &text, QWidget *buddy)
-{
-    auto *label = named(new QLabel(text), name);
-    label->setBuddy(buddy);
-    return label;
-}
-
-QPushButton *button(const char *name, const QString &text, const QString &tip)
-{
-    auto *made = named(new QPushButton(text), name);
-    made->setToolTip(tip);
-    return made;
-}
-
-} // namespace
 
 FrmEdit::FrmEdit(Checkbook &book, Platform &platform, QWidget *parent)
     : QDialog(parent), m_book(book), m_platform(platform)
@@ -64,13 +31,13 @@ FrmEdit::FrmEdit(Checkbook &book, Platform &platform, QWidget *parent)
 
 void FrmEdit::buildControls()
 {
-    txtEditMonth = editField("txtEditMonth");
-    txtEditDay = editField("txtEditDay");
-    txtEditYear = editField("txtEditYear");
-    txtEditCheckNum = editField("txtEditCheckNum");
-    txtEditPayee = editField("txtEditPayee");
-    txtEditDollar = editField("txtEditDollar");
-    txtEditCent = editField("txtEditCent");
+    txtEditMonth = entryCombo("txtEditMonth");
+    txtEditDay = entryCombo("txtEditDay");
+    txtEditYear = entryCombo("txtEditYear");
+    txtEditCheckNum = entryCombo("txtEditCheckNum");
+    txtEditPayee = entryCombo("txtEditPayee");
+    txtEditDollar = entryCombo("txtEditDollar");
+    txtEditCent = entryCombo("txtEditCent");
     // Only the point stands between the two amount fields, so the cents have no caption.
     txtEditCent->setAccessibleName(QStringLiteral("Cents"));
     Label1 = caption("Label1", QStringLiteral("Month"), txtEditMonth);

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QComboBox>
+#include <QCompleter>
+#include <QLabel>
+#include <QPushButton>
+#include <QString>
+
+namespace tallyra {
+
+// Small builders shared by the windows: every control carries its documented name, so that
+// tests and screen readers find it.
+
+template <typename T> T *named(T *widget, const char *name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+// An entry field: an editable combo box that never rewrites what the user typed. Qt's
+// completion is case-insensitive by default and would turn "dep" into "DEP", and Enter must
+// not add the typed text to the pick list.
+template <typename Combo = QComboBox> Combo *entryCombo(const char *name)
+{
+    auto *combo = named(new Combo, name);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->completer()->setCaseSensitivity(Qt::CaseSensitive);
+    return combo;
+}
+
+inline QLabel *caption(const char *name, const QString &text, QWidget *buddy = nullptr)
+{
+    auto *label = named(new QLabel(text), name);
+    if (buddy)
+        label->setBuddy(buddy);
+    return label;
+}
+
+inline QPushButton *button(const char *name, const QString &text, const QString &tip)
+{
+    auto *made = named(new QPushButton(text), name);
+    made->setToolTip(tip);
+    return made;
+}
+
+} // namespace tallyra
