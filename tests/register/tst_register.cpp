@@ -103,6 +103,9 @@ private slots:
             << oneRecord("2000,5,18,1042,WATER COMPANY,3150,0") << 1 << water;
         QTest::newRow("leading zeros")
             << QByteArray("01\n2000,05,018,\"1042\",\"WATER COMPANY\",03150,-0\n") << 1 << water;
+        QTest::newRow("unquoted text keeps its blanks")
+            << oneRecord("2000,5,18, 1042 ,  WATER COMPANY,3150,0") << 1
+            << Entry{2000, 5, 18, " 1042 ", "  WATER COMPANY", 3150, 0};
         QTest::newRow("quote in unquoted text")
             << oneRecord("2000,5,18,1042,WATER \"COMPANY\",3150,0") << 1
             << Entry{2000, 5, 18, "1042", "WATER 'COMPANY'", 3150, 0};
