@@ -34,16 +34,15 @@ struct Fixture
 
 using MakeWindow = std::function<QWidget *(Fixture &)>;
 
-// A control the user can tab to; an editable combo box's own line edit hands its focus on.
-bool takesFocus(const QWidget *widget, const QWidget *window)
+// A control the user works; an editable combo box's own line edit hands its focus on.
+bool isControl(const QWidget *widget, const QWidget *window)
 {
     const bool control = qobject_cast<const QLineEdit *>(widget) ||
                          qobject_cast<const QComboBox *>(widget) ||
                          qobject_cast<const QListWidget *>(widget) ||
                          qobject_cast<const QAbstractButton *>(widget) ||
                          qobject_cast<const QAbstractSlider *>(widget);
-    return control && (widget->focusPolicy() & Qt::TabFocus) && !widget->focusProxy() &&
-           widget->isVisibleTo(window);
+    return control && !widget->focusProxy() && widget->isVisibleTo(window);
 }
 
 // What a screen reader announces the control by. On Linux a combo box's accessible name is
@@ -111,7 +110,7 @@ private slots:
         QHash<QString, QString> controlByName;
         QSet<QString> tabStops;
         for (QWidget *widget : window->findChildren<QWidget *>()) {
-            if (!takesFocus(widget, window.get()))
+            if (!isControl(widget, window.get()))
                 continue;
             const QString name = accessibleName(widget);
             QVERIFY2(!name.isEmpty(), qPrintable(nameOf(widget)));
