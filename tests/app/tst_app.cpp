@@ -17,7 +17,6 @@ using namespace tallyra::test;
 using Buttons = QList<QMessageBox::StandardButton>;
 
 Q_DECLARE_METATYPE(tallyra::EntryTexts)
-Q_DECLARE_METATYPE(tallyra::EntryType)
 
 namespace {
 
@@ -184,47 +183,6 @@ private slots:
         QCOMPARE(entrySummary(AddingHeading, texts),
                  "Adding:\r\nDate: 5-3.25-2001\r\nCheck Number: dep\r\nPayee: Corner Store\r\n"
                  "Amount: $1,250.99\r\nDo you wish to continue?");
-    }
-
-    void placement_data()
-    {
-        QTest::addColumn<QString>("existing");
-        QTest::addColumn<QStringList>("date");
-        QTest::addColumn<EntryType>("type");
-        QTest::addColumn<QStringList>("order");
-        QTest::addColumn<QString>("stored");
-        const auto W = EntryType::Withdrawal, D = EntryType::Deposit, N = EntryType::Neither;
-        const auto row = [](const char *name, const char *existing, const QStringList &date,
-                            EntryType type, const QStringList &order, const char *stored) {
-            QTest::newRow(name) << QString(existing) << date << type << order << QString(stored);
-        };
-        row("deposit first of its date", "5/12W 5/12W", {"2001", "5", "12"}, D, {"NEW", "E1", "E2"},
-            "2001-5-12");
-        row("neither last of its date", "5/12W 5/12W", {"2001", "5", "12"}, N, {"E1", "E2", "NEW"},
-            "2001-5-12");
-        row("first entry rounds down", "", {"2001.5", "1.5", "3.5"}, W, {"NEW"}, "2001-1-3");
-        row("later rounds half to even", "5/3W 5/4W", {"2001", "1.5", "2.5"}, W,
-            {"NEW", "E1", "E2"}, "2001-2-2");
-        row("day 3.5 placed as 3, stored as 4", "5/3W 5/4W", {"2001", "5", "3.5"}, W,
-            {"E1", "NEW", "E2"}, "2001-5-4");
-    }
-    void placement()
-    {
-        QFETCH(QString, existing);
-        QFETCH(QStringList, date);
-        QFETCH(EntryType, type);
-        Checkbook book = registerOf(existing);
-        const EntryTexts texts{date[0], date[1], date[2], "dep", "new", "12", "34"};
-        const int slot = placeEntry(book, texts, type).value_or(0);
-        QStringList order;
-        for (int i = 1; i <= book.entryCount; ++i)
-            order << book.slot[i].payee;
-        QTEST(order, "order");
-        const Entry &e = book.slot[slot];
-        QTEST(QStringLiteral("%1-%2-%3").arg(e.year).arg(e.month).arg(e.day), "stored");
-        QCOMPARE(e.checkNumber, QStringLiteral("DEP"));
-        QCOMPARE(e.withdrawalCents, type == EntryType::Withdrawal ? 1234 : 0);
-        QCOMPARE(e.depositCents, type == EntryType::Deposit ? 1234 : 0);
     }
 
     void placementRefusals()

@@ -108,8 +108,12 @@ private slots:
             "5/2/2001 E2 100 0, 5/2/2001 E1 100 0, 5/3/2001 E3 100 0");
         row("only entry rounds down", "5/12W", "txtEditMonth=6.5 txtEditDay=3.7", accept, "Y",
             "Continue?", "6/3/2001 E1 100 0");
-        row("neither, capitals", "5/12D", "txtEditPayee=a,b optEditNeither", accept, "Y",
-            "Continue?", "5/12/2001 A,B 0 0");
+        row("neither last of its date, capitals", "5/12W 5/12W", "txtEditPayee=a,b optEditNeither",
+            accept, "Y", "Continue?", "5/12/2001 E2 100 0, 5/12/2001 A,B 0 0");
+        row("half to even", days, "txtEditMonth=4.5 txtEditDay=2.5", accept, "Y", "Continue?",
+            "4/2/2001 E1 100 0, 5/2/2001 E2 100 0, 5/3/2001 E3 100 0");
+        row("day 1.5 placed as 1, stored as 2", days, "@3 txtEditDay=1.5", accept, "Y", "Continue?",
+            "5/1/2001 E1 100 0, 5/2/2001 E3 100 0, 5/2/2001 E2 100 0");
         row("year", days, "txtEditYear=1899", accept, "O", "Need Year", same, "txtEditYear");
         row("summary No", days, "txtEditDay=9", accept, "N", "Continue?", same, "cmdAccept");
         row("no type", "5/12N", "txtEditDollar=5", accept, "O", "Need Type", same, "optEditOut");
