@@ -1,7 +1,6 @@
 #include "TestSupport.h"
 #include "app/EntryChecks.h"
 #include "app/FieldValue.h"
-#include "app/MoneyFormat.h"
 #include "app/PlaceEntry.h"
 
 #include <QAbstractItemView>
@@ -114,25 +113,6 @@ private slots:
         QFETCH(QString, dollars);
         QFETCH(QString, cents);
         QTEST(amountCents(dollars, cents), "amount");
-    }
-
-    void format_data()
-    {
-        QTest::addColumn<qint64>("cents");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("zero") << qint64(0) << "$.00";
-        QTest::newRow("five cents") << qint64(5) << "$.05";
-        QTest::newRow("minus one cent") << qint64(-1) << "-$.01";
-        QTest::newRow("beyond 32 bits") << qint64(4294967296) << "$42,949,672.96";
-        QTest::newRow("most negative")
-            << std::numeric_limits<qint64>::min() << "-$92,233,720,368,547,758.08";
-    }
-    void format()
-    {
-        QFETCH(qint64, cents);
-        QFETCH(QString, text);
-        QCOMPARE(formatMoney(cents), text);
-        QCOMPARE(formatListMoney(cents), text + QLatin1Char(' '));
     }
 
     void checks_data()
