@@ -33,13 +33,7 @@ public:
     SaveRun() : m_book(std::make_unique<Checkbook>())
     {
         for (int slot = 1; slot <= MaxEntries; ++slot)
-            m_book->slot[slot] = Entry{2001,
-                                       qint16(slot % 12 + 1),
-                                       qint16(slot % 28 + 1),
-                                       QString::number(slot),
-                                       QString(slot % 23, u'P'),
-                                       0,
-                                       0};
+            m_book->slot[slot] = Entry{2001, 1, 2, QString::number(slot), QString(slot % 23, u'P')};
     }
 
     QByteArray file(int n)
