@@ -149,9 +149,11 @@ struct MainWindow
     FrmMoney window{book, fakes.platform};
 
     void load(const Checkbook &stored) { load(formatDataFile(stored)); }
+    // A null file is none at all.
     void load(const QByteArray &file)
     {
-        writeBytes(QLatin1String(DataFileName), file);
+        if (!file.isNull())
+            writeBytes(QLatin1String(DataFileName), file);
         window.Form_Load();
     }
     QByteArray file() const { return fileBytes(QLatin1String(DataFileName)); }
