@@ -132,8 +132,8 @@ private slots:
         QFETCH(QList<int>, faults);
         QFETCH(QStringList, titles);
         QFETCH(QString, report);
-        // A register of five one-dollar deposits; on the drive a backup of three, one
-        // cut off half-way and a file that is no backup.
+        // A register of five one-dollar deposits; on the drive a backup of three, the same
+        // backup cut off half-way and a file that is no backup.
         MainWindow f;
         FakePlatform &fakes = f.fakes;
         const QByteArray dataFile = registerFile("1/1D 1/2D 1/3D 1/4D 1/5D");
