@@ -1,17 +1,10 @@
-#include "FakePlatform.h"
 #include "TestSupport.h"
-#include "app/EntryChecks.h"
-#include "app/frmMoney.h"
 #include "edit/frmEdit.h"
-#include "register/DataFile.h"
 
 #include <QComboBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
-
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace tallyra;
 using namespace tallyra::test;
@@ -21,32 +14,11 @@ namespace {
 const QStringList Fields = {"txtEditMonth", "txtEditDay",    "txtEditYear", "txtEditCheckNum",
                             "txtEditPayee", "txtEditDollar", "txtEditCent"};
 
-// Entries of 2001 written "month/day" and a type: W withdraws 100 cents, D deposits 100, N
-// withdraws -100 (only a hand-edited file holds that). Paid to E1, E2, ...
-Checkbook registerOf(const QString &entries)
-{
-    Checkbook book;
-    for (const QString &text : entries.split(' ', Qt::SkipEmptyParts)) {
-        const QStringList md = text.chopped(1).split('/');
-        const QChar type = text.back();
-        ++book.entryCount;
-        book.slot[book.entryCount] = Entry{2001,
-                                           qint16(md[0].toInt()),
-                                           qint16(md[1].toInt()),
-                                           "ATM",
-                                           QStringLiteral("E%1").arg(book.entryCount),
-                                           type == 'W' ? 100 : (type == 'N' ? -100 : 0),
-                                           type == 'D' ? 100 : 0};
-    }
-    return book;
-}
-
 // The data file's entries in slot order, "month/day/year payee withdrawal deposit" each.
 QString storedEntries()
 {
-    const QByteArray bytes = fileBytes(QLatin1String(DataFileName));
     Checkbook book;
-    if (readDataFile(bytes, book, ReadExtent::AllSlots))
+    if (readDataFile(fileBytes(QLatin1String(DataFileName)), book, ReadExtent::AllSlots))
         return QStringLiteral("unreadable");
     QStringList list;
     for (int i = 1; i <= book.entryCount; ++i) {
@@ -95,32 +67,6 @@ private slots:
     void init() { failOnUnexpectedWarnings(); }
     void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
 
-    void opening_data()
-    {
-        QTest::addColumn<qint32>("out");
-        QTest::addColumn<qint32>("in");
-        QTest::addColumn<QStringList>("amount"); // dollars, cents, the option selected
-        QTest::newRow("deposit") << 0 << 1234 << QStringList{"12", "34", "optEditIn"};
-        QTest::newRow("5 cents out") << 5 << 0 << QStringList{"0", "05", "optEditOut"};
-        QTest::newRow("below zero") << -500 << 0 << QStringList{"", "", ""};
-    }
-    void opening()
-    {
-        QFETCH(qint32, out);
-        QFETCH(qint32, in);
-        FakePlatform fakes;
-        Checkbook book = registerOf("1/1W 1/2W");
-        book.slot[2] = Entry{2001, 5, 12, "1042", " Corner, Store", out, in};
-        book.editIndex = 2;
-        FrmEdit window(book, fakes.platform);
-        QString checked;
-        for (const char *name : {"optEditOut", "optEditIn", "optEditNeither"})
-            checked += child<QRadioButton>(&window, name)->isChecked() ? name : "";
-        QCOMPARE(fieldTexts(&window).mid(0, 5),
-                 (QStringList{"5", "12", "2001", "1042", " Corner, Store"}));
-        QTEST(fieldTexts(&window).mid(5) << checked, "amount");
-    }
-
     void enterAcceptsAndEscDoesNothing()
     {
         FakePlatform fakes;
@@ -162,8 +108,12 @@ private slots:
             "5/2/2001 E2 100 0, 5/2/2001 E1 100 0, 5/3/2001 E3 100 0");
         row("only entry rounds down", "5/12W", "txtEditMonth=6.5 txtEditDay=3.7", accept, "Y",
             "Continue?", "6/3/2001 E1 100 0");
-        row("neither, capitals", "5/12D", "txtEditPayee=a,b optEditNeither", accept, "Y",
-            "Continue?", "5/12/2001 A,B 0 0");
+        row("neither last of its date, capitals", "5/12W 5/12W", "txtEditPayee=a,b optEditNeither",
+            accept, "Y", "Continue?", "5/12/2001 E2 100 0, 5/12/2001 A,B 0 0");
+        row("half to even", days, "txtEditMonth=4.5 txtEditDay=2.5", accept, "Y", "Continue?",
+            "4/2/2001 E1 100 0, 5/2/2001 E2 100 0, 5/3/2001 E3 100 0");
+        row("day 1.5 placed as 1, stored as 2", days, "@3 txtEditDay=1.5", accept, "Y", "Continue?",
+            "5/1/2001 E1 100 0, 5/2/2001 E3 100 0, 5/2/2001 E2 100 0");
         row("year", days, "txtEditYear=1899", accept, "O", "Need Year", same, "txtEditYear");
         row("summary No", days, "txtEditDay=9", accept, "N", "Continue?", same, "cmdAccept");
         row("no type", "5/12N", "txtEditDollar=5", accept, "O", "Need Type", same, "optEditOut");
@@ -183,13 +133,9 @@ private slots:
         QFETCH(QString, answers);
         QFETCH(QString, after);
         QFETCH(QString, focus);
-        TempWorkingFolder folder;
-        FakePlatform fakes;
-        Checkbook book;
-        writeBytes(QLatin1String(DataFileName), formatDataFile(registerOf(entries)));
-        const QByteArray before = fileBytes(QLatin1String(DataFileName));
-        FrmMoney window(book, fakes.platform);
-        window.Form_Load();
+        MainWindow f;
+        f.load(registerOf(entries));
+        const QByteArray before = f.file();
 
         const QString line = edits.startsWith('@') ? edits.mid(1, 1) : QStringLiteral("1");
         NextModal<FrmEdit> editor([&](FrmEdit *edit) {
@@ -204,29 +150,17 @@ private slots:
             QCOMPARE(edit->focusWidget()->objectName(), focus);
             QTest::mouseClick(child<QPushButton>(edit, "cmdCancel"), Qt::LeftButton);
         });
-        answer(fakes.prompter, answers);
-        // Files this process writes may not grow past 4 KiB, so the save fails; reading works.
+        answer(f.fakes.prompter, answers);
+        // Only the save of the "save failed" row meets the size limit; reading works.
         const bool saveFails = QTest::currentDataTag() == QLatin1String("save failed");
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit{};
-        getrlimit(RLIMIT_FSIZE, &limit);
-        const rlimit lowered{saveFails ? 4096 : limit.rlim_cur, limit.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &lowered);
-        QTest::mouseClick(child<QPushButton>(&window, "cmd" + line), Qt::LeftButton);
-        setrlimit(RLIMIT_FSIZE, &limit);
+        withFileSizeLimit(saveFails ? 4096 : RLIM_INFINITY, [&] {
+            QTest::mouseClick(f.get<QPushButton>("cmd" + line), Qt::LeftButton);
+        });
 
         QVERIFY(editor.handled());
-        QTEST(fakes.prompter.titles().join(' '), "titles");
-        for (const FakePrompter::Shown &box : fakes.prompter.shown) {
-            if (box.title == QLatin1String("Need Year"))
-                QCOMPARE(box.text, EditYearMessage);
-            if (box.title == QLatin1String("Question"))
-                QVERIFY(box.text == "Are you sure?" && box.icon == QMessageBox::Question &&
-                        box.buttons == (QMessageBox::Yes | QMessageBox::No) &&
-                        box.defaultButton == QMessageBox::Yes);
-        }
+        QTEST(f.fakes.prompter.titles().join(' '), "titles");
         if (after == QLatin1String("unchanged"))
-            QCOMPARE(fileBytes(QLatin1String(DataFileName)), before);
+            QCOMPARE(f.file(), before);
         else
             QCOMPARE(storedEntries(), after);
     }

@@ -1,5 +1,3 @@
-#include "FakePlatform.h"
-#include "RecordingSurface.h"
 #include "TestSupport.h"
 #include "platform/PrinterSurface.h"
 #include "report/ReportLayout.h"
@@ -104,7 +102,6 @@ private slots:
         const auto row = [](const char *name, const char *fields, int start, int end = 20010607) {
             QTest::newRow(name) << QString::fromUtf8(fields) << start << end;
         };
-        row("defaults", "1|1|1990|6|7|2001", 19900101);
         row("start year 1959", "1|1|1959|6|7|2001", 0);
         row("start year 1960", "1|1|1960|6|7|2001", 19600101);
         row("end year 9999", "1|1|1990|6|7|9999", 19900101, 99990607);
@@ -283,7 +280,7 @@ private slots:
     // The real surface, writing a PDF file: every entry and a footer on each page.
     void printerSurface()
     {
-        TempWorkingFolder folder;
+        QTemporaryDir folder;
         std::vector<Entry> entries(120, entry(2000, 1, 1, QStringLiteral("PAYEE")));
         const QString path = folder.filePath(QStringLiteral("report.pdf"));
         PrinterSurface surface(pdfPrinter(path));
@@ -309,7 +306,7 @@ private slots:
 
     void refusedJobSaysWhy()
     {
-        TempWorkingFolder folder;
+        QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("missing/report.pdf"));
         PrinterSurface surface(pdfPrinter(path));
         QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");

@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <deque>
@@ -24,25 +25,45 @@ public:
         QMessageBox::Icon icon;
         QString title;
         QString text;
-        QMessageBox::StandardButtons buttons;
-        QMessageBox::StandardButton defaultButton;
     };
 
     std::vector<Shown> shown;
     std::deque<QMessageBox::StandardButton> answers;
     std::deque<std::optional<QString>> textAnswers;
-    std::vector<QString> textPrompts; // "title|prompt" of each input box
     int beeps = 0;
 
-    QMessageBox::StandardButton message(QWidget *parent, QMessageBox::Icon icon,
-                                        const QString &title, const QString &text,
-                                        QMessageBox::StandardButtons buttons,
-                                        QMessageBox::StandardButton defaultButton) override;
-    std::optional<QString> askText(QWidget *parent, const QString &title,
-                                   const QString &prompt) override;
+    QMessageBox::StandardButton message(QWidget *, QMessageBox::Icon icon, const QString &title,
+                                        const QString &text, QMessageBox::StandardButtons,
+                                        QMessageBox::StandardButton) override
+    {
+        shown.push_back({icon, title, text});
+        return next(answers, title);
+    }
+    std::optional<QString> askText(QWidget *, const QString &title, const QString &) override
+    {
+        return next(textAnswers, title);
+    }
     void beep() override { ++beeps; }
 
-    QStringList titles() const;
+    QStringList titles() const
+    {
+        QStringList list;
+        for (const Shown &box : shown)
+            list << box.title;
+        return list;
+    }
+
+private:
+    template <typename T> static T next(std::deque<T> &script, const QString &title)
+    {
+        if (script.empty()) {
+            qWarning("unscripted box \"%s\"", qPrintable(title));
+            return T{};
+        }
+        T answer = script.front();
+        script.pop_front();
+        return answer;
+    }
 };
 
 class FakeClock final : public Clock
@@ -70,11 +91,22 @@ public:
     // Reading counts too, so this changes in const calls.
     mutable std::deque<DriveError> faults;
 
-    std::optional<DriveError> readFile(const QString &name, QByteArray &bytes) const override;
-    std::optional<DriveError> writeFile(const QString &name, const QByteArray &bytes) override;
+    std::optional<DriveError> readFile(const QString &name, QByteArray &bytes) const override
+    {
+        return faults.empty() ? Drive::readFile(name, bytes) : nextFault();
+    }
+    std::optional<DriveError> writeFile(const QString &name, const QByteArray &bytes) override
+    {
+        return faults.empty() ? Drive::writeFile(name, bytes) : nextFault();
+    }
 
 private:
-    std::optional<DriveError> nextFault() const;
+    DriveError nextFault() const
+    {
+        const DriveError fault = faults.front();
+        faults.pop_front();
+        return fault;
+    }
 };
 
 // A fresh set of fakes for one test.

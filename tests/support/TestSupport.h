@@ -1,16 +1,22 @@
 #pragma once
 
+#include "FakePlatform.h"
+#include "app/frmMoney.h"
+#include "register/DataFile.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QObject>
+#include <QLabel>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <csignal>
 #include <functional>
+#include <sys/resource.h>
 
 namespace tallyra::test {
 
@@ -23,19 +29,43 @@ public:
     TempWorkingFolder(const TempWorkingFolder &) = delete;
     TempWorkingFolder &operator=(const TempWorkingFolder &) = delete;
 
-    QString path() const { return m_dir.path(); }
-    QString filePath(const QString &name) const { return m_dir.filePath(name); }
-
 private:
     QString m_previous;
     QTemporaryDir m_dir;
 };
 
-QByteArray fileBytes(const QString &path);
-void writeBytes(const QString &path, const QByteArray &bytes);
+inline QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("cannot write %s", qPrintable(path));
+    file.write(bytes);
+}
 
 // Every warning fails the test, except the one line the offscreen platform always prints.
-void failOnUnexpectedWarnings();
+inline void failOnUnexpectedWarnings()
+{
+    QTest::failOnWarning(QRegularExpression(
+        QStringLiteral("^(?!This plugin does not support propagateSizeHints).*")));
+}
+
+// Files this process writes may not grow past `bytes` while `act` runs, as on a full disk.
+template <typename Act> void withFileSizeLimit(rlim_t bytes, Act act)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit normal{};
+    getrlimit(RLIMIT_FSIZE, &normal);
+    const rlimit lowered{bytes, normal.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &lowered);
+    act();
+    setrlimit(RLIMIT_FSIZE, &normal);
+}
 
 // The child of the given type and object name; a missing one ends the test run loudly.
 template <typename T> T *child(const QObject *parent, const QString &name)
@@ -79,6 +109,61 @@ private:
     std::function<void(T *)> m_handler;
     QTimer m_timer;
     bool m_handled = false;
+};
+
+// Entries of 2001 written "month/day" and a type: W withdraws 100 cents, D deposits 100, N
+// withdraws -100 (only a hand-edited file holds that). Paid to E1, E2, ... in order.
+inline Checkbook registerOf(const QString &entries)
+{
+    Checkbook book;
+    for (const QString &text : entries.split(u' ', Qt::SkipEmptyParts)) {
+        const QStringList md = text.chopped(1).split(u'/');
+        const QChar type = text.back();
+        ++book.entryCount;
+        book.slot[book.entryCount] = Entry{2001,
+                                           qint16(md[0].toInt()),
+                                           qint16(md[1].toInt()),
+                                           QStringLiteral("ATM"),
+                                           QStringLiteral("E%1").arg(book.entryCount),
+                                           type == u'W' ? 100 : (type == u'N' ? -100 : 0),
+                                           type == u'D' ? 100 : 0};
+    }
+    return book;
+}
+
+// Withdrawals on 1 January, 2 January, ... (past 31 the days run on as numbers).
+inline Checkbook januaryDays(int count)
+{
+    QString entries;
+    for (int day = 1; day <= count; ++day)
+        entries += QStringLiteral("1/%1W ").arg(day);
+    return registerOf(entries);
+}
+
+// The main window over a data file of its own, started as the program starts it.
+struct MainWindow
+{
+    TempWorkingFolder folder;
+    FakePlatform fakes;
+    Checkbook book;
+    FrmMoney window{book, fakes.platform};
+
+    void load(const Checkbook &stored) { load(formatDataFile(stored)); }
+    // A null file is none at all.
+    void load(const QByteArray &file)
+    {
+        if (!file.isNull())
+            writeBytes(QLatin1String(DataFileName), file);
+        window.Form_Load();
+    }
+    QByteArray file() const { return fileBytes(QLatin1String(DataFileName)); }
+    template <typename T> T *get(const QString &name) const { return child<T>(&window, name); }
+    QString label(const QString &name) const { return get<QLabel>(name)->text(); }
+    void show()
+    {
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+    }
 };
 
 } // namespace tallyra::test
