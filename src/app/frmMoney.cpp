@@ -11,6 +11,7 @@
 #include "help/frmAbout.h"
 #include "help/frmHelp.h"
 #include "platform/Controls.h"
+#include "platform/ElidingLabel.h"
 #include "register/DataFile.h"
 #include "register/FileStore.h"
 #include "report/frmPrint.h"
@@ -210,8 +211,10 @@ void FrmMoney::buildListArea(QWidget *area)
     }
     grid->addWidget(ruling("Line1", QFrame::HLine), 1, 0, 1, 8);
 
-    const auto makeCell = [](const char *array, int index, Qt::Alignment alignment) {
-        auto *cell = new QLabel;
+    // The check number and the payee may be of any length.
+    const auto makeCell = [](const char *array, int index, Qt::Alignment alignment,
+                             bool anyLength = false) {
+        auto *cell = anyLength ? new ElidingLabel : new QLabel;
         cell->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(array)).arg(index));
         cell->setAlignment(alignment | Qt::AlignVCenter);
         cell->setAutoFillBackground(true);
@@ -226,8 +229,8 @@ void FrmMoney::buildListArea(QWidget *area)
         button->setFixedWidth(button->fontMetrics().horizontalAdvance(QStringLiteral(">")) + 16);
         cmdLine[i] = button;
         date[i] = makeCell("date", i, Qt::AlignHCenter);
-        check[i] = makeCell("check", i, Qt::AlignHCenter);
-        payee[i] = makeCell("payee", i, Qt::AlignHCenter);
+        check[i] = makeCell("check", i, Qt::AlignHCenter, true);
+        payee[i] = makeCell("payee", i, Qt::AlignHCenter, true);
         out[i] = makeCell("out", i, Qt::AlignRight);
         dep[i] = makeCell("dep", i, Qt::AlignRight);
         total[i] = makeCell("total", i, Qt::AlignRight);
