@@ -5,10 +5,12 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QToolTip>
 #include <QtTest>
 
 using namespace tallyra;
@@ -439,13 +441,29 @@ private slots:
         QCOMPARE(dayShown, QStringLiteral("7"));
     }
 
-    // Sizing the field from its list meant measuring every payee at start-up.
-    void longPayeesDoNotWidenTheFieldButOpenWhole()
+    // Sizing the field from its list meant measuring every payee at start-up, and a long payee
+    // or check number in the list made the window wider than the screen, the totals out of
+    // sight.
+    void longTextsDoNotWidenTheWindowButShowWhole()
     {
         MainWindow empty;
         empty.load(paying({}));
+        const QString longPayee = QStringLiteral("A VERY LONG PAYEE ").repeated(8);
+        Checkbook book = paying({longPayee, "RENT"});
+        book.slot[1].checkNumber = QStringLiteral("1234567890").repeated(4);
         MainWindow full;
-        full.load(paying({QStringLiteral("A VERY LONG PAYEE ").repeated(8), "RENT"}));
+        full.load(book);
+        QCOMPARE(full.window.sizeHint(), empty.window.sizeHint());
+        QCOMPARE(full.window.minimumSizeHint(), empty.window.minimumSizeHint());
+        QCOMPARE(full.label("payee0") + full.label("check0"), longPayee + book.slot[1].checkNumber);
+        full.show();
+        QLabel *cell = full.get<QLabel>("payee0");
+        QHelpEvent hover(QEvent::ToolTip, cell->rect().center(),
+                         cell->mapToGlobal(cell->rect().center()));
+        QTest::ignoreMessage(QtWarningMsg, "This plugin does not support raise()");
+        QApplication::sendEvent(cell, &hover);
+        QTRY_COMPARE(QToolTip::text(), longPayee);
+
         auto *payee = full.get<QComboBox>("cmbPayee");
         QCOMPARE(payee->count(), 2);
         QCOMPARE(payee->sizeHint(), empty.get<QComboBox>("cmbPayee")->sizeHint());
