@@ -342,11 +342,7 @@ void FrmMoney::resetEntryFields()
     txtYear->setEditText(QString::number(today.year()));
     txtDay->setEditText(QString::number(today.day()));
     txtMonth->setEditText(QString::number(today.month()));
-    optWithdrawl->setChecked(true);
-    cmbCheckNum->setEditText(QStringLiteral("ATM"));
-    cmbPayee->setEditText(QString());
-    txtDollar->setEditText(QStringLiteral("0"));
-    txtCent->setEditText(QStringLiteral("00"));
+    clearEntryExceptDate();
 }
 
 void FrmMoney::updateStatus()
