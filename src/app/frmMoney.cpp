@@ -28,7 +28,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -686,13 +685,8 @@ bool FrmMoney::txtDollar_KeyPress(QChar typed)
 
 bool FrmMoney::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == lblWarning && event->type() == QEvent::MouseButtonRelease) {
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton &&
-            lblWarning->rect().contains(mouse->position().toPoint()))
-            lblWarning_Click();
-        return QMainWindow::eventFilter(watched, event);
-    }
+    if (watched == lblWarning && isClickOn(lblWarning, event))
+        lblWarning_Click();
     if (watched == lblWarning || event->type() != QEvent::KeyPress)
         return QMainWindow::eventFilter(watched, event);
     // The other watched objects are the entry fields and the type options: Enter in any of

@@ -1,11 +1,11 @@
 #include "help/HelpTopics.h"
 
 #include "help/HelpWidgets.h"
+#include "platform/Controls.h"
 #include "platform/Prompter.h"
 
 #include <QGridLayout>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -21,6 +21,14 @@ QGridLayout *fixedGrid(QDialog *window)
     grid->setSizeConstraint(QLayout::SetFixedSize);
     grid->setSpacing(Spacing);
     return grid;
+}
+
+QVBoxLayout *fixedColumn(QDialog *window)
+{
+    auto *column = new QVBoxLayout(window);
+    column->setSizeConstraint(QLayout::SetFixedSize);
+    column->setSpacing(Spacing);
+    return column;
 }
 
 int charsWide(const QWidget *window, int chars)
@@ -185,12 +193,8 @@ FrmBackupHelp::FrmBackupHelp(Prompter &prompter, QWidget *parent)
 
 bool FrmBackupHelp::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == Image1 && event->type() == QEvent::MouseButtonRelease) {
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton &&
-            Image1->rect().contains(mouse->position().toPoint()))
-            Image1_Click();
-    }
+    if (watched == Image1 && isClickOn(Image1, event))
+        Image1_Click();
     return QDialog::eventFilter(watched, event);
 }
 
@@ -219,9 +223,7 @@ FrmPrintHelp::FrmPrintHelp(QWidget *parent) : QDialog(parent)
     cmdClose = closeButton("cmdClose");
     connect(cmdClose, &QPushButton::clicked, this, &FrmPrintHelp::cmdClose_Click);
 
-    auto *column = new QVBoxLayout(this);
-    column->setSizeConstraint(QLayout::SetFixedSize);
-    column->setSpacing(Spacing);
+    auto *column = fixedColumn(this);
     column->addWidget(text);
     column->addWidget(Image1, 0, Qt::AlignHCenter);
     column->addWidget(cmdClose, 0, Qt::AlignHCenter);
@@ -250,9 +252,7 @@ FrmDefaultHelp::FrmDefaultHelp(QWidget *parent) : QDialog(parent)
     cmdClose = closeButton("cmdClose");
     connect(cmdClose, &QPushButton::clicked, this, &FrmDefaultHelp::cmdClose_Click);
 
-    auto *column = new QVBoxLayout(this);
-    column->setSizeConstraint(QLayout::SetFixedSize);
-    column->setSpacing(Spacing);
+    auto *column = fixedColumn(this);
     column->addWidget(text);
     column->addWidget(cmdClose, 0, Qt::AlignHCenter);
 }

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QCompleter>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QString>
 
@@ -42,6 +43,16 @@ inline QPushButton *button(const char *name, const QString &text, const QString 
     auto *made = named(new QPushButton(text), name);
     made->setToolTip(tip);
     return made;
+}
+
+// A label that acts on a click does so as a button does: on a left-button release over it.
+inline bool isClickOn(const QWidget *widget, const QEvent *event)
+{
+    if (event->type() != QEvent::MouseButtonRelease)
+        return false;
+    const auto *mouse = static_cast<const QMouseEvent *>(event);
+    return mouse->button() == Qt::LeftButton &&
+           widget->rect().contains(mouse->position().toPoint());
 }
 
 } // namespace tallyra
