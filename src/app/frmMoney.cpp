@@ -428,6 +428,8 @@ void FrmMoney::mergePayees()
 void FrmMoney::setListScrollToEnd()
 {
     const int last = std::max(1, m_book.entryCount - (ListLines - 1));
+    // Every load is followed by showList, so the list is not drawn here as well.
+    const QSignalBlocker quiet(vsbList);
     vsbList->setRange(1, last);
     vsbList->setValue(last);
 }
