@@ -256,13 +256,7 @@ QByteArray formatDataFile(const Checkbook &book)
 
 QByteArray emptyDataFile()
 {
-    static constexpr char FreeSlot[] = "0,0,0,\"\",\"\",0,0\r\n";
-    QByteArray bytes;
-    bytes.reserve(3 + MaxEntries * (sizeof FreeSlot - 1));
-    bytes.append("0\r\n");
-    for (int slot = 1; slot <= MaxEntries; ++slot)
-        bytes.append(FreeSlot);
-    return bytes;
+    return formatDataFile(Checkbook{});
 }
 
 std::optional<ReadFailure> readDataFile(QByteArrayView bytes, Checkbook &book, ReadExtent extent)
