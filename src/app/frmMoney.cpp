@@ -129,10 +129,9 @@ void FrmMoney::buildEntryArea(QWidget *area)
     types->addWidget(optDeposit);
     types->addWidget(optNeither);
 
-    cmdAdd = named(new QPushButton(QStringLiteral("&Add")), "cmdAdd");
-    cmdAdd->setToolTip(QStringLiteral("Add an entry"));
-    cmdExit = named(new QPushButton(QStringLiteral("E&xit")), "cmdExit");
-    cmdExit->setToolTip(QStringLiteral("Close program (remember to backup!)"));
+    cmdAdd = button("cmdAdd", QStringLiteral("&Add"), QStringLiteral("Add an entry"));
+    cmdExit = button("cmdExit", QStringLiteral("E&xit"),
+                     QStringLiteral("Close program (remember to backup!)"));
     connect(cmdAdd, &QPushButton::clicked, this, &FrmMoney::cmdAdd_Click);
     connect(cmdExit, &QPushButton::clicked, this, &FrmMoney::cmdExit_Click);
 
@@ -150,11 +149,7 @@ void FrmMoney::buildEntryArea(QWidget *area)
 
     auto *amountLabel = caption("Label7", QStringLiteral("Amount"), txtDollar);
     grid->addWidget(amountLabel, 2, 0, 1, 2);
-    auto *amount = new QHBoxLayout;
-    amount->addWidget(txtDollar, 2);
-    amount->addWidget(new QLabel(QStringLiteral(".")));
-    amount->addWidget(txtCent, 1);
-    grid->addLayout(amount, 3, 0, 1, 3);
+    grid->addLayout(amountRow(txtDollar, txtCent), 3, 0, 1, 3);
     grid->addWidget(frmType, 2, 3, 2, 2, Qt::AlignLeft | Qt::AlignVCenter);
 
     auto *buttons = new QHBoxLayout;

@@ -78,11 +78,7 @@ void FrmEdit::buildControls()
     grid->addWidget(txtEditCheckNum, 3, 0);
     grid->addWidget(txtEditPayee, 3, 1, 1, 2);
     grid->addWidget(Label6, 4, 0);
-    auto *amount = new QHBoxLayout;
-    amount->addWidget(txtEditDollar, 2);
-    amount->addWidget(new QLabel(QStringLiteral(".")));
-    amount->addWidget(txtEditCent, 1);
-    grid->addLayout(amount, 5, 0, 1, 3);
+    grid->addLayout(amountRow(txtEditDollar, txtEditCent), 5, 0, 1, 3);
     grid->addWidget(Frame1, 0, 3, 4, 1);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(cmdAccept);

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QCompleter>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -43,6 +44,16 @@ inline QPushButton *button(const char *name, const QString &text, const QString 
     auto *made = named(new QPushButton(text), name);
     made->setToolTip(tip);
     return made;
+}
+
+// Dollars and cents, with only the point between them.
+inline QHBoxLayout *amountRow(QComboBox *dollars, QComboBox *cents)
+{
+    auto *row = new QHBoxLayout;
+    row->addWidget(dollars, 2);
+    row->addWidget(new QLabel(QStringLiteral(".")));
+    row->addWidget(cents, 1);
+    return row;
 }
 
 // A label that acts on a click does so as a button does: on a left-button release over it.
