@@ -305,16 +305,12 @@ void FrmMoney::buildMenus()
 
 void FrmMoney::setTabOrder()
 {
-    QWidget *order[] = {txtMonth, txtDay,       txtYear,    cmbCheckNum, cmbPayee, txtDollar,
-                        txtCent,  optWithdrawl, optDeposit, optNeither,  cmdAdd,   cmdExit};
-    for (size_t i = 0; i + 1 < std::size(order); ++i)
-        QWidget::setTabOrder(order[i], order[i + 1]);
-    QWidget *previous = cmdExit;
-    for (QPushButton *button : cmdLine) {
-        QWidget::setTabOrder(previous, button);
-        previous = button;
-    }
-    QWidget::setTabOrder(previous, vsbList);
+    QList<QWidget *> order = {txtMonth, txtDay,       txtYear,    cmbCheckNum, cmbPayee, txtDollar,
+                              txtCent,  optWithdrawl, optDeposit, optNeither,  cmdAdd,   cmdExit};
+    for (QPushButton *button : cmdLine)
+        order << button;
+    order << vsbList;
+    setTabChain(order);
 }
 
 void FrmMoney::Form_Load()

@@ -17,8 +17,7 @@ FrmFileOpen::FrmFileOpen(Checkbook &book, Platform &platform, QWidget *parent)
     setObjectName(QStringLiteral("frmFileOpen"));
     setWindowTitle(QStringLiteral("Open Backup File"));
 
-    fliBackup = new QListWidget;
-    fliBackup->setObjectName(QStringLiteral("fliBackup"));
+    fliBackup = named(new QListWidget, "fliBackup");
     fliBackup->setToolTip(QStringLiteral("Click a backup file to load"));
     fliBackup->setSelectionMode(QAbstractItemView::SingleSelection);
     fliBackup->setAccessibleName(QStringLiteral("Backup files"));

@@ -90,11 +90,9 @@ void FrmEdit::buildControls()
 
 void FrmEdit::setTabOrder()
 {
-    QWidget *order[] = {txtEditMonth,  txtEditDay,  txtEditYear, txtEditCheckNum, txtEditPayee,
-                        txtEditDollar, txtEditCent, optEditOut,  optEditIn,       optEditNeither,
-                        cmdAccept,     cmdRemove,   cmdCancel};
-    for (size_t i = 0; i + 1 < std::size(order); ++i)
-        QWidget::setTabOrder(order[i], order[i + 1]);
+    setTabChain({txtEditMonth, txtEditDay, txtEditYear, txtEditCheckNum, txtEditPayee,
+                 txtEditDollar, txtEditCent, optEditOut, optEditIn, optEditNeither, cmdAccept,
+                 cmdRemove, cmdCancel});
     txtEditMonth->setFocus();
 }
 

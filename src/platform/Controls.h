@@ -4,6 +4,7 @@
 #include <QCompleter>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QList>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QString>
@@ -44,6 +45,13 @@ inline QPushButton *button(const char *name, const QString &text, const QString 
     auto *made = named(new QPushButton(text), name);
     made->setToolTip(tip);
     return made;
+}
+
+// Tab moves through the controls in the order given.
+inline void setTabChain(const QList<QWidget *> &order)
+{
+    for (qsizetype i = 0; i + 1 < order.size(); ++i)
+        QWidget::setTabOrder(order[i], order[i + 1]);
 }
 
 // Dollars and cents, with only the point between them.

@@ -1,5 +1,6 @@
 #include "report/frmPrint.h"
 
+#include "platform/Controls.h"
 #include "report/ReportLayout.h"
 
 #include <QComboBox>
@@ -15,10 +16,7 @@ namespace {
 // A date field: typed into only, so its list stays empty and nothing it holds is rewritten.
 QComboBox *dateField(const char *name, const QString &tip, int characters)
 {
-    auto *field = new QComboBox;
-    field->setObjectName(QLatin1String(name));
-    field->setEditable(true);
-    field->setInsertPolicy(QComboBox::NoInsert);
+    auto *field = entryCombo(name);
     field->setToolTip(tip);
     field->setMinimumContentsLength(characters);
     field->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -28,13 +26,11 @@ QComboBox *dateField(const char *name, const QString &tip, int characters)
 
 QLabel *rowCaption(const char *name, const QString &text, QWidget *buddy)
 {
-    auto *label = new QLabel(text);
-    label->setObjectName(QLatin1String(name));
+    auto *label = caption(name, text, buddy);
     QFont bold = label->font();
     bold.setBold(true);
     label->setFont(bold);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setBuddy(buddy);
     return label;
 }
 
@@ -77,11 +73,9 @@ void FrmPrint::buildControls()
     nameDateFields(QStringLiteral("Start Date"), {txtStartMonth, txtStartDay, txtStartYear});
     nameDateFields(QStringLiteral("End Date"), {txtEndMonth, txtEndDay, txtEndYear});
 
-    cmdPrint = new QPushButton(QStringLiteral("&Print"));
-    cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
+    cmdPrint = named(new QPushButton(QStringLiteral("&Print")), "cmdPrint");
     cmdPrint->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("&Cancel"));
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    cmdCancel = named(new QPushButton(QStringLiteral("&Cancel")), "cmdCancel");
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(Label1, 0, 0);
@@ -100,10 +94,8 @@ void FrmPrint::buildControls()
     grid->addLayout(buttons, 2, 0, 1, 4);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
-    QWidget *order[] = {txtStartMonth, txtStartDay, txtStartYear, txtEndMonth,
-                        txtEndDay,     txtEndYear,  cmdPrint,     cmdCancel};
-    for (size_t i = 0; i + 1 < std::size(order); ++i)
-        QWidget::setTabOrder(order[i], order[i + 1]);
+    setTabChain({txtStartMonth, txtStartDay, txtStartYear, txtEndMonth, txtEndDay, txtEndYear,
+                 cmdPrint, cmdCancel});
     txtStartMonth->setFocus();
 }
 
