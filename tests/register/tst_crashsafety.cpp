@@ -1,21 +1,17 @@
+#include "TestSupport.h"
 #include "register/DataFile.h"
 #include "register/FileStore.h"
 
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
-#include <QTest>
 
-#include <csignal>
 #include <memory>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 using namespace tallyra;
+using namespace tallyra::test;
 
 namespace {
 
@@ -45,13 +41,9 @@ QString fastFolderBase()
 // save fails with its reason, 1 when it does not, 2 when the fault cannot be set up.
 [[noreturn]] void saveWithFault(qint64 room, const QString &path, const QByteArray &bytes)
 {
+    FileResult result;
     if (room >= 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit{};
-        getrlimit(RLIMIT_FSIZE, &limit);
-        limit.rlim_cur = rlim_t(room);
-        if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
-            _exit(2);
+        withFileSizeLimit(rlim_t(room), [&] { result = writeFileAtomically(path, bytes); });
     } else {
         constexpr uid_t Nobody = 65534;
         if (geteuid() == 0 && (setgid(Nobody) != 0 || setuid(Nobody) != 0))
@@ -60,8 +52,8 @@ QString fastFolderBase()
         QFile probe(QFileInfo(path).dir().filePath(QStringLiteral("probe")));
         if (probe.open(QIODevice::WriteOnly))
             _exit(2);
+        result = writeFileAtomically(path, bytes);
     }
-    const FileResult result = writeFileAtomically(path, bytes);
     _exit(result.ok || result.error.isEmpty() ? 1 : 0);
 }
 

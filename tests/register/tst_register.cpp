@@ -99,7 +99,6 @@ private slots:
         refused("year 40000", oneRecord("40000,5,18,\"1\",\"W\",0,0"), 2);
         refused("amount 2^31", oneRecord("2000,5,18,\"1\",\"W\",2147483648,0"), 2);
         refused("amount -2^31-1", oneRecord("2000,5,18,\"1\",\"W\",0,-2147483649"), 2);
-        refused("plus sign", oneRecord("2000,+5,18,\"1\",\"W\",0,0"), 2);
         refused("empty number", oneRecord("2000,,18,\"1\",\"W\",0,0"), 2);
         refused("missing field", oneRecord("2000,5,18,\"1\",\"W\",0"), 2);
         refused("extra field", oneRecord("2000,5,18,\"1\",\"W\",0,0,0"), 2);
@@ -138,7 +137,6 @@ private slots:
         row("capitals it lacks", "µß", "µß", -1);
         row("quote", "say \"hi\"", "SAY \"HI\"", 4);
         row("line feed", "a\nb", "A\nB", 1);
-        row("outside code page", "xā", "Xā", 1);
         row("C1 with and without a byte", "\u0081\u0080", "\u0081\u0080", 1);
     }
 
