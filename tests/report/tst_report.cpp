@@ -7,7 +7,6 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
-#include <QtTest>
 
 using namespace tallyra;
 using namespace tallyra::test;
@@ -16,14 +15,7 @@ Q_DECLARE_METATYPE(tallyra::Entry)
 
 namespace {
 
-// Start month, day, year and end month, day, year, split at "|".
-DateFields typed(const QString &fields)
-{
-    const QStringList f = fields.split(QLatin1Char('|'));
-    return {f[0], f[1], f[2], f[3], f[4], f[5]};
-}
-
-const ReportRange WholeRange{19900101, 20010607, typed(QStringLiteral("1|1|1990|6|7|2001"))};
+const ReportRange WholeRange{19900101, 20010607, {"1", "1", "1990", "6", "7", "2001"}};
 
 // One "text@x,y" per printed text, " bold" added for bold.
 QStringList described(const Recording &out)
@@ -80,29 +72,29 @@ private slots:
 
     void dateRange_data()
     {
-        QTest::addColumn<QString>("fields");
+        QTest::addColumn<QString>("fields"); // start month, day, year, end month, day, year
         QTest::addColumn<QString>("keys");
         const auto row = [](const char *name, const char *fields, const char *keys) {
             QTest::newRow(name) << QString::fromUtf8(fields) << QString::fromUtf8(keys);
         };
+        row("the bounds themselves pass", "1|1|1960|12|31|9999", "19600101 99991231");
         row("start year 1959", "1|1|1959|6|7|2001", "rejected");
-        row("start year 1960", "1|1|1960|6|7|2001", "19600101 20010607");
-        row("end year 9999", "1|1|1990|6|7|9999", "19900101 99990607");
         row("end year 10000", "1|1|1990|6|7|10000", "rejected");
         row("month 0", "0|1|1990|6|7|2001", "rejected");
-        row("month 11.6 keeps its fraction", "11.6|1|1990|6|7|2001", "19901161 20010607");
         row("month 12.4", "1|1|1990|12.4|7|2001", "rejected");
         row("day 0", "1|1|1990|6|0|2001", "rejected");
         row("day 32", "1|32|1990|6|7|2001", "rejected");
-        row("start equals end", "5|3|2000|5|3|2000", "20000503 20000503");
+        row("start equals end, 31 February", "2|31|2000|2|31|2000", "20000231 20000231");
         row("start after end", "5|4|2000|5|3|2000", "rejected");
-        row("half rounds up to even", "1|1.5|1990|6|7|2001", "19900102 20010607");
-        row("half rounds down to even", "1|2.5|1990|6|7|2001", "19900102 20010607");
+        // 19901161.5 and 20010602.5: the month's fraction counts, halves go to the even side.
+        row("fractions", "11.6|1.5|1990|6|2.5|2001", "19901162 20010602");
     }
     void dateRange()
     {
         QFETCH(QString, fields);
-        const std::optional<ReportRange> range = checkDateRange(typed(fields));
+        const QStringList f = fields.split(u'|');
+        const std::optional<ReportRange> range =
+            checkDateRange({f[0], f[1], f[2], f[3], f[4], f[5]});
         QTEST(range ? QStringLiteral("%1 %2").arg(range->startKey).arg(range->endKey)
                     : QStringLiteral("rejected"),
               "keys");
@@ -125,8 +117,8 @@ private slots:
             << Entry{1989, 12, 31, "", "X", 1, 0} << 15120.0 << footer << QList<double>{960};
         QTest::newRow("the day after")
             << Entry{2001, 6, 8, "", "X", 1, 0} << 15120.0 << footer << QList<double>{960};
-        QTest::newRow("last day, both amounts")
-            << lastDay << 15120.0 << lastDayTexts + footer << QList<double>{960, 1230};
+        QTest::newRow("last day, both amounts, y equal to the bound")
+            << lastDay << 2070.0 << lastDayTexts + footer << QList<double>{960, 1230};
         // 64 characters are exactly 5760 twips, 12 exactly 1080: both still too wide.
         QTest::newRow("first day, long payee and check number")
             << Entry{1990, 1, 1, "123456789012345", QString(70, u'P'), 100, 0} << 15120.0
@@ -134,8 +126,6 @@ private slots:
                            QString(63, u'P') + "@2565,990", "$1.00 @9150,990", "@11130,990"} +
                    footer
             << QList<double>{960, 1230};
-        QTest::newRow("y equal to the bound stays")
-            << lastDay << 2070.0 << lastDayTexts + footer << QList<double>{960, 1230};
         // The footer of a full page is placed from the page size ("Page 1" is 540 twips wide).
         QTest::newRow("one twip lower breaks")
             << lastDay << 2069.0
@@ -163,7 +153,6 @@ private slots:
                 << headingsAt(720) << texts);
         QCOMPARE(out.lines, rulesAt(rules));
         QCOMPARE(out.pages, texts.filter(QStringLiteral("Page ")).size());
-        QCOMPARE(out.ends, 1);
     }
 
     void window_data()
@@ -229,7 +218,6 @@ private slots:
         QVERIFY(pages >= 2);
         QCOMPARE(words.count(QLatin1String(">Page<")), pages);
         QCOMPARE(words.count(QRegularExpression(QStringLiteral(">E\\d+<"))), 120);
-        QCOMPARE(words.count(QLatin1String(">Tallyra<")), 1);
         // The last footer starts 10440 twips (522 points) right of the printable area's left
         // edge, 18 points in, and 14760 twips down.
         const auto footer =
