@@ -177,10 +177,9 @@ private slots:
         QFETCH(QString, box);
         QFETCH(QString, printed);
         FakePlatform fakes;
-        if (printer == "missing")
-            fakes.printer.missing = printer;
-        if (printer == "refusing")
-            fakes.printer.recording.refusal = printer;
+        const std::optional<QString> why = printer;
+        fakes.printer.missing = printer == "missing" ? why : std::nullopt;
+        fakes.printer.recording.refusal = printer == "refusing" ? why : std::nullopt;
         const Checkbook book = registerOf(QStringLiteral("5/3W"));
         FrmPrint window(book, fakes.platform);
         window.show();
