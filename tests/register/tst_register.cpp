@@ -31,149 +31,97 @@ class RegisterTest : public QObject
     Q_OBJECT
 
 private slots:
-    void emptyFileIsExact()
+    // Every slot is written, the free ones past the count too, and read back whole. A text
+    // holds every byte but the quote and the line ends: Windows-1252, the five bytes it leaves
+    // undefined read as the C1 code points of the same value. What a text cannot hold is
+    // written as a stand-in that keeps the line readable.
+    void everySlotIsWrittenAndReadBack()
     {
-        QCOMPARE(emptyDataFile(), "0\r\n" + FreeLine.repeated(1000));
-        QCOMPARE(formatDataFile(Checkbook{}), emptyDataFile());
-    }
-
-    void everySlotIsWrittenExactly()
-    {
+        QByteArray all;
+        for (int byte = 0; byte < 256; ++byte) {
+            if (byte != '"' && byte != '\r' && byte != '\n')
+                all += char(byte);
+        }
+        const qsizetype high = all.indexOf('\x80');
+        const QString decoded = QString::fromLatin1(all.left(high)) +
+                                QString::fromUtf8("€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F"
+                                                  "\u0090‘’“”•–—˜™š›œ\u009DžŸ") +
+                                QString::fromLatin1(all.mid(high + 32));
         Checkbook book;
-        book.entryCount = 3;
-        book.slot[1] = Entry{2000, 5, 18, "1042", "WATER COMPANY", 3150, 0};
-        book.slot[2] = Entry{2000, 5, 19, "DEP", "PAY, MAY", 0, 2147483647};
-        book.slot[3] = Entry{-32768, 12, 1, "TMP", "", -2147483647 - 1, 0};
-        // Unstorable text the entry windows let through must not break the line.
-        book.slot[4] = Entry{2001, 1, 1, "A\"B", QString::fromUtf8("X\r\nĀ"), 1, 0};
-        book.slot[6] = Entry{1998, 1, 2, "ATM", "REMOVED LATER", 100, 0};
-        const QByteArray expected = "3\r\n"
-                                    "2000,5,18,\"1042\",\"WATER COMPANY\",3150,0\r\n"
-                                    "2000,5,19,\"DEP\",\"PAY, MAY\",0,2147483647\r\n"
-                                    "-32768,12,1,\"TMP\",\"\",-2147483648,0\r\n"
-                                    "2001,1,1,\"A'B\",\"X  ?\",1,0\r\n" +
-                                    FreeLine + "1998,1,2,\"ATM\",\"REMOVED LATER\",100,0\r\n" +
-                                    FreeLine.repeated(994);
-        QCOMPARE(formatDataFile(book), expected);
-        QCOMPARE(recordLine(book.slot[4]), "2001,1,1,\"A'B\",\"X  ?\",1,0\r\n");
-    }
-
-    void readThenFormatIsByteIdentical()
-    {
-        const QByteArray file = "2\r\n"
-                                "2000,1,2,\" LEAD, TRAIL \",\"CAF\xC9 \x80 \x81 \xFF\",-5,0\r\n"
-                                "2000,1,3,\"1,2,3\",\"  \",0,7\r\n" +
-                                FreeLine.repeated(998);
-        Checkbook book;
-        QVERIFY(!readDataFile(file, book));
-        QCOMPARE(book.slot[1].payee, QString::fromUtf8("CAFÉ € \u0081 ÿ"));
+        book.entryCount = 2;
+        book.slot[1] = Entry{2000, 5, 18, " LEAD, TRAIL ", decoded, 3150, 0};
+        book.slot[2] =
+            Entry{-32768, 12, 1, "A\"B", QString::fromUtf8("X\r\nĀ"), -2147483647 - 1, 2147483647};
+        book.slot[4] = Entry{1998, 1, 2, "ATM", "REMOVED LATER", 100, 0};
+        const QByteArray file = "2\r\n2000,5,18,\" LEAD, TRAIL \",\"" + all + "\",3150,0\r\n" +
+                                "-32768,12,1,\"A'B\",\"X  ?\",-2147483648,2147483647\r\n" +
+                                FreeLine + "1998,1,2,\"ATM\",\"REMOVED LATER\",100,0\r\n" +
+                                FreeLine.repeated(996);
         QCOMPARE(formatDataFile(book), file);
+
+        Checkbook again;
+        const auto cut = readDataFile(file.chopped(FreeLine.size()), again, ReadExtent::AllSlots);
+        QCOMPARE(cut.value_or(ReadFailure{}).lineNumber, 1001);
+        QVERIFY(!readDataFile(file, again, ReadExtent::AllSlots));
+        QCOMPARE(formatDataFile(again), file);
+        QCOMPARE(emptyDataFile(), "0\r\n" + FreeLine.repeated(1000));
     }
 
-    void everyByteDecodesAndEncodesBack()
-    {
-        QByteArray all(256, Qt::Uninitialized);
-        for (int byte = 0; byte < 256; ++byte)
-            all[byte] = char(byte);
-        const QString text = decodeText(all);
-        QCOMPARE(text.left(0x80) + text.mid(0xA0),
-                 QString::fromLatin1(all.left(0x80) + all.mid(0xA0)));
-        QCOMPARE(text.mid(0x80, 32), QString::fromUtf8("€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F"
-                                                       "\u0090‘’“”•–—˜™š›œ\u009DžŸ"));
-        QCOMPARE(encodeText(text), std::optional<QByteArray>(all));
-        QCOMPARE(encodeText(u"\u0080"), std::nullopt);
-    }
-
-    void acceptedForms_data()
+    // A file reads into the register, or fails at the line given and leaves it untouched.
+    void read_data()
     {
         QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("failsAt"); // 0: reads
         QTest::addColumn<Entry>("first");
         const Entry water{2000, 5, 18, "1042", "WATER COMPANY", 3150, 0};
-        const QByteArray waterLine = "2000,5,18,\"1042\",\"WATER COMPANY\",3150,0";
-        QTest::newRow("CR LF") << oneRecord(waterLine) << 1 << water;
-        QTest::newRow("LF only") << "1\n" + waterLine + "\n" << 1 << water;
-        QTest::newRow("unquoted text")
-            << oneRecord("2000,5,18,1042,WATER COMPANY,3150,0") << 1 << water;
+        const QByteArray good = "2000,5,18,\"1042\",\"WATER COMPANY\",3150,0\r\n";
+        QTest::newRow("LF only") << "1\n" + good.chopped(2) + "\n" << 0 << water;
         QTest::newRow("leading zeros")
-            << QByteArray("01\n2000,05,018,\"1042\",\"WATER COMPANY\",03150,-0\n") << 1 << water;
+            << QByteArray("01\n2000,05,018,\"1042\",\"WATER COMPANY\",03150,-0\n") << 0 << water;
         QTest::newRow("unquoted text keeps its blanks")
-            << oneRecord("2000,5,18, 1042 ,  WATER COMPANY,3150,0") << 1
+            << oneRecord("2000,5,18, 1042 ,  WATER COMPANY,3150,0") << 0
             << Entry{2000, 5, 18, " 1042 ", "  WATER COMPANY", 3150, 0};
         QTest::newRow("quote in unquoted text")
-            << oneRecord("2000,5,18,1042,WATER \"COMPANY\",3150,0") << 1
+            << oneRecord("2000,5,18,1042,WATER \"COMPANY\",3150,0") << 0
             << Entry{2000, 5, 18, "1042", "WATER 'COMPANY'", 3150, 0};
         QTest::newRow("carriage returns in texts")
-            << oneRecord("2000,5,18,\"10\r42\",WATER\rCOMPANY\r,3150,0") << 1
+            << oneRecord("2000,5,18,\"10\r42\",WATER\rCOMPANY\r,3150,0") << 0
             << Entry{2000, 5, 18, "10 42", "WATER COMPANY ", 3150, 0};
-        QTest::newRow("garbage after count") << oneRecord(waterLine) + "\"\xFF,,\n" << 1 << water;
-        QTest::newRow("count 0") << QByteArray("0\r\nnot a record\r\n\"") << 0
-                                 << filledBook().slot[1];
+        const auto refused = [](const char *name, const QByteArray &file, int line) {
+            QTest::newRow(name) << file << line << Entry();
+        };
+        refused("empty file", "", 1);
+        refused("count 1001", "1001\r\n" + good, 1);
+        refused("count -1", "-1\r\n" + good, 1);
+        refused("file too short", "3\r\n" + good + good, 4);
+        refused("last line cut", "2\r\n" + good + good.chopped(2), 3);
+        refused("year 40000", oneRecord("40000,5,18,\"1\",\"W\",0,0"), 2);
+        refused("amount 2^31", oneRecord("2000,5,18,\"1\",\"W\",2147483648,0"), 2);
+        refused("amount -2^31-1", oneRecord("2000,5,18,\"1\",\"W\",0,-2147483649"), 2);
+        refused("empty number", oneRecord("2000,,18,\"1\",\"W\",0,0"), 2);
+        refused("missing field", oneRecord("2000,5,18,\"1\",\"W\",0"), 2);
+        refused("extra field", oneRecord("2000,5,18,\"1\",\"W\",0,0,0"), 2);
+        refused("unterminated quote", oneRecord("2000,5,18,\"1,W,0,0"), 2);
+        refused("text after quote", oneRecord("2000,5,18,\"1\"X,\"W\",0,0"), 2);
     }
-
-    void acceptedForms()
+    void read()
     {
         QFETCH(QByteArray, file);
-        QFETCH(int, count);
-        QFETCH(Entry, first);
-        Checkbook book = filledBook();
-        QVERIFY(!readDataFile(file, book));
-        QCOMPARE(book.entryCount, count);
-        QCOMPARE(book.slot[1], first);
-        QCOMPARE(book.slot[2], filledBook().slot[2]);
-
-        Checkbook again = filledBook();
-        QVERIFY(!readDataFile(formatDataFile(book), again));
-        QCOMPARE(again.entryCount, book.entryCount);
-        QCOMPARE(again.slot[1], book.slot[1]);
-    }
-
-    void failuresLeaveTheRegisterUntouched_data()
-    {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<int>("line");
-        const QByteArray good = "2000,5,18,\"1042\",\"WATER\",3150,0\r\n";
-        QTest::newRow("empty file") << QByteArray() << 1;
-        QTest::newRow("count 1001") << "1001\r\n" + good << 1;
-        QTest::newRow("count -1") << "-1\r\n" + good << 1;
-        QTest::newRow("count abc") << "abc\r\n" + good << 1;
-        QTest::newRow("file too short") << "3\r\n" + good + good << 4;
-        QTest::newRow("last line cut") << "2\r\n" + good + good.chopped(2) << 3;
-        QTest::newRow("bad second record") << "2\r\n" + good + "2000,5,18,\"1\",\"W\",x,0\r\n" << 3;
-        QTest::newRow("year 40000") << oneRecord("40000,5,18,\"1\",\"W\",0,0") << 2;
-        QTest::newRow("amount 2^31") << oneRecord("2000,5,18,\"1\",\"W\",2147483648,0") << 2;
-        QTest::newRow("amount -2^31-1") << oneRecord("2000,5,18,\"1\",\"W\",0,-2147483649") << 2;
-        QTest::newRow("plus sign") << oneRecord("2000,+5,18,\"1\",\"W\",0,0") << 2;
-        QTest::newRow("blank in number") << oneRecord("2000,5, 18,\"1\",\"W\",0,0") << 2;
-        QTest::newRow("empty number") << oneRecord("2000,,18,\"1\",\"W\",0,0") << 2;
-        QTest::newRow("missing field") << oneRecord("2000,5,18,\"1\",\"W\",0") << 2;
-        QTest::newRow("extra field") << oneRecord("2000,5,18,\"1\",\"W\",0,0,0") << 2;
-        QTest::newRow("unterminated quote") << oneRecord("2000,5,18,\"1,\"W,0,0") << 2;
-        QTest::newRow("text after quote") << oneRecord("2000,5,18,\"1\"X,\"W\",0,0") << 2;
-    }
-
-    void failuresLeaveTheRegisterUntouched()
-    {
-        QFETCH(QByteArray, file);
-        QFETCH(int, line);
+        QFETCH(int, failsAt);
         Checkbook book = filledBook();
         const auto failure = readDataFile(file, book);
-        QVERIFY(failure);
-        QCOMPARE(failure->lineNumber, line);
-        QVERIFY(!failure->reason.isEmpty());
-        QCOMPARE(book.entryCount, 2);
-        QCOMPARE(formatDataFile(book), formatDataFile(filledBook()));
-    }
-
-    void allSlotsNeedsEveryRecordLine()
-    {
-        const QByteArray counted = oneRecord("1998,1,2,\"ATM\",\"GAS\",100,0");
-        Checkbook book = filledBook();
-        QCOMPARE(readDataFile(counted, book, ReadExtent::AllSlots)->lineNumber, 3);
-        QCOMPARE(book.entryCount, 2);
-        const QByteArray whole = counted + FreeLine.repeated(998) + "2000,1,1,\"X\",\"Y\",1,0\r\n";
-        QVERIFY(!readDataFile(whole, book, ReadExtent::AllSlots));
-        QCOMPARE(formatDataFile(book), whole);
+        QCOMPARE(failure.value_or(ReadFailure{}).lineNumber, failsAt);
+        if (failure) {
+            QCOMPARE(formatDataFile(book), formatDataFile(filledBook()));
+            return;
+        }
+        QCOMPARE(book.entryCount, 1);
+        QTEST(book.slot[1], "first");
+        QCOMPARE(book.slot[2], filledBook().slot[2]);
+        // What reads saves and reads back as the same register.
+        Checkbook again = filledBook();
+        QVERIFY(!readDataFile(formatDataFile(book), again));
+        QCOMPARE(formatDataFile(again), formatDataFile(book));
     }
 
     void storedText_data()
@@ -184,18 +132,11 @@ private slots:
         const auto row = [](const char *name, const char *typed, const char *capitals, int at) {
             QTest::newRow(name) << QString::fromUtf8(typed) << QString::fromUtf8(capitals) << at;
         };
-        row("ascii", "dep 12", "DEP 12", -1);
-        row("accent", "café", "CAFÉ", -1);
-        row("micro stays", "µ", "µ", -1);
-        row("y diaeresis", "ÿ", "Ÿ", -1);
-        row("sharp s stays", "straße", "STRAßE", -1);
-        row("high row", "šœž€", "ŠŒŽ€", -1);
+        row("capitals in the code page", "café ÿšœž€ 12", "CAFÉ ŸŠŒŽ€ 12", -1);
+        row("capitals it lacks", "µß", "µß", -1);
         row("quote", "say \"hi\"", "SAY \"HI\"", 4);
         row("line feed", "a\nb", "A\nB", 1);
-        row("carriage return", "ab\r", "AB\r", 2);
-        row("outside code page", "xā", "Xā", 1);
-        row("C1 with a byte", "\u0081", "\u0081", -1);
-        row("C1 without a byte", "\u0080", "\u0080", 0);
+        row("C1 with and without a byte", "\u0081\u0080", "\u0081\u0080", 1);
     }
 
     void storedText()
