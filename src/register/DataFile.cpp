@@ -230,15 +230,6 @@ void store(const RawRecord &raw, Entry &entry)
 
 } // namespace
 
-QByteArray recordLine(const Entry &entry)
-{
-    QByteArray line(widestRecord(entry), Qt::Uninitialized);
-    RecordWriter writer(line.data());
-    writer.record(entry);
-    line.truncate(writer.end() - line.constData());
-    return line;
-}
-
 QByteArray formatDataFile(const Checkbook &book)
 {
     qsizetype size = 6 + 2;

@@ -12,13 +12,11 @@ namespace tallyra {
 
 inline constexpr char DataFileName[] = "default.dat";
 
-// One record line, CR LF included: 2000,5,18,"1042","WATER COMPANY",3150,0
-// Characters the file cannot hold (see firstUnstorableChar) are written as stand-ins: ' for
-// a double quote, a blank for a line break, ? for anything outside the code page. The entry
-// windows refuse them first; this only keeps every written line readable.
-QByteArray recordLine(const Entry &entry);
-
-// The whole data file: the count line, then one record line for each of the 1000 slots.
+// The whole data file: the count line, then one record line for each of the 1000 slots, each
+// ended by CR LF, e.g. 2000,5,18,"1042","WATER COMPANY",3150,0. Characters the file cannot
+// hold (see firstUnstorableChar) are written as stand-ins: ' for a double quote, a blank for
+// a line break, ? for anything outside the code page. The entry windows refuse them first;
+// this only keeps every written line readable.
 QByteArray formatDataFile(const Checkbook &book);
 
 // The data file of a new, empty register: "0" and 1000 lines of 0,0,0,"","",0,0.

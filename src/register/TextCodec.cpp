@@ -4,25 +4,6 @@
 
 namespace tallyra {
 
-QString decodeText(QByteArrayView bytes)
-{
-    QString text;
-    cp1252::decodeInto(text, bytes);
-    return text;
-}
-
-std::optional<QByteArray> encodeText(QStringView text)
-{
-    QByteArray bytes(text.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const int byte = cp1252::byteFor(text[i].unicode());
-        if (byte < 0)
-            return std::nullopt;
-        bytes[i] = char(byte);
-    }
-    return bytes;
-}
-
 qsizetype firstUnstorableChar(QStringView text)
 {
     for (qsizetype i = 0; i < text.size(); ++i) {
