@@ -38,17 +38,6 @@ QStringList fieldTexts(const QWidget *window)
     return texts;
 }
 
-// "txtEditDay=3" types 3 into the day field; an option's name selects it.
-void typeInto(const QWidget *window, const QString &edits)
-{
-    for (const QString &edit : edits.split(' ', Qt::SkipEmptyParts)) {
-        if (edit.startsWith(QLatin1String("opt")))
-            child<QRadioButton>(window, edit)->setChecked(true);
-        else
-            child<QComboBox>(window, edit.section('=', 0, 0))->setEditText(edit.section('=', 1));
-    }
-}
-
 void answer(FakePrompter &prompter, const QString &letters)
 {
     for (QChar c : letters)
