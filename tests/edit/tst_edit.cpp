@@ -104,6 +104,8 @@ private slots:
 
         QVERIFY(editor.handled());
         QTEST(f.fakes.prompter.titles().join(' '), "titles");
+        // The register in memory is the one on disk, whichever way the window ended.
+        QCOMPARE(formatDataFile(f.book), f.file());
         if (after == QLatin1String("unchanged"))
             QCOMPARE(f.file(), before);
         else
