@@ -1,18 +1,13 @@
 #include "TestSupport.h"
 #include "edit/frmEdit.h"
 
-#include <QComboBox>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QtTest>
 
 using namespace tallyra;
 using namespace tallyra::test;
 
 namespace {
-
-const QStringList Fields = {"txtEditMonth", "txtEditDay",    "txtEditYear", "txtEditCheckNum",
-                            "txtEditPayee", "txtEditDollar", "txtEditCent"};
 
 // The data file's entries in slot order, "month/day/year payee withdrawal deposit" each.
 QString storedEntries()
@@ -30,33 +25,6 @@ QString storedEntries()
     return book.slot[book.entryCount + 1] == Entry{} ? list.join(", ") : "stale last slot";
 }
 
-QStringList fieldTexts(const QWidget *window)
-{
-    QStringList texts;
-    for (const QString &name : Fields)
-        texts << child<QComboBox>(window, name)->currentText();
-    return texts;
-}
-
-// "txtEditDay=3" types 3 into the day field; an option's name selects it.
-void typeInto(const QWidget *window, const QString &edits)
-{
-    for (const QString &edit : edits.split(' ', Qt::SkipEmptyParts)) {
-        if (edit.startsWith(QLatin1String("opt")))
-            child<QRadioButton>(window, edit)->setChecked(true);
-        else
-            child<QComboBox>(window, edit.section('=', 0, 0))->setEditText(edit.section('=', 1));
-    }
-}
-
-void answer(FakePrompter &prompter, const QString &letters)
-{
-    for (QChar c : letters)
-        prompter.answers.push_back(c == 'Y'   ? QMessageBox::Yes
-                                   : c == 'N' ? QMessageBox::No
-                                              : QMessageBox::Ok);
-}
-
 } // namespace
 
 class TestFrmEdit : public QObject
@@ -66,27 +34,6 @@ class TestFrmEdit : public QObject
 private slots:
     void init() { failOnUnexpectedWarnings(); }
     void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
-
-    void enterAcceptsAndEscDoesNothing()
-    {
-        FakePlatform fakes;
-        Checkbook book = registerOf("5/12W 5/13W");
-        book.editIndex = 1;
-        FrmEdit window(book, fakes.platform);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        typeInto(&window, "txtEditPayee=");
-        const QStringList controls = Fields + QStringList{"optEditOut", "optEditNeither"};
-        for (const QString &name : controls) {
-            answer(fakes.prompter, "O");
-            QWidget *control = child<QWidget>(&window, name);
-            control->setFocus();
-            QTest::keyClick(control, Qt::Key_Return);
-            QTest::keyClick(control, Qt::Key_Escape);
-        }
-        QCOMPARE(fakes.prompter.titles(), QStringList(controls.size(), "Need Payee"));
-        QVERIFY(window.isVisible());
-    }
 
     void fromListLineToFile_data()
     {
@@ -104,8 +51,6 @@ private slots:
         // Edits that begin with @n open the list's line n, the others line 1.
         row("unchanged deposit", "5/12D 5/12W 5/12D", "@3", accept, "Y", "Continue?",
             "5/12/2001 E3 0 100, 5/12/2001 E1 0 100, 5/12/2001 E2 100 0");
-        row("later date", days, "txtEditDay=2", accept, "Y", "Continue?",
-            "5/2/2001 E2 100 0, 5/2/2001 E1 100 0, 5/3/2001 E3 100 0");
         row("only entry rounds down", "5/12W", "txtEditMonth=6.5 txtEditDay=3.7", accept, "Y",
             "Continue?", "6/3/2001 E1 100 0");
         row("neither last of its date, capitals", "5/12W 5/12W", "txtEditPayee=a,b optEditNeither",
@@ -136,21 +81,21 @@ private slots:
         MainWindow f;
         f.load(registerOf(entries));
         const QByteArray before = f.file();
+        for (QChar c : answers)
+            f.fakes.prompter.answers.push_back(c == 'Y'   ? QMessageBox::Yes
+                                               : c == 'N' ? QMessageBox::No
+                                                          : QMessageBox::Ok);
 
         const QString line = edits.startsWith('@') ? edits.mid(1, 1) : QStringLiteral("1");
         NextModal<FrmEdit> editor([&](FrmEdit *edit) {
             typeInto(edit, edits.mid(edits.startsWith('@') ? 2 : 0));
-            const QStringList typed = fieldTexts(edit);
-            child<QPushButton>(edit, button)->setFocus();
             QTest::mouseClick(child<QPushButton>(edit, button), Qt::LeftButton);
             QCOMPARE(edit->isVisible(), !focus.isEmpty());
             if (focus.isEmpty())
                 return;
-            QCOMPARE(fieldTexts(edit), typed);
             QCOMPARE(edit->focusWidget()->objectName(), focus);
             QTest::mouseClick(child<QPushButton>(edit, "cmdCancel"), Qt::LeftButton);
         });
-        answer(f.fakes.prompter, answers);
         // Only the save of the "save failed" row meets the size limit; reading works.
         const bool saveFails = QTest::currentDataTag() == QLatin1String("save failed");
         withFileSizeLimit(saveFails ? 4096 : RLIM_INFINITY, [&] {
@@ -159,6 +104,8 @@ private slots:
 
         QVERIFY(editor.handled());
         QTEST(f.fakes.prompter.titles().join(' '), "titles");
+        // The register in memory is the one on disk, whichever way the window ended.
+        QCOMPARE(formatDataFile(f.book), f.file());
         if (after == QLatin1String("unchanged"))
             QCOMPARE(f.file(), before);
         else

@@ -69,8 +69,7 @@ private:
 class FakeClock final : public Clock
 {
 public:
-    QDate date{2001, 6, 7};
-    QDate today() const override { return date; }
+    QDate today() const override { return {2001, 6, 7}; }
 };
 
 class FakeProgramEnd final : public ProgramEnd

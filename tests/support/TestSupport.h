@@ -5,10 +5,12 @@
 #include "register/DataFile.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPointer>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,17 +23,12 @@
 namespace tallyra::test {
 
 // Runs the test in a fresh empty folder as the current folder, where default.dat lives.
-class TempWorkingFolder
+struct TempWorkingFolder
 {
-public:
-    TempWorkingFolder() : m_previous(QDir::currentPath()) { QDir::setCurrent(m_dir.path()); }
-    ~TempWorkingFolder() { QDir::setCurrent(m_previous); }
-    TempWorkingFolder(const TempWorkingFolder &) = delete;
-    TempWorkingFolder &operator=(const TempWorkingFolder &) = delete;
-
-private:
-    QString m_previous;
-    QTemporaryDir m_dir;
+    QString previous = QDir::currentPath();
+    QTemporaryDir folder;
+    TempWorkingFolder() { QDir::setCurrent(folder.path()); }
+    ~TempWorkingFolder() { QDir::setCurrent(previous); }
 };
 
 inline QByteArray fileBytes(const QString &path)
@@ -76,39 +73,43 @@ template <typename T> T *child(const QObject *parent, const QString &name)
     return found;
 }
 
+// Types "name=text" into the window's named fields in turn; a lone option name selects it.
+inline void typeInto(const QWidget *window, const QString &edits)
+{
+    for (const QString &edit : edits.split(u' ', Qt::SkipEmptyParts)) {
+        if (edit.startsWith(QLatin1String("opt")))
+            child<QRadioButton>(window, edit)->setChecked(true);
+        else
+            child<QComboBox>(window, edit.section(u'=', 0, 0))->setEditText(edit.section(u'=', 1));
+    }
+}
+
 // Acts on the next modal widget of type T once it is shown, then makes sure it is closed.
 // Declare it before the action that opens the modal window. Record values inside the
 // handler and assert after the modal call returns.
 template <typename T> class NextModal
 {
 public:
-    explicit NextModal(std::function<void(T *)> handler) : m_handler(std::move(handler))
+    explicit NextModal(std::function<void(T *)> handler)
     {
-        m_timer.setInterval(10);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
-        m_timer.start();
+        QObject::connect(&m_timer, &QTimer::timeout, [this, handler] {
+            auto *widget = qobject_cast<T *>(QApplication::activeModalWidget());
+            if (!widget)
+                return;
+            m_timer.stop();
+            QPointer<T> alive(widget);
+            handler(widget);
+            if (alive && alive->isVisible()) {
+                qWarning("NextModal: handler left %s open", widget->metaObject()->className());
+                alive->close();
+            }
+        });
+        m_timer.start(10);
     }
-    bool handled() const { return m_handled; }
+    bool handled() const { return !m_timer.isActive(); }
 
 private:
-    void poll()
-    {
-        auto *widget = qobject_cast<T *>(QApplication::activeModalWidget());
-        if (!widget)
-            return;
-        m_timer.stop();
-        m_handled = true;
-        QPointer<T> alive(widget);
-        m_handler(widget);
-        if (alive && alive->isVisible()) {
-            qWarning("NextModal: handler left %s open", widget->metaObject()->className());
-            alive->close();
-        }
-    }
-
-    std::function<void(T *)> m_handler;
     QTimer m_timer;
-    bool m_handled = false;
 };
 
 // Entries of 2001 written "month/day" and a type: W withdraws 100 cents, D deposits 100, N
