@@ -124,6 +124,7 @@ void FrmMoney::buildEntryArea(QWidget *area)
     optWithdrawl->setChecked(true);
     for (QWidget *option : {optWithdrawl, optDeposit, optNeither})
         option->installEventFilter(this);
+    tabToChosenOption({optWithdrawl, optDeposit, optNeither});
     auto *types = new QHBoxLayout(frmType);
     types->addWidget(optWithdrawl);
     types->addWidget(optDeposit);

@@ -51,6 +51,7 @@ void FrmEdit::buildControls()
     optEditOut = named(new QRadioButton(QStringLiteral("Withdrawal")), "optEditOut");
     optEditIn = named(new QRadioButton(QStringLiteral("Deposit")), "optEditIn");
     optEditNeither = named(new QRadioButton(QStringLiteral("Neither")), "optEditNeither");
+    tabToChosenOption({optEditOut, optEditIn, optEditNeither});
     auto *options = new QVBoxLayout(Frame1);
     options->addWidget(optEditOut);
     options->addWidget(optEditIn);

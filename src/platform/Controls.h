@@ -7,7 +7,10 @@
 #include <QList>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QString>
+
+#include <algorithm>
 
 namespace tallyra {
 
@@ -52,6 +55,24 @@ inline void setTabChain(const QList<QWidget *> &order)
 {
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         QWidget::setTabOrder(order[i], order[i + 1]);
+}
+
+// Tab stops at the chosen option of a group, from either side, as on other desktops; the
+// arrows move the choice within the group. Without this Tab lands on the group's first or
+// last option, where Space would change the choice unasked. With none chosen, every option
+// is a stop.
+inline void tabToChosenOption(const QList<QRadioButton *> &options)
+{
+    const auto follow = [options] {
+        const bool anyChosen = std::any_of(options.begin(), options.end(),
+                                           [](const QRadioButton *o) { return o->isChecked(); });
+        for (QRadioButton *option : options)
+            option->setFocusPolicy(option->isChecked() || !anyChosen ? Qt::StrongFocus
+                                                                     : Qt::ClickFocus);
+    };
+    follow();
+    for (QRadioButton *option : options)
+        QObject::connect(option, &QAbstractButton::toggled, option, follow);
 }
 
 // Dollars and cents, with only the point between them.

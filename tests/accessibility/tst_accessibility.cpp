@@ -77,8 +77,8 @@ private slots:
     {
         QFETCH(MakeWindow, make);
         FakePlatform fakes;
-        Checkbook book = registerOf("2/3W");
-        book.editIndex = 1; // the edit window shows the one entry
+        Checkbook book = registerOf("2/3D");
+        book.editIndex = 1; // the edit window shows the deposit, not the first option
         const std::unique_ptr<QWidget> window(make(book, fakes.platform));
         QSet<QString> names;
         QSet<QString> tabStops;
@@ -95,14 +95,19 @@ private slots:
 
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        QSet<QString> reached;
-        for (qsizetype step = 0; step <= tabStops.size(); ++step) {
-            QWidget *focus = QApplication::focusWidget();
-            QVERIFY(focus);
-            reached << focus->objectName();
-            QTest::keyClick(focus, Qt::Key_Tab);
+        // Both ways round, as the keyboard sends them: a group of options is entered from
+        // either end.
+        for (const Qt::KeyboardModifier shift : {Qt::NoModifier, Qt::ShiftModifier}) {
+            const Qt::Key key = shift ? Qt::Key_Backtab : Qt::Key_Tab;
+            QSet<QString> reached;
+            for (qsizetype step = 0; step <= tabStops.size(); ++step) {
+                QWidget *focus = QApplication::focusWidget();
+                QVERIFY(focus);
+                reached << focus->objectName();
+                QTest::keyClick(focus, key, shift);
+            }
+            QCOMPARE(reached, tabStops);
         }
-        QCOMPARE(reached, tabStops);
     }
 };
 
