@@ -4,7 +4,6 @@
 #include "platform/Controls.h"
 
 #include <QComboBox>
-#include <QCompleter>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>

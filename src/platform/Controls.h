@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QComboBox>
-#include <QCompleter>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QList>
@@ -23,15 +22,16 @@ template <typename T> T *named(T *widget, const char *name)
     return widget;
 }
 
-// An entry field: an editable combo box that never rewrites what the user typed. Qt's
-// completion is case-insensitive by default and would turn "dep" into "DEP", and Enter must
-// not add the typed text to the pick list.
+// An entry field: an editable combo box that never rewrites what the user typed. Qt's inline
+// completion would turn a typed "D" into "DEP" and a year "20" into "2000" from the pick list,
+// so there is none: the list stays in the drop-down. Enter must not add the typed text to the
+// list either.
 template <typename Combo = QComboBox> Combo *entryCombo(const char *name)
 {
     auto *combo = named(new Combo, name);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->completer()->setCaseSensitivity(Qt::CaseSensitive);
+    combo->setCompleter(nullptr);
     return combo;
 }
 
