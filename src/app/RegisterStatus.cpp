@@ -23,7 +23,7 @@ StatusTexts statusTexts(const Checkbook &book)
     texts.recordCount = QStringLiteral("%1 / %2").arg(book.entryCount).arg(MaxEntries);
     texts.nearLimit = book.entryCount >= WarningThreshold;
     texts.versionOrWarning = texts.nearLimit
-                                 ? QStringLiteral("Warning: You are near the limit of records.")
+                                 ? QLatin1String(NearLimitWarning)
                                  : QStringLiteral("Version ") + QLatin1String(VersionText);
     return texts;
 }

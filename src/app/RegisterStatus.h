@@ -6,6 +6,8 @@
 
 namespace tallyra {
 
+inline constexpr char NearLimitWarning[] = "Warning: You are near the limit of records.";
+
 // Derives the running total after every entry and the account total.
 void computeBalances(Checkbook &book);
 

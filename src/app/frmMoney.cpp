@@ -95,6 +95,12 @@ FrmMoney::FrmMoney(Checkbook &book, Platform &platform, QWidget *parent)
 
     buildMenus();
     setTabOrder();
+    // Enter on the buttons and the scroll bar is seen in eventFilter, as on the fields.
+    QList<QWidget *> pressable{cmdAdd, cmdExit, vsbList};
+    for (QPushButton *lineButton : cmdLine)
+        pressable << lineButton;
+    for (QWidget *control : pressable)
+        control->installEventFilter(this);
     // The first field in tab order has the focus when the window first shows.
     txtMonth->setFocus();
 }
@@ -171,7 +177,6 @@ void FrmMoney::buildInfoFrame()
     lblRecNum = caption("lblRecNum", QString());
     lblRecNum->setToolTip(QStringLiteral("This is the number or entries you have"));
     lblWarning = caption("lblWarning", QString());
-    lblWarning->setWordWrap(true);
     lblWarning->installEventFilter(this);
     lblTotal->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblRecNum->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -182,11 +187,10 @@ void FrmMoney::buildInfoFrame()
     grid->addWidget(lblE2, 1, 0);
     grid->addWidget(lblRecNum, 1, 1);
     grid->addWidget(lblWarning, 2, 0, 1, 2);
-    // Room for the longest texts, so the frame does not jump as they change.
+    // Room for the longest texts, each on one line, so the frame does not jump as they change.
     const QFontMetrics metrics(font());
     lblTotal->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("-$21,474,836.47")));
-    lblWarning->setMinimumWidth(
-        metrics.horizontalAdvance(QStringLiteral("Warning: You are near the limit")));
+    lblWarning->setMinimumWidth(metrics.horizontalAdvance(QLatin1String(NearLimitWarning)));
 }
 
 void FrmMoney::buildListArea(QWidget *area)
@@ -683,11 +687,15 @@ bool FrmMoney::eventFilter(QObject *watched, QEvent *event)
         lblWarning_Click();
     if (watched == lblWarning || event->type() != QEvent::KeyPress)
         return QMainWindow::eventFilter(watched, event);
-    // The other watched objects are the entry fields and the type options: Enter in any of
-    // them is Add, as a main window has no default button to take it.
+    // The other watched objects are every control that takes the focus. A main window has no
+    // default button, so Enter is routed here as a dialog routes it: a focused push button
+    // presses itself, anything else presses Add.
     const auto *key = static_cast<QKeyEvent *>(event);
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-        cmdAdd->click();
+        if (auto *pushButton = qobject_cast<QPushButton *>(watched))
+            pushButton->click();
+        else
+            cmdAdd->click();
         return true;
     }
     if (watched == txtDollar && key->text().size() == 1 && txtDollar_KeyPress(key->text().front()))
