@@ -144,7 +144,9 @@ std::optional<DriveError> Drive::listBackups(QStringList &names) const
         return DriveError{DriveFailure::Other, 0, QStringLiteral("the folder cannot be read"),
                           m_root};
     }
-    names = dir.entryList({QStringLiteral("*.bak")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    // Hidden ones too: a description may begin with a full stop, and its backup must be offered.
+    names = dir.entryList({QStringLiteral("*.bak")}, QDir::Files | QDir::Hidden,
+                          QDir::Name | QDir::IgnoreCase);
     return std::nullopt;
 }
 
@@ -152,6 +154,11 @@ std::optional<DriveError> Drive::readFile(const QString &name, QByteArray &bytes
 {
     if (auto refused = refuse(name))
         return refused;
+    // As with the data file: a FIFO would block the read for ever.
+    const QFileInfo info(filePath(name));
+    if (info.exists() && !info.isFile())
+        return DriveError{DriveFailure::Other, 0, QStringLiteral("it is not a regular file"),
+                          filePath(name)};
     QFile file(filePath(name));
     clearSystemError();
     if (!file.open(QIODevice::ReadOnly))

@@ -38,6 +38,14 @@ FileResult writeFileAtomically(const QString &path, const QByteArray &bytes)
 
 std::optional<QByteArray> readWholeFile(const QString &path, QString *error)
 {
+    // Opening a FIFO for reading waits for a writer, for ever; a device could be endless.
+    // Only a regular file, after following links, is read at all.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        if (error)
+            *error = QStringLiteral("it is not a regular file");
+        return std::nullopt;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
