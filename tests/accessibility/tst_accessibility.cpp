@@ -9,7 +9,9 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QtTest>
 
 #include <memory>
@@ -108,6 +110,47 @@ private slots:
             }
             QCOMPARE(reached, tabStops);
         }
+    }
+
+    // As in every dialog: Enter on a focused push button presses that button, anywhere else the
+    // window's default button.
+    void enterPressesTheFocusedButton_data()
+    {
+        QTest::addColumn<MakeWindow>("make");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QString>("pressed");
+        QTest::newRow("edit: field") << &make<FrmEdit> << "txtEditPayee"
+                                     << "cmdAccept";
+        QTest::newRow("edit: Remove") << &make<FrmEdit> << "cmdRemove"
+                                      << "cmdRemove";
+        QTest::newRow("edit: Cancel") << &make<FrmEdit> << "cmdCancel"
+                                      << "cmdCancel";
+        QTest::newRow("print: field") << &make<FrmPrint> << "txtStartMonth"
+                                      << "cmdPrint";
+        QTest::newRow("print: Cancel") << &make<FrmPrint> << "cmdCancel"
+                                       << "cmdCancel";
+        QTest::newRow("chooser: Refresh") << &make<FrmFileOpen> << "cmdRefresh"
+                                          << "cmdRefresh";
+        QTest::newRow("chooser: Cancel") << &make<FrmFileOpen> << "cmdCancel"
+                                         << "cmdCancel";
+    }
+    void enterPressesTheFocusedButton()
+    {
+        QFETCH(MakeWindow, make);
+        QFETCH(QString, focus);
+        QFETCH(QString, pressed);
+        FakePlatform fakes;
+        Checkbook book = registerOf("2/3D");
+        book.editIndex = 1;
+        const std::unique_ptr<QWidget> window(make(book, fakes.platform));
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QSignalSpy clicks(child<QPushButton>(window.get(), pressed), &QPushButton::clicked);
+        child<QWidget>(window.get(), focus)->setFocus();
+        // Whatever box the button brings up is answered No.
+        fakes.prompter.answers = {QMessageBox::No};
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(clicks.size(), 1);
     }
 };
 

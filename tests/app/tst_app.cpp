@@ -6,10 +6,15 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 using namespace tallyra;
 using namespace tallyra::test;
+
+Q_DECLARE_METATYPE(tallyra::Entry)
 
 namespace {
 
@@ -115,21 +120,41 @@ private slots:
         QCOMPARE(f.label("lblRecNum"), QStringLiteral("0 / 1000"));
     }
 
-    void accountTotal_data()
+    // Opening a FIFO for reading would wait for a writer for ever, before any window shows.
+    void specialDataFileIsSetAside()
+    {
+        MainWindow f;
+        QVERIFY(mkfifo(DataFileName, 0600) == 0);
+        f.fakes.prompter.answers = {QMessageBox::Yes, QMessageBox::Ok};
+        f.load(QByteArray());
+        QCOMPARE(f.fakes.prompter.titles(), (QStringList{"Missing File", "Old File Kept"}));
+        // Set aside as it is, never read.
+        QVERIFY(QFileInfo::exists(QStringLiteral("default.dat.unreadable")));
+        QCOMPARE(f.file(), emptyDataFile());
+    }
+
+    void statusPanel_data()
     {
         QTest::addColumn<int>("count");
         QTest::addColumn<qint32>("withdrawal");
-        QTest::addColumn<QString>("total"); // red below zero
-        QTest::newRow("empty") << 0 << 0 << "$.00";
-        QTest::newRow("one cent below zero") << 1 << 1 << "-$.01";
+        QTest::addColumn<QString>("total");   // red below zero
+        QTest::addColumn<QString>("warning"); // red unless it is the version
+        const QString version = QStringLiteral("Version 1.3");
+        const QString nearLimit = QStringLiteral("Warning: You are near the limit of records.");
+        QTest::newRow("empty") << 0 << 0 << "$.00" << version;
+        QTest::newRow("one cent below zero") << 1 << 1 << "-$.01" << version;
         QTest::newRow("no overflow")
-            << 2 << std::numeric_limits<qint32>::max() << "-$42,949,672.94";
+            << 2 << std::numeric_limits<qint32>::max() << "-$42,949,672.94" << version;
+        QTest::newRow("970 entries") << 970 << 0 << "$.00" << version;
+        QTest::newRow("971 entries") << 971 << 0 << "$.00" << nearLimit;
+        QTest::newRow("full") << 1000 << 0 << "$.00" << nearLimit;
     }
-    void accountTotal()
+    void statusPanel()
     {
         QFETCH(int, count);
         QFETCH(qint32, withdrawal);
         QFETCH(QString, total);
+        QFETCH(QString, warning);
         MainWindow f;
         Checkbook stored = januaryDays(count);
         for (int i = 1; i <= count; ++i)
@@ -137,6 +162,139 @@ private slots:
         f.load(stored);
         QCOMPARE(f.label("lblTotal"), total);
         QCOMPARE(isRed(f.get<QLabel>("lblTotal")), total.startsWith(u'-'));
+        QCOMPARE(f.label("lblRecNum"), QStringLiteral("%1 / 1000").arg(count));
+        auto *label = f.get<QLabel>("lblWarning");
+        QCOMPARE(label->text(), warning);
+        QCOMPARE(isRed(label), warning != QLatin1String("Version 1.3"));
+        // On one line, like the panel's other lines.
+        f.show();
+        QVERIFY(label->contentsRect().width() >= label->fontMetrics().horizontalAdvance(warning));
+        QVERIFY(label->height() < 2 * label->fontMetrics().lineSpacing());
+    }
+
+    // A line shows its entry's date, check number and payee as stored, the amount in the
+    // column of its kind, and the total after it, red below zero.
+    void listLine_data()
+    {
+        QTest::addColumn<Entry>("entry");
+        QTest::addColumn<QString>("shown"); // date|check|payee|out|dep|total
+        QTest::addColumn<bool>("red");
+        QTest::newRow("withdrawal below zero")
+            << Entry{2000, 5, 18, "1042", "WATER COMPANY", 3150, 0}
+            << "5/18/2000|1042|WATER COMPANY|$31.50 ||-$31.50 " << true;
+        QTest::newRow("deposit") << Entry{2003, 12, 1, "DEP", "PAY", 0, 123456789}
+                                 << "12/1/2003|DEP|PAY||$1,234,567.89 |$1,234,567.89 " << false;
+        QTest::newRow("neither") << Entry{1999, 1, 9, "VOID", "X", 0, 0}
+                                 << "1/9/1999|VOID|X|||$.00 " << false;
+    }
+    void listLine()
+    {
+        QFETCH(Entry, entry);
+        MainWindow f;
+        Checkbook stored;
+        stored.entryCount = 1;
+        stored.slot[1] = entry;
+        f.load(stored);
+        QStringList shown;
+        for (const char *column : {"date0", "check0", "payee0", "out0", "dep0", "total0"})
+            shown << f.label(QLatin1String(column));
+        QTEST(shown.join(u'|'), "shown");
+        QTEST(isRed(f.get<QLabel>("total0")), "red");
+    }
+
+    // What is typed by keyboard is what the summary shows and the file stores, whatever the
+    // pick lists hold; Enter in a field presses Add.
+    void typedTextIsKept_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("summary"); // lines joined by |; empty when refused
+        QTest::addColumn<QByteArray>("stored");
+        const auto row = [](const char *name, const char *field, const char *typed,
+                            const char *summaryCheckPayee, const char *stored) {
+            const QStringList checkPayee = QString(summaryCheckPayee).split(u'|');
+            const QString summary =
+                checkPayee.size() < 2
+                    ? QString()
+                    : QStringLiteral("Adding:|Date: 5-12-2001|Check Number: %1|Payee: %2|"
+                                     "Amount: $5.05|Do you wish to continue?")
+                          .arg(checkPayee[0], checkPayee[1]);
+            QTest::newRow(name) << field << typed << summary << QByteArray(stored);
+        };
+        row("check number D, DEP listed", "cmbCheckNum", "D", "D|RENT",
+            "2001,5,12,\"D\",\"RENT\",505,0");
+        row("payee R, RENT listed", "cmbPayee", "R", "101|R", "2001,5,12,\"101\",\"R\",505,0");
+        row("new payee GAS, GAS STATION listed", "cmbPayee", "GAS", "101|GAS",
+            "2001,5,12,\"101\",\"GAS\",505,0");
+        row("lower case kept in the summary", "cmbPayee", "rent", "101|rent",
+            "2001,5,12,\"101\",\"RENT\",505,0");
+        row("year 20 is no year", "txtYear", "20", "", "");
+    }
+    void typedTextIsKept()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, summary);
+        QFETCH(QByteArray, stored);
+        MainWindow f;
+        Checkbook book = registerOf("1/1W 1/2W");
+        book.slot[1].payee = QStringLiteral("RENT");
+        book.slot[2].payee = QStringLiteral("GAS STATION");
+        f.load(book);
+        typeInto(&f.window, ValidEntry);
+        f.show();
+        auto *combo = f.get<QComboBox>(field);
+        combo->setFocus();
+        QTest::keyClick(combo, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(combo, typed);
+        f.fakes.prompter.answers = {summary.isEmpty() ? QMessageBox::Ok : QMessageBox::Yes};
+        QTest::keyClick(combo, Qt::Key_Return);
+
+        if (summary.isEmpty()) {
+            QCOMPARE(f.fakes.prompter.titles(), QStringList{"Need Year"});
+            QCOMPARE(combo->currentText(), typed);
+            return;
+        }
+        QCOMPARE(f.fakes.prompter.shown.at(0).text, QString(summary).replace(u'|', "\r\n"));
+        QCOMPARE(f.file().split('\n').at(3), stored + '\r');
+    }
+
+    // As in any dialog: Enter on a focused push button presses it, anywhere else it is Add.
+    void enterPressesTheFocusedButton_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QString>("pressed");
+        QTest::addColumn<QString>("titles");
+        QTest::newRow("Exit") << "cmdExit"
+                              << "cmdExit"
+                              << "";
+        QTest::newRow("Add") << "cmdAdd"
+                             << "cmdAdd"
+                             << "Need Payee";
+        QTest::newRow("empty line") << "cmd4"
+                                    << "cmd4"
+                                    << "Nothing To Do";
+        QTest::newRow("scroll bar") << "vsbList"
+                                    << "cmdAdd"
+                                    << "Need Payee";
+        QTest::newRow("option") << "optWithdrawl"
+                                << "cmdAdd"
+                                << "Need Payee";
+    }
+    void enterPressesTheFocusedButton()
+    {
+        QFETCH(QString, focus);
+        QFETCH(QString, pressed);
+        MainWindow f;
+        f.load(registerOf("5/3W"));
+        f.show();
+        QSignalSpy clicks(f.get<QPushButton>(pressed), &QPushButton::clicked);
+        f.get<QWidget>(focus)->setFocus();
+        f.fakes.prompter.answers = {QMessageBox::Ok};
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(clicks.size(), 1);
+        QTEST(f.fakes.prompter.titles().join(", "), "titles");
+        QCOMPARE(f.fakes.programEnd.calls, int(pressed == QLatin1String("cmdExit")));
     }
 
     void newRegister()

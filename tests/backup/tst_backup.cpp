@@ -84,6 +84,9 @@ private slots:
         row("no to the question", "OTHER.bak", {}, {Sure});
         row("no disk, cancel", "OTHER.bak", {noDisk}, {Sure, notReady});
         row("cut short", "SHORT.bak", {}, {Sure, "UH OH!", "FAILURE"});
+        // A description that begins with a full stop makes a hidden file, offered all the same.
+        row("hidden backup made", ".hidden", {}, {"SUCCESS"});
+        row("hidden backup restored", ".hidden.bak", {}, {Sure, "All Was Good"});
     }
     void flows()
     {
@@ -96,7 +99,8 @@ private slots:
         const QByteArray dataFile = registerFile("1/1D 1/2D 1/3D 1/4D 1/5D");
         const QByteArray backup = registerFile("1/1D 1/2D 1/3D");
         QMap<QString, QByteArray> drive{{"OTHER.bak", backup},
-                                        {"SHORT.bak", backup.first(backup.size() / 2)}};
+                                        {"SHORT.bak", backup.first(backup.size() / 2)},
+                                        {".hidden.bak", backup}};
         for (auto it = drive.cbegin(); it != drive.cend(); ++it)
             writeBytes(f.fakes.drive.filePath(it.key()), it.value());
         f.load(dataFile);
