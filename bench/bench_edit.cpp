@@ -1,5 +1,5 @@
-#include "app/PlaceEntry.h"
 #include "edit/EditEntry.h"
+#include "entry/PlaceEntry.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,7 +2,7 @@
 // numbers: never a NaN, the same decimal value as the C library's strtod finds in the same
 // characters, and unchanged by what cannot continue a number.
 
-#include "app/FieldValue.h"
+#include "entry/FieldValue.h"
 
 #include <QString>
 

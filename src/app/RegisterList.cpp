@@ -1,6 +1,6 @@
 #include "app/RegisterList.h"
 
-#include "app/MoneyFormat.h"
+#include "entry/MoneyFormat.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "app/RegisterStatus.h"
 
-#include "app/MoneyFormat.h"
+#include "entry/MoneyFormat.h"
 
 namespace tallyra {
 

@@ -1,11 +1,11 @@
 #include "app/frmMoney.h"
 
-#include "app/PayeeField.h"
 #include "app/RegisterStatus.h"
 #include "backup/BackupCopy.h"
 #include "backup/DriveFailureBoxes.h"
 #include "backup/frmFileOpen.h"
 #include "edit/frmEdit.h"
+#include "entry/PayeeField.h"
 #include "help/HelpTopics.h"
 #include "help/SupportAddresses.h"
 #include "help/frmAbout.h"
@@ -54,21 +54,6 @@ QStringList numbers(int from, int to)
     return list;
 }
 
-QFrame *ruling(const char *name, QFrame::Shape shape)
-{
-    auto *line = named(new QFrame, name);
-    line->setFrameShape(shape);
-    line->setFrameShadow(QFrame::Sunken);
-    return line;
-}
-
-void setTextColour(QLabel *label, bool red)
-{
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, red ? QColor(255, 0, 0) : QColor(0, 0, 0));
-    label->setPalette(palette);
-}
-
 } // namespace
 
 FrmMoney::FrmMoney(Checkbook &book, Platform &platform, QWidget *parent)
@@ -84,23 +69,20 @@ FrmMoney::FrmMoney(Checkbook &book, Platform &platform, QWidget *parent)
     top->addWidget(entryArea, 1);
     top->addWidget(frmInfo, 0, Qt::AlignTop);
 
-    auto *listArea = new QWidget;
-    buildListArea(listArea);
+    m_list = new RegisterListView(m_book);
+    connect(m_list, &RegisterListView::linePressed, this, &FrmMoney::openEditor);
 
     auto *whole = new QVBoxLayout(central);
     whole->addLayout(top);
     whole->addWidget(ruling("Line11", QFrame::HLine));
-    whole->addWidget(listArea, 1);
+    whole->addWidget(m_list, 1);
     setCentralWidget(central);
 
     buildMenus();
     setTabOrder();
-    // Enter on the buttons and the scroll bar is seen in eventFilter, as on the fields.
-    QList<QWidget *> pressable{cmdAdd, cmdExit, vsbList};
-    for (QPushButton *lineButton : cmdLine)
-        pressable << lineButton;
-    for (QWidget *control : pressable)
-        control->installEventFilter(this);
+    // Enter on the two buttons is seen in eventFilter, as on the fields.
+    cmdAdd->installEventFilter(this);
+    cmdExit->installEventFilter(this);
     // The first field in tab order has the focus when the window first shows.
     txtMonth->setFocus();
 }
@@ -193,89 +175,6 @@ void FrmMoney::buildInfoFrame()
     lblWarning->setMinimumWidth(metrics.horizontalAdvance(QLatin1String(NearLimitWarning)));
 }
 
-void FrmMoney::buildListArea(QWidget *area)
-{
-    auto *grid = new QGridLayout(area);
-    grid->setHorizontalSpacing(0);
-    grid->setVerticalSpacing(0);
-
-    const char *headingNames[] = {"Label11", "Label1", "Label12", "Label13", "Label14", "Label15"};
-    const QString headings[] = {QStringLiteral("Date"),    QStringLiteral("Type"),
-                                QStringLiteral("Payee"),   QStringLiteral("Withdrawal"),
-                                QStringLiteral("Deposit"), QStringLiteral("Total")};
-    for (int column = 0; column < 6; ++column) {
-        auto *heading = caption(headingNames[column], headings[column]);
-        heading->setAlignment(Qt::AlignCenter);
-        grid->addWidget(heading, 0, column + 1);
-    }
-    grid->addWidget(ruling("Line1", QFrame::HLine), 1, 0, 1, 8);
-
-    // The check number and the payee may be of any length.
-    const auto makeCell = [](const char *array, int index, Qt::Alignment alignment,
-                             bool anyLength = false) {
-        auto *cell = anyLength ? new ElidingLabel : new QLabel;
-        cell->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(array)).arg(index));
-        cell->setAlignment(alignment | Qt::AlignVCenter);
-        cell->setAutoFillBackground(true);
-        cell->setContentsMargins(4, 0, 4, 0);
-        return cell;
-    };
-    for (int i = 0; i < ListLines; ++i) {
-        auto *button = new QPushButton(QStringLiteral(">"));
-        button->setObjectName(QStringLiteral("cmd%1").arg(i + 1));
-        button->setToolTip(QStringLiteral("Click here to edit this line"));
-        button->setAccessibleName(QStringLiteral("Edit line %1").arg(i + 1));
-        button->setFixedWidth(button->fontMetrics().horizontalAdvance(QStringLiteral(">")) + 16);
-        cmdLine[i] = button;
-        date[i] = makeCell("date", i, Qt::AlignHCenter);
-        check[i] = makeCell("check", i, Qt::AlignHCenter, true);
-        payee[i] = makeCell("payee", i, Qt::AlignHCenter, true);
-        out[i] = makeCell("out", i, Qt::AlignRight);
-        dep[i] = makeCell("dep", i, Qt::AlignRight);
-        total[i] = makeCell("total", i, Qt::AlignRight);
-
-        // Lines 1, 3, 5, ... use the 3-D highlight colour, the others the window background.
-        // (Base would not do: many styles, Fusion among them, make it as white as Light.)
-        const QPalette::ColorRole background = i % 2 == 0 ? QPalette::Light : QPalette::Window;
-        const int row = i + 2;
-        grid->addWidget(button, row, 0);
-        int column = 1;
-        for (QLabel *cell : {date[i], check[i], payee[i], out[i], dep[i], total[i]}) {
-            cell->setBackgroundRole(background);
-            grid->addWidget(cell, row, column++);
-        }
-    }
-    vsbList = named(new QScrollBar(Qt::Vertical), "vsbList");
-    vsbList->setRange(1, 1);
-    // Scroll bars take no focus by default, which would leave the list beyond line ten out of
-    // reach of the keyboard.
-    vsbList->setFocusPolicy(Qt::StrongFocus);
-    vsbList->setAccessibleName(QStringLiteral("Register lines"));
-    // Without tracking, dragging the thumb reports only sliderMoved and the release only
-    // valueChanged, so each redraws the list once.
-    vsbList->setTracking(false);
-    connect(vsbList, &QScrollBar::valueChanged, this, &FrmMoney::vsbList_Change);
-    connect(vsbList, &QScrollBar::sliderMoved, this, &FrmMoney::vsbList_Scroll);
-    using LineHandler = void (FrmMoney::*)();
-    const LineHandler lineHandlers[ListLines] = {
-        &FrmMoney::cmd1_Click, &FrmMoney::cmd2_Click, &FrmMoney::cmd3_Click, &FrmMoney::cmd4_Click,
-        &FrmMoney::cmd5_Click, &FrmMoney::cmd6_Click, &FrmMoney::cmd7_Click, &FrmMoney::cmd8_Click,
-        &FrmMoney::cmd9_Click, &FrmMoney::cmd10_Click};
-    for (int i = 0; i < ListLines; ++i)
-        connect(cmdLine[i], &QPushButton::clicked, this, lineHandlers[i]);
-    grid->addWidget(vsbList, 2, 7, ListLines, 1);
-    grid->addWidget(ruling("Line9", QFrame::HLine), ListLines + 2, 0, 1, 8);
-
-    const QFontMetrics metrics(font());
-    const int money = metrics.horizontalAdvance(QStringLiteral("-$21,474,836.47 ")) + 8;
-    grid->setColumnMinimumWidth(1, metrics.horizontalAdvance(QStringLiteral("12/31/2000")) + 16);
-    grid->setColumnMinimumWidth(2, metrics.horizontalAdvance(QStringLiteral("TXFR0000")) + 16);
-    grid->setColumnMinimumWidth(3, metrics.horizontalAdvance(QLatin1Char('M')) * 16);
-    for (int column : {4, 5, 6})
-        grid->setColumnMinimumWidth(column, money);
-    grid->setColumnStretch(3, 1);
-}
-
 void FrmMoney::buildMenus()
 {
     const auto item = [this](QMenu *menu, const char *name, const QString &text) {
@@ -300,7 +199,7 @@ void FrmMoney::buildMenus()
     mnuAbout = item(mnuHelp, "mnuAbout", QStringLiteral("&About"));
 
     connect(mnuPrint, &QAction::triggered, this, &FrmMoney::mnuPrint_Click);
-    connect(mnuNew, &QAction::triggered, this, &FrmMoney::mnuNew_Click);
+    connect(mnuNew, &QAction::triggered, this, [this] { mnuNew_Click(NewRegister::AskFirst); });
     connect(mnuBackup, &QAction::triggered, this, &FrmMoney::mnuBackup_Click);
     connect(mnuRestore, &QAction::triggered, this, &FrmMoney::mnuRestore_Click);
     connect(mnuExit, &QAction::triggered, this, &FrmMoney::mnuExit_Click);
@@ -312,9 +211,7 @@ void FrmMoney::setTabOrder()
 {
     QList<QWidget *> order = {txtMonth, txtDay,       txtYear,    cmbCheckNum, cmbPayee, txtDollar,
                               txtCent,  optWithdrawl, optDeposit, optNeither,  cmdAdd,   cmdExit};
-    for (QPushButton *button : cmdLine)
-        order << button;
-    order << vsbList;
+    order << m_list->tabStops();
     setTabChain(order);
 }
 
@@ -328,7 +225,7 @@ void FrmMoney::Form_Load()
     lblE2->setToolTip(QStringLiteral("Email questions to ") + SupportMail);
     resetEntryFields();
     updateStatus();
-    showList();
+    m_list->showList();
 }
 
 void FrmMoney::resetEntryFields()
@@ -376,7 +273,7 @@ bool FrmMoney::loadRegister()
             return false;
     }
     mergePayees();
-    setListScrollToEnd();
+    m_list->scrollToEnd();
     return true;
 }
 
@@ -410,8 +307,7 @@ bool FrmMoney::startNewAfterFailedLoad(bool fileExists)
                            "and a new, empty register is started.")
                 .arg(*kept));
     }
-    m_book.actionWord = QStringLiteral("NEW");
-    mnuNew_Click();
+    mnuNew_Click(NewRegister::WithoutQuestion);
     return true;
 }
 
@@ -421,65 +317,16 @@ void FrmMoney::mergePayees()
         cmbPayee->insertItems(int(run.at), run.payees);
 }
 
-void FrmMoney::setListScrollToEnd()
+void FrmMoney::openEditor(int offset)
 {
-    const int last = std::max(1, m_book.entryCount - (ListLines - 1));
-    // Every load is followed by showList, so the list is not drawn here as well.
-    const QSignalBlocker quiet(vsbList);
-    vsbList->setRange(1, last);
-    vsbList->setValue(last);
-}
-
-void FrmMoney::showList()
-{
-    {
-        // The list is drawn below for whatever position the new range leaves.
-        const QSignalBlocker quiet(vsbList);
-        vsbList->setMaximum(listScrollMaximum(m_book.entryCount));
-    }
-    const ListPage page = listPage(m_book, vsbList->sliderPosition());
-    m_book.firstShown = qint16(page.firstShown);
-    for (int i = 0; i < ListLines; ++i)
-        showLine(i, page.lines[i]);
-}
-
-void FrmMoney::showLine(int index, const ListLine &line)
-{
-    date[index]->setText(line.date);
-    check[index]->setText(line.check);
-    payee[index]->setText(line.payee);
-    out[index]->setText(line.out);
-    dep[index]->setText(line.dep);
-    total[index]->setText(line.total);
-    setTextColour(total[index], line.totalNegative);
-}
-
-void FrmMoney::vsbList_Change()
-{
-    showList();
-}
-
-void FrmMoney::vsbList_Scroll()
-{
-    showList();
-}
-
-void FrmMoney::openLine(int offset)
-{
-    m_book.editIndex = qint16(offset);
-    openEditor();
-}
-
-void FrmMoney::openEditor()
-{
-    m_book.editIndex = qint16(m_book.firstShown + m_book.editIndex);
-    if (m_book.editIndex > m_book.entryCount) {
+    const int slot = m_list->firstShown() + offset;
+    if (slot > m_book.entryCount) {
         m_platform.prompter.message(this, QMessageBox::Information, QStringLiteral("Nothing To Do"),
                                     QStringLiteral("There is nothing to edit."));
         return;
     }
     {
-        FrmEdit window(m_book, m_platform, this);
+        FrmEdit window(m_book, slot, m_platform, this);
         window.exec();
     }
     // Whatever the edit window did, the file and the display follow the register.
@@ -487,7 +334,7 @@ void FrmMoney::openEditor()
     if (!saveRegister())
         reloadAfterFailedSave();
     else if (loadRegister())
-        showList();
+        m_list->showList();
     clearEntryExceptDate();
 }
 
@@ -518,7 +365,7 @@ void FrmMoney::cmdAdd_Click()
     updateStatus();
     if (!loadRegister())
         return;
-    showList();
+    m_list->showList();
     readyForNextEntry();
 }
 
@@ -530,7 +377,7 @@ void FrmMoney::reloadAfterFailedSave()
     if (!loadRegister())
         return;
     updateStatus();
-    showList();
+    m_list->showList();
 }
 
 void FrmMoney::readyForNextEntry()
@@ -549,9 +396,9 @@ void FrmMoney::clearEntryExceptDate()
     txtCent->setEditText(QStringLiteral("00"));
 }
 
-void FrmMoney::mnuNew_Click()
+void FrmMoney::mnuNew_Click(NewRegister how)
 {
-    if (m_book.actionWord != QLatin1String("NEW")) {
+    if (how == NewRegister::AskFirst) {
         const auto answer = m_platform.prompter.message(
             this, QMessageBox::Question, QStringLiteral("Are You Sure"),
             QStringLiteral("Doing this will delete your current register.\r\n"
@@ -559,8 +406,6 @@ void FrmMoney::mnuNew_Click()
             QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
         if (answer != QMessageBox::Yes)
             return;
-    } else {
-        m_book.actionWord.clear();
     }
     const FileResult written = writeFileAtomically(QLatin1String(DataFileName), emptyDataFile());
     if (!written.ok) {
@@ -585,11 +430,11 @@ void FrmMoney::mnuBackup_Click()
                                         .arg(QLatin1String(DataFileName), readError));
         return;
     }
-    askBackupDescription();
-    if (m_book.backupName.isEmpty())
+    const std::optional<QString> description = askBackupDescription();
+    if (!description)
         return;
     const auto failure =
-        makeBackup(m_book, *dataFile, m_platform.drive, backupFileName(m_book.backupName),
+        makeBackup(m_book, *dataFile, m_platform.drive, backupFileName(*description),
                    [this] { return askDriveRetry(m_platform.prompter, this); });
     if (failure) {
         reportDriveFailure(m_platform, this, *failure);
@@ -599,28 +444,33 @@ void FrmMoney::mnuBackup_Click()
                                 QStringLiteral("The Backup was successful"));
 }
 
-void FrmMoney::askBackupDescription()
+// The description typed; nothing when the user cancelled, typed nothing or too much.
+std::optional<QString> FrmMoney::askBackupDescription()
 {
-    m_book.backupName = m_platform.prompter
-                            .askText(this, QStringLiteral("ENTER DESCRIPTION"),
-                                     QStringLiteral("Please enter the file description.\r\n"
-                                                    "No spaces and 8 characters max."))
-                            .value_or(QString());
-    if (m_book.backupName.size() <= MaxDescriptionLength)
-        return;
-    m_book.backupName.clear();
+    const QString description = m_platform.prompter
+                                    .askText(this, QStringLiteral("ENTER DESCRIPTION"),
+                                             QStringLiteral("Please enter the file description.\r\n"
+                                                            "No spaces and 8 characters max."))
+                                    .value_or(QString());
+    if (description.isEmpty())
+        return std::nullopt;
+    if (description.size() <= MaxDescriptionLength)
+        return description;
     m_platform.prompter.message(this, QMessageBox::Warning, QStringLiteral("ERROR"),
                                 QStringLiteral("No more than 8 characters!  Process aborted."));
+    return std::nullopt;
 }
 
 void FrmMoney::mnuRestore_Click()
 {
+    std::optional<QString> chosen;
     {
-        FrmFileOpen chooser(m_book, m_platform, this);
+        FrmFileOpen chooser(m_platform, this);
         if (chooser.Form_Load())
             chooser.exec();
+        chosen = chooser.chosenBackup();
     }
-    if (m_book.backupName.isEmpty() || !m_book.restoreChosen)
+    if (!chosen)
         return;
     const auto answer = m_platform.prompter.message(
         this, QMessageBox::Question, QStringLiteral("ARE YOU REALLY REALLY SURE?"),
@@ -628,7 +478,7 @@ void FrmMoney::mnuRestore_Click()
         QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     if (answer != QMessageBox::Yes)
         return;
-    const auto failure = restoreBackup(m_book, m_platform.drive, m_book.backupName,
+    const auto failure = restoreBackup(m_book, m_platform.drive, *chosen,
                                        [this] { return askDriveRetry(m_platform.prompter, this); });
     if (failure) {
         reportDriveFailure(m_platform, this, *failure);
@@ -687,9 +537,9 @@ bool FrmMoney::eventFilter(QObject *watched, QEvent *event)
         lblWarning_Click();
     if (watched == lblWarning || event->type() != QEvent::KeyPress)
         return QMainWindow::eventFilter(watched, event);
-    // The other watched objects are every control that takes the focus. A main window has no
-    // default button, so Enter is routed here as a dialog routes it: a focused push button
-    // presses itself, anything else presses Add.
+    // The other watched objects are the entry fields, the type options, Add and Exit. A main
+    // window has no default button, so Enter is routed here as a dialog routes it: a focused
+    // push button presses itself, anything else presses Add.
     const auto *key = static_cast<QKeyEvent *>(event);
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
         if (auto *pushButton = qobject_cast<QPushButton *>(watched))
@@ -701,6 +551,16 @@ bool FrmMoney::eventFilter(QObject *watched, QEvent *event)
     if (watched == txtDollar && key->text().size() == 1 && txtDollar_KeyPress(key->text().front()))
         return true;
     return QMainWindow::eventFilter(watched, event);
+}
+
+// Enter that no control took, such as the scroll bar's, presses Add too.
+void FrmMoney::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        cmdAdd->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 } // namespace tallyra

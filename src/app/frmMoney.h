@@ -1,14 +1,14 @@
 #pragma once
 
-#include "app/EntryFields.h"
 #include "app/PayeeList.h"
-#include "app/RegisterList.h"
+#include "app/RegisterListView.h"
+#include "entry/EntryFields.h"
 #include "platform/Platform.h"
 #include "register/Checkbook.h"
 
 #include <QMainWindow>
 
-#include <array>
+#include <optional>
 
 class QAction;
 class QComboBox;
@@ -16,7 +16,6 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
-class QScrollBar;
 
 namespace tallyra {
 
@@ -38,58 +37,42 @@ public:
     bool saveRegister();
     // Reads the data file back; false when the user chose to end the program instead.
     bool loadRegister();
-    void showList();
-    // Turns the line offset (0..9) in editIndex into the slot shown on that line and opens the
-    // edit window on it; an empty line has nothing to edit. The register is saved and read
-    // back however the window ended.
-    void openEditor();
+    // Opens the edit window on the slot shown on a line of the list (offset 0..9); an empty
+    // line has nothing to edit. The register is saved and read back however the window ended.
+    void openEditor(int offset);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // New Record asks first; a data file that could not be read has had its question.
+    enum class NewRegister { AskFirst, WithoutQuestion };
+
     void buildEntryArea(QWidget *area);
     void buildInfoFrame();
-    void buildListArea(QWidget *area);
     void buildMenus();
     void setTabOrder();
 
     bool startNewAfterFailedLoad(bool fileExists);
     void mergePayees();
-    void setListScrollToEnd();
-    void showLine(int index, const ListLine &line);
     EntryFields entryFields() const;
     void readyForNextEntry();
     void clearEntryExceptDate();
     void reloadAfterFailedSave();
+    std::optional<QString> askBackupDescription();
 
     void cmdAdd_Click();
-
     void cmdExit_Click();
     void mnuExit_Click();
-    void mnuNew_Click();
+    void mnuNew_Click(NewRegister how);
     void mnuBackup_Click();
-    void askBackupDescription();
     void mnuRestore_Click();
     void mnuContent_Click();
     void mnuAbout_Click();
     void lblWarning_Click();
     void mnuPrint_Click();
     bool txtDollar_KeyPress(QChar typed);
-    void vsbList_Change();
-    void vsbList_Scroll();
-    // Line n's button hands its line to openEditor.
-    void cmd1_Click() { openLine(0); }
-    void cmd2_Click() { openLine(1); }
-    void cmd3_Click() { openLine(2); }
-    void cmd4_Click() { openLine(3); }
-    void cmd5_Click() { openLine(4); }
-    void cmd6_Click() { openLine(5); }
-    void cmd7_Click() { openLine(6); }
-    void cmd8_Click() { openLine(7); }
-    void cmd9_Click() { openLine(8); }
-    void cmd10_Click() { openLine(9); }
-    void openLine(int offset);
 
     Checkbook &m_book;
     Platform &m_platform;
@@ -117,15 +100,7 @@ private:
     QLabel *lblRecNum = nullptr;
     QLabel *lblWarning = nullptr;
 
-    // The list: line n uses button n and index n - 1 of each label array.
-    std::array<QPushButton *, ListLines> cmdLine{};
-    std::array<QLabel *, ListLines> date{};
-    std::array<QLabel *, ListLines> check{};
-    std::array<QLabel *, ListLines> payee{};
-    std::array<QLabel *, ListLines> out{};
-    std::array<QLabel *, ListLines> dep{};
-    std::array<QLabel *, ListLines> total{};
-    QScrollBar *vsbList = nullptr;
+    RegisterListView *m_list = nullptr;
 
     QAction *mnuBackup = nullptr;
     QAction *mnuRestore = nullptr;

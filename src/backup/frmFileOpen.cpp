@@ -11,8 +11,8 @@
 
 namespace tallyra {
 
-FrmFileOpen::FrmFileOpen(Checkbook &book, Platform &platform, QWidget *parent)
-    : QDialog(parent), m_book(book), m_platform(platform)
+FrmFileOpen::FrmFileOpen(Platform &platform, QWidget *parent)
+    : QDialog(parent), m_platform(platform)
 {
     setObjectName(QStringLiteral("frmFileOpen"));
     setWindowTitle(QStringLiteral("Open Backup File"));
@@ -51,13 +51,13 @@ FrmFileOpen::FrmFileOpen(Checkbook &book, Platform &platform, QWidget *parent)
 
 bool FrmFileOpen::Form_Load()
 {
-    m_book.restoreChosen = false;
+    m_chosen.reset();
     QStringList names;
     if (m_platform.drive.listBackups(names)) {
         m_platform.prompter.message(isVisible() ? this : parentWidget(), QMessageBox::Critical,
                                     QStringLiteral("NEED DISK"),
                                     QStringLiteral("Need a disk in drive A:"));
-        m_book.backupName.clear();
+        m_selected.clear();
         reject();
         return false;
     }
@@ -67,7 +67,7 @@ bool FrmFileOpen::Form_Load()
         fliBackup->clear();
         fliBackup->addItems(names);
     }
-    m_book.backupName.clear();
+    m_selected.clear();
     return true;
 }
 
@@ -75,19 +75,21 @@ void FrmFileOpen::fliBackup_Click()
 {
     const QList<QListWidgetItem *> selected = fliBackup->selectedItems();
     const QString name = selected.isEmpty() ? QString() : selected.front()->text();
-    m_book.backupName = name;
+    m_selected = name;
     cmdOk->setEnabled(!name.isEmpty());
 }
 
 void FrmFileOpen::cmdOk_Click()
 {
-    m_book.restoreChosen = true;
+    // A refresh empties the choice but leaves OK as it was; then there is nothing to restore.
+    if (!m_selected.isEmpty())
+        m_chosen = m_selected;
     accept();
 }
 
 void FrmFileOpen::cmdCancel_Click()
 {
-    m_book.backupName.clear();
+    m_selected.clear();
     reject();
 }
 

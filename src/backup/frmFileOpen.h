@@ -1,26 +1,29 @@
 #pragma once
 
 #include "platform/Platform.h"
-#include "register/Checkbook.h"
 
 #include <QDialog>
+#include <QString>
+
+#include <optional>
 
 class QListWidget;
 class QPushButton;
 
 namespace tallyra {
 
-// The chooser of a backup to restore: the "*.bak" files in the root of drive A. It hands its
-// outcome back only through the checkbook's backupName and restoreChosen.
+// The chooser of a backup to restore: the "*.bak" files in the root of drive A.
 class FrmFileOpen : public QDialog
 {
     Q_OBJECT
 
 public:
-    FrmFileOpen(Checkbook &book, Platform &platform, QWidget *parent = nullptr);
+    explicit FrmFileOpen(Platform &platform, QWidget *parent = nullptr);
 
     // Lists the backups; false when there was no disk and the chooser has closed itself.
     bool Form_Load();
+    // The backup file chosen with OK; nothing when the chooser was left any other way.
+    std::optional<QString> chosenBackup() const { return m_chosen; }
 
 private:
     void fliBackup_Click();
@@ -28,8 +31,9 @@ private:
     void cmdCancel_Click();
     void cmdRefresh_Click();
 
-    Checkbook &m_book;
     Platform &m_platform;
+    QString m_selected;
+    std::optional<QString> m_chosen;
 
     QListWidget *fliBackup = nullptr;
     QPushButton *cmdOk = nullptr;

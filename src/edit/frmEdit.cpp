@@ -15,8 +15,8 @@
 
 namespace tallyra {
 
-FrmEdit::FrmEdit(Checkbook &book, Platform &platform, QWidget *parent)
-    : QDialog(parent), m_book(book), m_platform(platform)
+FrmEdit::FrmEdit(Checkbook &book, int slot, Platform &platform, QWidget *parent)
+    : QDialog(parent), m_book(book), m_slot(slot), m_platform(platform)
 {
     setObjectName(QStringLiteral("frmEdit"));
     setWindowTitle(QStringLiteral("Edit"));
@@ -98,7 +98,7 @@ void FrmEdit::setTabOrder()
 
 void FrmEdit::Form_Load()
 {
-    const EntryShown shown = entryShown(m_book.slot[m_book.editIndex]);
+    const EntryShown shown = entryShown(m_book.slot[m_slot]);
     txtEditYear->setEditText(shown.texts.year);
     txtEditMonth->setEditText(shown.texts.month);
     txtEditDay->setEditText(shown.texts.day);
@@ -108,7 +108,6 @@ void FrmEdit::Form_Load()
     txtEditCent->setEditText(shown.texts.cents);
     optEditOut->setChecked(shown.type == EntryType::Withdrawal);
     optEditIn->setChecked(shown.type == EntryType::Deposit);
-    m_book.actionWord = QStringLiteral("CANCEL");
 }
 
 EntryFields FrmEdit::entryFields() const
@@ -137,9 +136,9 @@ void FrmEdit::cmdAccept_Click()
     if (!validateEntryFields(fields, m_platform.prompter) || !typeChosen() ||
         !confirmEntry(fields, ChangingHeading, m_platform.prompter))
         return;
-    if (!changeEntryAt(m_book, m_book.editIndex, entryTexts(fields), selectedType(fields)))
+    if (!changeEntryAt(m_book, m_slot, entryTexts(fields), selectedType(fields)))
         return;
-    m_book.actionWord = QStringLiteral("CHANGED");
+    m_outcome = EditOutcome::Changed;
     accept();
 }
 
@@ -151,14 +150,14 @@ void FrmEdit::cmdRemove_Click()
         QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     if (answer != QMessageBox::Yes)
         return;
-    m_book.actionWord = QStringLiteral("REMOVE");
-    removeEntryAt(m_book, m_book.editIndex);
+    m_outcome = EditOutcome::Removed;
+    removeEntryAt(m_book, m_slot);
     accept();
 }
 
 void FrmEdit::cmdCancel_Click()
 {
-    m_book.actionWord = QStringLiteral("CANCEL");
+    m_outcome = EditOutcome::Cancelled;
     reject();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/EntryFields.h"
+#include "entry/EntryFields.h"
 #include "platform/Platform.h"
 #include "register/Checkbook.h"
 
@@ -14,15 +14,20 @@ class QRadioButton;
 
 namespace tallyra {
 
-// The edit window: shows the entry in slot editIndex and changes it (Accept), deletes it
-// (Remove) or leaves it (Cancel). It changes the register in memory only; whoever opened it
-// saves and reloads once it has closed, and actionWord tells how it ended.
+// How the edit window ended.
+enum class EditOutcome { Cancelled, Changed, Removed };
+
+// The edit window: shows the entry in one slot and changes it (Accept), deletes it (Remove)
+// or leaves it (Cancel). It changes the register in memory only; whoever opened it saves and
+// reloads once it has closed.
 class FrmEdit : public QDialog
 {
     Q_OBJECT
 
 public:
-    FrmEdit(Checkbook &book, Platform &platform, QWidget *parent = nullptr);
+    FrmEdit(Checkbook &book, int slot, Platform &platform, QWidget *parent = nullptr);
+
+    EditOutcome outcome() const { return m_outcome; }
 
 protected:
     // Esc is bound to no button here, so it must not close the window as it would a dialog.
@@ -40,7 +45,9 @@ private:
     void cmdCancel_Click();
 
     Checkbook &m_book;
+    const int m_slot;
     Platform &m_platform;
+    EditOutcome m_outcome = EditOutcome::Cancelled;
 
     QComboBox *txtEditMonth = nullptr;
     QComboBox *txtEditDay = nullptr;

@@ -1,7 +1,7 @@
-#include "app/EntryChecks.h"
+#include "entry/EntryChecks.h"
 
-#include "app/FieldValue.h"
-#include "app/MoneyFormat.h"
+#include "entry/FieldValue.h"
+#include "entry/MoneyFormat.h"
 #include "register/TextCodec.h"
 
 #include <QLocale>

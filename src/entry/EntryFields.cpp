@@ -1,4 +1,4 @@
-#include "app/EntryFields.h"
+#include "entry/EntryFields.h"
 
 #include <QComboBox>
 #include <QLineEdit>

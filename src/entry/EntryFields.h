@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/EntryChecks.h"
-#include "app/PlaceEntry.h"
+#include "entry/EntryChecks.h"
+#include "entry/PlaceEntry.h"
 #include "platform/Prompter.h"
 
 #include <QString>

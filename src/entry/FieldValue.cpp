@@ -1,4 +1,4 @@
-#include "app/FieldValue.h"
+#include "entry/FieldValue.h"
 
 #include <algorithm>
 #include <charconv>

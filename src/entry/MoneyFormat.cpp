@@ -1,4 +1,4 @@
-#include "app/MoneyFormat.h"
+#include "entry/MoneyFormat.h"
 
 #include <cstdlib>
 

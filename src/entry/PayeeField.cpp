@@ -1,4 +1,4 @@
-#include "app/PayeeField.h"
+#include "entry/PayeeField.h"
 
 #include <QAbstractItemView>
 #include <QScrollBar>

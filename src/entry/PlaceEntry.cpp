@@ -1,6 +1,6 @@
-#include "app/PlaceEntry.h"
+#include "entry/PlaceEntry.h"
 
-#include "app/FieldValue.h"
+#include "entry/FieldValue.h"
 #include "register/TextCodec.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/EntryChecks.h"
+#include "entry/EntryChecks.h"
 #include "register/Checkbook.h"
 
 #include <optional>

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QColor>
 #include <QComboBox>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QList>
 #include <QMouseEvent>
+#include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QString>
@@ -48,6 +51,22 @@ inline QPushButton *button(const char *name, const QString &text, const QString 
     auto *made = named(new QPushButton(text), name);
     made->setToolTip(tip);
     return made;
+}
+
+inline QFrame *ruling(const char *name, QFrame::Shape shape)
+{
+    auto *line = named(new QFrame, name);
+    line->setFrameShape(shape);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+// Red for what is below zero or nearly full, black otherwise.
+inline void setTextColour(QLabel *label, bool red)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, red ? QColor(255, 0, 0) : QColor(0, 0, 0));
+    label->setPalette(palette);
 }
 
 // Tab moves through the controls in the order given.

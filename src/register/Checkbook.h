@@ -2,8 +2,6 @@
 
 #include "register/Entry.h"
 
-#include <QString>
-
 #include <array>
 
 namespace tallyra {
@@ -13,9 +11,8 @@ inline constexpr int MaxEntries = 1000;
 inline constexpr int WarningThreshold = 971;
 inline constexpr char VersionText[] = "1.3";
 
-// Everything the windows share: the register of one checking account and the values that
-// pass between the windows. Owned by the application and handed to every window by
-// reference; the windows read and write the fields directly.
+// The register of one checking account and the totals derived from it. Owned by the
+// application and handed by reference to the windows that show or change it.
 struct Checkbook
 {
     // Entries occupy slots 1..entryCount in ascending dateKey order; slot 0 is never used.
@@ -26,12 +23,6 @@ struct Checkbook
     // register of 32-bit amounts can overflow it.
     std::array<qint64, MaxEntries + 1> balanceCents{};
     qint64 totalCents = 0;
-
-    qint16 editIndex = 0;  // 1-based slot the edit window works on
-    qint16 firstShown = 1; // slot shown on the list's top line
-    QString actionWord;    // "NEW" asks the new-register routine to skip its question
-    QString backupName;    // backup description, or the backup file chosen for a restore
-    bool restoreChosen = false;
 };
 
 } // namespace tallyra

@@ -1,6 +1,6 @@
 #include "report/DateRange.h"
 
-#include "app/FieldValue.h"
+#include "entry/FieldValue.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #include "report/ReportLayout.h"
 
-#include "app/MoneyFormat.h"
+#include "entry/MoneyFormat.h"
 
 #include <cmath>
 

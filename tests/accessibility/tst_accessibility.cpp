@@ -15,6 +15,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <type_traits>
 
 using namespace tallyra;
 using namespace tallyra::test;
@@ -23,9 +24,15 @@ namespace {
 
 using MakeWindow = QWidget *(*)(Checkbook &, Platform &);
 
+// Each window as the main window opens it; the edit window on the register's first entry.
 template <typename Window> QWidget *make(Checkbook &book, Platform &platform)
 {
-    return new Window(book, platform);
+    if constexpr (std::is_same_v<Window, FrmEdit>)
+        return new Window(book, 1, platform);
+    else if constexpr (std::is_same_v<Window, FrmFileOpen>)
+        return new Window(platform);
+    else
+        return new Window(book, platform);
 }
 
 // A control the user works, whatever its focus policy says; an editable combo box's own line
@@ -79,8 +86,8 @@ private slots:
     {
         QFETCH(MakeWindow, make);
         FakePlatform fakes;
+        // The edit window shows the deposit, not the first option.
         Checkbook book = registerOf("2/3D");
-        book.editIndex = 1; // the edit window shows the deposit, not the first option
         const std::unique_ptr<QWidget> window(make(book, fakes.platform));
         QSet<QString> names;
         QSet<QString> tabStops;
@@ -141,7 +148,6 @@ private slots:
         QFETCH(QString, pressed);
         FakePlatform fakes;
         Checkbook book = registerOf("2/3D");
-        book.editIndex = 1;
         const std::unique_ptr<QWidget> window(make(book, fakes.platform));
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));

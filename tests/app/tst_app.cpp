@@ -1,7 +1,7 @@
 #include "TestSupport.h"
-#include "app/EntryChecks.h"
-#include "app/FieldValue.h"
-#include "app/PlaceEntry.h"
+#include "entry/EntryChecks.h"
+#include "entry/FieldValue.h"
+#include "entry/PlaceEntry.h"
 
 #include <QComboBox>
 #include <QPushButton>

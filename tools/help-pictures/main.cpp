@@ -103,19 +103,18 @@ public:
 QWidget *editWindow(Checkbook &book, Platform &platform)
 {
     book = sampleRegister();
-    book.editIndex = 5;
-    return new FrmEdit(book, platform);
+    return new FrmEdit(book, 5, platform);
 }
 
 // The backup chooser listing three monthly backups, the newest chosen.
-QWidget *chooserWindow(Checkbook &book, Platform &platform)
+QWidget *chooserWindow(Platform &platform)
 {
     for (const char *name : {"april.bak", "march.bak", "may.bak"}) {
         QFile file(platform.drive.filePath(QLatin1String(name)));
         if (!file.open(QIODevice::WriteOnly))
             qFatal("cannot write the sample backup %s", name);
     }
-    auto *window = new FrmFileOpen(book, platform);
+    auto *window = new FrmFileOpen(platform);
     if (!window->Form_Load())
         qFatal("the backup chooser found no disk");
     window->findChild<QListWidget *>(QStringLiteral("fliBackup"))->setCurrentRow(2);
@@ -333,7 +332,7 @@ int main(int argc, char *argv[])
              return window;
          }},
         {"editing.gif", {250, 190}, true, [&] { return editWindow(book, platform); }},
-        {"backup.gif", {194, 154}, true, [&] { return chooserWindow(book, platform); }},
+        {"backup.gif", {194, 154}, true, [&] { return chooserWindow(platform); }},
         {"printing.gif", {163, 113}, false, [&] { return new FrmPrint(book, platform); }},
     };
     for (const Picture &entry : pictures) {

@@ -1,0 +1,164 @@
+#include "app/RegisterListView.h"
+
+#include "platform/Controls.h"
+#include "platform/ElidingLabel.h"
+
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+namespace tallyra {
+
+RegisterListView::RegisterListView(const Checkbook &book, QWidget *parent)
+    : QWidget(parent), m_book(book)
+{
+    buildLines();
+}
+
+void RegisterListView::buildLines()
+{
+    auto *grid = new QGridLayout(this);
+    grid->setHorizontalSpacing(0);
+    grid->setVerticalSpacing(0);
+
+    const char *headingNames[] = {"Label11", "Label1", "Label12", "Label13", "Label14", "Label15"};
+    const QString headings[] = {QStringLiteral("Date"),    QStringLiteral("Type"),
+                                QStringLiteral("Payee"),   QStringLiteral("Withdrawal"),
+                                QStringLiteral("Deposit"), QStringLiteral("Total")};
+    for (int column = 0; column < 6; ++column) {
+        auto *heading = caption(headingNames[column], headings[column]);
+        heading->setAlignment(Qt::AlignCenter);
+        grid->addWidget(heading, 0, column + 1);
+    }
+    grid->addWidget(ruling("Line1", QFrame::HLine), 1, 0, 1, 8);
+
+    // The check number and the payee may be of any length.
+    const auto makeCell = [](const char *array, int index, Qt::Alignment alignment,
+                             bool anyLength = false) {
+        auto *cell = anyLength ? new ElidingLabel : new QLabel;
+        cell->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(array)).arg(index));
+        cell->setAlignment(alignment | Qt::AlignVCenter);
+        cell->setAutoFillBackground(true);
+        cell->setContentsMargins(4, 0, 4, 0);
+        return cell;
+    };
+    for (int i = 0; i < ListLines; ++i) {
+        auto *button = new QPushButton(QStringLiteral(">"));
+        button->setObjectName(QStringLiteral("cmd%1").arg(i + 1));
+        button->setToolTip(QStringLiteral("Click here to edit this line"));
+        button->setAccessibleName(QStringLiteral("Edit line %1").arg(i + 1));
+        button->setFixedWidth(button->fontMetrics().horizontalAdvance(QStringLiteral(">")) + 16);
+        button->installEventFilter(this);
+        connect(button, &QPushButton::clicked, this, [this, i] { emit linePressed(i); });
+        cmdLine[i] = button;
+        date[i] = makeCell("date", i, Qt::AlignHCenter);
+        check[i] = makeCell("check", i, Qt::AlignHCenter, true);
+        payee[i] = makeCell("payee", i, Qt::AlignHCenter, true);
+        out[i] = makeCell("out", i, Qt::AlignRight);
+        dep[i] = makeCell("dep", i, Qt::AlignRight);
+        total[i] = makeCell("total", i, Qt::AlignRight);
+
+        // Lines 1, 3, 5, ... use the 3-D highlight colour, the others the window background.
+        // (Base would not do: many styles, Fusion among them, make it as white as Light.)
+        const QPalette::ColorRole background = i % 2 == 0 ? QPalette::Light : QPalette::Window;
+        const int row = i + 2;
+        grid->addWidget(button, row, 0);
+        int column = 1;
+        for (QLabel *cell : {date[i], check[i], payee[i], out[i], dep[i], total[i]}) {
+            cell->setBackgroundRole(background);
+            grid->addWidget(cell, row, column++);
+        }
+    }
+    vsbList = named(new QScrollBar(Qt::Vertical), "vsbList");
+    vsbList->setRange(1, 1);
+    // Scroll bars take no focus by default, which would leave the list beyond line ten out of
+    // reach of the keyboard.
+    vsbList->setFocusPolicy(Qt::StrongFocus);
+    vsbList->setAccessibleName(QStringLiteral("Register lines"));
+    // Without tracking, dragging the thumb reports only sliderMoved and the release only
+    // valueChanged, so each redraws the list once.
+    vsbList->setTracking(false);
+    connect(vsbList, &QScrollBar::valueChanged, this, &RegisterListView::vsbList_Change);
+    connect(vsbList, &QScrollBar::sliderMoved, this, &RegisterListView::vsbList_Scroll);
+    grid->addWidget(vsbList, 2, 7, ListLines, 1);
+    grid->addWidget(ruling("Line9", QFrame::HLine), ListLines + 2, 0, 1, 8);
+
+    const QFontMetrics metrics(font());
+    const int money = metrics.horizontalAdvance(QStringLiteral("-$21,474,836.47 ")) + 8;
+    grid->setColumnMinimumWidth(1, metrics.horizontalAdvance(QStringLiteral("12/31/2000")) + 16);
+    grid->setColumnMinimumWidth(2, metrics.horizontalAdvance(QStringLiteral("TXFR0000")) + 16);
+    grid->setColumnMinimumWidth(3, metrics.horizontalAdvance(QLatin1Char('M')) * 16);
+    for (int column : {4, 5, 6})
+        grid->setColumnMinimumWidth(column, money);
+    grid->setColumnStretch(3, 1);
+}
+
+QList<QWidget *> RegisterListView::tabStops() const
+{
+    QList<QWidget *> stops(cmdLine.begin(), cmdLine.end());
+    stops << vsbList;
+    return stops;
+}
+
+void RegisterListView::scrollToEnd()
+{
+    const int last = listScrollMaximum(m_book.entryCount);
+    const QSignalBlocker quiet(vsbList);
+    vsbList->setRange(1, last);
+    vsbList->setValue(last);
+}
+
+void RegisterListView::showList()
+{
+    {
+        // The list is drawn below for whatever position the new range leaves.
+        const QSignalBlocker quiet(vsbList);
+        vsbList->setMaximum(listScrollMaximum(m_book.entryCount));
+    }
+    const ListPage page = listPage(m_book, vsbList->sliderPosition());
+    m_firstShown = page.firstShown;
+    for (int i = 0; i < ListLines; ++i)
+        showLine(i, page.lines[i]);
+}
+
+void RegisterListView::showLine(int index, const ListLine &line)
+{
+    date[index]->setText(line.date);
+    check[index]->setText(line.check);
+    payee[index]->setText(line.payee);
+    out[index]->setText(line.out);
+    dep[index]->setText(line.dep);
+    total[index]->setText(line.total);
+    setTextColour(total[index], line.totalNegative);
+}
+
+void RegisterListView::vsbList_Change()
+{
+    showList();
+}
+
+void RegisterListView::vsbList_Scroll()
+{
+    showList();
+}
+
+// A line button pressed by Enter opens its line, as a focused button in a dialog would. Enter
+// on the scroll bar goes on to the window, where it presses the window's default action.
+bool RegisterListView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        auto *button = qobject_cast<QPushButton *>(watched);
+        if (button && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+            button->click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace tallyra
