@@ -1,5 +1,8 @@
 #include "RecordingSurface.h"
 
+#include <QSaveFile>
+#include <QStringList>
+
 namespace tallyra::test {
 
 void RecordingSurface::printAndStay(const QString &text)
@@ -22,13 +25,16 @@ void RecordingSurface::newPage()
     m_y = 0;
 }
 
-std::unique_ptr<ReportSurface> FakeReportPrinter::openDefaultPrinter(QString &whyNot)
+std::optional<QString> RecordingJob::saveAsPdf(const QString &path)
 {
-    if (missing) {
-        whyNot = *missing;
-        return nullptr;
-    }
-    return std::make_unique<RecordingSurface>(recording);
+    QStringList lines;
+    for (const Recording::Text &text : m_out.texts)
+        lines << text.text;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(lines.join(u'\n').toUtf8()) < 0 ||
+        !file.commit())
+        return file.errorString();
+    return std::nullopt;
 }
 
 } // namespace tallyra::test
