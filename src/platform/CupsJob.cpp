@@ -3,11 +3,15 @@
 
 #include <QFile>
 
+#include <cerrno>
 #include <cups/cups.h>
+#include <optional>
 
 namespace tallyra {
 
 namespace {
+
+constexpr int ServerWaitMs = 5000;
 
 // The functions used, each resolved by its own name and checked against the header.
 struct Cups
@@ -15,20 +19,40 @@ struct Cups
     decltype(&cupsGetNamedDest) getNamedDest = nullptr;
     decltype(&cupsFreeDests) freeDests = nullptr;
     decltype(&cupsPrintFile) printFile = nullptr;
-    decltype(&cupsLastError) lastError = nullptr;
     decltype(&cupsLastErrorString) lastErrorString = nullptr;
+    decltype(&cupsServer) server = nullptr;
+    decltype(&ippPort) port = nullptr;
+    decltype(&cupsEncryption) encryption = nullptr;
+    decltype(&httpConnect2) connect = nullptr;
+    decltype(&httpClose) close = nullptr;
 
     explicit Cups(QLibrary &library)
     {
         resolve(library, getNamedDest, "cupsGetNamedDest");
         resolve(library, freeDests, "cupsFreeDests");
         resolve(library, printFile, "cupsPrintFile");
-        resolve(library, lastError, "cupsLastError");
         resolve(library, lastErrorString, "cupsLastErrorString");
+        resolve(library, server, "cupsServer");
+        resolve(library, port, "ippPort");
+        resolve(library, encryption, "cupsEncryption");
+        resolve(library, connect, "httpConnect2");
+        resolve(library, close, "httpClose");
     }
     bool complete() const
     {
-        return getNamedDest && freeDests && printFile && lastError && lastErrorString;
+        return getNamedDest && freeDests && printFile && lastErrorString && server && port &&
+               encryption && connect && close;
+    }
+    // Why the print server cannot be reached, or nothing when it answers.
+    std::optional<QString> unreachable() const
+    {
+        http_t *http =
+            connect(server(), port(), nullptr, AF_UNSPEC, encryption(), 1, ServerWaitMs, nullptr);
+        if (!http)
+            return QStringLiteral("%1 (%2)").arg(qt_error_string(errno),
+                                                 QString::fromLocal8Bit(server()));
+        close(http);
+        return std::nullopt;
     }
     // Without its closing full stop, as it goes inside a sentence of ours.
     QString lastReason() const
@@ -62,12 +86,14 @@ CupsJob::CupsJob() : m_library(QStringLiteral("cups"), 2)
     m_dest = cups.getNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
     if (m_dest)
         return;
-    // Without a default CUPS answers "not found"; anything else means it could not be asked.
-    if (cups.lastError() == IPP_STATUS_OK || cups.lastError() == IPP_STATUS_ERROR_NOT_FOUND)
-        m_whyNot = QStringLiteral("there is no default printer.  Choose one in the system's "
-                                  "printer settings, then print again.");
+    const QString reason = cups.lastReason();
+    // CUPS reports a server it cannot reach as no default at all.
+    if (const std::optional<QString> why = cups.unreachable())
+        m_whyNot = QStringLiteral("the printing system did not answer: %1.").arg(*why);
     else
-        m_whyNot = QStringLiteral("the printing system did not answer: %1.").arg(cups.lastReason());
+        m_whyNot = QStringLiteral("there is no default printer: %1.  Choose one in the system's "
+                                  "printer settings, then print again.")
+                       .arg(reason);
 }
 
 CupsJob::~CupsJob()
@@ -99,7 +125,7 @@ int CupsJob::submit(const QString &pdfPath, const QString &title, QString &whyNo
         cups.printFile(m_dest->name, QFile::encodeName(pdfPath).constData(),
                        title.toUtf8().constData(), m_dest->num_options, m_dest->options);
     if (job == 0)
-        whyNot = QStringLiteral("the printer \"%1\" refused the job: %2.")
+        whyNot = QStringLiteral("the printer \"%1\" did not take the job: %2.")
                      .arg(destination(), cups.lastReason());
     return job;
 }

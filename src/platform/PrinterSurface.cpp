@@ -1,9 +1,10 @@
 #include "platform/PrinterSurface.h"
 
+#include "register/FileStore.h"
+
 #include <QFile>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
 #include <QTemporaryDir>
 
 #include <functional>
@@ -211,9 +212,9 @@ public:
         QFile pages(m_path);
         if (!pages.open(QIODevice::ReadOnly))
             return pages.errorString();
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(pages.readAll()) < 0 || !file.commit())
-            return file.errorString();
+        const FileResult written = writeFileAtomically(path, pages.readAll());
+        if (!written.ok)
+            return written.error;
         return std::nullopt;
     }
 

@@ -267,6 +267,35 @@ private slots:
         QVERIFY(qAbs(footer.captured(1).toDouble() - 540) < 1);
         QVERIFY(qAbs(footer.captured(2).toDouble() - 756) < 4);
     }
+
+    // The real default printer with no print server to answer: the pages are still made and
+    // the reason is given, and saving them replaces a file whole or not at all.
+    void defaultPrinterWithoutServer()
+    {
+        QTemporaryDir folder;
+        qputenv("CUPS_SERVER", QFile::encodeName(folder.filePath(QStringLiteral("none.sock"))));
+        qunsetenv("PRINTER");
+        qunsetenv("LPDEST");
+        DefaultPrinter printer;
+        const std::unique_ptr<ReportJob> job = printer.startJob();
+        QCOMPARE(printReport(januaryDays(3), WholeRange, job->surface()), std::nullopt);
+        const std::optional<QString> refused = job->submit();
+        QVERIFY2(refused && refused->startsWith("the printing system did not answer: "),
+                 qPrintable(refused.value_or("printed")));
+        QVERIFY(job->canSaveAsPdf());
+
+        const QString path = folder.filePath(QStringLiteral("kept.pdf"));
+        writeBytes(path, "earlier");
+        withFileSizeLimit(1000, [&] { QVERIFY(job->saveAsPdf(path)); });
+        QVERIFY(job->saveAsPdf(folder.filePath(QStringLiteral("missing/kept.pdf"))));
+        QCOMPARE(fileBytes(path), "earlier");
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"kept.pdf"});
+        QCOMPARE(job->saveAsPdf(path), std::nullopt);
+        QProcess pdfToText;
+        pdfToText.start(QStringLiteral("pdftotext"), {path, "-"});
+        QVERIFY(pdfToText.waitForFinished());
+        QVERIFY(pdfToText.readAllStandardOutput().contains("E3"));
+    }
 };
 
 QTEST_MAIN(TestReport)

@@ -1,6 +1,7 @@
 #include "RecordingSurface.h"
 
-#include <QSaveFile>
+#include "register/FileStore.h"
+
 #include <QStringList>
 
 namespace tallyra::test {
@@ -30,10 +31,9 @@ std::optional<QString> RecordingJob::saveAsPdf(const QString &path)
     QStringList lines;
     for (const Recording::Text &text : m_out.texts)
         lines << text.text;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(lines.join(u'\n').toUtf8()) < 0 ||
-        !file.commit())
-        return file.errorString();
+    const FileResult written = writeFileAtomically(path, lines.join(u'\n').toUtf8());
+    if (!written.ok)
+        return written.error;
     return std::nullopt;
 }
 
