@@ -103,6 +103,11 @@ public:
     {
         return std::nullopt;
     }
+    std::optional<QString> askSaveFile(QWidget *, const QString &, const QString &,
+                                       const QString &) override
+    {
+        return std::nullopt;
+    }
     void beep() override {}
 };
 

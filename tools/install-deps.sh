@@ -7,7 +7,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libbenchmark-dev
   clang-14 libclang-rt-14-dev
-  poppler-utils
+  libcups2-dev
+  poppler-utils cups-daemon cups-client cups-filters
   dpkg-dev desktop-file-utils
 )
 

@@ -1,7 +1,17 @@
 #include "platform/PrinterSurface.h"
 
+#include "register/FileStore.h"
+
+#include <QFile>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryDir>
+
+#include <functional>
+
+#ifndef Q_OS_WIN
+#include "platform/CupsJob.h"
+#endif
 
 namespace tallyra {
 
@@ -152,22 +162,127 @@ double PrinterSurface::toTwips(double pixels) const
     return pixels * TwipsPerInch / m_printer->resolution();
 }
 
-std::unique_ptr<ReportSurface> DefaultPrinter::openDefaultPrinter(QString &whyNot)
+namespace {
+
+// Letter less a quarter inch all round: the report's columns need 8 inches across.
+QPageLayout letterLayout()
 {
+    return QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                       QMarginsF(18, 18, 18, 18), QPageLayout::Point);
+}
+
+// What became of the pages once handed on: nothing when the printer took them.
+using Sender = std::function<std::optional<QString>(const QString &pdfPath)>;
+
+// The report's pages as a PDF file in a temporary folder of its own, then handed on. The file
+// is kept until the job goes, so that the very pages sent can also be saved.
+class PdfJob final : public ReportJob
+{
+public:
+    PdfJob(const QPageLayout &layout, Sender send)
+        : m_path(m_folder.filePath(QStringLiteral("report.pdf"))), m_send(std::move(send))
+    {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(m_path);
+        printer->setPageLayout(layout);
+        printer->setDocName(QStringLiteral("Tallyra report"));
+        m_surface = std::make_unique<PrinterSurface>(std::move(printer));
+    }
+
+    ReportSurface &surface() override { return *m_surface; }
+
+    std::optional<QString> submit() override
+    {
+        if (!canSaveAsPdf())
+            return QStringLiteral("the report's pages could not be written to %1.").arg(m_path);
+        return m_send(m_path);
+    }
+
+    // Qt's PDF writer does not report a short write, so a whole file is one that ends.
+    bool canSaveAsPdf() const override
+    {
+        QFile file(m_path);
+        return file.open(QIODevice::ReadOnly) && file.size() > 6 && file.seek(file.size() - 6) &&
+               file.read(6).contains("%%EOF");
+    }
+
+    std::optional<QString> saveAsPdf(const QString &path) override
+    {
+        QFile pages(m_path);
+        if (!pages.open(QIODevice::ReadOnly))
+            return pages.errorString();
+        const FileResult written = writeFileAtomically(path, pages.readAll());
+        if (!written.ok)
+            return written.error;
+        return std::nullopt;
+    }
+
+private:
+    QTemporaryDir m_folder;
+    QString m_path;
+    Sender m_send;
+    std::unique_ptr<PrinterSurface> m_surface;
+};
+
+#ifdef Q_OS_WIN
+const QString NoDefaultPrinter =
+    QStringLiteral("there is no default printer.  Choose one in the system's printer settings, "
+                   "then print again.");
+
+// The printer's own driver prints the pages as they are drawn.
+class NativeJob final : public ReportJob
+{
+public:
+    explicit NativeJob(const QPrinterInfo &info)
+    {
+        auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+        printer->setDocName(QStringLiteral("Tallyra report"));
+        m_surface = std::make_unique<PrinterSurface>(std::move(printer));
+    }
+
+    ReportSurface &surface() override { return *m_surface; }
+    // The job went to the printer as it ended, and ending reports a failure.
+    std::optional<QString> submit() override { return std::nullopt; }
+    bool canSaveAsPdf() const override { return false; }
+    std::optional<QString> saveAsPdf(const QString &) override { return std::nullopt; }
+
+private:
+    std::unique_ptr<PrinterSurface> m_surface;
+};
+#else
+// The printer's own page size and printable area, so the pages fit as a direct print would.
+QPageLayout layoutOf(const QString &destination)
+{
+    if (destination.isEmpty())
+        return letterLayout();
+    const QPrinterInfo info = QPrinterInfo::printerInfo(destination);
+    if (info.isNull())
+        return letterLayout();
+    return QPrinter(info, QPrinter::HighResolution).pageLayout();
+}
+#endif
+
+} // namespace
+
+std::unique_ptr<ReportJob> DefaultPrinter::startJob()
+{
+#ifdef Q_OS_WIN
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) {
-        whyNot = QStringLiteral("there is no default printer.  Choose one in the system's "
-                                "printer settings, then print again.");
-        return nullptr;
-    }
-    auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-    if (!printer->isValid()) {
-        whyNot =
-            QStringLiteral("the default printer \"%1\" cannot be used.").arg(info.printerName());
-        return nullptr;
-    }
-    printer->setDocName(QStringLiteral("Tallyra report"));
-    return std::make_unique<PrinterSurface>(std::move(printer));
+    if (!info.isNull())
+        return std::make_unique<NativeJob>(info);
+    return std::make_unique<PdfJob>(letterLayout(),
+                                    [](const QString &) { return NoDefaultPrinter; });
+#else
+    auto cups = std::make_shared<CupsJob>();
+    return std::make_unique<PdfJob>(
+        layoutOf(cups->destination()), [cups](const QString &pdfPath) -> std::optional<QString> {
+            QString whyNot;
+            if (cups->submit(pdfPath, QStringLiteral("Tallyra report"), whyNot) > 0)
+                return std::nullopt;
+            return whyNot;
+        });
+#endif
 }
 
 } // namespace tallyra

@@ -62,11 +62,14 @@ private:
     std::optional<QString> m_failure;
 };
 
-// Opens the system's default printer (a CUPS queue on Linux).
+// The system's default printer. On Linux the report is laid out as a PDF file in the
+// printer's page layout and handed to CUPS, which says whether it took the job; QPrinter's own
+// CUPS path would not. Without a printer the report is laid out on Letter paper, so that the
+// same pages can still be kept as a file. Windows prints through QPrinter.
 class DefaultPrinter final : public ReportPrinter
 {
 public:
-    std::unique_ptr<ReportSurface> openDefaultPrinter(QString &whyNot) override;
+    std::unique_ptr<ReportJob> startJob() override;
 };
 
 } // namespace tallyra

@@ -1,6 +1,8 @@
 #include "platform/Prompter.h"
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 
 namespace tallyra {
@@ -25,6 +27,18 @@ std::optional<QString> QtPrompter::askText(QWidget *parent, const QString &title
     if (!ok)
         return std::nullopt;
     return text;
+}
+
+std::optional<QString> QtPrompter::askSaveFile(QWidget *parent, const QString &title,
+                                               const QString &suggested, const QString &filter)
+{
+    QFileDialog dialog(parent, title, suggested, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QFileInfo(suggested).suffix());
+    dialog.selectFile(suggested);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
 }
 
 void QtPrompter::beep()

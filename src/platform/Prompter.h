@@ -9,8 +9,8 @@ class QWidget;
 
 namespace tallyra {
 
-// Every message box, input box and beep of the program goes through here, so that tests
-// can see what the user would see and answer for them.
+// Every message box, input box, file dialog and beep of the program goes through here, so that
+// tests can see what the user would see and answer for them.
 class Prompter
 {
 public:
@@ -25,6 +25,11 @@ public:
     virtual std::optional<QString> askText(QWidget *parent, const QString &title,
                                            const QString &prompt) = 0;
 
+    // A file name to save to, starting from the suggested path, or nothing when the user
+    // cancels. The suggested name's extension is added when the user leaves it out.
+    virtual std::optional<QString> askSaveFile(QWidget *parent, const QString &title,
+                                               const QString &suggested, const QString &filter) = 0;
+
     virtual void beep() = 0;
 };
 
@@ -37,6 +42,8 @@ public:
                                         QMessageBox::StandardButton defaultButton) override;
     std::optional<QString> askText(QWidget *parent, const QString &title,
                                    const QString &prompt) override;
+    std::optional<QString> askSaveFile(QWidget *parent, const QString &title,
+                                       const QString &suggested, const QString &filter) override;
     void beep() override;
 };
 

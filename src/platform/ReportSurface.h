@@ -37,9 +37,28 @@ public:
     virtual void drawLine(double x1, double y1, double x2, double y2) = 0;
     // Finishes the page; the position goes to the top-left corner of the next one.
     virtual void newPage() = 0;
-    // Finishes the job and hands it to the printing system. Gives the reason when the job
-    // was refused or failed, in which case nothing was printed.
+    // Finishes the pages. Gives the reason when they could not be made, in which case there
+    // is nothing to print.
     virtual std::optional<QString> endDocument() = 0;
+};
+
+// The pages of one report on their way to the default printer. When the printer cannot take
+// them they can still be kept as a PDF file.
+class ReportJob
+{
+public:
+    virtual ~ReportJob() = default;
+
+    // Where the report is laid out; its end document finishes the pages.
+    virtual ReportSurface &surface() = 0;
+    // Hands the finished pages to the default printer. Gives the reason when it did not take
+    // them; nothing else counts as printed.
+    virtual std::optional<QString> submit() = 0;
+    // Whether the finished pages can be written to a file.
+    virtual bool canSaveAsPdf() const = 0;
+    // Writes the finished pages as a PDF file, whole or not at all. Gives the reason when the
+    // file could not be written.
+    virtual std::optional<QString> saveAsPdf(const QString &path) = 0;
 };
 
 // The system's default printer, opened for one job at a time.
@@ -48,9 +67,8 @@ class ReportPrinter
 public:
     virtual ~ReportPrinter() = default;
 
-    // A surface for one job, or nothing when the printer cannot be used, with the reason in
-    // whyNot.
-    virtual std::unique_ptr<ReportSurface> openDefaultPrinter(QString &whyNot) = 0;
+    // A job for one report, even without a printer: the failure then comes from submit.
+    virtual std::unique_ptr<ReportJob> startJob() = 0;
 };
 
 } // namespace tallyra

@@ -12,7 +12,7 @@ namespace tallyra {
 
 // Prints the entries of the range as one job: the title and the range on the first page,
 // headings and a ruled grid on every page, a page number at the foot of each. Gives the
-// reason when the printing system refused the job.
+// reason when the pages could not be made.
 std::optional<QString> printReport(const Checkbook &book, const ReportRange &range,
                                    ReportSurface &surface);
 

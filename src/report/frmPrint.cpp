@@ -4,10 +4,13 @@
 #include "report/ReportLayout.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QStandardPaths>
 
 namespace tallyra {
 
@@ -32,6 +35,16 @@ QLabel *rowCaption(const char *name, const QString &text, QWidget *buddy)
     label->setFont(bold);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return label;
+}
+
+// The user's documents folder, or home when there is none, and a name with today's date.
+QString suggestedCopyPath(const QDate &today)
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    return QDir(folder).filePath(
+        QStringLiteral("tallyra-report-%1.pdf").arg(today.toString(Qt::ISODate)));
 }
 
 void nameDateFields(const QString &row, std::initializer_list<QComboBox *> fields)
@@ -120,15 +133,13 @@ void FrmPrint::cmdPrint_Click()
         rejectDateEntry();
         return;
     }
-    QString whyNot;
-    const std::unique_ptr<ReportSurface> surface = m_platform.printer.openDefaultPrinter(whyNot);
-    if (!surface) {
-        reportPrintFailure(whyNot);
-        return;
-    }
-    if (const std::optional<QString> refused = printReport(m_book, *range, *surface)) {
+    const std::unique_ptr<ReportJob> job = m_platform.printer.startJob();
+    if (const std::optional<QString> unmade = printReport(m_book, *range, job->surface())) {
+        reportPrintFailure(*unmade);
+    } else if (const std::optional<QString> refused = job->submit()) {
         reportPrintFailure(*refused);
-        return;
+        if (job->canSaveAsPdf())
+            offerPdfCopy(*job);
     }
     close();
 }
@@ -150,7 +161,37 @@ void FrmPrint::reportPrintFailure(const QString &why)
 {
     m_platform.prompter.message(this, QMessageBox::Critical, QStringLiteral("PRINT FAILED"),
                                 QStringLiteral("Nothing was printed: ") + why);
-    close();
+}
+
+// The pages that did not print can be kept as a file. A file that could not be written is
+// said so, and the user may choose another place.
+void FrmPrint::offerPdfCopy(ReportJob &job)
+{
+    Prompter &prompter = m_platform.prompter;
+    const QMessageBox::StandardButton answer =
+        prompter.message(this, QMessageBox::Question, QStringLiteral("Save As PDF"),
+                         QStringLiteral("Do you wish to save the report as a PDF file instead?"),
+                         QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    if (answer != QMessageBox::Yes)
+        return;
+    QString suggested = suggestedCopyPath(m_platform.clock.today());
+    while (const std::optional<QString> path =
+               prompter.askSaveFile(this, QStringLiteral("Save Report As PDF"), suggested,
+                                    QStringLiteral("PDF files (*.pdf)"))) {
+        const QString shown = QDir::toNativeSeparators(*path);
+        const std::optional<QString> failed = job.saveAsPdf(*path);
+        if (!failed) {
+            prompter.message(this, QMessageBox::Information, QStringLiteral("Report Saved"),
+                             QStringLiteral("The report was saved as %1").arg(shown));
+            return;
+        }
+        prompter.message(this, QMessageBox::Critical, QStringLiteral("SAVE FAILED"),
+                         QStringLiteral("The report could not be saved as %1: %2\r\n"
+                                        "Choose another folder or name, or Cancel to leave it "
+                                        "unsaved.")
+                             .arg(shown, *failed));
+        suggested = *path;
+    }
 }
 
 } // namespace tallyra

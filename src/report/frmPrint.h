@@ -13,7 +13,8 @@ class QPushButton;
 namespace tallyra {
 
 // The report window: takes a date range, checks it and prints the entries in it on the
-// default printer. It only reads the register, and closes in every way out.
+// default printer, or offers them as a PDF file when they cannot be printed. It only reads the
+// register, and closes in every way out.
 class FrmPrint : public QDialog
 {
     Q_OBJECT
@@ -29,6 +30,7 @@ private:
     void cmdCancel_Click();
     void rejectDateEntry();
     void reportPrintFailure(const QString &why);
+    void offerPdfCopy(ReportJob &job);
     DateFields typedFields() const;
 
     const Checkbook &m_book;

@@ -155,43 +155,86 @@ private slots:
         QCOMPARE(out.pages, texts.filter(QStringLiteral("Page ")).size());
     }
 
+    // Every way out of the window, and the boxes on the way: a failed job offers its pages
+    // as a PDF file, saved where the user says, or said why not and asked again.
     void window_data()
     {
         QTest::addColumn<QString>("startMonth"); // typed over the default
-        QTest::addColumn<QString>("printer");    // "missing" or "refusing" when it fails
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("printed"); // the range line
-        const auto row = [](const char *name, const char *month, const char *printer,
-                            const char *box, const char *printed) {
-            QTest::newRow(name) << month << printer << box << printed;
-        };
-        row("invalid range", "13", "", "ERROR", "");
-        row("no printer", "1", "missing", "PRINT FAILED", "");
-        row("job refused, after printing as typed", "05", "refusing", "PRINT FAILED",
-            "Report valid: 05-1-1990 to 6-7-2001");
+        QTest::addColumn<QString>("fault");      // "unmade" pages or a "refused" job
+        QTest::addColumn<QString>("answers");    // to the message boxes, in turn
+        QTest::addColumn<QStringList>("files");  // to the save dialogs; empty cancels
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<QString>("saved"); // the file that holds the report
+        const QStringList failed{"PRINT FAILED"};
+        const QStringList offered = failed + QStringList{"Save As PDF"};
+        QTest::newRow("invalid range") << "13"
+                                       << ""
+                                       << "Ok" << QStringList() << QStringList{"ERROR"} << "";
+        QTest::newRow("printed") << "05"
+                                 << ""
+                                 << "" << QStringList() << QStringList() << "";
+        QTest::newRow("pages not made, nothing offered") << "05"
+                                                         << "unmade"
+                                                         << "Ok" << QStringList() << failed << "";
+        QTest::newRow("refused, offer declined") << "05"
+                                                 << "refused"
+                                                 << "Ok No" << QStringList() << offered << "";
+        QTest::newRow("refused, save cancelled") << "05"
+                                                 << "refused"
+                                                 << "Ok Yes" << QStringList{""} << offered << "";
+        QTest::newRow("refused, saved after a failed write")
+            << "05"
+            << "refused"
+            << "Ok Yes Ok Ok" << QStringList{"missing/copy.pdf", "copy.pdf"}
+            << offered + QStringList{"SAVE FAILED", "Report Saved"} << "copy.pdf";
     }
     void window()
     {
         QFETCH(QString, startMonth);
-        QFETCH(QString, printer);
-        QFETCH(QString, box);
-        QFETCH(QString, printed);
+        QFETCH(QString, fault);
+        QFETCH(QString, answers);
+        QFETCH(QStringList, files);
+        QFETCH(QStringList, boxes);
+        QFETCH(QString, saved);
+        TempWorkingFolder folder;
         FakePlatform fakes;
-        const std::optional<QString> why = printer;
-        fakes.printer.missing = printer == "missing" ? why : std::nullopt;
-        fakes.printer.recording.refusal = printer == "refusing" ? why : std::nullopt;
+        fakes.printer.recording.unmade =
+            fault == "unmade" ? std::optional<QString>(fault) : std::nullopt;
+        fakes.printer.recording.refusal =
+            fault == "refused" ? std::optional<QString>(fault) : std::nullopt;
+        for (const QString &answer : answers.split(u' ', Qt::SkipEmptyParts))
+            fakes.prompter.answers.push_back(answer == "Yes"  ? QMessageBox::Yes
+                                             : answer == "No" ? QMessageBox::No
+                                                              : QMessageBox::Ok);
+        for (const QString &file : files)
+            fakes.prompter.fileAnswers.push_back(file.isEmpty() ? std::nullopt
+                                                                : std::optional<QString>(file));
         const Checkbook book = registerOf(QStringLiteral("5/3W"));
         FrmPrint window(book, fakes.platform);
         window.show();
         child<QComboBox>(&window, QStringLiteral("txtStartMonth"))->setEditText(startMonth);
-        fakes.prompter.answers = {QMessageBox::Ok};
         child<QPushButton>(&window, QStringLiteral("cmdPrint"))->click();
 
         QVERIFY(!window.isVisible());
-        QCOMPARE(fakes.prompter.titles(), QStringList{box});
-        QCOMPARE(fakes.prompter.beeps, box == "ERROR" ? 1 : 0);
+        QCOMPARE(fakes.prompter.titles(), boxes);
+        QVERIFY(fakes.prompter.answers.empty() && fakes.prompter.fileAnswers.empty());
+        QCOMPARE(fakes.prompter.beeps, boxes == QStringList{"ERROR"} ? 1 : 0);
         const auto &texts = fakes.printer.recording.texts;
-        QCOMPARE(texts.size() > 1 ? texts[1].text : QString(), printed);
+        QCOMPARE(texts.size() > 1 ? texts[1].text : QString(),
+                 boxes == QStringList{"ERROR"}
+                     ? QString()
+                     : QStringLiteral("Report valid: 05-1-1990 to 6-7-2001"));
+        QCOMPARE(QDir().entryList(QDir::Files),
+                 saved.isEmpty() ? QStringList() : QStringList{saved});
+        if (!saved.isEmpty()) {
+            QVERIFY(fileBytes(saved).contains("Report valid: 05-1-1990 to 6-7-2001"));
+            QVERIFY(fakes.prompter.shown.back().text.endsWith(saved));
+            // Asked again at the place that failed; first at a dated name.
+            QCOMPARE(fakes.prompter.suggestedFiles.back(), files.front());
+        }
+        if (!files.isEmpty())
+            QVERIFY(
+                fakes.prompter.suggestedFiles.front().endsWith("/tallyra-report-2001-06-07.pdf"));
     }
 
     // The real surface on a PDF file: every entry and a footer on each page, or the reason
@@ -223,6 +266,35 @@ private slots:
                 .match(words);
         QVERIFY(qAbs(footer.captured(1).toDouble() - 540) < 1);
         QVERIFY(qAbs(footer.captured(2).toDouble() - 756) < 4);
+    }
+
+    // The real default printer with no print server to answer: the pages are still made and
+    // the reason is given, and saving them replaces a file whole or not at all.
+    void defaultPrinterWithoutServer()
+    {
+        QTemporaryDir folder;
+        qputenv("CUPS_SERVER", QFile::encodeName(folder.filePath(QStringLiteral("none.sock"))));
+        qunsetenv("PRINTER");
+        qunsetenv("LPDEST");
+        DefaultPrinter printer;
+        const std::unique_ptr<ReportJob> job = printer.startJob();
+        QCOMPARE(printReport(januaryDays(3), WholeRange, job->surface()), std::nullopt);
+        const std::optional<QString> refused = job->submit();
+        QVERIFY2(refused && refused->startsWith("the printing system did not answer: "),
+                 qPrintable(refused.value_or("printed")));
+        QVERIFY(job->canSaveAsPdf());
+
+        const QString path = folder.filePath(QStringLiteral("kept.pdf"));
+        writeBytes(path, "earlier");
+        withFileSizeLimit(1000, [&] { QVERIFY(job->saveAsPdf(path)); });
+        QVERIFY(job->saveAsPdf(folder.filePath(QStringLiteral("missing/kept.pdf"))));
+        QCOMPARE(fileBytes(path), "earlier");
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"kept.pdf"});
+        QCOMPARE(job->saveAsPdf(path), std::nullopt);
+        QProcess pdfToText;
+        pdfToText.start(QStringLiteral("pdftotext"), {path, "-"});
+        QVERIFY(pdfToText.waitForFinished());
+        QVERIFY(pdfToText.readAllStandardOutput().contains("E3"));
     }
 };
 

@@ -30,6 +30,8 @@ public:
     std::vector<Shown> shown;
     std::deque<QMessageBox::StandardButton> answers;
     std::deque<std::optional<QString>> textAnswers;
+    std::deque<std::optional<QString>> fileAnswers;
+    std::vector<QString> suggestedFiles;
     int beeps = 0;
 
     QMessageBox::StandardButton message(QWidget *, QMessageBox::Icon icon, const QString &title,
@@ -42,6 +44,12 @@ public:
     std::optional<QString> askText(QWidget *, const QString &title, const QString &) override
     {
         return next(textAnswers, title);
+    }
+    std::optional<QString> askSaveFile(QWidget *, const QString &title, const QString &suggested,
+                                       const QString &) override
+    {
+        suggestedFiles.push_back(suggested);
+        return next(fileAnswers, title);
     }
     void beep() override { ++beeps; }
 

@@ -1,5 +1,9 @@
 #include "RecordingSurface.h"
 
+#include "register/FileStore.h"
+
+#include <QStringList>
+
 namespace tallyra::test {
 
 void RecordingSurface::printAndStay(const QString &text)
@@ -22,13 +26,15 @@ void RecordingSurface::newPage()
     m_y = 0;
 }
 
-std::unique_ptr<ReportSurface> FakeReportPrinter::openDefaultPrinter(QString &whyNot)
+std::optional<QString> RecordingJob::saveAsPdf(const QString &path)
 {
-    if (missing) {
-        whyNot = *missing;
-        return nullptr;
-    }
-    return std::make_unique<RecordingSurface>(recording);
+    QStringList lines;
+    for (const Recording::Text &text : m_out.texts)
+        lines << text.text;
+    const FileResult written = writeFileAtomically(path, lines.join(u'\n').toUtf8());
+    if (!written.ok)
+        return written.error;
+    return std::nullopt;
 }
 
 } // namespace tallyra::test

@@ -26,7 +26,8 @@ struct Recording
     // A Letter sheet less a quarter inch all round.
     double pageWidth = 11520;
     double pageHeight = 15120;
-    std::optional<QString> refusal; // what endDocument answers
+    std::optional<QString> unmade;  // what endDocument answers
+    std::optional<QString> refusal; // what the job's submit answers
 
     std::vector<Text> texts;
     std::vector<QLineF> lines;
@@ -65,7 +66,7 @@ public:
     std::optional<QString> endDocument() override
     {
         ++m_out.ends;
-        return m_out.refusal;
+        return m_out.unmade;
     }
 
 private:
@@ -75,14 +76,33 @@ private:
     double m_y = 0;
 };
 
-// The default printer of the tests: recording surfaces, or none when `missing` says why.
+// A job on a recording surface. Its submit answers the recording's refusal; saved as a file,
+// it writes the printed texts, one a line, through the real atomic file writer.
+class RecordingJob final : public ReportJob
+{
+public:
+    explicit RecordingJob(Recording &recording) : m_out(recording), m_surface(recording) {}
+
+    ReportSurface &surface() override { return m_surface; }
+    std::optional<QString> submit() override { return m_out.refusal; }
+    bool canSaveAsPdf() const override { return true; }
+    std::optional<QString> saveAsPdf(const QString &path) override;
+
+private:
+    Recording &m_out;
+    RecordingSurface m_surface;
+};
+
+// The default printer of the tests: recording jobs.
 class FakeReportPrinter final : public ReportPrinter
 {
 public:
     Recording recording;
-    std::optional<QString> missing;
 
-    std::unique_ptr<ReportSurface> openDefaultPrinter(QString &whyNot) override;
+    std::unique_ptr<ReportJob> startJob() override
+    {
+        return std::make_unique<RecordingJob>(recording);
+    }
 };
 
 } // namespace tallyra::test

@@ -49,6 +49,11 @@ public:
     {
         qFatal("a window asked \"%s\"", qPrintable(title));
     }
+    std::optional<QString> askSaveFile(QWidget *, const QString &title, const QString &,
+                                       const QString &) override
+    {
+        qFatal("a window asked \"%s\"", qPrintable(title));
+    }
     void beep() override {}
 };
 
@@ -93,10 +98,7 @@ void writeSampleRegister()
 class NoPrinter final : public ReportPrinter
 {
 public:
-    std::unique_ptr<ReportSurface> openDefaultPrinter(QString &) override
-    {
-        qFatal("a window started printing");
-    }
+    std::unique_ptr<ReportJob> startJob() override { qFatal("a window started printing"); }
 };
 
 // The edit window as it opens on the grocer's check.

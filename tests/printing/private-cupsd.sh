@@ -1,0 +1,114 @@
+#!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# A print server of our own in FOLDER, so that printing tests never reach the system's CUPS or
+# a real printer: its configuration, spool and logs stay in FOLDER, and it listens only on
+# FOLDER/cups.sock (point CUPS_SERVER there). Its one queue, TallyraTest, is the default and
+# writes each job to FOLDER/out/job.pdf as it comes, replacing the one before.
+#
+#   private-cupsd.sh start FOLDER   exits 77 when there is no cupsd to start
+#   private-cupsd.sh queue FOLDER   makes the queue again: accepting jobs, and the default
+#   private-cupsd.sh stop FOLDER
+set -eu
+
+action=$1
+folder=$(cd "$2" && pwd)
+export CUPS_SERVER="$folder/cups.sock"
+
+# A queue without filters never writes to a file device, so the job goes through CUPS's own
+# PDF filters as to a real printer. lpadmin's note that drivers are deprecated is no failure.
+queue() {
+  out=$(lpadmin -p TallyraTest -E -v "file://$folder/out/job.pdf" \
+    -m lsb/usr/cupsfilters/Generic-PDF_Printer-PDF.ppd 2>&1) &&
+    lpadmin -d TallyraTest || {
+    echo "$out" >&2
+    return 1
+  }
+}
+
+case $action in
+stop)
+  [ -f "$folder/cupsd.pid" ] || exit 0
+  pid=$(cat "$folder/cupsd.pid")
+  kill "$pid" 2>/dev/null || true
+  # Gone before its folder is removed.
+  tries=0
+  while kill -0 "$pid" 2>/dev/null && [ $tries -lt 50 ]; do
+    tries=$((tries + 1))
+    sleep 0.1
+  done
+  rm -f "$folder/cupsd.pid"
+  exit 0
+  ;;
+queue)
+  queue
+  exit
+  ;;
+esac
+
+cupsd=/usr/sbin/cupsd
+[ -x "$cupsd" ] && command -v lpadmin >/dev/null || {
+  echo "no cupsd or lpadmin here (Debian packages cups-daemon, cups-client)" >&2
+  exit 77
+}
+
+mkdir -p "$folder/spool" "$folder/cache" "$folder/state" "$folder/tmp" "$folder/log" \
+  "$folder/out"
+# As root, cupsd hands the jobs to its own user.
+chmod 755 "$folder"
+chmod 1777 "$folder/out" "$folder/tmp"
+
+cat >"$folder/cupsd.conf" <<EOF
+Listen $folder/cups.sock
+LogLevel info
+Browsing No
+DefaultPolicy open
+<Policy open>
+  <Limit All>
+    Order deny,allow
+  </Limit>
+</Policy>
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+EOF
+
+cat >"$folder/cups-files.conf" <<EOF
+ServerRoot $folder
+RequestRoot $folder/spool
+StateDir $folder/state
+CacheDir $folder/cache
+TempDir $folder/tmp
+AccessLog $folder/log/access_log
+ErrorLog $folder/log/error_log
+PageLog $folder/log/page_log
+Printcap $folder/printcap
+FileDevice Yes
+EOF
+# Not root: cupsd runs everything as the one who started it.
+if [ "$(id -u)" -ne 0 ]; then
+  printf 'User %s\nGroup %s\nSystemGroup %s\n' "$(id -un)" "$(id -gn)" "$(id -gn)" \
+    >>"$folder/cups-files.conf"
+fi
+
+"$cupsd" -f -c "$folder/cupsd.conf" -s "$folder/cups-files.conf" \
+  >"$folder/log/cupsd.out" 2>&1 &
+echo $! >"$folder/cupsd.pid"
+
+tries=0
+until lpstat -r 2>/dev/null | grep -q "is running"; do
+  tries=$((tries + 1))
+  if [ $tries -gt 50 ] || ! kill -0 "$(cat "$folder/cupsd.pid")" 2>/dev/null; then
+    echo "the private cupsd did not start:" >&2
+    cat "$folder/log/cupsd.out" "$folder/log/error_log" >&2 2>/dev/null || true
+    "$0" stop "$folder"
+    exit 77
+  fi
+  sleep 0.1
+done
+
+queue || {
+  echo "the generic PDF printer model is missing (Debian package cups-filters)" >&2
+  "$0" stop "$folder"
+  exit 77
+}
