@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "register/Checkbook.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+
+namespace tallyra {
+
+enum class ExportFormat { Csv, Qif };
+
+// What an export did: on success how many entries went to which file, on failure why not.
+struct ExportResult
+{
+    bool ok = false;
+    QString error;
+    int count = 0;
+    QString path;
+};
+
+// The register as a spreadsheet table: UTF-8 with a byte-order mark, CR LF line ends, a
+// heading row, then one row per entry with its date, check number, payee, withdrawal, deposit
+// and the balance after it.
+QByteArray exportCsv(const Checkbook &book);
+
+// The register as a bank account's transactions for finance programs: UTF-8, CR LF line ends.
+QByteArray exportQif(const Checkbook &book);
+
+QByteArray exportBytes(const Checkbook &book, ExportFormat format);
+
+// Writes the whole file or, on any failure, leaves whatever was at `path` untouched.
+ExportResult exportRegister(const Checkbook &book, ExportFormat format, const QString &path);
+
+// What the window tells the user afterwards, success or failure alike.
+QString exportResultText(const ExportResult &result);
+
+// The save dialog's types, in the form QFileDialog takes ("CSV ... (*.csv);;QIF ... (*.qif)").
+QString exportFilter(ExportFormat format);
+QString exportFilters();
+
+// The name the save dialog proposes, e.g. tallyra-2026-12-07.csv.
+QString defaultExportName(const QDate &today, ExportFormat format);
+
+struct ExportTarget
+{
+    ExportFormat format = ExportFormat::Csv;
+    QString path;
+};
+
+// What to write where, from the name typed and the type chosen in the save dialog. A name
+// ending in .csv or .qif decides the format; a name with no ending gets the chosen type's.
+ExportTarget exportTarget(const QString &chosenPath, const QString &selectedFilter);
+
+} // namespace tallyra
