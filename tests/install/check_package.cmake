@@ -29,7 +29,8 @@ foreach(file
     usr/bin/tallyra
     usr/share/applications/org.example.Tallyra.desktop
     usr/share/icons/hicolor/scalable/apps/tallyra.svg
-    usr/share/icons/hicolor/48x48/apps/tallyra.png)
+    usr/share/icons/hicolor/48x48/apps/tallyra.png
+    usr/share/doc/tallyra/copyright)
   if(NOT contents MATCHES " \\./${file}\n")
     message(FATAL_ERROR "the package lacks /${file}:\n${contents}")
   endif()
