@@ -30,7 +30,8 @@ foreach(file
     usr/share/applications/org.example.Tallyra.desktop
     usr/share/icons/hicolor/scalable/apps/tallyra.svg
     usr/share/icons/hicolor/48x48/apps/tallyra.png
-    usr/share/doc/tallyra/copyright)
+    usr/share/doc/tallyra/copyright
+    usr/share/doc/tallyra/changelog.gz)
   if(NOT contents MATCHES " \\./${file}\n")
     message(FATAL_ERROR "the package lacks /${file}:\n${contents}")
   endif()
