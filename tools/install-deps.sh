@@ -8,7 +8,7 @@ packages=(
   libbenchmark-dev
   clang-14 libclang-rt-14-dev
   poppler-utils
-  dpkg-dev desktop-file-utils
+  dpkg-dev desktop-file-utils lintian appstream groff-base
 )
 
 missing=()
