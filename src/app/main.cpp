@@ -23,6 +23,9 @@ QIcon windowIcon()
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // Both names make the settings file ~/.config/Tallyra/Tallyra.conf; without an
+    // organization QSettings refuses to read or write.
+    QApplication::setOrganizationName(QStringLiteral("Tallyra"));
     QApplication::setApplicationName(QStringLiteral("Tallyra"));
     // Lets a Wayland desktop tie the windows to the installed desktop entry.
     QApplication::setDesktopFileName(QStringLiteral("org.example.Tallyra"));
