@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/CommandLine.h"
+
+#include <QDir>
+#include <QTest>
+
+using namespace tallyra;
+
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void read_data();
+    void read();
+    void helpSaysWhereBackupsGo();
+};
+
+const QString Refusal = QStringLiteral("tallyra: %1\nTry 'tallyra --help' for more information.\n");
+
+void TestCommandLine::read_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status"); // -1: the program runs
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<QString>("backupFolder");
+
+    const QString version = QStringLiteral("tallyra 1.3\n");
+    QTest::newRow("nothing") << QStringList() << -1 << QString() << QString() << QString();
+    QTest::newRow("backup folder") << QStringList{"--backup-folder", "/mnt/backups"} << -1
+                                   << QString() << QString() << "/mnt/backups";
+    QTest::newRow("backup folder, relative, with =")
+        << QStringList{"--backup-folder=old/../backups"} << -1 << QString() << QString()
+        << QDir::current().absoluteFilePath("backups");
+    QTest::newRow("Qt's own options")
+        << QStringList{"-style", "fusion", "-reverse"} << -1 << QString() << QString() << QString();
+    QTest::newRow("version") << QStringList{"--version"} << 0 << version << QString() << QString();
+    QTest::newRow("-v after a backup folder")
+        << QStringList{"--backup-folder", "/mnt/backups", "-v"} << 0 << version << QString()
+        << QString();
+    QTest::newRow("unknown option") << QStringList{"--verbose"} << 2 << QString()
+                                    << Refusal.arg("Unknown option 'verbose'.") << QString();
+    QTest::newRow("unknown option beside --help")
+        << QStringList{"--help", "-x"} << 2 << QString() << Refusal.arg("Unknown option 'x'.")
+        << QString();
+    QTest::newRow("no folder") << QStringList{"--backup-folder"} << 2 << QString()
+                               << Refusal.arg("Missing value after '--backup-folder'.")
+                               << QString();
+    QTest::newRow("empty folder") << QStringList{"--backup-folder="} << 2 << QString()
+                                  << Refusal.arg("--backup-folder needs the name of a folder")
+                                  << QString();
+    QTest::newRow("Qt option without its value")
+        << QStringList{"-style"} << 2 << QString() << Refusal.arg("Missing value after '-style'.")
+        << QString();
+    QTest::newRow("file name") << QStringList{"old.dat"} << 2 << QString()
+                               << Refusal.arg("unexpected argument 'old.dat'") << QString();
+}
+
+void TestCommandLine::read()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    arguments.prepend("tallyra");
+    const CommandLine command = readCommandLine(arguments, "/media/floppy");
+    QCOMPARE(command.exitStatus.value_or(-1), status);
+    QTEST(command.output, "output");
+    QTEST(command.error, "error");
+    QTEST(command.backupFolder, "backupFolder");
+}
+
+void TestCommandLine::helpSaysWhereBackupsGo()
+{
+    for (const QStringList &arguments :
+         {QStringList{"tallyra", "--help"}, QStringList{"tallyra", "--version", "-h"}}) {
+        const CommandLine command = readCommandLine(arguments, "/srv/floppy");
+        QCOMPARE(command.exitStatus, 0);
+        QVERIFY(command.error.isEmpty());
+        QVERIFY(command.output.startsWith("Usage: tallyra [options]\n"));
+        for (const char *option : {"-h, --help ", "-v, --version ", "--backup-folder DIR "})
+            QVERIFY2(command.output.contains(QStringLiteral("\n  ") + option), option);
+        QVERIFY(command.output.contains("File > Backup Folder..., or else /srv/floppy."));
+        QVERIFY(!command.output.contains("platform"));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"
