@@ -28,6 +28,7 @@ execute_process(COMMAND "${DPKG_DEB}" --contents "${deb}" OUTPUT_VARIABLE conten
 foreach(file
     usr/bin/tallyra
     usr/share/applications/org.example.Tallyra.desktop
+    usr/share/metainfo/org.example.Tallyra.metainfo.xml
     usr/share/icons/hicolor/scalable/apps/tallyra.svg
     usr/share/icons/hicolor/48x48/apps/tallyra.png
     usr/share/doc/tallyra/copyright
