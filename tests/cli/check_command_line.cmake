@@ -5,10 +5,14 @@
 # Takes -DPROGRAM=<tallyra> -DWORK=<scratch folder> -DVERSION and -DDRIVE_A (the build's
 # backup folder, which the help names).
 
+# Help comes before the version, and says where backups go and how to choose their folder.
+string(CONCAT help "^Usage: tallyra .*\n  -h, --help +[A-Z].*\n  -v, --version +[A-Z].*"
+  "\n  --backup-folder DIR +[A-Z].*File > Backup Folder.*${DRIVE_A}")
+
 # arguments | exit status | standard output matches | standard error matches
 set(rows
   "--version|0|^tallyra ${VERSION}\n$|^$"
-  "-h|0|^Usage: tallyra .*--backup-folder DIR.*File > Backup Folder.*${DRIVE_A}|^$"
+  "--version -h|0|${help}|^$"
   "--bogus|2|^$|^tallyra: Unknown option 'bogus'.\nTry 'tallyra --help'"
   "--backup-folder|2|^$|^tallyra: Missing value after '--backup-folder'"
   "register.dat|2|^$|^tallyra: unexpected argument 'register.dat'"
@@ -36,7 +40,8 @@ foreach(row IN LISTS rows)
     RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE error)
   file(GLOB left RELATIVE "${folder}" LIST_DIRECTORIES true "${folder}/*" "${folder}/.*")
 
-  set(what "tallyra ${arguments}: status ${status}\nout: ${output}\nerr: ${error}\n")
+  list(JOIN arguments " " shown)
+  set(what "tallyra ${shown}: status ${status}\nout: ${output}\nerr: ${error}\n")
   if(NOT status STREQUAL expected_status)
     string(APPEND failures "${what}  expected status ${expected_status}\n")
   elseif(NOT output MATCHES "${expected_output}")

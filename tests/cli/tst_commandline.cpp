@@ -13,7 +13,6 @@ class TestCommandLine : public QObject
 private slots:
     void read_data();
     void read();
-    void helpSaysWhereBackupsGo();
 };
 
 const QString Refusal = QStringLiteral("tallyra: %1\nTry 'tallyra --help' for more information.\n");
@@ -67,21 +66,6 @@ void TestCommandLine::read()
     QTEST(command.output, "output");
     QTEST(command.error, "error");
     QTEST(command.backupFolder, "backupFolder");
-}
-
-void TestCommandLine::helpSaysWhereBackupsGo()
-{
-    for (const QStringList &arguments :
-         {QStringList{"tallyra", "--help"}, QStringList{"tallyra", "--version", "-h"}}) {
-        const CommandLine command = readCommandLine(arguments, "/srv/floppy");
-        QCOMPARE(command.exitStatus, 0);
-        QVERIFY(command.error.isEmpty());
-        QVERIFY(command.output.startsWith("Usage: tallyra [options]\n"));
-        for (const char *option : {"-h, --help ", "-v, --version ", "--backup-folder DIR "})
-            QVERIFY2(command.output.contains(QStringLiteral("\n  ") + option), option);
-        QVERIFY(command.output.contains("File > Backup Folder..., or else /srv/floppy."));
-        QVERIFY(!command.output.contains("platform"));
-    }
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)
