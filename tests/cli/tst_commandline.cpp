@@ -17,6 +17,8 @@ private slots:
 
 const QString Refusal = QStringLiteral("tallyra: %1\nTry 'tallyra --help' for more information.\n");
 
+// What the program run without a display does not show: the folder a run gets, the Qt
+// options let through, and which answer wins when options meet.
 void TestCommandLine::read_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -25,7 +27,6 @@ void TestCommandLine::read_data()
     QTest::addColumn<QString>("error");
     QTest::addColumn<QString>("backupFolder");
 
-    const QString version = QStringLiteral("tallyra 1.3\n");
     QTest::newRow("nothing") << QStringList() << -1 << QString() << QString() << QString();
     QTest::newRow("backup folder") << QStringList{"--backup-folder", "/mnt/backups"} << -1
                                    << QString() << QString() << "/mnt/backups";
@@ -34,26 +35,18 @@ void TestCommandLine::read_data()
         << QDir::current().absoluteFilePath("backups");
     QTest::newRow("Qt's own options")
         << QStringList{"-style", "fusion", "-reverse"} << -1 << QString() << QString() << QString();
-    QTest::newRow("version") << QStringList{"--version"} << 0 << version << QString() << QString();
     QTest::newRow("-v after a backup folder")
-        << QStringList{"--backup-folder", "/mnt/backups", "-v"} << 0 << version << QString()
-        << QString();
-    QTest::newRow("unknown option") << QStringList{"--verbose"} << 2 << QString()
-                                    << Refusal.arg("Unknown option 'verbose'.") << QString();
+        << QStringList{"--backup-folder", "/mnt/backups", "-v"} << 0 << "tallyra 1.3\n"
+        << QString() << QString();
     QTest::newRow("unknown option beside --help")
         << QStringList{"--help", "-x"} << 2 << QString() << Refusal.arg("Unknown option 'x'.")
         << QString();
-    QTest::newRow("no folder") << QStringList{"--backup-folder"} << 2 << QString()
-                               << Refusal.arg("Missing value after '--backup-folder'.")
-                               << QString();
     QTest::newRow("empty folder") << QStringList{"--backup-folder="} << 2 << QString()
                                   << Refusal.arg("--backup-folder needs the name of a folder")
                                   << QString();
     QTest::newRow("Qt option without its value")
         << QStringList{"-style"} << 2 << QString() << Refusal.arg("Missing value after '-style'.")
         << QString();
-    QTest::newRow("file name") << QStringList{"old.dat"} << 2 << QString()
-                               << Refusal.arg("unexpected argument 'old.dat'") << QString();
 }
 
 void TestCommandLine::read()
