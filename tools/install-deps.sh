@@ -9,7 +9,7 @@ packages=(
   clang-14 libclang-rt-14-dev
   libcups2-dev
   poppler-utils cups-daemon cups-client cups-filters
-  dpkg-dev desktop-file-utils
+  dpkg-dev desktop-file-utils lintian appstream groff-base
 )
 
 missing=()

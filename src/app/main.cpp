@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/frmMoney.h"
 #include "platform/Platform.h"
 #include "platform/PrinterSurface.h"
@@ -22,7 +23,17 @@ QIcon windowIcon()
 
 int main(int argc, char *argv[])
 {
+    // Read before the application exists, so that --help and --version answer without a
+    // display and without touching default.dat.
+    const tallyra::CommandLine command =
+        tallyra::readCommandLine(tallyra::commandLineArguments(argc, argv), tallyra::driveARoot());
+    if (command.exitStatus)
+        return tallyra::answerCommandLine(command);
+
     QApplication app(argc, argv);
+    // Both names make the settings file ~/.config/Tallyra/Tallyra.conf; without an
+    // organization QSettings refuses to read or write.
+    QApplication::setOrganizationName(QStringLiteral("Tallyra"));
     QApplication::setApplicationName(QStringLiteral("Tallyra"));
     // Lets a Wayland desktop tie the windows to the installed desktop entry.
     QApplication::setDesktopFileName(QStringLiteral("org.example.Tallyra"));
@@ -32,7 +43,8 @@ int main(int argc, char *argv[])
     tallyra::QtPrompter prompter;
     tallyra::SystemClock clock;
     tallyra::AppProgramEnd programEnd;
-    tallyra::Drive drive(tallyra::driveARoot());
+    tallyra::Drive drive(command.backupFolder.isEmpty() ? tallyra::driveARoot()
+                                                        : command.backupFolder);
     tallyra::DefaultPrinter printer;
     tallyra::Platform platform{prompter, clock, programEnd, drive, printer};
 

@@ -28,8 +28,12 @@ execute_process(COMMAND "${DPKG_DEB}" --contents "${deb}" OUTPUT_VARIABLE conten
 foreach(file
     usr/bin/tallyra
     usr/share/applications/org.example.Tallyra.desktop
+    usr/share/metainfo/org.example.Tallyra.metainfo.xml
     usr/share/icons/hicolor/scalable/apps/tallyra.svg
-    usr/share/icons/hicolor/48x48/apps/tallyra.png)
+    usr/share/icons/hicolor/48x48/apps/tallyra.png
+    usr/share/doc/tallyra/copyright
+    usr/share/doc/tallyra/changelog.gz
+    usr/share/man/man1/tallyra.1.gz)
   if(NOT contents MATCHES " \\./${file}\n")
     message(FATAL_ERROR "the package lacks /${file}:\n${contents}")
   endif()

@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/CommandLine.h"
+
+#include "register/Checkbook.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+
+#include <cstdio>
+
+namespace tallyra {
+
+namespace {
+
+QList<QCommandLineOption> programOptions()
+{
+    QList<QCommandLineOption> options{
+        {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit.")},
+        {{QStringLiteral("v"), QStringLiteral("version")},
+         QStringLiteral("Show the version number and exit.")},
+        {QStringLiteral("backup-folder"),
+         QStringLiteral("Use DIR as the backup folder for this run only."), QStringLiteral("DIR")},
+    };
+    // QApplication reads these itself once the command line is accepted; they are known here
+    // so that the usual Qt options (-style fusion, -platform offscreen) are not refused.
+    const auto qtOption = [](const char *name, const QString &valueName) {
+        QCommandLineOption option(QLatin1String(name), {}, valueName);
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        return option;
+    };
+    for (const char *name :
+         {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+          "qwindowicon", "qwindowtitle", "session", "display", "geometry", "style", "stylesheet"})
+        options.append(qtOption(name, QStringLiteral("value")));
+    for (const char *name : {"reverse", "widgetcount"})
+        options.append(qtOption(name, {}));
+    return options;
+}
+
+QString helpText(const QList<QCommandLineOption> &options, const QString &defaultBackupFolder)
+{
+    QString text = QStringLiteral("Usage: %1 [options]\n"
+                                  "Keeps the register of one checking account in default.dat in "
+                                  "the current folder.\n\nOptions:\n")
+                       .arg(QLatin1String(ProgramName));
+    for (const QCommandLineOption &option : options) {
+        if (option.flags() & QCommandLineOption::HiddenFromHelp)
+            continue;
+        QStringList names;
+        for (const QString &name : option.names())
+            names << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+        QString left = names.join(QLatin1String(", "));
+        if (!option.valueName().isEmpty())
+            left += u' ' + option.valueName();
+        text += QStringLiteral("  %1 %2\n").arg(left, -21).arg(option.description());
+    }
+    return text + QStringLiteral("\nBackups go to the backup folder: the one chosen with\n"
+                                 "File > Backup Folder..., or else %1.\n"
+                                 "--backup-folder DIR overrides both for one run.\n")
+                      .arg(defaultBackupFolder);
+}
+
+CommandLine refuse(const QString &reason)
+{
+    const QString program = QLatin1String(ProgramName);
+    return {UsageError,
+            {},
+            QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(program, reason),
+            {}};
+}
+
+} // namespace
+
+CommandLine readCommandLine(const QStringList &arguments, const QString &defaultBackupFolder)
+{
+    const QList<QCommandLineOption> options = programOptions();
+    QCommandLineParser parser;
+    // As QApplication reads its own options: "-style" is one option, not -s -t -y -l -e.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOptions(options);
+
+    if (!parser.parse(arguments))
+        return refuse(parser.errorText());
+    if (!parser.positionalArguments().isEmpty())
+        return refuse(
+            QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+    const QString backupFolder = QStringLiteral("backup-folder");
+    if (parser.isSet(backupFolder) && parser.value(backupFolder).isEmpty())
+        return refuse(QStringLiteral("--backup-folder needs the name of a folder"));
+    if (parser.isSet(QStringLiteral("help")))
+        return {0, helpText(options, defaultBackupFolder), {}, {}};
+    if (parser.isSet(QStringLiteral("version")))
+        return {
+            0,
+            QStringLiteral("%1 %2\n").arg(QLatin1String(ProgramName), QLatin1String(VersionText)),
+            {},
+            {}};
+
+    CommandLine run;
+    if (parser.isSet(backupFolder))
+        run.backupFolder =
+            QDir::cleanPath(QDir::current().absoluteFilePath(parser.value(backupFolder)));
+    return run;
+}
+
+QStringList commandLineArguments(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+int answerCommandLine(const CommandLine &command)
+{
+    std::fputs(command.output.toLocal8Bit().constData(), stdout);
+    std::fputs(command.error.toLocal8Bit().constData(), stderr);
+    return command.exitStatus.value_or(0);
+}
+
+} // namespace tallyra

@@ -1,0 +1,58 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Runs the program once per row below, without a display, in a fresh empty folder that is also
+# its home and settings folder: it must answer with the status and on the streams the row
+# expects, and leave the folder empty, default.dat neither read nor made.
+# Takes -DPROGRAM=<tallyra> -DWORK=<scratch folder> -DVERSION and -DDRIVE_A (the build's
+# backup folder, which the help names).
+
+# Help comes before the version, and says where backups go and how to choose their folder.
+string(CONCAT help "^Usage: tallyra .*\n  -h, --help +[A-Z].*\n  -v, --version +[A-Z].*"
+  "\n  --backup-folder DIR +[A-Z].*File > Backup Folder.*${DRIVE_A}")
+
+# arguments | exit status | standard output matches | standard error matches
+set(rows
+  "--version|0|^tallyra ${VERSION}\n$|^$"
+  "--version -h|0|${help}|^$"
+  "--bogus|2|^$|^tallyra: Unknown option 'bogus'.\nTry 'tallyra --help'"
+  "--backup-folder|2|^$|^tallyra: Missing value after '--backup-folder'"
+  "register.dat|2|^$|^tallyra: unexpected argument 'register.dat'"
+)
+
+set(failures "")
+set(n 0)
+foreach(row IN LISTS rows)
+  math(EXPR n "${n} + 1")
+  string(REPLACE "|" ";" fields "${row}")
+  list(GET fields 0 arguments)
+  list(GET fields 1 expected_status)
+  list(GET fields 2 expected_output)
+  list(GET fields 3 expected_error)
+  separate_arguments(arguments UNIX_COMMAND "${arguments}")
+
+  set(folder "${WORK}/${n}")
+  file(REMOVE_RECURSE "${folder}")
+  file(MAKE_DIRECTORY "${folder}")
+  execute_process(
+    COMMAND "${CMAKE_COMMAND}" -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
+      --unset=QT_QPA_PLATFORM "HOME=${folder}" "XDG_CONFIG_HOME=${folder}"
+      "${PROGRAM}" ${arguments}
+    WORKING_DIRECTORY "${folder}" TIMEOUT 30
+    RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE error)
+  file(GLOB left RELATIVE "${folder}" LIST_DIRECTORIES true "${folder}/*" "${folder}/.*")
+
+  list(JOIN arguments " " shown)
+  set(what "tallyra ${shown}: status ${status}\nout: ${output}\nerr: ${error}\n")
+  if(NOT status STREQUAL expected_status)
+    string(APPEND failures "${what}  expected status ${expected_status}\n")
+  elseif(NOT output MATCHES "${expected_output}")
+    string(APPEND failures "${what}  expected standard output to match ${expected_output}\n")
+  elseif(NOT error MATCHES "${expected_error}")
+    string(APPEND failures "${what}  expected standard error to match ${expected_error}\n")
+  elseif(left)
+    string(APPEND failures "${what}  left in the folder: ${left}\n")
+  endif()
+endforeach()
+
+if(failures)
+  message(FATAL_ERROR "${failures}")
+endif()
