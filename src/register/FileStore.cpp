@@ -17,6 +17,31 @@ bool nameTaken(const QString &path)
     return info.exists() || info.isSymLink();
 }
 
+// Tries base, base.1, base.2, ... in turn: `keep` makes the copy under a free name and
+// answers false when the name was taken meanwhile, so that the next one is tried.
+template <typename Keep>
+std::optional<QString> keepUnderFreeName(const QString &base, QString *error, Keep keep)
+{
+    for (int n = 0; n <= MostKeptCopies; ++n) {
+        const QString candidate = n == 0 ? base : base + u'.' + QString::number(n);
+        if (nameTaken(candidate))
+            continue;
+        QString why;
+        if (keep(candidate, why))
+            return candidate;
+        if (!nameTaken(candidate)) {
+            if (error)
+                *error = why;
+            return std::nullopt;
+        }
+    }
+    if (error)
+        *error = QStringLiteral("every name from %1 to %1.%2 is already taken")
+                     .arg(base)
+                     .arg(MostKeptCopies);
+    return std::nullopt;
+}
+
 } // namespace
 
 FileResult writeFileAtomically(const QString &path, const QByteArray &bytes)
@@ -63,27 +88,34 @@ std::optional<QByteArray> readWholeFile(const QString &path, QString *error)
 
 std::optional<QString> keepUnreadableCopy(const QString &path, QString *error)
 {
-    const QString base = path + QStringLiteral(".unreadable");
-    for (int n = 0; n <= MostKeptCopies; ++n) {
-        const QString candidate = n == 0 ? base : base + u'.' + QString::number(n);
-        if (nameTaken(candidate))
-            continue;
-        // QFile::rename never replaces an existing file, so a copy that appears meanwhile
-        // is safe too: the next name is tried.
-        QFile file(path);
-        if (file.rename(candidate))
-            return candidate;
-        if (!nameTaken(candidate)) {
-            if (error)
-                *error = file.errorString();
-            return std::nullopt;
-        }
+    // QFile::rename never replaces an existing file, so a copy that appears meanwhile is
+    // safe too.
+    return keepUnderFreeName(path + QStringLiteral(".unreadable"), error,
+                             [&](const QString &candidate, QString &why) {
+                                 QFile file(path);
+                                 if (file.rename(candidate))
+                                     return true;
+                                 why = file.errorString();
+                                 return false;
+                             });
+}
+
+std::optional<QString> keepCopyBeforeReplacing(const QString &path, const QString &suffix,
+                                               QString *error)
+{
+    QString readError;
+    const std::optional<QByteArray> bytes = readWholeFile(path, &readError);
+    if (!bytes) {
+        if (error)
+            *error = readError;
+        return std::nullopt;
     }
-    if (error)
-        *error = QStringLiteral("every name from %1 to %1.%2 is already taken")
-                     .arg(base)
-                     .arg(MostKeptCopies);
-    return std::nullopt;
+    return keepUnderFreeName(path + u'.' + suffix, error,
+                             [&](const QString &candidate, QString &why) {
+                                 const FileResult written = writeFileAtomically(candidate, *bytes);
+                                 why = written.error;
+                                 return written.ok;
+                             });
 }
 
 } // namespace tallyra

@@ -25,4 +25,10 @@ std::optional<QByteArray> readWholeFile(const QString &path, QString *error = nu
 // (path.unreadable, path.unreadable.1, ...). Returns the new name, or nothing on failure.
 std::optional<QString> keepUnreadableCopy(const QString &path, QString *error = nullptr);
 
+// Copies a file that is about to be replaced to a name no earlier copy has (path.suffix,
+// path.suffix.1, ...), written whole and flushed to disk before this returns. Returns the
+// copy's name, or nothing on failure, with no copy left behind.
+std::optional<QString> keepCopyBeforeReplacing(const QString &path, const QString &suffix,
+                                               QString *error = nullptr);
+
 } // namespace tallyra
