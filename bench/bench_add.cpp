@@ -108,6 +108,10 @@ public:
     {
         return std::nullopt;
     }
+    std::optional<QString> askFolder(QWidget *, const QString &, const QString &) override
+    {
+        return std::nullopt;
+    }
     void beep() override {}
 };
 
@@ -138,7 +142,8 @@ void addThroughTheWindowAt999Entries(benchmark::State &state)
     // Adding touches neither the floppy drive nor the printer.
     Drive drive(dir.path());
     DefaultPrinter printer;
-    Platform platform{prompter, clock, programEnd, drive, printer};
+    QtSettings settings;
+    Platform platform{prompter, clock, programEnd, drive, printer, settings};
     FrmMoney window(book, platform);
     window.Form_Load();
     auto *cmdAdd = window.findChild<QPushButton *>(QStringLiteral("cmdAdd"));

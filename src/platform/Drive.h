@@ -33,7 +33,8 @@ DriveFailure classifyDriveError(int systemError, bool rootReady);
 int lastSystemError();
 void clearSystemError();
 
-// The root of drive A: a:\ on Windows, elsewhere the folder chosen when the program is built.
+// The root of drive A as built: a:\ on Windows, elsewhere the folder chosen when the program
+// is built. The user may choose another backup folder (see Settings.h).
 QString driveARoot();
 
 // Files in the root of a floppy drive. Every operation answers nothing on success, or the
@@ -47,6 +48,8 @@ public:
     Drive &operator=(const Drive &) = delete;
 
     const QString &root() const { return m_root; }
+    // Another backup folder, chosen while the program runs.
+    void setRoot(const QString &root) { m_root = root; }
     QString filePath(const QString &name) const;
 
     // The names of the "*.bak" files in the root, sorted as the user reads them.

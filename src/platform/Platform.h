@@ -5,6 +5,7 @@
 #include "platform/ProgramEnd.h"
 #include "platform/Prompter.h"
 #include "platform/ReportSurface.h"
+#include "platform/Settings.h"
 
 namespace tallyra {
 
@@ -16,6 +17,7 @@ struct Platform
     ProgramEnd &programEnd;
     Drive &drive;
     ReportPrinter &printer;
+    Settings &settings;
 };
 
 } // namespace tallyra

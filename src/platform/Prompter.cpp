@@ -41,6 +41,15 @@ std::optional<QString> QtPrompter::askSaveFile(QWidget *parent, const QString &t
     return dialog.selectedFiles().constFirst();
 }
 
+std::optional<QString> QtPrompter::askFolder(QWidget *parent, const QString &title,
+                                             const QString &start)
+{
+    const QString folder = QFileDialog::getExistingDirectory(parent, title, start);
+    if (folder.isEmpty())
+        return std::nullopt;
+    return folder;
+}
+
 void QtPrompter::beep()
 {
     QApplication::beep();

@@ -30,6 +30,10 @@ public:
     virtual std::optional<QString> askSaveFile(QWidget *parent, const QString &title,
                                                const QString &suggested, const QString &filter) = 0;
 
+    // A folder, starting from the given one, or nothing when the user cancels.
+    virtual std::optional<QString> askFolder(QWidget *parent, const QString &title,
+                                             const QString &start) = 0;
+
     virtual void beep() = 0;
 };
 
@@ -44,6 +48,8 @@ public:
                                    const QString &prompt) override;
     std::optional<QString> askSaveFile(QWidget *parent, const QString &title,
                                        const QString &suggested, const QString &filter) override;
+    std::optional<QString> askFolder(QWidget *parent, const QString &title,
+                                     const QString &start) override;
     void beep() override;
 };
 

@@ -93,7 +93,8 @@ private slots:
     {
         FakePlatform fakes;
         DefaultPrinter printer;
-        Platform platform{fakes.prompter, fakes.clock, fakes.programEnd, fakes.drive, printer};
+        Platform platform{fakes.prompter, fakes.clock, fakes.programEnd,
+                          fakes.drive,    printer,     fakes.settings};
         const Checkbook book = registerOf(QStringLiteral("5/3W 6/1D"));
         FrmPrint window(book, platform);
         window.show();
@@ -143,7 +144,8 @@ private slots:
             QCOMPARE(run(setUp.front(), setUp.mid(1)), QString());
         FakePlatform fakes;
         DefaultPrinter printer;
-        Platform platform{fakes.prompter, fakes.clock, fakes.programEnd, fakes.drive, printer};
+        Platform platform{fakes.prompter, fakes.clock, fakes.programEnd,
+                          fakes.drive,    printer,     fakes.settings};
         fakes.prompter.answers = {QMessageBox::Ok, QMessageBox::Yes, QMessageBox::Ok};
         const QString saved = m_home.filePath(QStringLiteral("saved.pdf"));
         QFile::remove(saved);

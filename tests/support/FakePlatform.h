@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -31,6 +32,9 @@ public:
     std::deque<QMessageBox::StandardButton> answers;
     std::deque<std::optional<QString>> textAnswers;
     std::deque<std::optional<QString>> fileAnswers;
+    std::deque<std::optional<QString>> folderAnswers;
+    // Runs as each box shows, before it is answered: the world may change meanwhile.
+    std::function<void(const QString &title)> whileShown;
     std::vector<QString> suggestedFiles;
     int beeps = 0;
 
@@ -39,6 +43,8 @@ public:
                                         QMessageBox::StandardButton) override
     {
         shown.push_back({icon, title, text});
+        if (whileShown)
+            whileShown(title);
         return next(answers, title);
     }
     std::optional<QString> askText(QWidget *, const QString &title, const QString &) override
@@ -50,6 +56,10 @@ public:
     {
         suggestedFiles.push_back(suggested);
         return next(fileAnswers, title);
+    }
+    std::optional<QString> askFolder(QWidget *, const QString &title, const QString &) override
+    {
+        return next(folderAnswers, title);
     }
     void beep() override { ++beeps; }
 
@@ -78,6 +88,14 @@ class FakeClock final : public Clock
 {
 public:
     QDate today() const override { return {2001, 6, 7}; }
+};
+
+class FakeSettings final : public Settings
+{
+public:
+    std::optional<QString> folder;
+    std::optional<QString> backupFolder() const override { return folder; }
+    void setBackupFolder(const QString &chosen) override { folder = chosen; }
 };
 
 class FakeProgramEnd final : public ProgramEnd
@@ -125,7 +143,8 @@ struct FakePlatform
     QTemporaryDir driveFolder;
     FaultyDrive drive{driveFolder.path()};
     FakeReportPrinter printer;
-    Platform platform{prompter, clock, programEnd, drive, printer};
+    FakeSettings settings;
+    Platform platform{prompter, clock, programEnd, drive, printer, settings};
 };
 
 } // namespace tallyra::test

@@ -54,6 +54,10 @@ public:
     {
         qFatal("a window asked \"%s\"", qPrintable(title));
     }
+    std::optional<QString> askFolder(QWidget *, const QString &title, const QString &) override
+    {
+        qFatal("a window asked \"%s\"", qPrintable(title));
+    }
     void beep() override {}
 };
 
@@ -99,6 +103,14 @@ class NoPrinter final : public ReportPrinter
 {
 public:
     std::unique_ptr<ReportJob> startJob() override { qFatal("a window started printing"); }
+};
+
+// Nothing the user chose before shows in a picture.
+class NoSettings final : public Settings
+{
+public:
+    std::optional<QString> backupFolder() const override { return std::nullopt; }
+    void setBackupFolder(const QString &) override { qFatal("a window changed a setting"); }
 };
 
 // The edit window as it opens on the grocer's check.
@@ -315,7 +327,8 @@ int main(int argc, char *argv[])
     QTemporaryDir driveFolder;
     Drive drive(driveFolder.path());
     NoPrinter printer;
-    Platform platform{prompter, clock, programEnd, drive, printer};
+    NoSettings settings;
+    Platform platform{prompter, clock, programEnd, drive, printer, settings};
 
     struct Picture
     {
