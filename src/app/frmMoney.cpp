@@ -186,6 +186,10 @@ void FrmMoney::buildMenus()
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuBackup = item(mnuFile, "mnuBackup", QStringLiteral("&Backup"));
     mnuRestore = item(mnuFile, "mnuRestore", QStringLiteral("Res&tore"));
+    mnuBackupFolder = item(mnuFile, "mnuBackupFolder", QStringLiteral("Backup &Folder..."));
+    // There is no status bar to show a status tip, so the folder shows as a tooltip too.
+    mnuFile->setToolTipsVisible(true);
+    showBackupFolder();
     mnuPrint = item(mnuFile, "mnuPrint", QStringLiteral("&Print"));
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
     mnuNew = item(mnuFile, "mnuNew", QStringLiteral("&New Record"));
@@ -202,6 +206,7 @@ void FrmMoney::buildMenus()
     connect(mnuNew, &QAction::triggered, this, [this] { mnuNew_Click(NewRegister::AskFirst); });
     connect(mnuBackup, &QAction::triggered, this, &FrmMoney::mnuBackup_Click);
     connect(mnuRestore, &QAction::triggered, this, &FrmMoney::mnuRestore_Click);
+    connect(mnuBackupFolder, &QAction::triggered, this, &FrmMoney::mnuBackupFolder_Click);
     connect(mnuExit, &QAction::triggered, this, &FrmMoney::mnuExit_Click);
     connect(mnuContent, &QAction::triggered, this, &FrmMoney::mnuContent_Click);
     connect(mnuAbout, &QAction::triggered, this, &FrmMoney::mnuAbout_Click);
@@ -407,6 +412,8 @@ void FrmMoney::mnuNew_Click(NewRegister how)
         if (answer != QMessageBox::Yes)
             return;
     }
+    if (!keepRegisterBeforeReplacing(QStringLiteral("before-new")))
+        return;
     const FileResult written = writeFileAtomically(QLatin1String(DataFileName), emptyDataFile());
     if (!written.ok) {
         m_platform.prompter.message(this, QMessageBox::Critical, QStringLiteral("SAVE FAILED"),
@@ -476,7 +483,8 @@ void FrmMoney::mnuRestore_Click()
         this, QMessageBox::Question, QStringLiteral("ARE YOU REALLY REALLY SURE?"),
         QStringLiteral("Doing this will erase your current register.  Do you wish to continue?"),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-    if (answer != QMessageBox::Yes)
+    if (answer != QMessageBox::Yes ||
+        !keepRegisterBeforeReplacing(QStringLiteral("before-restore")))
         return;
     const auto failure = restoreBackup(m_book, m_platform.drive, *chosen,
                                        [this] { return askDriveRetry(m_platform.prompter, this); });
@@ -487,6 +495,40 @@ void FrmMoney::mnuRestore_Click()
     m_platform.prompter.message(this, QMessageBox::Information, QStringLiteral("All Was Good"),
                                 QStringLiteral("The restore was successful"));
     Form_Load();
+}
+
+void FrmMoney::mnuBackupFolder_Click()
+{
+    const std::optional<QString> folder = m_platform.prompter.askFolder(
+        this, QStringLiteral("Backup Folder"), m_platform.drive.root());
+    if (!folder)
+        return;
+    m_platform.drive.setRoot(*folder);
+    m_platform.settings.setBackupFolder(*folder);
+    showBackupFolder();
+}
+
+void FrmMoney::showBackupFolder()
+{
+    const QString tip = QStringLiteral("Backups go to %1").arg(m_platform.drive.root());
+    mnuBackupFolder->setStatusTip(tip);
+    mnuBackupFolder->setToolTip(tip);
+}
+
+// One wrong Yes must not cost a register: before New Record or a restore replaces one that
+// holds entries, its file is kept beside it. Without the copy nothing is replaced.
+bool FrmMoney::keepRegisterBeforeReplacing(const QString &suffix)
+{
+    if (m_book.entryCount == 0)
+        return true;
+    QString error;
+    if (keepCopyBeforeReplacing(QLatin1String(DataFileName), suffix, &error))
+        return true;
+    m_platform.prompter.message(this, QMessageBox::Critical, QStringLiteral("COPY FAILED"),
+                                QStringLiteral("The register could not be kept as a copy before "
+                                               "it is replaced: %1\r\nNothing was changed.")
+                                    .arg(error));
+    return false;
 }
 
 void FrmMoney::mnuPrint_Click()

@@ -61,6 +61,8 @@ private:
     void clearEntryExceptDate();
     void reloadAfterFailedSave();
     std::optional<QString> askBackupDescription();
+    void showBackupFolder();
+    bool keepRegisterBeforeReplacing(const QString &suffix);
 
     void cmdAdd_Click();
     void cmdExit_Click();
@@ -68,6 +70,7 @@ private:
     void mnuNew_Click(NewRegister how);
     void mnuBackup_Click();
     void mnuRestore_Click();
+    void mnuBackupFolder_Click();
     void mnuContent_Click();
     void mnuAbout_Click();
     void lblWarning_Click();
@@ -104,6 +107,7 @@ private:
 
     QAction *mnuBackup = nullptr;
     QAction *mnuRestore = nullptr;
+    QAction *mnuBackupFolder = nullptr;
     QAction *mnuPrint = nullptr;
     QAction *mnuNew = nullptr;
     QAction *mnuExit = nullptr;

@@ -43,10 +43,11 @@ int main(int argc, char *argv[])
     tallyra::QtPrompter prompter;
     tallyra::SystemClock clock;
     tallyra::AppProgramEnd programEnd;
-    tallyra::Drive drive(command.backupFolder.isEmpty() ? tallyra::driveARoot()
-                                                        : command.backupFolder);
+    tallyra::QtSettings settings;
+    tallyra::Drive drive(tallyra::backupFolderInUse(command.backupFolder, settings.backupFolder(),
+                                                    tallyra::driveARoot()));
     tallyra::DefaultPrinter printer;
-    tallyra::Platform platform{prompter, clock, programEnd, drive, printer};
+    tallyra::Platform platform{prompter, clock, programEnd, drive, printer, settings};
 
     tallyra::FrmMoney window(book, platform);
     window.Form_Load();
