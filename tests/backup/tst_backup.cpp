@@ -4,6 +4,8 @@
 #include <QAction>
 #include <QListWidget>
 #include <QMap>
+#include <QPushButton>
+#include <QStandardPaths>
 
 #include <cerrno>
 
@@ -135,6 +137,135 @@ private slots:
         const bool restored = titles.contains("All Was Good");
         QCOMPARE(f.file(), restored ? backup : dataFile);
         QCOMPARE(f.label(QStringLiteral("lblTotal")), restored ? "$3.00" : "$5.00");
+    }
+
+    // The folder chosen with File > Backup Folder... is where backups go and where the chooser
+    // looks; it is remembered, and a folder that goes away is a drive without a disk until it
+    // is back.
+    void chosenBackupFolder()
+    {
+        MainWindow f;
+        f.load(registerFile("1/1D 1/2D 1/3D"));
+        QTemporaryDir stick;
+        const QString folder = stick.filePath(QStringLiteral("STICK"));
+        QVERIFY(QDir().mkdir(folder));
+        f.fakes.prompter.folderAnswers = {folder};
+        f.get<QAction>(QStringLiteral("mnuBackupFolder"))->trigger();
+        QCOMPARE(f.fakes.settings.folder, std::optional<QString>(folder));
+        QVERIFY(f.get<QAction>(QStringLiteral("mnuBackupFolder"))->statusTip().endsWith(folder));
+
+        // Pulled out, then put back while the retry question is open.
+        QVERIFY(QDir(folder).removeRecursively());
+        f.fakes.prompter.whileShown = [&](const QString &title) {
+            if (title == QLatin1String("DISK NOT READY"))
+                QDir().mkdir(folder);
+        };
+        f.fakes.prompter.textAnswers = {QStringLiteral("MAY")};
+        f.fakes.prompter.answers = {Box::Retry, Box::Ok};
+        f.get<QAction>(QStringLiteral("mnuBackup"))->trigger();
+        QCOMPARE(f.fakes.prompter.titles(), (QStringList{"DISK NOT READY", "SUCCESS"}));
+        QCOMPARE(filesIn(folder), (QMap<QString, QByteArray>{{"MAY.bak", f.file()}}));
+        QVERIFY(filesIn(f.fakes.driveFolder.path()).isEmpty());
+
+        f.fakes.prompter.shown.clear();
+        f.load(registerFile("1/1D"));
+        NextModal<FrmFileOpen> chooser([&](FrmFileOpen *chooser) {
+            auto *list = child<QListWidget>(chooser, QStringLiteral("fliBackup"));
+            QCOMPARE(list->count(), 1);
+            list->setCurrentRow(0);
+            QTest::keyClick(list, Qt::Key_Return);
+        });
+        f.fakes.prompter.answers = {Box::Yes, Box::Ok};
+        f.get<QAction>(QStringLiteral("mnuRestore"))->trigger();
+        QCOMPARE(f.fakes.prompter.titles(), (QStringList{Sure, "All Was Good"}));
+        QCOMPARE(f.label(QStringLiteral("lblTotal")), QStringLiteral("$3.00"));
+    }
+
+    // The command line wins for its run only; the remembered folder survives a restart.
+    void backupFolderInUse_data()
+    {
+        QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<QString>("remembered"); // empty: none
+        QTest::addColumn<QString>("inUse");
+        QTest::newRow("built in") << ""
+                                  << ""
+                                  << "/media/floppy";
+        QTest::newRow("remembered") << ""
+                                    << "/media/u/STICK"
+                                    << "/media/u/STICK";
+        QTest::newRow("command line") << "/tmp/b"
+                                      << "/media/u/STICK"
+                                      << "/tmp/b";
+    }
+    void backupFolderInUse()
+    {
+        QFETCH(QString, commandLine);
+        QFETCH(QString, remembered);
+        QStandardPaths::setTestModeEnabled(true);
+        QtSettings().setBackupFolder(remembered);
+        // As the next start reads it.
+        QTEST(tallyra::backupFolderInUse(commandLine, QtSettings().backupFolder(),
+                                         QStringLiteral("/media/floppy")),
+              "inUse");
+        QCOMPARE(QtSettings().backupFolder().value_or(QString()), remembered);
+    }
+
+    // New Record and Restore keep the register they replace, when it holds entries, under a
+    // name no earlier copy has; without the copy nothing is replaced.
+    void replacedRegisterIsKept_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("entries");
+        QTest::addColumn<QStringList>("kept");
+        QTest::addColumn<bool>("copyFails");
+        QTest::newRow("new, twice")
+            << "mnuNew"
+            << "1/1D 1/2D" << QStringList{"default.dat.before-new"} << false;
+        QTest::newRow("restore, twice")
+            << "mnuRestore"
+            << "1/1D 1/2D" << QStringList{"default.dat.before-restore"} << false;
+        QTest::newRow("empty register") << "mnuNew"
+                                        << "" << QStringList{} << false;
+        QTest::newRow("copy fails") << "mnuNew"
+                                    << "1/1D 1/2D" << QStringList{} << true;
+    }
+    void replacedRegisterIsKept()
+    {
+        QFETCH(QString, menu);
+        QFETCH(QString, entries);
+        QFETCH(QStringList, kept);
+        QFETCH(bool, copyFails);
+        MainWindow f;
+        writeBytes(f.fakes.drive.filePath(QStringLiteral("OLD.bak")), registerFile("3/3W"));
+        const QByteArray first = registerFile(entries);
+        f.load(first);
+        const auto replace = [&] {
+            NextModal<FrmFileOpen> chooser([&](FrmFileOpen *chooser) {
+                child<QListWidget>(chooser, QStringLiteral("fliBackup"))->setCurrentRow(0);
+                QTest::mouseClick(child<QPushButton>(chooser, QStringLiteral("cmdOk")),
+                                  Qt::LeftButton);
+            });
+            f.fakes.prompter.answers = {Box::Yes, Box::Ok};
+            withFileSizeLimit(copyFails ? 4096 : RLIM_INFINITY,
+                              [&] { f.get<QAction>(menu)->trigger(); });
+        };
+        replace();
+        if (copyFails) {
+            QCOMPARE(f.fakes.prompter.titles().last(), QStringLiteral("COPY FAILED"));
+            QCOMPARE(f.file(), first);
+            QCOMPARE(QDir().entryList(QDir::Files), QStringList{"default.dat"});
+            return;
+        }
+        // Again over another register: the first copy stays as it is.
+        const QByteArray second = entries.isEmpty() ? first : registerFile(entries + " 1/3D");
+        f.load(second);
+        replace();
+        QMap<QString, QByteArray> expected{{"default.dat", f.file()}};
+        if (!kept.isEmpty()) {
+            expected[kept[0]] = first;
+            expected[kept[0] + ".1"] = second;
+        }
+        QCOMPARE(filesIn(QDir::currentPath()), expected);
     }
 };
 
