@@ -31,7 +31,10 @@ public:
     std::deque<QMessageBox::StandardButton> answers;
     std::deque<std::optional<QString>> textAnswers;
     std::deque<std::optional<QString>> fileAnswers;
+    // The type chosen along with each file name given, when the caller asks for it.
+    std::deque<QString> filterAnswers;
     std::vector<QString> suggestedFiles;
+    std::vector<QString> offeredFilters;
     int beeps = 0;
 
     QMessageBox::StandardButton message(QWidget *, QMessageBox::Icon icon, const QString &title,
@@ -46,10 +49,14 @@ public:
         return next(textAnswers, title);
     }
     std::optional<QString> askSaveFile(QWidget *, const QString &title, const QString &suggested,
-                                       const QString &) override
+                                       const QString &filter, QString *selectedFilter) override
     {
         suggestedFiles.push_back(suggested);
-        return next(fileAnswers, title);
+        offeredFilters.push_back(filter);
+        std::optional<QString> answer = next(fileAnswers, title);
+        if (answer && selectedFilter)
+            *selectedFilter = next(filterAnswers, title);
+        return answer;
     }
     void beep() override { ++beeps; }
 
