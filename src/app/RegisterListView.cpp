@@ -2,6 +2,7 @@
 
 #include "platform/Controls.h"
 #include "platform/ElidingLabel.h"
+#include "register/FindEntry.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -123,6 +124,29 @@ void RegisterListView::showList()
     m_firstShown = page.firstShown;
     for (int i = 0; i < ListLines; ++i)
         showLine(i, page.lines[i]);
+}
+
+void RegisterListView::showSlot(int slot)
+{
+    const ListPlace place = listPlaceFor(slot, m_book.entryCount, m_firstShown, ListLines);
+    {
+        const QSignalBlocker quiet(vsbList);
+        vsbList->setValue(place.firstShown);
+    }
+    showList();
+    cmdLine[place.line]->setFocus(Qt::OtherFocusReason);
+}
+
+std::optional<int> RegisterListView::focusedSlot() const
+{
+    // The window's focus widget, not the application's: a menu or dialog in front of the
+    // window does not change which line the user is on.
+    const QWidget *focus = window()->focusWidget();
+    for (int i = 0; i < ListLines; ++i) {
+        if (cmdLine[i] == focus && m_firstShown + i <= m_book.entryCount)
+            return m_firstShown + i;
+    }
+    return std::nullopt;
 }
 
 void RegisterListView::showLine(int index, const ListLine &line)

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class QLabel;
 class QPushButton;
@@ -31,6 +32,11 @@ public:
     void scrollToEnd();
     // The slot shown on the top line.
     int firstShown() const { return m_firstShown; }
+    // Scrolls the list, as little as it can, until the slot of an entry is on a line, and
+    // puts the focus on that line's button.
+    void showSlot(int slot);
+    // The slot of the entry whose line button has the focus, if one has.
+    std::optional<int> focusedSlot() const;
     // The line buttons and then the scroll bar, in the order Tab visits them.
     QList<QWidget *> tabStops() const;
 

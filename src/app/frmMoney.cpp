@@ -6,6 +6,7 @@
 #include "backup/frmFileOpen.h"
 #include "edit/frmEdit.h"
 #include "entry/PayeeField.h"
+#include "export/RegisterExport.h"
 #include "help/HelpTopics.h"
 #include "help/SupportAddresses.h"
 #include "help/frmAbout.h"
@@ -14,12 +15,15 @@
 #include "platform/ElidingLabel.h"
 #include "register/DataFile.h"
 #include "register/FileStore.h"
+#include "register/FindEntry.h"
 #include "report/frmPrint.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QCompleter>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -32,6 +36,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 
 namespace tallyra {
@@ -52,6 +57,13 @@ QStringList numbers(int from, int to)
     for (int n = from; n <= to; ++n)
         list << QString::number(n);
     return list;
+}
+
+// The user's documents folder, or home when there is none.
+QString documentsFolder()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
 }
 
 } // namespace
@@ -194,7 +206,19 @@ void FrmMoney::buildMenus()
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
     mnuNew = item(mnuFile, "mnuNew", QStringLiteral("&New Record"));
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
+    mnuExport = item(mnuFile, "mnuExport", QStringLiteral("&Export..."));
+    mnuExport->setStatusTip(QStringLiteral("Write the register to a CSV or QIF file"));
+    mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep4"));
     mnuExit = item(mnuFile, "mnuExit", QStringLiteral("E&xit"));
+
+    mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
+    mnuFind = item(mnuEdit, "mnuFind", QStringLiteral("&Find..."));
+    mnuFind->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    mnuFind->setStatusTip(QStringLiteral("Show the next entry with a check number or payee"));
+    mnuFindNext = item(mnuEdit, "mnuFindNext", QStringLiteral("Find &Next"));
+    mnuFindNext->setShortcut(QKeySequence(Qt::Key_F3));
+    mnuFindNext->setStatusTip(QStringLiteral("Show the next entry for the same text"));
 
     QMenu *mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
@@ -207,7 +231,10 @@ void FrmMoney::buildMenus()
     connect(mnuBackup, &QAction::triggered, this, &FrmMoney::mnuBackup_Click);
     connect(mnuRestore, &QAction::triggered, this, &FrmMoney::mnuRestore_Click);
     connect(mnuBackupFolder, &QAction::triggered, this, &FrmMoney::mnuBackupFolder_Click);
+    connect(mnuExport, &QAction::triggered, this, &FrmMoney::mnuExport_Click);
     connect(mnuExit, &QAction::triggered, this, &FrmMoney::mnuExit_Click);
+    connect(mnuFind, &QAction::triggered, this, &FrmMoney::mnuFind_Click);
+    connect(mnuFindNext, &QAction::triggered, this, &FrmMoney::mnuFindNext_Click);
     connect(mnuContent, &QAction::triggered, this, &FrmMoney::mnuContent_Click);
     connect(mnuAbout, &QAction::triggered, this, &FrmMoney::mnuAbout_Click);
 }
@@ -535,6 +562,58 @@ void FrmMoney::mnuPrint_Click()
 {
     FrmPrint window(m_book, m_platform, this);
     window.exec();
+}
+
+void FrmMoney::mnuExport_Click()
+{
+    const QString suggested =
+        QDir(documentsFolder())
+            .filePath(defaultExportName(m_platform.clock.today(), ExportFormat::Csv));
+    QString filter;
+    const std::optional<QString> chosen = m_platform.prompter.askSaveFile(
+        this, QStringLiteral("Export"), suggested, exportFilters(), &filter);
+    if (!chosen)
+        return;
+    const ExportTarget target = exportTarget(*chosen, filter);
+    const ExportResult result = exportRegister(m_book, target.format, target.path);
+    m_platform.prompter.message(this, result.ok ? QMessageBox::Information : QMessageBox::Warning,
+                                QStringLiteral("Export"), exportResultText(result));
+}
+
+// The search starts after the line the user is on, or, from anywhere else, at the top of
+// what the list shows: both are in sight, where a slot remembered from an earlier search
+// would not be once the user has scrolled or edited.
+void FrmMoney::mnuFind_Click()
+{
+    const int after = m_list->focusedSlot().value_or(m_list->firstShown() - 1);
+    const QString text = m_platform.prompter
+                             .askText(this, QStringLiteral("Find"),
+                                      QStringLiteral("Find the check number or payee containing:"))
+                             .value_or(QString());
+    if (text.isEmpty())
+        return;
+    m_findText = text;
+    findFrom(after);
+}
+
+void FrmMoney::mnuFindNext_Click()
+{
+    if (m_findText.isEmpty()) {
+        mnuFind_Click();
+        return;
+    }
+    findFrom(m_list->focusedSlot().value_or(m_list->firstShown() - 1));
+}
+
+void FrmMoney::findFrom(int afterSlot)
+{
+    const std::optional<int> found = findNextEntry(m_book, m_findText, afterSlot);
+    if (!found) {
+        m_platform.prompter.message(this, QMessageBox::Information, QStringLiteral("Find"),
+                                    QStringLiteral("\"%1\" was not found.").arg(m_findText));
+        return;
+    }
+    m_list->showSlot(*found);
 }
 
 void FrmMoney::cmdExit_Click()

@@ -14,6 +14,7 @@ class QAction;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 
@@ -75,11 +76,17 @@ private:
     void mnuAbout_Click();
     void lblWarning_Click();
     void mnuPrint_Click();
+    void mnuExport_Click();
+    void mnuFind_Click();
+    void mnuFindNext_Click();
+    void findFrom(int afterSlot);
     bool txtDollar_KeyPress(QChar typed);
 
     Checkbook &m_book;
     Platform &m_platform;
     PayeeList m_payees;
+    // What Find looked for last, for Find Next.
+    QString m_findText;
 
     // The controls, named as the rest of the program and its tests know them.
     QComboBox *txtMonth = nullptr;
@@ -110,7 +117,11 @@ private:
     QAction *mnuBackupFolder = nullptr;
     QAction *mnuPrint = nullptr;
     QAction *mnuNew = nullptr;
+    QAction *mnuExport = nullptr;
     QAction *mnuExit = nullptr;
+    QMenu *mnuEdit = nullptr;
+    QAction *mnuFind = nullptr;
+    QAction *mnuFindNext = nullptr;
     QAction *mnuContent = nullptr;
     QAction *mnuAbout = nullptr;
 };

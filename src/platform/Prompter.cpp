@@ -4,8 +4,20 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QRegularExpression>
 
 namespace tallyra {
+
+namespace {
+
+// "csv" from "CSV for spreadsheets (*.csv)"; empty when the type names no extension.
+QString filterSuffix(const QString &filter)
+{
+    static const QRegularExpression pattern(QStringLiteral(R"(\*\.(\w+))"));
+    return pattern.match(filter).captured(1);
+}
+
+} // namespace
 
 QMessageBox::StandardButton QtPrompter::message(QWidget *parent, QMessageBox::Icon icon,
                                                 const QString &title, const QString &text,
@@ -30,14 +42,23 @@ std::optional<QString> QtPrompter::askText(QWidget *parent, const QString &title
 }
 
 std::optional<QString> QtPrompter::askSaveFile(QWidget *parent, const QString &title,
-                                               const QString &suggested, const QString &filter)
+                                               const QString &suggested, const QString &filter,
+                                               QString *selectedFilter)
 {
     QFileDialog dialog(parent, title, suggested, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QFileInfo(suggested).suffix());
+    // A name typed without an extension takes the type chosen last, not the suggested one.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog](const QString &chosen) {
+                         if (const QString suffix = filterSuffix(chosen); !suffix.isEmpty())
+                             dialog.setDefaultSuffix(suffix);
+                     });
     dialog.selectFile(suggested);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
+    if (selectedFilter)
+        *selectedFilter = dialog.selectedNameFilter();
     return dialog.selectedFiles().constFirst();
 }
 

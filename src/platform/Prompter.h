@@ -26,9 +26,12 @@ public:
                                            const QString &prompt) = 0;
 
     // A file name to save to, starting from the suggested path, or nothing when the user
-    // cancels. The suggested name's extension is added when the user leaves it out.
+    // cancels. The suggested name's extension is added when the user leaves it out; with
+    // several types in `filter` (separated by ";;"), the chosen type's extension instead, and
+    // the chosen type goes to `selectedFilter` when it is given.
     virtual std::optional<QString> askSaveFile(QWidget *parent, const QString &title,
-                                               const QString &suggested, const QString &filter) = 0;
+                                               const QString &suggested, const QString &filter,
+                                               QString *selectedFilter = nullptr) = 0;
 
     // A folder, starting from the given one, or nothing when the user cancels.
     virtual std::optional<QString> askFolder(QWidget *parent, const QString &title,
@@ -47,7 +50,8 @@ public:
     std::optional<QString> askText(QWidget *parent, const QString &title,
                                    const QString &prompt) override;
     std::optional<QString> askSaveFile(QWidget *parent, const QString &title,
-                                       const QString &suggested, const QString &filter) override;
+                                       const QString &suggested, const QString &filter,
+                                       QString *selectedFilter = nullptr) override;
     std::optional<QString> askFolder(QWidget *parent, const QString &title,
                                      const QString &start) override;
     void beep() override;

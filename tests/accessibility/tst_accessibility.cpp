@@ -9,6 +9,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -116,6 +118,30 @@ private slots:
                 QTest::keyClick(focus, key, shift);
             }
             QCOMPARE(reached, tabStops);
+        }
+    }
+
+    // Alt and a letter reaches every menu and item, so no two in one menu share the letter.
+    void menuAccessKeysDiffer()
+    {
+        FakePlatform fakes;
+        Checkbook book;
+        FrmMoney window(book, fakes.platform);
+        QList<QList<QAction *>> menus = {window.menuBar()->actions()};
+        for (QAction *menu : window.menuBar()->actions())
+            menus << menu->menu()->actions();
+        for (const QList<QAction *> &actions : menus) {
+            QSet<QChar> keys;
+            for (const QAction *action : actions) {
+                if (action->isSeparator())
+                    continue;
+                const QString text = action->text();
+                const qsizetype amp = text.indexOf(u'&');
+                QVERIFY2(amp >= 0 && amp + 1 < text.size(), qPrintable(text));
+                const QChar key = text.at(amp + 1).toLower();
+                QVERIFY2(!keys.contains(key), qPrintable(text));
+                keys << key;
+            }
         }
     }
 

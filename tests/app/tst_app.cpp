@@ -2,11 +2,13 @@
 #include "entry/EntryChecks.h"
 #include "entry/FieldValue.h"
 #include "entry/PlaceEntry.h"
+#include "export/RegisterExport.h"
 
 #include <QComboBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -34,6 +36,17 @@ QStringList fieldTexts(const MainWindow &f)
          {"txtMonth", "txtDay", "txtYear", "cmbCheckNum", "cmbPayee", "txtDollar", "txtCent"})
         texts << f.get<QComboBox>(QLatin1String(name))->currentText();
     return texts;
+}
+
+// With 25 entries the list shows 16 to 25, "corner" is in the payees of 4 and 18 and "104" in
+// the check number of 20; a shorter register has the last two in its last entry.
+Checkbook findRegister(int count)
+{
+    Checkbook book = januaryDays(count);
+    book.slot[4].payee = QStringLiteral("CORNER STORE");
+    book.slot[std::min(count, 18)].payee = QStringLiteral("Corner Bakery");
+    book.slot[std::min(count, 20)].checkNumber = QStringLiteral("1042");
+    return book;
 }
 
 } // namespace
@@ -426,6 +439,158 @@ private slots:
         });
         QTest::mouseClick(f.get<QPushButton>(QStringLiteral("cmd3")), Qt::LeftButton);
         QCOMPARE(dayShown, QStringLiteral("7"));
+    }
+
+    // The file holds what the core writes for the type chosen; the register file is untouched.
+    void exportThroughTheWindow_data()
+    {
+        QTest::addColumn<QString>("typed"); // empty: cancelled
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("written"); // empty: no file
+        QTest::addColumn<int>("format");
+        QTest::addColumn<int>("icon"); // -1: no box
+        const QString csv = exportFilter(ExportFormat::Csv);
+        const QString qif = exportFilter(ExportFormat::Qif);
+        QTest::newRow("CSV") << "out.csv" << csv << "out.csv" << int(ExportFormat::Csv)
+                             << int(QMessageBox::Information);
+        QTest::newRow("QIF chosen, no extension typed")
+            << "out" << qif << "out.qif" << int(ExportFormat::Qif) << int(QMessageBox::Information);
+        QTest::newRow("extension typed wins")
+            << "out.qif" << csv << "out.qif" << int(ExportFormat::Qif)
+            << int(QMessageBox::Information);
+        QTest::newRow("cancelled") << "" << csv << "" << 0 << -1;
+        QTest::newRow("missing folder")
+            << "missing/out.csv" << csv << "" << 0 << int(QMessageBox::Warning);
+    }
+    void exportThroughTheWindow()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, filter);
+        QFETCH(QString, written);
+        QFETCH(int, format);
+        QFETCH(int, icon);
+        MainWindow f;
+        f.load(registerOf("5/3W 5/4D 5/5N"));
+        const QByteArray before = f.file();
+        const QString typedPath = QDir::current().filePath(typed);
+        FakePrompter &prompter = f.fakes.prompter;
+        prompter.fileAnswers = {typed.isEmpty() ? std::nullopt : std::optional(typedPath)};
+        prompter.filterAnswers = {filter};
+        if (icon >= 0)
+            prompter.answers = {QMessageBox::Ok};
+        f.get<QAction>("mnuExport")->trigger();
+
+        const QString name = QStringLiteral("tallyra-2001-06-07.csv");
+        const QString documents =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QCOMPARE(prompter.suggestedFiles.size(), size_t(1));
+        QVERIFY(prompter.suggestedFiles[0] == QDir(documents).filePath(name) ||
+                prompter.suggestedFiles[0] == QDir::home().filePath(name));
+        QCOMPARE(prompter.offeredFilters, std::vector<QString>{exportFilters()});
+        QCOMPARE(f.file(), before);
+        QStringList files = {QLatin1String(DataFileName)};
+        if (!written.isEmpty())
+            files << written;
+        files.sort();
+        QCOMPARE(QDir::current().entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot), files);
+        QCOMPARE(prompter.shown.size(), size_t(icon < 0 ? 0 : 1));
+        if (icon < 0)
+            return;
+        const FakePrompter::Shown &box = prompter.shown[0];
+        QCOMPARE(int(box.icon), icon);
+        QCOMPARE(box.title, QStringLiteral("Export"));
+        if (written.isEmpty()) {
+            QVERIFY2(box.text.startsWith("The register could not be exported to " + typedPath),
+                     qPrintable(box.text));
+            return;
+        }
+        const QString path = QDir::current().filePath(written);
+        QCOMPARE(fileBytes(path), exportBytes(f.book, ExportFormat(format)));
+        QCOMPARE(box.text, QStringLiteral("3 entries were written to %1.").arg(path));
+    }
+
+    // Ctrl+F shows the next entry after the focused line, or after the line above the list from
+    // anywhere else, with its line button focused; nothing in the register changes.
+    void findShowsTheNextEntry_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("top");        // the list's top line afterwards
+        QTest::addColumn<QString>("button"); // focused afterwards
+        QTest::addColumn<QString>("payee");  // on its line
+        const auto row = [](const char *name, int count, const char *focus, const char *text,
+                            int top, const char *button, const char *payee) {
+            QTest::newRow(name) << count << QString(focus) << QString(text) << top
+                                << QString(button) << QString(payee);
+        };
+        row("below, on the same page", 25, "cmd1", "corner", 16, "cmd3", "Corner Bakery");
+        row("check number, from a field", 25, "txtMonth", "104", 16, "cmd5", "E20");
+        row("the line shown first, from a field", 25, "cmbPayee", "e16", 16, "cmd1", "E16");
+        row("above, going round", 25, "cmd3", "CORNER", 4, "cmd1", "CORNER STORE");
+        row("not found", 25, "cmd2", "zebra", 16, "cmd2", "E17");
+        row("full register, near the start", 1000, "txtMonth", "corner s", 4, "cmd1",
+            "CORNER STORE");
+        row("few entries", 5, "txtMonth", "CORNER", 1, "cmd4", "CORNER STORE");
+    }
+    void findShowsTheNextEntry()
+    {
+        QFETCH(int, count);
+        QFETCH(QString, focus);
+        QFETCH(QString, text);
+        QFETCH(QString, button);
+        MainWindow f;
+        f.load(findRegister(count));
+        const QByteArray before = f.file();
+        f.show();
+        f.get<QWidget>(focus)->setFocus();
+        const bool missing = text == QLatin1String("zebra");
+        f.fakes.prompter.textAnswers = {text};
+        if (missing)
+            f.fakes.prompter.answers = {QMessageBox::Ok};
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::ControlModifier);
+
+        QTEST(f.get<QScrollBar>("vsbList")->value(), "top");
+        QCOMPARE(QApplication::focusWidget(), f.get<QWidget>(button));
+        QTEST(f.label("payee" + QString::number(button.mid(3).toInt() - 1)), "payee");
+        QCOMPARE(f.file(), before);
+        QCOMPARE(f.fakes.prompter.shown.size(), size_t(missing));
+        if (missing) {
+            QCOMPARE(int(f.fakes.prompter.shown[0].icon), int(QMessageBox::Information));
+            QCOMPARE(f.fakes.prompter.titles(), QStringList{"Find"});
+            QCOMPARE(f.fakes.prompter.shown[0].text, QStringLiteral("\"zebra\" was not found."));
+        }
+    }
+
+    // F3 before any Find asks, as Find does; then it goes on from the entry found, round the
+    // end once; Enter on the entry found opens it for editing.
+    void findNextAndEdit()
+    {
+        MainWindow f;
+        f.load(findRegister(25));
+        const QByteArray before = f.file();
+        f.show();
+        f.fakes.prompter.textAnswers = {QStringLiteral("corner")};
+        const auto findNext = [&] {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
+            return f.get<QScrollBar>("vsbList")->value() * 100 +
+                   QApplication::focusWidget()->objectName().mid(3).toInt();
+        };
+        QCOMPARE(findNext(), 16 * 100 + 3);
+        QCOMPARE(findNext(), 4 * 100 + 1);
+        QCOMPARE(findNext(), 16 * 100 + 3);
+        QVERIFY(f.fakes.prompter.textAnswers.empty() && f.fakes.prompter.shown.empty());
+
+        QString payeeShown;
+        NextModal<QDialog> editor([&](QDialog *window) {
+            payeeShown = child<QComboBox>(window, QStringLiteral("txtEditPayee"))->currentText();
+            QTest::mouseClick(child<QPushButton>(window, QStringLiteral("cmdCancel")),
+                              Qt::LeftButton);
+        });
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(editor.handled());
+        QCOMPARE(payeeShown, QStringLiteral("Corner Bakery"));
+        QCOMPARE(f.file(), before);
     }
 
     // Sizing the field from its list meant measuring every payee at start-up, and a long payee

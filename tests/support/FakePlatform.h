@@ -35,7 +35,10 @@ public:
     std::deque<std::optional<QString>> folderAnswers;
     // Runs as each box shows, before it is answered: the world may change meanwhile.
     std::function<void(const QString &title)> whileShown;
+    // The type chosen along with each file name given, when the caller asks for it.
+    std::deque<QString> filterAnswers;
     std::vector<QString> suggestedFiles;
+    std::vector<QString> offeredFilters;
     int beeps = 0;
 
     QMessageBox::StandardButton message(QWidget *, QMessageBox::Icon icon, const QString &title,
@@ -52,10 +55,14 @@ public:
         return next(textAnswers, title);
     }
     std::optional<QString> askSaveFile(QWidget *, const QString &title, const QString &suggested,
-                                       const QString &) override
+                                       const QString &filter, QString *selectedFilter) override
     {
         suggestedFiles.push_back(suggested);
-        return next(fileAnswers, title);
+        offeredFilters.push_back(filter);
+        std::optional<QString> answer = next(fileAnswers, title);
+        if (answer && selectedFilter)
+            *selectedFilter = next(filterAnswers, title);
+        return answer;
     }
     std::optional<QString> askFolder(QWidget *, const QString &title, const QString &) override
     {
