@@ -13,6 +13,7 @@
 #include "help/frmHelp.h"
 #include "platform/Controls.h"
 #include "platform/ElidingLabel.h"
+#include "platform/UserFolders.h"
 #include "register/DataFile.h"
 #include "register/FileStore.h"
 #include "register/FindEntry.h"
@@ -23,7 +24,6 @@
 #include <QCompleter>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -36,7 +36,6 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
 namespace tallyra {
@@ -57,13 +56,6 @@ QStringList numbers(int from, int to)
     for (int n = from; n <= to; ++n)
         list << QString::number(n);
     return list;
-}
-
-// The user's documents folder, or home when there is none.
-QString documentsFolder()
-{
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
 }
 
 } // namespace

@@ -1,16 +1,15 @@
 #include "report/frmPrint.h"
 
 #include "platform/Controls.h"
+#include "platform/UserFolders.h"
 #include "report/ReportLayout.h"
 
 #include <QComboBox>
 #include <QDir>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QStandardPaths>
 
 namespace tallyra {
 
@@ -37,13 +36,10 @@ QLabel *rowCaption(const char *name, const QString &text, QWidget *buddy)
     return label;
 }
 
-// The user's documents folder, or home when there is none, and a name with today's date.
+// In the user's documents folder, a name with today's date.
 QString suggestedCopyPath(const QDate &today)
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        folder = QDir::homePath();
-    return QDir(folder).filePath(
+    return QDir(documentsFolder()).filePath(
         QStringLiteral("tallyra-report-%1.pdf").arg(today.toString(Qt::ISODate)));
 }
 
