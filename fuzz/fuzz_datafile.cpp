@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes, read as a data file both ways the program reads one: either a register or a read
 // failure. A failure leaves the register as it was; a read touches no slot past those it
 // covers; and what reads is saved and read again to the same register and the same bytes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any typed texts (UTF-8, the dollars before the first NUL byte and the cents after it) read as
 // numbers: never a NaN, the same decimal value as the C library's strtod finds in the same
 // characters, and unchanged by what cannot continue a number.

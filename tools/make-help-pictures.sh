@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the help pictures in src/help/pictures again from the program's own windows: builds and
 # runs tallyra_help_pictures offscreen, then has ImageMagick write the GIF and JPEG files.
 set -euo pipefail

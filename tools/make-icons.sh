@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the PNG sizes of the program icon from dist/icons/tallyra.svg. The PNGs are kept in
 # the repository so that building needs no SVG renderer; run this again after changing the SVG.
 set -euo pipefail

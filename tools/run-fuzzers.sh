@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs each fuzz target of the fuzz preset for a bounded time, starting from the seeds in
 # fuzz/corpus. Usage: tools/run-fuzzers.sh [seconds per target, default 60]
 # Inputs found on the way collect in build/fuzz/corpus (the committed seeds stay as they are),

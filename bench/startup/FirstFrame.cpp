@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Linked into the start-up benchmark's copies of the program and of its baselines, never into
 // the program itself. When the first main window has painted its first frame, it writes three
 // numbers to standard output and quits: the monotonic clock and the process's processor time,

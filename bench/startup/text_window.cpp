@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up benchmark's second baseline: a window with one line of text, which is all it
 // takes to make a program load the system's fonts. The bare window never does.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "register/TextCodec.h"
 
 #include "register/Cp1252.h"

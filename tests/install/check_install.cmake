@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build under a scratch prefix and checks that the desktop entry names a program
 # and an icon that the install put in place, the icon at every size it claims.
 # Takes -DBUILD_DIR=<build folder> -DSTAGE=<scratch prefix>.

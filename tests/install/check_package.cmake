@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the .deb from the build and checks its name (the README installs it by that name), the
 # Qt runtime packages it depends on, and the files it installs.
 # Takes -DCPACK, -DDPKG_DEB, -DBUILD_DIR, -DOUT=<scratch folder> and -DVERSION.

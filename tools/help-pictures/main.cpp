@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the help pictures: Tallyra's own windows, grabbed offscreen and scaled to the size each
 // help topic shows them at, with a map of where their controls landed; and the about emblem.
 // Run by tools/make-help-pictures.sh, which turns the PNG files written here into GIF and JPEG.
