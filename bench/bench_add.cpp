@@ -105,7 +105,7 @@ public:
         return std::nullopt;
     }
     std::optional<QString> askSaveFile(QWidget *, const QString &, const QString &,
-                                       const QString &) override
+                                       const QString &, QString *) override
     {
         return std::nullopt;
     }

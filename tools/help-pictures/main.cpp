@@ -51,7 +51,7 @@ public:
         qFatal("a window asked \"%s\"", qPrintable(title));
     }
     std::optional<QString> askSaveFile(QWidget *, const QString &title, const QString &,
-                                       const QString &) override
+                                       const QString &, QString *) override
     {
         qFatal("a window asked \"%s\"", qPrintable(title));
     }
