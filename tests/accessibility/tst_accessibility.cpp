@@ -132,41 +132,36 @@ private slots:
         for (QAction *menu : window.menuBar()->actions())
             menus << menu->menu()->actions();
         for (const QList<QAction *> &actions : menus) {
-            QSet<QChar> keys;
+            QSet<QKeySequence> keys;
             for (const QAction *action : actions) {
-                if (action->isSeparator())
-                    continue;
-                const QString text = action->text();
-                const qsizetype amp = text.indexOf(u'&');
-                QVERIFY2(amp >= 0 && amp + 1 < text.size(), qPrintable(text));
-                const QChar key = text.at(amp + 1).toLower();
-                QVERIFY2(!keys.contains(key), qPrintable(text));
+                const QKeySequence key = QKeySequence::mnemonic(action->text());
+                QVERIFY2(action->isSeparator() || (!key.isEmpty() && !keys.contains(key)),
+                         qPrintable(action->text()));
                 keys << key;
             }
         }
     }
 
     // As in every dialog: Enter on a focused push button presses that button, anywhere else the
-    // window's default button.
+    // window's default button (Add in the main window).
     void enterPressesTheFocusedButton_data()
     {
         QTest::addColumn<MakeWindow>("make");
         QTest::addColumn<QString>("focus");
         QTest::addColumn<QString>("pressed");
-        QTest::newRow("edit: field") << &make<FrmEdit> << "txtEditPayee"
-                                     << "cmdAccept";
-        QTest::newRow("edit: Remove") << &make<FrmEdit> << "cmdRemove"
-                                      << "cmdRemove";
-        QTest::newRow("edit: Cancel") << &make<FrmEdit> << "cmdCancel"
-                                      << "cmdCancel";
-        QTest::newRow("print: field") << &make<FrmPrint> << "txtStartMonth"
-                                      << "cmdPrint";
-        QTest::newRow("print: Cancel") << &make<FrmPrint> << "cmdCancel"
-                                       << "cmdCancel";
-        QTest::newRow("chooser: Refresh") << &make<FrmFileOpen> << "cmdRefresh"
-                                          << "cmdRefresh";
-        QTest::newRow("chooser: Cancel") << &make<FrmFileOpen> << "cmdCancel"
-                                         << "cmdCancel";
+        const auto row = [](const char *name, MakeWindow make, const char *focus,
+                            const char *pressed) {
+            QTest::newRow(name) << make << QString(focus) << QString(pressed);
+        };
+        row("main: Exit", &make<FrmMoney>, "cmdExit", "cmdExit");
+        row("main: Add", &make<FrmMoney>, "cmdAdd", "cmdAdd");
+        row("main: empty line", &make<FrmMoney>, "cmd4", "cmd4");
+        row("main: scroll bar", &make<FrmMoney>, "vsbList", "cmdAdd");
+        row("edit: field", &make<FrmEdit>, "txtEditPayee", "cmdAccept");
+        row("edit: Remove", &make<FrmEdit>, "cmdRemove", "cmdRemove");
+        row("print: field", &make<FrmPrint>, "txtStartMonth", "cmdPrint");
+        row("print: Cancel", &make<FrmPrint>, "cmdCancel", "cmdCancel");
+        row("chooser: Refresh", &make<FrmFileOpen>, "cmdRefresh", "cmdRefresh");
     }
     void enterPressesTheFocusedButton()
     {
@@ -180,10 +175,12 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         QSignalSpy clicks(child<QPushButton>(window.get(), pressed), &QPushButton::clicked);
         child<QWidget>(window.get(), focus)->setFocus();
+        QCOMPARE(QApplication::focusWidget()->objectName(), focus);
         // Whatever box the button brings up is answered No.
         fakes.prompter.answers = {QMessageBox::No};
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(clicks.size(), 1);
+        QCOMPARE(fakes.programEnd.calls, int(pressed == QLatin1String("cmdExit")));
     }
 };
 

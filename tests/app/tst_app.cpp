@@ -8,7 +8,6 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QtTest>
 
@@ -271,44 +270,6 @@ private slots:
         }
         QCOMPARE(f.fakes.prompter.shown.at(0).text, QString(summary).replace(u'|', "\r\n"));
         QCOMPARE(f.file().split('\n').at(3), stored + '\r');
-    }
-
-    // As in any dialog: Enter on a focused push button presses it, anywhere else it is Add.
-    void enterPressesTheFocusedButton_data()
-    {
-        QTest::addColumn<QString>("focus");
-        QTest::addColumn<QString>("pressed");
-        QTest::addColumn<QString>("titles");
-        QTest::newRow("Exit") << "cmdExit"
-                              << "cmdExit"
-                              << "";
-        QTest::newRow("Add") << "cmdAdd"
-                             << "cmdAdd"
-                             << "Need Payee";
-        QTest::newRow("empty line") << "cmd4"
-                                    << "cmd4"
-                                    << "Nothing To Do";
-        QTest::newRow("scroll bar") << "vsbList"
-                                    << "cmdAdd"
-                                    << "Need Payee";
-        QTest::newRow("option") << "optWithdrawl"
-                                << "cmdAdd"
-                                << "Need Payee";
-    }
-    void enterPressesTheFocusedButton()
-    {
-        QFETCH(QString, focus);
-        QFETCH(QString, pressed);
-        MainWindow f;
-        f.load(registerOf("5/3W"));
-        f.show();
-        QSignalSpy clicks(f.get<QPushButton>(pressed), &QPushButton::clicked);
-        f.get<QWidget>(focus)->setFocus();
-        f.fakes.prompter.answers = {QMessageBox::Ok};
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(clicks.size(), 1);
-        QTEST(f.fakes.prompter.titles().join(", "), "titles");
-        QCOMPARE(f.fakes.programEnd.calls, int(pressed == QLatin1String("cmdExit")));
     }
 
     void newRegister()
