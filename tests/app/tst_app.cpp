@@ -272,23 +272,6 @@ private slots:
         QCOMPARE(f.file().split('\n').at(3), stored + '\r');
     }
 
-    void newRegister()
-    {
-        MainWindow f;
-        f.load(januaryDays(20));
-        const QByteArray before = f.file();
-        f.fakes.prompter.answers = {QMessageBox::No};
-        f.get<QAction>("mnuNew")->trigger();
-        QCOMPARE(f.fakes.prompter.titles(), QStringList{"Are You Sure"});
-        QCOMPARE(f.file(), before);
-
-        f.fakes.prompter.answers = {QMessageBox::Yes};
-        f.get<QAction>("mnuNew")->trigger();
-        QCOMPARE(f.file(), emptyDataFile());
-        QCOMPARE(f.label("lblTotal") + f.label("lblRecNum") + f.label("payee0"),
-                 QStringLiteral("$.000 / 1000"));
-    }
-
     void addThroughTheKeyboard()
     {
         MainWindow f;

@@ -188,15 +188,10 @@ private slots:
         QTest::addColumn<QString>("commandLine");
         QTest::addColumn<QString>("remembered"); // empty: none
         QTest::addColumn<QString>("inUse");
-        QTest::newRow("built in") << ""
-                                  << ""
-                                  << "/media/floppy";
-        QTest::newRow("remembered") << ""
-                                    << "/media/u/STICK"
-                                    << "/media/u/STICK";
-        QTest::newRow("command line") << "/tmp/b"
-                                      << "/media/u/STICK"
-                                      << "/tmp/b";
+        const QString stick = QStringLiteral("/media/u/STICK");
+        QTest::newRow("built in") << QString() << QString() << "/media/floppy";
+        QTest::newRow("remembered") << QString() << stick << stick;
+        QTest::newRow("command line") << "/tmp/b" << stick << "/tmp/b";
     }
     void backupFolderInUse()
     {
@@ -212,47 +207,50 @@ private slots:
     }
 
     // New Record and Restore keep the register they replace, when it holds entries, under a
-    // name no earlier copy has; without the copy nothing is replaced.
+    // name no earlier copy has; without the copy, or answered No, nothing is replaced.
     void replacedRegisterIsKept_data()
     {
         QTest::addColumn<QString>("menu");
         QTest::addColumn<QString>("entries");
-        QTest::addColumn<QStringList>("kept");
-        QTest::addColumn<bool>("copyFails");
-        QTest::newRow("new, twice")
-            << "mnuNew"
-            << "1/1D 1/2D" << QStringList{"default.dat.before-new"} << false;
-        QTest::newRow("restore, twice")
-            << "mnuRestore"
-            << "1/1D 1/2D" << QStringList{"default.dat.before-restore"} << false;
-        QTest::newRow("empty register") << "mnuNew"
-                                        << "" << QStringList{} << false;
-        QTest::newRow("copy fails") << "mnuNew"
-                                    << "1/1D 1/2D" << QStringList{} << true;
+        QTest::addColumn<QString>("kept");    // the copy's name, empty: none
+        QTest::addColumn<QString>("refusal"); // the last box when nothing is replaced
+        const auto row = [](const char *name, const char *menu, const char *entries,
+                            const char *kept, const char *refusal) {
+            QTest::newRow(name) << QString(menu) << QString(entries) << QString(kept)
+                                << QString(refusal);
+        };
+        row("new, twice", "mnuNew", "1/1D 1/2D", "default.dat.before-new", "");
+        row("restore, twice", "mnuRestore", "1/1D 1/2D", "default.dat.before-restore", "");
+        row("empty register", "mnuNew", "", "", "");
+        row("new, No", "mnuNew", "1/1D 1/2D", "", "Are You Sure");
+        row("copy fails", "mnuNew", "1/1D 1/2D", "", "COPY FAILED");
     }
     void replacedRegisterIsKept()
     {
         QFETCH(QString, menu);
         QFETCH(QString, entries);
-        QFETCH(QStringList, kept);
-        QFETCH(bool, copyFails);
+        QFETCH(QString, kept);
+        QFETCH(QString, refusal);
         MainWindow f;
-        writeBytes(f.fakes.drive.filePath(QStringLiteral("OLD.bak")), registerFile("3/3W"));
+        const QByteArray restored = registerFile("3/3W");
+        writeBytes(f.fakes.drive.filePath(QStringLiteral("OLD.bak")), restored);
         const QByteArray first = registerFile(entries);
         f.load(first);
+        const bool copyFails = refusal == QLatin1String("COPY FAILED");
         const auto replace = [&] {
             NextModal<FrmFileOpen> chooser([&](FrmFileOpen *chooser) {
                 child<QListWidget>(chooser, QStringLiteral("fliBackup"))->setCurrentRow(0);
                 QTest::mouseClick(child<QPushButton>(chooser, QStringLiteral("cmdOk")),
                                   Qt::LeftButton);
             });
-            f.fakes.prompter.answers = {Box::Yes, Box::Ok};
+            f.fakes.prompter.answers = {copyFails || refusal.isEmpty() ? Box::Yes : Box::No,
+                                        Box::Ok};
             withFileSizeLimit(copyFails ? 4096 : RLIM_INFINITY,
                               [&] { f.get<QAction>(menu)->trigger(); });
         };
         replace();
-        if (copyFails) {
-            QCOMPARE(f.fakes.prompter.titles().last(), QStringLiteral("COPY FAILED"));
+        if (!refusal.isEmpty()) {
+            QCOMPARE(f.fakes.prompter.titles().last(), refusal);
             QCOMPARE(f.file(), first);
             QCOMPARE(QDir().entryList(QDir::Files), QStringList{"default.dat"});
             return;
@@ -261,12 +259,15 @@ private slots:
         const QByteArray second = entries.isEmpty() ? first : registerFile(entries + " 1/3D");
         f.load(second);
         replace();
-        QMap<QString, QByteArray> expected{{"default.dat", f.file()}};
+        const bool isNew = menu == QLatin1String("mnuNew");
+        QMap<QString, QByteArray> expected{{"default.dat", isNew ? emptyDataFile() : restored}};
         if (!kept.isEmpty()) {
-            expected[kept[0]] = first;
-            expected[kept[0] + ".1"] = second;
+            expected[kept] = first;
+            expected[kept + ".1"] = second;
         }
         QCOMPARE(filesIn(QDir::currentPath()), expected);
+        QCOMPARE(f.label("lblTotal") + f.label("lblRecNum"),
+                 isNew ? "$.000 / 1000" : "-$1.001 / 1000");
     }
 };
 
