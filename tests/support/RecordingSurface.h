@@ -19,9 +19,7 @@ struct Recording
 {
     struct Text
     {
-        int page;
-        double x;
-        double y;
+        double x, y;
         QString text;
         bool bold;
     };
@@ -51,7 +49,7 @@ public:
     void setCurrentY(double y) override { m_y = y; }
     void printAndStay(const QString &text) override
     {
-        m_out.texts.push_back({m_out.pages, m_x, m_y, text, m_bold});
+        m_out.texts.push_back({m_x, m_y, text, m_bold});
         m_x += textWidth(text);
     }
     void printAndEndLine(const QString &text) override
