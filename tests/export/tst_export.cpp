@@ -2,7 +2,6 @@
 #include "export/RegisterExport.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -29,17 +28,6 @@ QByteArray fileBytes(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QStringList everythingUnder(const QString &folder)
-{
-    QStringList names;
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext())
-        names << it.next();
-    names.sort();
-    return names;
 }
 
 } // namespace
@@ -96,15 +84,9 @@ private slots:
                                     "D03/02/2026\r\nT42949672.95\r\nPEXTREMES\r\n^\r\n")
                              << "7 entries were written to %1.";
 
-        const QList<Entry> one{{2026, 12, 7, "ATM", "", 2000, 0}};
-        QTest::newRow("one entry, no payee, CSV")
-            << one << ExportFormat::Csv
-            << QByteArray("\xEF\xBB\xBF"
-                          "Date,Check Number,Payee,Withdrawal,Deposit,Balance\r\n"
-                          "2026-12-07,ATM,,20.00,,-20.00\r\n")
-            << "1 entry was written to %1.";
+        // No payee: no P line.
         QTest::newRow("one entry, no payee, QIF")
-            << one << ExportFormat::Qif
+            << QList<Entry>{{2026, 12, 7, "ATM", "", 2000, 0}} << ExportFormat::Qif
             << QByteArray("!Type:Bank\r\nD12/07/2026\r\nT-20.00\r\nNATM\r\n^\r\n")
             << "1 entry was written to %1.";
 
@@ -126,8 +108,7 @@ private slots:
         const QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("out"));
         QFile old(path);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        QVERIFY(old.write(QByteArray(5000, 'x')) == 5000);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write(QByteArray(5000, 'x')) == 5000);
         old.close();
 
         const ExportResult result = tallyra::exportRegister(bookOf(entries), format, path);
@@ -137,23 +118,20 @@ private slots:
         QCOMPARE(exportResultText(result), told.arg(path));
     }
 
-    // A failed write reports why and leaves no file, half or whole, anywhere.
+    // A failed write reports why and leaves no file, half or whole, beside the target.
     void failedWrite_data()
     {
         QTest::addColumn<QString>("name");
         QTest::newRow("folder missing") << "missing/out.csv";
-        QTest::newRow("folder is a file") << "file/out.csv";
         QTest::newRow("name is a folder") << "folder";
     }
     void failedWrite()
     {
         QFETCH(QString, name);
         const QTemporaryDir temp;
-        QFile file(temp.filePath(QStringLiteral("file")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
         QVERIFY(QDir(temp.path()).mkdir(QStringLiteral("folder")));
-        const QStringList before = everythingUnder(temp.path());
+        const QDir folder(temp.path(), {}, QDir::Name,
+                          QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 
         const QString path = temp.filePath(name);
         const ExportResult result = tallyra::exportRegister(bookOf({{2026, 1, 2, "1", "A", 1, 0}}),
@@ -163,8 +141,7 @@ private slots:
         QCOMPARE(
             exportResultText(result),
             QStringLiteral("The register could not be exported to %1: %2").arg(path, result.error));
-        QCOMPARE(everythingUnder(temp.path()), before);
-        QCOMPARE(fileBytes(temp.filePath(QStringLiteral("file"))), QByteArray());
+        QCOMPARE(folder.entryList(), QStringList{"folder"});
     }
 
     // The name typed in the save dialog and the type chosen there decide what goes where.
@@ -178,10 +155,9 @@ private slots:
         QTest::addColumn<QString>("path");
         const QString csv = filters[0];
         const QString qif = filters[1];
-        QTest::newRow("no ending, CSV") << "/h/x" << csv << ExportFormat::Csv << "/h/x.csv";
         QTest::newRow("no ending, QIF") << "/h/x" << qif << ExportFormat::Qif << "/h/x.qif";
-        QTest::newRow("dot in folder only")
-            << "/h/a.b/x" << qif << ExportFormat::Qif << "/h/a.b/x.qif";
+        QTest::newRow("dot in folder only, CSV")
+            << "/h/a.b/x" << csv << ExportFormat::Csv << "/h/a.b/x.csv";
         QTest::newRow("ending beats type") << "/h/x.QIF" << csv << ExportFormat::Qif << "/h/x.QIF";
         QTest::newRow("csv ending, QIF type")
             << "/h/x.csv" << qif << ExportFormat::Csv << "/h/x.csv";
@@ -198,10 +174,8 @@ private slots:
 
     void defaultName()
     {
-        QCOMPARE(defaultExportName(QDate(2026, 12, 7), ExportFormat::Csv),
-                 QStringLiteral("tallyra-2026-12-07.csv"));
         QCOMPARE(defaultExportName(QDate(2027, 1, 31), ExportFormat::Qif),
-                 QStringLiteral("tallyra-2027-01-31.qif"));
+                 "tallyra-2027-01-31.qif");
     }
 };
 

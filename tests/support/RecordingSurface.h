@@ -2,9 +2,11 @@
 #pragma once
 
 #include "platform/ReportSurface.h"
+#include "register/FileStore.h"
 
 #include <QLineF>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <vector>
@@ -17,15 +19,12 @@ struct Recording
 {
     struct Text
     {
-        int page;
-        double x;
-        double y;
+        double x, y;
         QString text;
         bool bold;
     };
 
-    // A Letter sheet less a quarter inch all round.
-    double pageWidth = 11520;
+    // A Letter sheet less a quarter inch all round; 11520 twips wide.
     double pageHeight = 15120;
     std::optional<QString> unmade;  // what endDocument answers
     std::optional<QString> refusal; // what the job's submit answers
@@ -33,8 +32,6 @@ struct Recording
     std::vector<Text> texts;
     std::vector<QLineF> lines;
     int pages = 1;
-    double fontSize = 0;
-    int ends = 0;
 };
 
 // Fixed metrics: a character is 90 twips wide (100 in bold), a line 240 twips high.
@@ -44,31 +41,41 @@ public:
     explicit RecordingSurface(Recording &recording) : m_out(recording) {}
 
     void setMediumQuality() override {}
-    void setFontSize(double points) override { m_out.fontSize = points; }
+    void setFontSize(double) override {}
     void setBold(bool bold) override { m_bold = bold; }
     double currentX() const override { return m_x; }
     double currentY() const override { return m_y; }
     void setCurrentX(double x) override { m_x = x; }
     void setCurrentY(double y) override { m_y = y; }
-    void printAndStay(const QString &text) override;
-    void printAndEndLine(const QString &text) override;
+    void printAndStay(const QString &text) override
+    {
+        m_out.texts.push_back({m_x, m_y, text, m_bold});
+        m_x += textWidth(text);
+    }
+    void printAndEndLine(const QString &text) override
+    {
+        printAndStay(text);
+        m_x = 0;
+        m_y += 240;
+    }
     double textWidth(const QString &text) const override
     {
         return text.size() * (m_bold ? 100 : 90);
     }
     double textHeight(const QString &) const override { return 240; }
-    double pageWidth() const override { return m_out.pageWidth; }
+    double pageWidth() const override { return 11520; }
     double pageHeight() const override { return m_out.pageHeight; }
     void drawLine(double x1, double y1, double x2, double y2) override
     {
         m_out.lines.emplace_back(x1, y1, x2, y2);
     }
-    void newPage() override;
-    std::optional<QString> endDocument() override
+    void newPage() override
     {
-        ++m_out.ends;
-        return m_out.unmade;
+        ++m_out.pages;
+        m_x = 0;
+        m_y = 0;
     }
+    std::optional<QString> endDocument() override { return m_out.unmade; }
 
 private:
     Recording &m_out;
@@ -87,7 +94,14 @@ public:
     ReportSurface &surface() override { return m_surface; }
     std::optional<QString> submit() override { return m_out.refusal; }
     bool canSaveAsPdf() const override { return true; }
-    std::optional<QString> saveAsPdf(const QString &path) override;
+    std::optional<QString> saveAsPdf(const QString &path) override
+    {
+        QStringList lines;
+        for (const Recording::Text &text : m_out.texts)
+            lines << text.text;
+        const FileResult written = writeFileAtomically(path, lines.join(u'\n').toUtf8());
+        return written.ok ? std::nullopt : std::optional<QString>(written.error);
+    }
 
 private:
     Recording &m_out;
