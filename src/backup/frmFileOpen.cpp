@@ -5,6 +5,7 @@
 
 #include <QFontMetrics>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -43,6 +44,7 @@ FrmFileOpen::FrmFileOpen(Platform &platform, QWidget *parent)
     whole->addWidget(fliBackup, 1);
     whole->addLayout(buttons);
 
+    fliBackup->installEventFilter(this);
     // Selection, not clicks alone, so that the arrow keys choose a file too.
     connect(fliBackup, &QListWidget::itemSelectionChanged, this, &FrmFileOpen::fliBackup_Click);
     connect(cmdOk, &QPushButton::clicked, this, &FrmFileOpen::cmdOk_Click);
@@ -97,6 +99,26 @@ void FrmFileOpen::cmdCancel_Click()
 void FrmFileOpen::cmdRefresh_Click()
 {
     Form_Load();
+}
+
+// The list puts its cursor on the first file without choosing it, so with a single backup the
+// arrows would have nowhere to move and no file could be chosen by keyboard: the first arrow
+// chooses the file under the cursor.
+bool FrmFileOpen::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != fliBackup || event->type() != QEvent::KeyPress ||
+        !fliBackup->selectedItems().isEmpty() || !fliBackup->currentItem())
+        return QDialog::eventFilter(watched, event);
+    switch (static_cast<QKeyEvent *>(event)->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        fliBackup->currentItem()->setSelected(true);
+        return true;
+    default:
+        return QDialog::eventFilter(watched, event);
+    }
 }
 
 } // namespace tallyra

@@ -26,6 +26,9 @@ public:
     // The backup file chosen with OK; nothing when the chooser was left any other way.
     std::optional<QString> chosenBackup() const { return m_chosen; }
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void fliBackup_Click();
     void cmdOk_Click();
