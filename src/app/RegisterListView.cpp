@@ -7,7 +7,6 @@
 
 #include <QFontMetrics>
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -49,12 +48,11 @@ void RegisterListView::buildLines()
         return cell;
     };
     for (int i = 0; i < ListLines; ++i) {
-        auto *button = new QPushButton(QStringLiteral(">"));
-        button->setObjectName(QStringLiteral("cmd%1").arg(i + 1));
-        button->setToolTip(QStringLiteral("Click here to edit this line"));
+        const QByteArray name = "cmd" + QByteArray::number(i + 1);
+        auto *button = tallyra::button(name.constData(), QStringLiteral(">"),
+                                       QStringLiteral("Click here to edit this line"));
         button->setAccessibleName(QStringLiteral("Edit line %1").arg(i + 1));
         button->setFixedWidth(button->fontMetrics().horizontalAdvance(QStringLiteral(">")) + 16);
-        button->installEventFilter(this);
         connect(button, &QPushButton::clicked, this, [this, i] { emit linePressed(i); });
         cmdLine[i] = button;
         date[i] = makeCell("date", i, Qt::AlignHCenter);
@@ -169,21 +167,6 @@ void RegisterListView::vsbList_Change()
 void RegisterListView::vsbList_Scroll()
 {
     showList();
-}
-
-// A line button pressed by Enter opens its line, as a focused button in a dialog would. Enter
-// on the scroll bar goes on to the window, where it presses the window's default action.
-bool RegisterListView::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        auto *button = qobject_cast<QPushButton *>(watched);
-        if (button && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
-            button->click();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace tallyra

@@ -45,9 +45,6 @@ signals:
     // The button of line offset (0..9) was pressed.
     void linePressed(int offset);
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void buildLines();
     void showLine(int index, const ListLine &line);

@@ -85,9 +85,6 @@ FrmMoney::FrmMoney(Checkbook &book, Platform &platform, QWidget *parent)
 
     buildMenus();
     setTabOrder();
-    // Enter on the two buttons is seen in eventFilter, as on the fields.
-    cmdAdd->installEventFilter(this);
-    cmdExit->installEventFilter(this);
     // The first field in tab order has the focus when the window first shows.
     txtMonth->setFocus();
 }
@@ -107,16 +104,13 @@ void FrmMoney::buildEntryArea(QWidget *area)
     // Only the point stands between the two amount fields, so the cents have no caption.
     txtCent->setAccessibleName(QStringLiteral("Cents"));
     // The combo box, not its line edit, receives the keys, so that is where they are seen.
-    for (QWidget *field : {txtMonth, txtDay, txtYear, cmbCheckNum, cmbPayee, txtDollar, txtCent})
-        field->installEventFilter(this);
+    txtDollar->installEventFilter(this);
 
     frmType = named(new QGroupBox(QStringLiteral("Type")), "frmType");
     optWithdrawl = named(new QRadioButton(QStringLiteral("Withdrawal")), "optWithdrawl");
     optDeposit = named(new QRadioButton(QStringLiteral("Deposit")), "optDeposit");
     optNeither = named(new QRadioButton(QStringLiteral("Neither")), "optNeither");
     optWithdrawl->setChecked(true);
-    for (QWidget *option : {optWithdrawl, optDeposit, optNeither})
-        option->installEventFilter(this);
     tabToChosenOption({optWithdrawl, optDeposit, optNeither});
     auto *types = new QHBoxLayout(frmType);
     types->addWidget(optWithdrawl);
@@ -649,25 +643,17 @@ bool FrmMoney::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == lblWarning && isClickOn(lblWarning, event))
         lblWarning_Click();
-    if (watched == lblWarning || event->type() != QEvent::KeyPress)
-        return QMainWindow::eventFilter(watched, event);
-    // The other watched objects are the entry fields, the type options, Add and Exit. A main
-    // window has no default button, so Enter is routed here as a dialog routes it: a focused
-    // push button presses itself, anything else presses Add.
-    const auto *key = static_cast<QKeyEvent *>(event);
-    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-        if (auto *pushButton = qobject_cast<QPushButton *>(watched))
-            pushButton->click();
-        else
-            cmdAdd->click();
-        return true;
+    if (watched == txtDollar && event->type() == QEvent::KeyPress) {
+        const QString typed = static_cast<QKeyEvent *>(event)->text();
+        if (typed.size() == 1 && txtDollar_KeyPress(typed.front()))
+            return true;
     }
-    if (watched == txtDollar && key->text().size() == 1 && txtDollar_KeyPress(key->text().front()))
-        return true;
     return QMainWindow::eventFilter(watched, event);
 }
 
-// Enter that no control took, such as the scroll bar's, presses Add too.
+// A main window has no default button, so Enter that no control took (in a field, on an
+// option or on the scroll bar) is routed here and presses Add, as a dialog's default button
+// would be pressed. A focused push button takes Enter itself (see autoDefault).
 void FrmMoney::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {

@@ -47,10 +47,12 @@ inline QLabel *caption(const char *name, const QString &text, QWidget *buddy = n
     return label;
 }
 
+// Enter on a focused button presses it, as in a dialog, in a main window too.
 inline QPushButton *button(const char *name, const QString &text, const QString &tip)
 {
     auto *made = named(new QPushButton(text), name);
     made->setToolTip(tip);
+    made->setAutoDefault(true);
     return made;
 }
 
