@@ -128,7 +128,6 @@ private slots:
         // dep|total.
         QTest::addColumn<QString>("shown");
         const Entry voided{1999, 1, 9, "VOID", "X", 0, 0};
-        const qint32 max = std::numeric_limits<qint32>::max();
         const QString check = QStringLiteral("1234567890").repeated(4);
         const QString payee = QStringLiteral("A VERY LONG PAYEE ").repeated(8);
         const QString version = "|Version 1.3|";
@@ -136,7 +135,7 @@ private slots:
             << 1 << Entry{2000, 5, 18, check, payee, 1, 0}
             << "-$.01|1 / 1000" + version + "5/18/2000|" + check + '|' + payee + "|$.01 ||-$.01 ";
         QTest::newRow("total past 32 bits")
-            << 2 << Entry{2001, 1, 1, "ATM", "E", max, 0}
+            << 2 << Entry{2001, 1, 1, "ATM", "E", std::numeric_limits<qint32>::max(), 0}
             << "-$42,949,672.94|2 / 1000" + version +
                    "1/1/2001|ATM|E|$21,474,836.47 ||-$21,474,836.47 ";
         QTest::newRow("deposit") << 1 << Entry{2003, 12, 1, "DEP", "PAY", 0, 123456789}
@@ -322,8 +321,7 @@ private slots:
         f.fakes.prompter.answers = {QMessageBox::Ok};
         // The list's top line and the focused line button afterwards.
         const auto press = [&](const char *line, Qt::Key key, Qt::KeyboardModifiers keys = {}) {
-            if (line)
-                f.get<QWidget>(line)->setFocus();
+            f.get<QWidget>(line)->setFocus();
             QTest::keyClick(QApplication::focusWidget(), key, keys);
             return QString::number(f.get<QScrollBar>("vsbList")->value()) + ' ' +
                    QApplication::focusWidget()->objectName();
@@ -332,7 +330,7 @@ private slots:
         QCOMPARE(f.fakes.prompter.shown.at(0).title + ": " + f.fakes.prompter.shown.at(0).text,
                  QStringLiteral("Find: \"zebra\" was not found."));
         QCOMPARE(press("cmd3", Qt::Key_F, Qt::ControlModifier), QStringLiteral("4 cmd1"));
-        QCOMPARE(press(nullptr, Qt::Key_F3), QStringLiteral("16 cmd3"));
+        QCOMPARE(press("cmd1", Qt::Key_F3), QStringLiteral("16 cmd3"));
 
         QString payeeShown;
         NextModal<QDialog> editor([&](QDialog *window) {
