@@ -41,27 +41,26 @@ private slots:
         // focus: after a refusal, which keeps the window open.
         for (auto column : {"entries", "edits", "button", "answers", "titles", "after", "focus"})
             QTest::addColumn<QString>(column);
-        const auto row = [](const char *name, const char *entries, const char *edits,
-                            const char *button, const char *answers, const char *titles,
-                            const char *after, const char *focus = "") {
-            QTest::newRow(name) << entries << edits << button << answers << titles << after
-                                << focus;
+        using S = const char *;
+        const auto row = [](S tag, S in, S edits, S button, S answers, S titles, S out,
+                            S focus = "") {
+            QTest::newRow(tag) << in << edits << button << answers << titles << out << focus;
         };
-        const char *days = "5/1W 5/2W 5/3W", *accept = "cmdAccept", *remove = "cmdRemove";
+        const char *days = "5/1W 5/2W 5/3W", *ok = "cmdAccept", *remove = "cmdRemove";
         const char *same = "5/1 E1 100 0, 5/2 E2 100 0, 5/3 E3 100 0";
         // Edits that begin with @n open the list's line n, the others line 1.
-        row("unchanged deposit", "5/12D 5/12W 5/12D", "@3", accept, "Y", "Continue?",
+        row("unchanged deposit", "5/12D 5/12W 5/12D", "@3", ok, "Y", "Continue?",
             "5/12 E3 0 100, 5/12 E1 0 100, 5/12 E2 100 0");
-        row("only entry rounds down", "5/12W", "txtEditMonth=6.5 txtEditDay=3.7", accept, "Y",
+        row("only entry rounds down", "5/12W", "txtEditMonth=6.5 txtEditDay=3.7", ok, "Y",
             "Continue?", "6/3 E1 100 0");
         row("neither last of its date, capitals", "5/12W 5/12W", "txtEditPayee=a,b optEditNeither",
-            accept, "Y", "Continue?", "5/12 E2 100 0, 5/12 A,B 0 0");
-        row("day 1.5 placed as 1, stored as 2", days, "@3 txtEditDay=1.5", accept, "Y", "Continue?",
+            ok, "Y", "Continue?", "5/12 E2 100 0, 5/12 A,B 0 0");
+        row("day 1.5 placed as 1, stored as 2", days, "@3 txtEditDay=1.5", ok, "Y", "Continue?",
             "5/1 E1 100 0, 5/2 E3 100 0, 5/2 E2 100 0");
-        row("summary No", days, "txtEditDay=9", accept, "N", "Continue?", same, "cmdAccept");
-        row("no type", "5/12N", "txtEditDollar=5", accept, "O", "Need Type", "5/12 E1 -100 0",
+        row("summary No", days, "txtEditDay=9", ok, "N", "Continue?", same, "cmdAccept");
+        row("no type", "5/12N", "txtEditDollar=5", ok, "O", "Need Type", "5/12 E1 -100 0",
             "optEditOut");
-        row("save failed", days, "txtEditDay=9", accept, "YO", "Continue? SAVE FAILED", same);
+        row("save failed", days, "txtEditDay=9", ok, "YO", "Continue? SAVE FAILED", same);
         row("cancelled", days, "txtEditDay=9", "cmdCancel", "", "", same);
         // What was typed before Remove is neither checked nor stored.
         row("remove first", days, "txtEditYear=abc txtEditPayee=", remove, "Y", "Question",
