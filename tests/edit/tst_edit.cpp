@@ -42,30 +42,29 @@ private slots:
         for (auto column : {"entries", "edits", "button", "answers", "titles", "after", "focus"})
             QTest::addColumn<QString>(column);
         using S = const char *;
-        const auto row = [](S tag, S in, S edits, S button, S answers, S titles, S out,
-                            S focus = "") {
-            QTest::newRow(tag) << in << edits << button << answers << titles << out << focus;
+        const auto row = [](S tag, S in, S edits, S button, S says, S boxes, S out, S focus = "") {
+            QTest::newRow(tag) << in << edits << button << says << boxes << out << focus;
         };
         const char *days = "5/1W 5/2W 5/3W", *ok = "cmdAccept", *remove = "cmdRemove";
         const char *same = "5/1 E1 100 0, 5/2 E2 100 0, 5/3 E3 100 0";
-        // Edits that begin with @n open the list's line n, the others line 1.
-        row("unchanged deposit", "5/12D 5/12W 5/12D", "@3", ok, "Y", "Continue?",
-            "5/12 E3 0 100, 5/12 E1 0 100, 5/12 E2 100 0");
+        // Each row opens the list's first line.
+        row("deposit moved later", "5/1D 5/2W 5/3W", "txtEditDay=9", ok, "Y", "Continue?",
+            "5/2 E2 100 0, 5/3 E3 100 0, 5/9 E1 0 100");
         row("only entry rounds down", "5/12W", "txtEditMonth=6.5 txtEditDay=3.7", ok, "Y",
             "Continue?", "6/3 E1 100 0");
         row("neither last of its date, capitals", "5/12W 5/12W", "txtEditPayee=a,b optEditNeither",
             ok, "Y", "Continue?", "5/12 E2 100 0, 5/12 A,B 0 0");
-        row("day 1.5 placed as 1, stored as 2", days, "@3 txtEditDay=1.5", ok, "Y", "Continue?",
-            "5/1 E1 100 0, 5/2 E3 100 0, 5/2 E2 100 0");
+        row("day 1.5 placed as 1, stored as 2", days, "txtEditDay=1.5", ok, "Y", "Continue?",
+            "5/2 E1 100 0, 5/2 E2 100 0, 5/3 E3 100 0");
         row("summary No", days, "txtEditDay=9", ok, "N", "Continue?", same, "cmdAccept");
-        row("no type", "5/12N", "txtEditDollar=5", ok, "O", "Need Type", "5/12 E1 -100 0",
+        row("no type", "5/1N", "txtEditDollar=5", ok, "O", "Need Type", "5/1 E1 -100 0",
             "optEditOut");
         row("save failed", days, "txtEditDay=9", ok, "YO", "Continue? SAVE FAILED", same);
         row("cancelled", days, "txtEditDay=9", "cmdCancel", "", "", same);
         // What was typed before Remove is neither checked nor stored.
         row("remove first", days, "txtEditYear=abc txtEditPayee=", remove, "Y", "Question",
             "5/2 E2 100 0, 5/3 E3 100 0");
-        row("remove, No", days, "@2", remove, "N", "Question", same, "cmdRemove");
+        row("remove, No", days, "", remove, "N", "Question", same, "cmdRemove");
     }
     void fromListLineToFile()
     {
@@ -80,18 +79,15 @@ private slots:
         for (QChar c : answers)
             f.fakes.prompter.answers.push_back(c == 'Y' ? Yes : c == 'N' ? No : Ok);
 
-        const QString line = edits.startsWith('@') ? edits.mid(1, 1) : QStringLiteral("1");
         NextModal<FrmEdit> editor([&](FrmEdit *edit) {
-            typeInto(edit, edits.mid(edits.startsWith('@') ? 2 : 0));
+            typeInto(edit, edits);
             QTest::mouseClick(child<QPushButton>(edit, button), Qt::LeftButton);
             QCOMPARE(edit->isVisible() ? edit->focusWidget()->objectName() : QString(), focus);
             edit->close();
         });
         // Only the save of the "save failed" row meets the size limit; reading works.
-        const bool saveFails = QTest::currentDataTag() == QLatin1String("save failed");
-        withFileSizeLimit(saveFails ? 4096 : RLIM_INFINITY, [&] {
-            QTest::mouseClick(f.get<QPushButton>("cmd" + line), Qt::LeftButton);
-        });
+        withFileSizeLimit(qstrcmp(QTest::currentDataTag(), "save failed") ? RLIM_INFINITY : 4096,
+                          [&] { QTest::mouseClick(f.get<QPushButton>("cmd1"), Qt::LeftButton); });
 
         QVERIFY(editor.handled());
         QTEST(f.fakes.prompter.titles().join(' '), "titles");
