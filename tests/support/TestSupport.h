@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "FakePlatform.h"
+#include "FakePlatform.h" // with QTemporaryDir and <functional>
 #include "app/frmMoney.h"
 #include "register/DataFile.h"
 
@@ -13,12 +13,10 @@
 #include <QPointer>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <csignal>
-#include <functional>
 #include <sys/resource.h>
 
 namespace tallyra::test {
@@ -41,16 +39,15 @@ inline QByteArray fileBytes(const QString &path)
 inline void writeBytes(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(path));
-    file.write(bytes);
 }
 
 // Every warning fails the test, except the one line the offscreen platform always prints.
 inline void failOnUnexpectedWarnings()
 {
-    QTest::failOnWarning(QRegularExpression(
-        QStringLiteral("^(?!This plugin does not support propagateSizeHints).*")));
+    QTest::failOnWarning(
+        QRegularExpression("^(?!This plugin does not support propagateSizeHints).*"));
 }
 
 // Files this process writes may not grow past `bytes` while `act` runs, as on a full disk.
@@ -68,48 +65,41 @@ template <typename Act> void withFileSizeLimit(rlim_t bytes, Act act)
 // The child of the given type and object name; a missing one ends the test run loudly.
 template <typename T> T *child(const QObject *parent, const QString &name)
 {
-    T *found = parent->findChild<T *>(name);
-    if (!found)
-        qFatal("no %s named \"%s\"", T::staticMetaObject.className(), qPrintable(name));
-    return found;
+    if (T *found = parent->findChild<T *>(name))
+        return found;
+    qFatal("no %s named \"%s\"", T::staticMetaObject.className(), qPrintable(name));
 }
 
 // Types "name=text" into the window's named fields in turn; a lone option name selects it.
 inline void typeInto(const QWidget *window, const QString &edits)
 {
-    for (const QString &edit : edits.split(u' ', Qt::SkipEmptyParts)) {
+    for (const QString &edit : edits.split(u' ', Qt::SkipEmptyParts))
         if (edit.startsWith(QLatin1String("opt")))
             child<QRadioButton>(window, edit)->setChecked(true);
         else
             child<QComboBox>(window, edit.section(u'=', 0, 0))->setEditText(edit.section(u'=', 1));
-    }
 }
 
 // Acts on the next modal widget of type T once it is shown, then makes sure it is closed.
 // Declare it before the action that opens the modal window. Record values inside the
 // handler and assert after the modal call returns.
-template <typename T> class NextModal
+template <typename T> struct NextModal
 {
-public:
     explicit NextModal(std::function<void(T *)> handler)
     {
         QObject::connect(&m_timer, &QTimer::timeout, [this, handler] {
-            auto *widget = qobject_cast<T *>(QApplication::activeModalWidget());
-            if (!widget)
-                return;
-            m_timer.stop();
-            QPointer<T> alive(widget);
-            handler(widget);
-            if (alive && alive->isVisible()) {
-                qWarning("NextModal: handler left %s open", widget->metaObject()->className());
-                alive->close();
+            if (QPointer<T> widget = qobject_cast<T *>(QApplication::activeModalWidget())) {
+                m_timer.stop();
+                handler(widget);
+                if (widget && widget->isVisible()) {
+                    qWarning("NextModal: handler left %s open", widget->metaObject()->className());
+                    widget->close();
+                }
             }
         });
         m_timer.start(10);
     }
     bool handled() const { return !m_timer.isActive(); }
-
-private:
     QTimer m_timer;
 };
 
@@ -120,15 +110,10 @@ inline Checkbook registerOf(const QString &entries)
     Checkbook book;
     for (const QString &text : entries.split(u' ', Qt::SkipEmptyParts)) {
         const QStringList md = text.chopped(1).split(u'/');
-        const QChar type = text.back();
-        ++book.entryCount;
-        book.slot[book.entryCount] = Entry{2001,
-                                           qint16(md[0].toInt()),
-                                           qint16(md[1].toInt()),
-                                           QStringLiteral("ATM"),
-                                           QStringLiteral("E%1").arg(book.entryCount),
-                                           type == u'W' ? 100 : (type == u'N' ? -100 : 0),
-                                           type == u'D' ? 100 : 0};
+        Entry &e = book.slot[++book.entryCount];
+        e = {2001, md[0].toShort(), md[1].toShort(), "ATM", "E", 0, 0};
+        e.payee += QString::number(book.entryCount);
+        (text.back() == 'D' ? e.depositCents : e.withdrawalCents) = text.back() == 'N' ? -100 : 100;
     }
     return book;
 }
