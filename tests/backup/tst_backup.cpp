@@ -5,7 +5,6 @@
 #include <QAction>
 #include <QListWidget>
 #include <QMap>
-#include <QPushButton>
 #include <QStandardPaths>
 
 using namespace tallyra;
@@ -15,7 +14,6 @@ using Box = QMessageBox;
 namespace {
 
 const QString Sure = QStringLiteral("ARE YOU REALLY REALLY SURE?");
-const int FileSizeLimit = -1; // among a backup's drive faults: a real write cut off
 
 // The entries, and an old one in the last free slot that a copy of all 1000 lines must carry.
 QByteArray registerFile(const QString &entries)
@@ -61,23 +59,22 @@ private slots:
     {
         // A backup file's name is picked in the chooser to restore it; any other name is typed
         // as the description of a backup. One that begins with a full stop makes a hidden
-        // file, offered all the same. A backup cut off by a file size limit leaves the earlier
-        // file whole.
+        // file, offered all the same. A backup that fails is cut off by a file size limit, and
+        // leaves the earlier file whole.
         QTest::addColumn<QString>("name");
         QTest::addColumn<QList<int>>("faults");
         QTest::addColumn<QStringList>("titles");
         const int noDisk = int(DriveFailure::NotReady);
         const QString notReady = QStringLiteral("DISK NOT READY");
-        const auto row = [](const char *name, const char *file, QList<int> faults,
-                            QStringList titles) {
-            QTest::newRow(name) << file << faults << titles;
+        const auto row = [](const char *tag, QString name, QList<int> faults, QStringList titles) {
+            QTest::newRow(tag) << name << faults << titles;
         };
         row("8 characters, hidden", ".hidden1", {}, {"SUCCESS"});
         row("9 characters", "123456789", {}, {"ERROR"});
         // Nothing is written outside the drive's root.
         row("folder part", "../x", {}, {"HUH!?"});
         row("disk full", "OTHER", {int(DriveFailure::DiskFull)}, {"DISK FULL"});
-        row("cut off, ends the program", "OTHER", {FileSizeLimit}, {"UH OH!", "FAILURE"});
+        row("cut off, ends the program", "OTHER", {}, {"UH OH!", "FAILURE"});
         row("retried, replaced", "OTHER", {noDisk, noDisk}, {notReady, notReady, "SUCCESS"});
         row("hidden restored", ".hidden.bak", {}, {Sure, "All Was Good"});
         row("no to the question", "OTHER.bak", {}, {Sure});
@@ -99,21 +96,17 @@ private slots:
         for (auto it = drive.cbegin(); it != drive.cend(); ++it)
             writeBytes(f.fakes.drive.filePath(it.key()), it.value());
         f.load(dataFile);
-        for (int fault : faults) {
-            if (fault != FileSizeLimit)
-                f.fakes.drive.faults.push_back({DriveFailure(fault), 0, {}, {}});
-        }
+        for (int fault : faults)
+            f.fakes.drive.faults.push_back({DriveFailure(fault), 0, {}, {}});
         // The question and the drive's retry box go on until the last box; other boxes only
         // take the answer.
-        for (qsizetype i = 0; i < titles.size(); ++i)
-            f.fakes.prompter.answers.push_back(i + 1 == titles.size() ? Box::Cancel
-                                               : titles[i] == Sure    ? Box::Yes
-                                                                      : Box::Retry);
+        for (const QString &title : titles)
+            f.fakes.prompter.answers.push_back(title == Sure ? Box::Yes : Box::Retry);
+        f.fakes.prompter.answers.back() = Box::Cancel;
         f.fakes.prompter.textAnswers = {name};
-        withFileSizeLimit(faults.contains(FileSizeLimit) ? 4096 : RLIM_INFINITY, [&] {
-            name.endsWith(QLatin1String(".bak"))
-                ? restore(f, name)
-                : f.get<QAction>(QStringLiteral("mnuBackup"))->trigger();
+        const bool restoring = name.endsWith(QLatin1String(".bak"));
+        withFileSizeLimit(!restoring && titles.contains("FAILURE") ? 4096 : RLIM_INFINITY, [&] {
+            restoring ? restore(f, name) : f.get<QAction>(QStringLiteral("mnuBackup"))->trigger();
         });
 
         QCOMPARE(f.fakes.prompter.titles(), titles);
@@ -134,8 +127,7 @@ private slots:
         MainWindow f;
         f.load(registerFile("1/1D 1/2D 1/3D"));
         const QByteArray backup = f.file();
-        QTemporaryDir stick;
-        const QString folder = stick.filePath(QStringLiteral("STICK"));
+        const QString folder = QDir::current().filePath(QStringLiteral("STICK"));
         f.fakes.prompter.folderAnswers = {folder};
         f.get<QAction>(QStringLiteral("mnuBackupFolder"))->trigger();
         QCOMPARE(f.fakes.settings.folder, std::optional<QString>(folder));
@@ -162,30 +154,18 @@ private slots:
         QCOMPARE(f.label(QStringLiteral("lblTotal")), QStringLiteral("$3.00"));
     }
 
-    // The command line wins for its run only; the remembered folder survives a restart.
-    void backupFolderInUse_data()
-    {
-        QTest::addColumn<QString>("commandLine");
-        QTest::addColumn<QString>("remembered"); // empty: none
-        QTest::addColumn<QString>("inUse");
-        QTest::newRow("built in") << QString() << QString() << "/media/floppy";
-        QTest::newRow("remembered") << QString() << "/media/u/STICK"
-                                    << "/media/u/STICK";
-        QTest::newRow("command line") << "/tmp/b"
-                                      << "/media/u/STICK"
-                                      << "/tmp/b";
-    }
+    // The command line wins for its run only; the remembered folder, read back as the next
+    // start reads it, wins over the built-in one.
     void backupFolderInUse()
     {
-        QFETCH(QString, commandLine);
-        QFETCH(QString, remembered);
         QStandardPaths::setTestModeEnabled(true);
-        QtSettings().setBackupFolder(remembered);
-        // As the next start reads it.
-        QTEST(tallyra::backupFolderInUse(commandLine, QtSettings().backupFolder(),
-                                         QStringLiteral("/media/floppy")),
-              "inUse");
-        QCOMPARE(QtSettings().backupFolder().value_or(QString()), remembered);
+        const QString builtIn = QStringLiteral("/media/floppy");
+        QtSettings().setBackupFolder(QString());
+        QCOMPARE(tallyra::backupFolderInUse({}, QtSettings().backupFolder(), builtIn), builtIn);
+        QtSettings().setBackupFolder(QStringLiteral("/media/u/STICK"));
+        const std::optional<QString> remembered = QtSettings().backupFolder();
+        QCOMPARE(tallyra::backupFolderInUse({}, remembered, builtIn), "/media/u/STICK");
+        QCOMPARE(tallyra::backupFolderInUse("/tmp/b", remembered, builtIn), "/tmp/b");
     }
 
     // New Record keeps the register it replaces, when it holds entries, under a name no earlier
@@ -194,14 +174,10 @@ private slots:
     {
         QTest::addColumn<QString>("entries");
         QTest::addColumn<QString>("refusal"); // the last box when nothing is replaced
-        QTest::newRow("twice") << "1/1D 1/2D"
-                               << "";
-        QTest::newRow("empty register") << ""
-                                        << "";
-        QTest::newRow("answered No") << "1/1D 1/2D"
-                                     << "Are You Sure";
-        QTest::newRow("copy fails") << "1/1D 1/2D"
-                                    << "COPY FAILED";
+        QTest::newRow("twice") << QString("1/1D 1/2D ") << QString();
+        QTest::newRow("empty register") << QString() << QString();
+        QTest::newRow("answered No") << QString("1/1D 1/2D ") << QString("Are You Sure");
+        QTest::newRow("copy fails") << QString("1/1D 1/2D ") << QString("COPY FAILED");
     }
     void replacedRegisterIsKept()
     {
@@ -209,10 +185,9 @@ private slots:
         QFETCH(QString, refusal);
         MainWindow f;
         QMap<QString, QByteArray> files{{"default.dat", emptyDataFile()}};
-        // Twice, over another register the second time: the first copy stays as it is.
+        // Twice, the second time over the entries twice over: the first copy stays as it is.
         for (const QString &copy : {QString(), QStringLiteral(".1")}) {
-            const QByteArray replaced =
-                registerFile(copy.isEmpty() || entries.isEmpty() ? entries : entries + " 1/3D");
+            const QByteArray replaced = registerFile(entries.repeated(copy.isEmpty() ? 1 : 2));
             f.load(replaced);
             f.fakes.prompter.answers = {refusal == "Are You Sure" ? Box::No : Box::Yes, Box::Ok};
             withFileSizeLimit(refusal == "COPY FAILED" ? 4096 : RLIM_INFINITY,
