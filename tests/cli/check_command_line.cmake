@@ -9,12 +9,16 @@
 string(CONCAT help "^Usage: tallyra .*\n  -h, --help +[A-Z].*\n  -v, --version +[A-Z].*"
   "\n  --backup-folder DIR +[A-Z].*File > Backup Folder.*${DRIVE_A}")
 
+# Qt's own options are let through; an unknown option beats --help.
 # arguments | exit status | standard output matches | standard error matches
 set(rows
   "--version|0|^tallyra ${VERSION}\n$|^$"
   "--version -h|0|${help}|^$"
   "--bogus|2|^$|^tallyra: Unknown option 'bogus'.\nTry 'tallyra --help'"
   "--backup-folder|2|^$|^tallyra: Missing value after '--backup-folder'"
+  "--backup-folder=|2|^$|^tallyra: --backup-folder needs the name of a folder\n"
+  "-style fusion -reverse --version|0|^tallyra ${VERSION}\n$|^$"
+  "--help -x|2|^$|^tallyra: Unknown option 'x'.\nTry 'tallyra --help'"
   "register.dat|2|^$|^tallyra: unexpected argument 'register.dat'"
 )
 

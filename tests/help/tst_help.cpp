@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestSupport.h"
-#include "help/HelpTopics.h"
 #include "help/HelpWidgets.h"
 #include "help/frmHelp.h"
 
@@ -19,17 +18,14 @@ QString calloutsOf(const QWidget *window)
     const auto *callouts = window->findChild<CalloutLines *>();
     if (!callouts)
         return QStringLiteral("0 lines");
-    const auto placed = [window](const QWidget *w) {
-        return QRectF(w->mapTo(window, QPoint()), w->size());
-    };
+    const auto placed = [=](auto *w) { return QRectF(w->mapTo(window, QPoint()), w->size()); };
     const QRectF picture = placed(child<QLabel>(window, QStringLiteral("Image1")));
+    const auto labels = window->findChildren<QLabel *>(QRegularExpression("^Label"));
     for (const QLineF &line : callouts->lines()) {
         bool stray = picture.contains(line.p1()) || !picture.contains(line.p2());
-        for (const QLabel *label :
-             window->findChildren<QLabel *>(QRegularExpression(QStringLiteral("^Label")))) {
-            for (qreal t = 0; t <= 1; t += 0.01)
+        for (qreal t = 0; t <= 1; t += 0.01)
+            for (const QLabel *label : labels)
                 stray = stray || placed(label).contains(line.pointAt(t));
-        }
         if (stray)
             return QStringLiteral("stray line %1,%2").arg(line.p1().x()).arg(line.p1().y());
     }
@@ -51,28 +47,25 @@ private slots:
     // lines.
     void opens_data()
     {
-        QTest::addColumn<QString>("opener");
-        QTest::addColumn<QString>("seen"); // the window and its callout lines
-        const auto row = [](const char *name, const char *opener, const char *seen) {
-            QTest::newRow(name) << QString::fromLatin1(opener) << QString::fromLatin1(seen);
-        };
-        row("about", "cmdAbout", "frmAbout, 0 lines");
-        row("main screen", "cmdEnter", "frmEnter, 13 lines");
-        row("editing", "cmdRecord", "frmEditHelp, 3 lines");
-        row("backing up", "cmdBackup", "frmBackupHelp, 4 lines");
-        row("printing", "cmdPrinting", "frmPrintHelp, 0 lines");
-        row("default file", "cmdDefaultHelp", "frmDefaultHelp, 0 lines");
-        row("Help > Content", "mnuContent", "frmHelp, 0 lines");
-        row("Help > About", "mnuAbout", "frmAbout, 0 lines");
-        row("warning label", "lblWarning", "frmDefaultHelp, 0 lines");
+        // What opens the window, then the window and its callout lines.
+        QTest::addColumn<QString>("row");
+        QTest::newRow("about") << "cmdAbout frmAbout, 0 lines";
+        QTest::newRow("main screen") << "cmdEnter frmEnter, 13 lines";
+        QTest::newRow("editing") << "cmdRecord frmEditHelp, 3 lines";
+        QTest::newRow("backing up") << "cmdBackup frmBackupHelp, 4 lines";
+        QTest::newRow("printing") << "cmdPrinting frmPrintHelp, 0 lines";
+        QTest::newRow("default file") << "cmdDefaultHelp frmDefaultHelp, 0 lines";
+        QTest::newRow("Help > Content") << "mnuContent frmHelp, 0 lines";
+        QTest::newRow("Help > About") << "mnuAbout frmAbout, 0 lines";
+        QTest::newRow("warning label") << "lblWarning frmDefaultHelp, 0 lines";
     }
     void opens()
     {
-        QFETCH(QString, opener);
+        QFETCH(QString, row);
+        const QString opener = row.section(u' ', 0, 0);
         MainWindow f;
         FrmHelp help(f.fakes.platform);
-        QWidget *from =
-            opener.startsWith(QLatin1String("cmd")) ? &help : static_cast<QWidget *>(&f.window);
+        QWidget *from = opener.startsWith(u"cmd") ? &help : static_cast<QWidget *>(&f.window);
         from->show();
         QVERIFY(QTest::qWaitForWindowActive(from));
         QString seen;
@@ -81,11 +74,11 @@ private slots:
             QVERIFY(window->parentWidget() == from);
             QTest::keyClick(window, Qt::Key_Escape);
         });
-        if (opener.startsWith(QLatin1String("mnu")))
+        if (opener.startsWith(u"mnu"))
             f.get<QAction>(opener)->trigger();
         else
             QTest::mouseClick(child<QWidget>(from, opener), Qt::LeftButton);
-        QTEST(seen, "seen");
+        QCOMPARE(seen, row.section(u' ', 1));
         QVERIFY(from->isVisible());
     }
 };

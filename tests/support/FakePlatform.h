@@ -17,11 +17,22 @@
 
 namespace tallyra::test {
 
-// Records every box the program shows and answers from a script. A box with no scripted
-// answer is a test failure (through the warning that QTest::failOnWarning turns into one).
-class FakePrompter final : public Prompter
+// The next of a script's answers. None left is a test failure (through the warning that
+// QTest::failOnWarning turns into one).
+template <typename T> T nextScripted(std::deque<T> &script, const QString &title)
 {
-public:
+    if (script.empty()) {
+        qWarning("unscripted box \"%s\"", qPrintable(title));
+        return T{};
+    }
+    T answer = script.front();
+    script.pop_front();
+    return answer;
+}
+
+// Records every box the program shows and answers from a script.
+struct FakePrompter final : Prompter
+{
     struct Shown
     {
         QMessageBox::Icon icon;
@@ -49,25 +60,25 @@ public:
         shown.push_back({icon, title, text});
         if (whileShown)
             whileShown(title);
-        return next(answers, title);
+        return nextScripted(answers, title);
     }
     std::optional<QString> askText(QWidget *, const QString &title, const QString &) override
     {
-        return next(textAnswers, title);
+        return nextScripted(textAnswers, title);
     }
     std::optional<QString> askSaveFile(QWidget *, const QString &title, const QString &suggested,
                                        const QString &filter, QString *selectedFilter) override
     {
         suggestedFiles.push_back(suggested);
         offeredFilters.push_back(filter);
-        std::optional<QString> answer = next(fileAnswers, title);
+        std::optional<QString> answer = nextScripted(fileAnswers, title);
         if (answer && selectedFilter)
-            *selectedFilter = next(filterAnswers, title);
+            *selectedFilter = nextScripted(filterAnswers, title);
         return answer;
     }
     std::optional<QString> askFolder(QWidget *, const QString &title, const QString &) override
     {
-        return next(folderAnswers, title);
+        return nextScripted(folderAnswers, title);
     }
     void beep() override { ++beeps; }
 
@@ -78,37 +89,22 @@ public:
             list << box.title;
         return list;
     }
-
-private:
-    template <typename T> static T next(std::deque<T> &script, const QString &title)
-    {
-        if (script.empty()) {
-            qWarning("unscripted box \"%s\"", qPrintable(title));
-            return T{};
-        }
-        T answer = script.front();
-        script.pop_front();
-        return answer;
-    }
 };
 
-class FakeClock final : public Clock
+struct FakeClock final : Clock
 {
-public:
     QDate today() const override { return {2001, 6, 7}; }
 };
 
-class FakeSettings final : public Settings
+struct FakeSettings final : Settings
 {
-public:
     std::optional<QString> folder;
     std::optional<QString> backupFolder() const override { return folder; }
     void setBackupFolder(const QString &chosen) override { folder = chosen; }
 };
 
-class FakeProgramEnd final : public ProgramEnd
+struct FakeProgramEnd final : ProgramEnd
 {
-public:
     int calls = 0;
     void endProgram() override { ++calls; }
     bool endRequested() const override { return calls > 0; }
@@ -116,9 +112,8 @@ public:
 
 // A real drive on a folder of its own whose reads and writes fail on demand: each takes the
 // next of `faults` and fails with it; with none left it does the real work.
-class FaultyDrive final : public Drive
+struct FaultyDrive final : Drive
 {
-public:
     using Drive::Drive;
 
     // Reading counts too, so this changes in const calls.
@@ -126,19 +121,11 @@ public:
 
     std::optional<DriveError> readFile(const QString &name, QByteArray &bytes) const override
     {
-        return faults.empty() ? Drive::readFile(name, bytes) : nextFault();
+        return faults.empty() ? Drive::readFile(name, bytes) : nextScripted(faults, name);
     }
     std::optional<DriveError> writeFile(const QString &name, const QByteArray &bytes) override
     {
-        return faults.empty() ? Drive::writeFile(name, bytes) : nextFault();
-    }
-
-private:
-    DriveError nextFault() const
-    {
-        const DriveError fault = faults.front();
-        faults.pop_front();
-        return fault;
+        return faults.empty() ? Drive::writeFile(name, bytes) : nextScripted(faults, name);
     }
 };
 
