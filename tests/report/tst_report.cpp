@@ -6,46 +6,20 @@
 
 #include <QComboBox>
 #include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
 
 using namespace tallyra;
 using namespace tallyra::test;
 
-Q_DECLARE_METATYPE(tallyra::Entry)
-
 namespace {
 
 const ReportRange WholeRange{19900101, 20010607, {"1", "1", "1990", "6", "7", "2001"}};
 
-// One "text@x,y" per printed text, " bold" added for bold.
-QStringList described(const Recording &out)
-{
-    QStringList list;
-    for (const Recording::Text &t : out.texts)
-        list << QStringLiteral("%1@%2,%3").arg(t.text).arg(t.x).arg(t.y) + (t.bold ? " bold" : "");
-    return list;
-}
-
 QStringList headingsAt(double y)
 {
-    QStringList list;
-    for (const char *at :
-         {"Date@520", "Chk Num@1630", "Payee@5150", "Withdrawal@8500", "Deposit@10090", "x@11290"})
-        list << QStringLiteral("%1,%2 bold").arg(QLatin1String(at)).arg(y);
-    return list;
-}
-
-// The rule and its seven ticks at each y.
-std::vector<QLineF> rulesAt(const QList<double> &ys)
-{
-    std::vector<QLineF> lines;
-    for (double y : ys) {
-        lines.emplace_back(0, y, 11520, y);
-        for (double x : {0, 1440, 2520, 8280, 9720, 11160, 11500})
-            lines.emplace_back(x, y, x, y - 125);
-    }
-    return lines;
+    return QStringList{"Date@520",        "Chk Num@1630",  "Payee@5150",
+                       "Withdrawal@8500", "Deposit@10090", "x@11290"}
+        .replaceInStrings(QRegularExpression("$"), QStringLiteral(",%1 bold").arg(y));
 }
 
 } // namespace
@@ -70,9 +44,7 @@ private slots:
         row("the bounds themselves pass", "1|1|1960|12|31|9999", "19600101 99991231");
         row("start year 1959", "1|1|1959|6|7|2001", "rejected");
         row("end year 10000", "1|1|1990|6|7|10000", "rejected");
-        row("month 0", "0|1|1990|6|7|2001", "rejected");
         row("month 12.4", "1|1|1990|12.4|7|2001", "rejected");
-        row("day 0", "1|1|1990|6|0|2001", "rejected");
         row("day 32", "1|32|1990|6|7|2001", "rejected");
         row("start equals end, 31 February", "2|31|2000|2|31|2000", "20000231 20000231");
         row("start after end", "5|4|2000|5|3|2000", "rejected");
@@ -83,65 +55,67 @@ private slots:
     {
         QFETCH(QString, fields);
         const QStringList f = fields.split(u'|');
-        const std::optional<ReportRange> range =
-            checkDateRange({f[0], f[1], f[2], f[3], f[4], f[5]});
-        QTEST(range ? QStringLiteral("%1 %2").arg(range->startKey).arg(range->endKey)
-                    : QStringLiteral("rejected"),
+        const auto range = checkDateRange({f[0], f[1], f[2], f[3], f[4], f[5]});
+        QTEST(range ? QString("%1 %2").arg(range->startKey).arg(range->endKey) : "rejected",
               "keys");
     }
 
-    // One entry, printed for the range 1-1-1990 to 6-7-2001: the texts after the headings of
-    // the first page, and where the rules are drawn. The break bound lies 1080 twips above
-    // the foot of the page.
+    // The days just before and after the range 1-1-1990 to 6-7-2001 and its first and last day,
+    // printed: the texts after the headings of the first page, and the y of each rule, drawn
+    // with its seven ticks. The break bound lies 1080 twips above the foot of the page; the
+    // footer of a full page is placed from the page size ("Page 1" is 540 twips wide).
     void layout_data()
     {
-        QTest::addColumn<Entry>("line");
         QTest::addColumn<double>("pageHeight");
         QTest::addColumn<QStringList>("texts");
         QTest::addColumn<QList<double>>("rules");
-        const QStringList footer{"Page  1 @10440,14760"};
-        const Entry lastDay{2001, 6, 7, "1042", "X", 5, 100000000};
-        const QStringList lastDayTexts{"6-7-2001@360,990", "1042@1800,990", "X@5355,990",
-                                       "$.05 @9240,990", "$1,000,000.00 @9870,990"};
-        QTest::newRow("the day before")
-            << Entry{1989, 12, 31, "", "X", 1, 0} << 15120.0 << footer << QList<double>{960};
-        QTest::newRow("the day after")
-            << Entry{2001, 6, 8, "", "X", 1, 0} << 15120.0 << footer << QList<double>{960};
-        QTest::newRow("last day, both amounts, y equal to the bound")
-            << lastDay << 2070.0 << lastDayTexts + footer << QList<double>{960, 1230};
         // 64 characters are exactly 5760 twips, 12 exactly 1080: both still too wide.
-        QTest::newRow("first day, long payee and check number")
-            << Entry{1990, 1, 1, "123456789012345", QString(70, u'P'), 100, 0} << 15120.0
-            << QStringList{"1-1-1990@360,990", "12345678901@1485,990",
-                           QString(63, u'P') + "@2565,990", "$1.00 @9150,990", "@11130,990"} +
-                   footer
-            << QList<double>{960, 1230};
-        // The footer of a full page is placed from the page size ("Page 1" is 540 twips wide).
+        const QStringList firstDay{"1-1-1990@360,990", "12345678901@1485,990",
+                                   QString(63, u'P') + "@2565,990", "$1.00 @9150,990",
+                                   "@11130,990"};
+        const QStringList lastDay{"6-7-2001@360,%1", "1042@1800,%1", "X@5355,%1", "$.05 @9240,%1",
+                                  "$1,000,000.00 @9870,%1"};
+        QTest::newRow("last line at the bound")
+            << 2340.0
+            << firstDay + QStringList(lastDay).replaceInStrings("%1", "1260") +
+                   QStringList{"Page  1 @10440,14760"}
+            << QList<double>{960, 1230, 1500};
         QTest::newRow("one twip lower breaks")
-            << lastDay << 2069.0
-            << QStringList{"Page  1 @10880,1729"} + headingsAt(0) +
-                   QStringList(lastDayTexts).replaceInStrings(",990", ",270") +
+            << 2339.0
+            << firstDay + QStringList{"Page  1 @10880,1999"} + headingsAt(0) +
+                   QStringList(lastDay).replaceInStrings("%1", "270") +
                    QStringList{"Page  2 @10440,14760"}
-            << QList<double>{960, 240, 510};
+            << QList<double>{960, 1230, 240, 510};
     }
     void layout()
     {
-        QFETCH(Entry, line);
         QFETCH(double, pageHeight);
         QFETCH(QStringList, texts);
         QFETCH(QList<double>, rules);
         Checkbook book;
-        book.entryCount = 1;
-        book.slot[1] = line;
+        book.entryCount = 4;
+        book.slot[1] = Entry{1989, 12, 31, "", "X", 1, 0};
+        book.slot[2] = Entry{1990, 1, 1, "123456789012345", QString(70, u'P'), 100, 0};
+        book.slot[3] = Entry{2001, 6, 7, "1042", "X", 5, 100000000};
+        book.slot[4] = Entry{2001, 6, 8, "", "X", 1, 0};
         Recording out;
         out.pageHeight = pageHeight;
         RecordingSurface surface(out);
         QCOMPARE(printReport(book, WholeRange, surface), std::nullopt);
-        QCOMPARE(
-            described(out),
-            QStringList({"Tallyra 1.3@0,0", "Report valid: 1-1-1990 to 6-7-2001@0,240", "@0,480"})
-                << headingsAt(720) << texts);
-        QCOMPARE(out.lines, rulesAt(rules));
+        QStringList wanted{"Tallyra 1.3@0,0", "Report valid: 1-1-1990 to 6-7-2001@0,240", "@0,480"};
+        wanted << headingsAt(720) << texts;
+        QStringList printed; // "text@x,y", " bold" added for bold
+        for (const Recording::Text &t : out.texts)
+            printed
+                << QString("%1@%2,%3%4").arg(t.text).arg(t.x).arg(t.y).arg(t.bold ? " bold" : "");
+        QCOMPARE(printed, wanted);
+        std::vector<QLineF> ruled;
+        for (double y : rules) {
+            ruled.emplace_back(0, y, 11520, y);
+            for (double x : {0, 1440, 2520, 8280, 9720, 11160, 11500})
+                ruled.emplace_back(x, y, x, y - 125);
+        }
+        QCOMPARE(out.lines, ruled);
         QCOMPARE(out.pages, texts.filter(QStringLiteral("Page ")).size());
     }
 
@@ -149,54 +123,45 @@ private slots:
     // as a PDF file, saved where the user says, or said why not and asked again.
     void window_data()
     {
-        QTest::addColumn<QString>("fault");     // a "bad date", "unmade" pages or a "refused" job
-        QTest::addColumn<QString>("answers");   // to the message boxes, in turn
-        QTest::addColumn<QStringList>("files"); // to the save dialogs; empty cancels
+        using Answers = QList<QMessageBox::StandardButton>;
+        using Files = QList<std::optional<QString>>;
+        QTest::addColumn<QString>("fault");   // a "bad date", "unmade" pages or a "refused" job
+        QTest::addColumn<Answers>("answers"); // to the message boxes, in turn
+        QTest::addColumn<Files>("files");     // to the save dialogs; none cancels
         QTest::addColumn<QStringList>("boxes");
-        QTest::addColumn<QString>("saved"); // the file that holds the report
-        const auto row = [](const char *name, const char *fault, const char *answers,
-                            const QStringList &files, const QStringList &boxes, const char *saved) {
-            QTest::newRow(name) << QString(fault) << QString(answers) << files << boxes
-                                << QString(saved);
+        const auto row = [](const char *name, const char *fault, const Answers &answers,
+                            const Files &files, const QStringList &boxes) {
+            QTest::newRow(name) << QString(fault) << answers << files << boxes;
         };
+        constexpr auto Ok = QMessageBox::Ok, Yes = QMessageBox::Yes, No = QMessageBox::No;
         const QStringList offered{"PRINT FAILED", "Save As PDF"};
-        row("invalid range", "bad date", "Ok", {}, {"ERROR"}, "");
-        row("printed", "", "", {}, {}, "");
-        row("pages not made, nothing offered", "unmade", "Ok", {}, {"PRINT FAILED"}, "");
-        row("refused, offer declined", "refused", "Ok No", {}, offered, "");
-        row("refused, save cancelled", "refused", "Ok Yes", {""}, offered, "");
-        row("refused, saved after a failed write", "refused", "Ok Yes Ok Ok",
-            {"missing/copy.pdf", "copy.pdf"}, offered + QStringList{"SAVE FAILED", "Report Saved"},
-            "copy.pdf");
+        row("invalid range", "bad date", {Ok}, {}, {"ERROR"});
+        row("printed", "", {}, {}, {});
+        row("pages not made, nothing offered", "unmade", {Ok}, {}, {"PRINT FAILED"});
+        row("refused, offer declined", "refused", {Ok, No}, {}, offered);
+        row("refused, save cancelled", "refused", {Ok, Yes}, {std::nullopt}, offered);
+        row("refused, saved after a failed write", "refused", {Ok, Yes, Ok, Ok},
+            {"missing/copy.pdf", "copy.pdf"}, offered + QStringList{"SAVE FAILED", "Report Saved"});
     }
     void window()
     {
         QFETCH(QString, fault);
-        QFETCH(QString, answers);
-        QFETCH(QStringList, files);
+        QFETCH(QList<QMessageBox::StandardButton>, answers);
+        QFETCH(QList<std::optional<QString>>, files);
         QFETCH(QStringList, boxes);
-        QFETCH(QString, saved);
         TempWorkingFolder folder;
         FakePlatform fakes;
         Recording &out = fakes.printer.recording;
-        if (fault == "unmade")
-            out.unmade = fault;
-        if (fault == "refused")
-            out.refusal = fault;
-        for (const QString &answer : answers.split(u' ', Qt::SkipEmptyParts))
-            fakes.prompter.answers.push_back(answer == "Yes"  ? QMessageBox::Yes
-                                             : answer == "No" ? QMessageBox::No
-                                                              : QMessageBox::Ok);
-        for (const QString &file : files)
-            fakes.prompter.fileAnswers.push_back(file.isEmpty() ? std::nullopt
-                                                                : std::optional<QString>(file));
+        if (fault == "unmade" || fault == "refused")
+            (fault == "unmade" ? out.unmade : out.refusal) = fault;
+        fakes.prompter.answers.assign(answers.begin(), answers.end());
+        fakes.prompter.fileAnswers.assign(files.begin(), files.end());
         const Checkbook book = registerOf(QStringLiteral("5/3W"));
         FrmPrint window(book, fakes.platform);
         window.show();
         const bool badDate = fault == "bad date";
-        child<QComboBox>(&window, QStringLiteral("txtStartMonth"))
-            ->setEditText(badDate ? "13" : "05");
-        child<QPushButton>(&window, QStringLiteral("cmdPrint"))->click();
+        child<QComboBox>(&window, "txtStartMonth")->setEditText(badDate ? "13" : "05");
+        child<QPushButton>(&window, "cmdPrint")->click();
 
         QVERIFY(!window.isVisible());
         QCOMPARE(fakes.prompter.titles(), boxes);
@@ -204,13 +169,14 @@ private slots:
         QCOMPARE(fakes.prompter.beeps, badDate ? 1 : 0);
         QCOMPARE(out.texts.size() > 1 ? out.texts[1].text : QString(),
                  badDate ? QString() : QStringLiteral("Report valid: 05-1-1990 to 6-7-2001"));
-        QCOMPARE(QDir().entryList(QDir::Files),
-                 saved.isEmpty() ? QStringList() : QStringList{saved});
+        // The file that holds the report, if any.
+        const QString saved = boxes.contains("Report Saved") ? *files.back() : QString();
+        QCOMPARE(QDir().entryList(QDir::Files).join(u'|'), saved);
         if (!saved.isEmpty()) {
             QVERIFY(fileBytes(saved).contains("Report valid: 05-1-1990 to 6-7-2001"));
             QVERIFY(fakes.prompter.shown.back().text.endsWith(saved));
             // Asked again at the place that failed; first at a dated name.
-            QCOMPARE(fakes.prompter.suggestedFiles.back(), files.front());
+            QCOMPARE(fakes.prompter.suggestedFiles.back(), *files.front());
         }
         if (!files.isEmpty())
             QVERIFY(
@@ -220,19 +186,19 @@ private slots:
     // The real surface: a PDF file that cannot be made gives its reason. Through the real
     // default printer with no print server to answer, the pages are still made, every entry
     // and a footer on each page, and the reason is given; saving them replaces a file whole
-    // or not at all.
+    // or not at all. What a real PDF reads as is read back in tst_printing.
     void printerSurface()
     {
         QTemporaryDir folder;
-        const QString unmade = folder.filePath(QStringLiteral("missing/report.pdf"));
+        const QString unmade = folder.filePath("missing/report.pdf");
         auto pdf = std::make_unique<QPrinter>();
         pdf->setOutputFileName(unmade);
         PrinterSurface refusing(std::move(pdf));
         QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
         QCOMPARE(printReport(januaryDays(1), WholeRange, refusing),
-                 QStringLiteral("the file \"%1\" refused the job.").arg(unmade));
+                 "the file \"" + unmade + "\" refused the job.");
 
-        qputenv("CUPS_SERVER", QFile::encodeName(folder.filePath(QStringLiteral("none.sock"))));
+        qputenv("CUPS_SERVER", QFile::encodeName(folder.filePath("none.sock")));
         qunsetenv("PRINTER");
         qunsetenv("LPDEST");
         DefaultPrinter printer;
@@ -241,31 +207,16 @@ private slots:
         const std::optional<QString> refused = job->submit();
         QVERIFY2(refused && refused->startsWith("the printing system did not answer: "),
                  qPrintable(refused.value_or("printed")));
-        QVERIFY(job->canSaveAsPdf());
 
-        const QString path = folder.filePath(QStringLiteral("kept.pdf"));
+        const QString path = folder.filePath("kept.pdf");
         writeBytes(path, "earlier");
         withFileSizeLimit(1000, [&] { QVERIFY(job->saveAsPdf(path)); });
-        QVERIFY(job->saveAsPdf(folder.filePath(QStringLiteral("missing/kept.pdf"))));
+        QVERIFY(job->saveAsPdf(folder.filePath("missing/kept.pdf")));
         QCOMPARE(fileBytes(path), "earlier");
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"kept.pdf"});
         QCOMPARE(job->saveAsPdf(path), std::nullopt);
 
-        QProcess pdfToText;
-        pdfToText.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, "-"});
-        QVERIFY2(pdfToText.waitForFinished(), "pdftotext is missing: run tools/install-deps.sh");
-        const QString words = QString::fromUtf8(pdfToText.readAllStandardOutput());
-        const qsizetype pages = words.count(QLatin1String("<page "));
-        QVERIFY(pages >= 2);
-        QCOMPARE(words.count(QLatin1String(">Page<")), pages);
-        QCOMPARE(words.count(QRegularExpression(QStringLiteral(">E\\d+<"))), 120);
-        // The last footer starts 10440 twips (522 points) right of the printable area's left
-        // edge, 18 points in, and 14760 twips down.
-        const auto footer =
-            QRegularExpression(R"re([\s\S]*xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>Page<)re")
-                .match(words);
-        QVERIFY(qAbs(footer.captured(1).toDouble() - 540) < 1);
-        QVERIFY(qAbs(footer.captured(2).toDouble() - 756) < 4);
+        QVERIFY(fileBytes(path).startsWith("%PDF"));
     }
 };
 

@@ -5,7 +5,6 @@
 #include "register/FileStore.h"
 
 #include <QLineF>
-#include <QString>
 #include <QStringList>
 
 #include <optional>
@@ -35,7 +34,7 @@ struct Recording
 };
 
 // Fixed metrics: a character is 90 twips wide (100 in bold), a line 240 twips high.
-class RecordingSurface final : public ReportSurface
+class RecordingSurface : public ReportSurface
 {
 public:
     explicit RecordingSurface(Recording &recording) : m_out(recording) {}
@@ -58,10 +57,7 @@ public:
         m_x = 0;
         m_y += 240;
     }
-    double textWidth(const QString &text) const override
-    {
-        return text.size() * (m_bold ? 100 : 90);
-    }
+    double textWidth(const QString &t) const override { return t.size() * (m_bold ? 100 : 90); }
     double textHeight(const QString &) const override { return 240; }
     double pageWidth() const override { return 11520; }
     double pageHeight() const override { return m_out.pageHeight; }
@@ -72,26 +68,24 @@ public:
     void newPage() override
     {
         ++m_out.pages;
-        m_x = 0;
-        m_y = 0;
+        m_x = m_y = 0;
     }
     std::optional<QString> endDocument() override { return m_out.unmade; }
 
-private:
+protected:
     Recording &m_out;
     bool m_bold = false;
-    double m_x = 0;
-    double m_y = 0;
+    double m_x = 0, m_y = 0;
 };
 
-// A job on a recording surface. Its submit answers the recording's refusal; saved as a file,
-// it writes the printed texts, one a line, through the real atomic file writer.
-class RecordingJob final : public ReportJob
+// A job that is its own recording surface. Its submit answers the recording's refusal; saved as
+// a file, it writes the printed texts, one a line, through the real atomic file writer.
+class RecordingJob final : public ReportJob, public RecordingSurface
 {
 public:
-    explicit RecordingJob(Recording &recording) : m_out(recording), m_surface(recording) {}
+    using RecordingSurface::RecordingSurface;
 
-    ReportSurface &surface() override { return m_surface; }
+    ReportSurface &surface() override { return *this; }
     std::optional<QString> submit() override { return m_out.refusal; }
     bool canSaveAsPdf() const override { return true; }
     std::optional<QString> saveAsPdf(const QString &path) override
@@ -102,10 +96,6 @@ public:
         const FileResult written = writeFileAtomically(path, lines.join(u'\n').toUtf8());
         return written.ok ? std::nullopt : std::optional<QString>(written.error);
     }
-
-private:
-    Recording &m_out;
-    RecordingSurface m_surface;
 };
 
 // The default printer of the tests: recording jobs.
