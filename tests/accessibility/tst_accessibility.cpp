@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSignalSpy>
 
 #include <memory>
@@ -117,7 +118,7 @@ private slots:
 
         if (row.size() < 3)
             return;
-        QSignalSpy clicks(child<QWidget>(shown.get(), row[2]), SIGNAL(clicked(bool)));
+        QSignalSpy clicks(child<QPushButton>(shown.get(), row[2]), &QPushButton::clicked);
         child<QWidget>(shown.get(), row[1])->setFocus();
         // Whatever box the button brings up is answered No.
         fakes.prompter.answers = {QMessageBox::No};
