@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "register/Checkbook.h"
+#include "register/FileIdentity.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QFileSystemWatcher>
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <QUndoStack>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace tallyra {
+
+// Who holds the lock of a data file that another copy of the program has open.
+struct LockHolder
+{
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    QDateTime since;
+};
+
+// How a change, an undo or a redo ended.
+struct ChangeResult
+{
+    enum class Status {
+        Saved,      // written; memory, file and history follow the change
+        Refused,    // nothing to do, or the register is open read-only: nothing written
+        SaveFailed, // the write failed: the file and the register are as they were
+        Reloaded,   // the file had changed elsewhere and the user took that version
+    };
+    Status status = Status::Saved;
+    // Why a save failed, in the system's words.
+    QString error;
+    // A kept copy made on the way (of a change not written, or of the other version).
+    QString keptCopy;
+
+    bool saved() const { return status == Status::Saved; }
+};
+
+// What the user chose when the data file changed on disk since it was last read or written.
+enum class OutsideChangeChoice {
+    Reload,  // take the other version; the change not yet written is kept as a copy
+    KeepMine // keep the other version as a copy, then write this one
+};
+
+// The names under which each version would be kept, for the question to name them.
+struct OutsideChange
+{
+    QString mineKeptAs;   // where "Reload" keeps the change not yet written
+    QString theirsKeptAs; // where "Keep Mine" keeps the other version
+};
+
+// The register as a document: the data file it lives in, the lock that keeps a second copy of
+// the program from writing it too, the identity of the bytes last read or written (so that an
+// outside change is never overwritten) and the undo history. Every change goes through here
+// as one command: it is written at once, and memory always equals the file.
+class RegisterDocument : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit RegisterDocument(Checkbook &book, QString path = QStringLiteral("default.dat"),
+                              QObject *parent = nullptr);
+    ~RegisterDocument() override;
+
+    const Checkbook &book() const { return m_book; }
+    const QString &path() const { return m_path; }
+
+    // The lock beside the data file (path + ".lock"). A lock left by a process that is gone is
+    // taken over. Nothing when the lock is ours (or the folder allows no lock file at all, in
+    // which case writing fails as it would anyway); the holder when another copy has it.
+    std::optional<LockHolder> lock();
+    // Works on without the lock: every change is refused.
+    void setReadOnly(bool readOnly);
+    bool readOnly() const { return m_readOnly; }
+
+    enum class LoadResult { Loaded, Missing, Unreadable };
+    // Reads the data file into the register and records its identity. After a failure the
+    // register is as it was; `reason` says why the file could not be read.
+    LoadResult load(QString *reason = nullptr);
+
+    // Asked before a write when the file on disk is no longer the one last read or written.
+    using OutsideChangeQuestion = std::function<OutsideChangeChoice(const OutsideChange &)>;
+    void setOutsideChangeQuestion(OutsideChangeQuestion ask) { m_askOutsideChange = std::move(ask); }
+
+    // Replaces the whole register by `after` as one undoable command named `what` (a short
+    // text such as "add 12/07/2026 GAS $5.00"), after keeping a copy of the file under
+    // path.`keepSuffix` when one is given and the register holds entries. Adding, changing and
+    // removing entries, a new register, a restore, an import and a carry-forward all end here.
+    ChangeResult replace(const Checkbook &after, const QString &what,
+                         const QString &keepSuffix = QString());
+
+    ChangeResult undo();
+    ChangeResult redo();
+    QUndoStack &history() { return m_history; }
+
+    // Whether the file on disk is still the one last read or written.
+    bool changedOnDisk() const;
+    // Takes the version on disk: reads it, clears the history. A file that no longer reads
+    // gives Unreadable, and the register stays as it was.
+    LoadResult reloadFromDisk(QString *reason = nullptr);
+
+signals:
+    // The register in memory changed: by a command, an undo or redo, or a reload.
+    void registerChanged();
+    // Noticed while idle: the file on disk is no longer the one last read or written.
+    void fileChangedOnDisk();
+    // The history was cleared because another version of the file was loaded.
+    void historyCleared();
+
+private:
+    class Command;
+
+    ChangeResult write(const Checkbook &after, const QByteArray &bytes);
+    ChangeResult step(bool forward);
+    void setBook(const Checkbook &book);
+    void remember(const QByteArray &bytes);
+    void watchFile();
+    void checkDiskSoon();
+
+    Checkbook &m_book;
+    const QString m_path;
+    std::unique_ptr<QLockFile> m_lock;
+    bool m_readOnly = false;
+    FileIdentity m_identity;
+    // The file's bytes when they are not what the register would be written as (a file from
+    // elsewhere, lines ended by LF alone), so that undoing the first change gives them back.
+    std::optional<QByteArray> m_foreignBytes;
+    QUndoStack m_history;
+    OutsideChangeQuestion m_askOutsideChange;
+    QFileSystemWatcher m_watcher;
+    QTimer m_settle;
+};
+
+} // namespace tallyra
