@@ -242,6 +242,10 @@ void FrmMoney::clearEntryExceptDate()
     cmbPayee->setEditText(QString());
     txtDollar->setEditText(QStringLiteral("0"));
     txtCent->setEditText(QStringLiteral("00"));
+    // Setting a text forgets the typing before it, so that Ctrl+Z in the date fields now
+    // undoes the change of the register rather than typing that went into it.
+    for (QComboBox *date : {txtMonth, txtDay, txtYear})
+        date->setEditText(date->currentText());
 }
 
 void FrmMoney::mnuNew_Click()
