@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestSupport.h"
 #include "app/RegisterStatus.h"
-#include "backup/BackupCopy.h"
-#include "carryforward/CarryForward.h"
+#include "carryforward/frmCarryForward.h"
 
-#include <limits>
+#include <QAction>
+#include <QListWidget>
+#include <QPushButton>
+
 #include <memory>
 
 using namespace tallyra;
 using namespace tallyra::test;
 
 namespace {
-
-constexpr qint32 Most = std::numeric_limits<qint32>::max();
 
 // Entries written "YYYY-MM-DD" and an amount in cents after its type: + a deposit, - a
 // withdrawal, = Neither; ~ a withdrawal of a negative amount, as only a hand-edited file
@@ -32,28 +32,43 @@ std::unique_ptr<Checkbook> bookOf(const QStringList &entries)
              QStringLiteral("P%1").arg(book->entryCount),
              0,
              0};
-        if (type == u'+')
-            e.depositCents = cents;
-        else if (type == u'-')
-            e.withdrawalCents = cents;
-        else if (type == u'~')
-            e.withdrawalCents = -cents;
+        (type == u'+' ? e.depositCents : e.withdrawalCents) = type == u'='   ? 0
+                                                              : type == u'~' ? -cents
+                                                                             : cents;
     }
     return book;
 }
 
-// Some years of a household account: pay in, rent and shopping out, a void now and then.
+// Years of a household account from 2019 on, an entry every other day: pay in, shopping out,
+// a void now and then.
 QStringList yearsOfEntries(int count)
 {
     QStringList entries;
-    QDate date(2019, 1, 1);
-    for (int i = 0; i < count; ++i, date = date.addDays(2)) {
-        const QString day = date.toString(Qt::ISODate);
-        entries << day + (i % 10 == 0  ? QStringLiteral("+250000")
-                          : i % 7 == 0 ? QStringLiteral("=0")
-                                       : QStringLiteral("-%1").arg(1234 + 37 * i));
-    }
+    for (int i = 0; i < count; ++i)
+        entries << QDate(2019, 1, 1).addDays(2 * i).toString(Qt::ISODate) +
+                       (i % 10 == 0  ? QStringLiteral("+250000")
+                        : i % 7 == 0 ? QStringLiteral("=0")
+                                     : QStringLiteral("-%1").arg(1234 + 37 * i));
     return entries;
+}
+
+// Every file in the folder but the register's lock, by name, with its bytes.
+QMap<QString, QByteArray> filesIn(const QString &folder)
+{
+    QMap<QString, QByteArray> files;
+    for (const QString &name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
+        if (name != QLatin1String("default.dat.lock"))
+            files[name] = fileBytes(QDir(folder).filePath(name));
+    return files;
+}
+
+FrmCarryForward *openCarryForward(MainWindow &f, const QString &edits)
+{
+    auto *window = new FrmCarryForward(f.document, f.fakes.platform, &f.window);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    typeInto(window, edits);
+    return window;
 }
 
 } // namespace
@@ -64,231 +79,214 @@ class TestCarryForward : public QObject
 
 private slots:
     void init() { failOnUnexpectedWarnings(); }
+    void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
 
-    // The entries before the date become one entry dated the day before; the running total
-    // after every remaining entry, and the entries themselves, stay as they were.
+    // The entries before 1/1/2025 become one entry dated the day before; every remaining
+    // entry and the running total after it stay as they were. Empty: refused.
     void totalsUnchanged_data()
     {
         QTest::addColumn<QStringList>("entries");
-        QTest::addColumn<QDate>("date");
-        QTest::addColumn<int>("moved");
         QTest::addColumn<QString>("balanceForward"); // as an entry of bookOf
-        const QDate newYear(2025, 1, 1);
-        QTest::newRow("withdrawals and deposits")
-            << QStringList{"2024-03-01+100000", "2024-05-02-2550", "2024-12-31-1", "2025-01-02-9"}
-            << newYear << 3 << "2024-12-31+97449";
-        QTest::newRow("negative net is a withdrawal")
-            << QStringList{"2024-06-01-5000", "2024-07-01+1000", "2025-02-01+10"} << newYear << 2
-            << "2024-12-31-4000";
-        QTest::newRow("zero net is Neither")
-            << QStringList{"2024-06-01+5000", "2024-07-01-5000", "2024-08-01=0", "2025-01-01+1"}
-            << newYear << 3 << "2024-12-31=0";
+        const auto row = [](const char *tag, QStringList entries, QString balanceForward) {
+            QTest::newRow(tag) << entries << balanceForward;
+        };
+        row("withdrawals and deposits", {"2024-03-01+100000", "2024-05-02-2550", "2025-01-02-9"},
+            "2024-12-31+97450");
+        row("negative net: a withdrawal", {"2024-06-01-5000", "2024-07-01+1000", "2025-02-01+1"},
+            "2024-12-31-4000");
+        row("zero net: Neither", {"2024-06-01+50", "2024-07-01-50", "2024-08-01=0", "2025-03-01+1"},
+            "2024-12-31=0");
         // Entries of the chosen day itself stay, whatever their type and order.
-        QTest::newRow("entries on the date stay")
-            << QStringList{"2024-12-30+700", "2025-01-01+1", "2025-01-01-2", "2025-01-01=0"}
-            << newYear << 1 << "2024-12-31+700";
-        QTest::newRow("every entry before")
-            << QStringList{"2023-01-01+5", "2024-01-01-6"} << newYear << 2 << "2024-12-31-1";
-        QTest::newRow("the day before a leap day's morrow")
-            << QStringList{"2024-02-29-300", "2024-03-01+1"} << QDate(2024, 3, 1) << 1
-            << "2024-02-29-300";
-        QTest::newRow("hand-edited negative withdrawal")
-            << QStringList{"2024-01-01~300", "2024-02-01-100", "2025-03-01-1"} << newYear << 2
-            << "2024-12-31+200";
-        QTest::newRow("at the 32-bit limit")
-            << QStringList{"2024-01-01+2147483000", "2024-01-02+647", "2025-03-01-1"} << newYear
-            << 2 << "2024-12-31+2147483647";
-        QTest::newRow("full register, six years")
-            << yearsOfEntries(MaxEntries) << QDate(2023, 1, 1) << 731 << "2022-12-31+10204163";
+        row("entries on the date stay", {"2024-12-31+7", "2025-01-01+1", "2025-01-01-2"},
+            "2024-12-31+7");
+        row("every entry before", {"2023-01-01+5", "2024-01-01-6"}, "2024-12-31-1");
+        row("hand-edited negative withdrawal", {"2024-01-01~300", "2024-02-01-100"},
+            "2024-12-31+200");
+        row("at the 32-bit limit", {"2024-01-01-2147483000", "2024-01-02-647"},
+            "2024-12-31-2147483647");
+        row("nothing before", {"2025-01-01+5", "2026-01-01+5"}, "");
+        row("deposits beyond 32 bits", {"2024-01-01+2147483647", "2024-01-02+1"}, "");
+        // A withdrawal of 2147483648 cents has no 32-bit amount either.
+        row("withdrawals one cent beyond", {"2024-01-01-2147483647", "2024-01-02-1"}, "");
     }
     void totalsUnchanged()
     {
         QFETCH(QStringList, entries);
-        QFETCH(QDate, date);
-        QFETCH(int, moved);
         QFETCH(QString, balanceForward);
         const auto book = bookOf(entries);
-        const EntriesBefore before = entriesBefore(*book, date);
-        QCOMPARE(before.count, moved);
-        QCOMPARE(carryRefusal(before), std::nullopt);
+        const EntriesBefore before = entriesBefore(*book, QDate(2025, 1, 1));
+        QCOMPARE(carryRefusal(before).has_value(), balanceForward.isEmpty());
+        if (balanceForward.isEmpty())
+            return;
 
         const auto after = carriedForward(*book, before);
-        QCOMPARE(after->entryCount, book->entryCount - moved + 1);
         Entry expected = bookOf({balanceForward})->slot[1];
         expected.checkNumber = QStringLiteral("BAL");
         expected.payee = QStringLiteral("BALANCE FORWARD");
         QCOMPARE(after->slot[1], expected);
+        QCOMPARE(after->entryCount, book->entryCount - before.count + 1);
         computeBalances(*book);
         computeBalances(*after);
-        QCOMPARE(after->totalCents, book->totalCents);
         for (int i = 2; i <= after->entryCount; ++i) {
-            QCOMPARE(after->slot[i], book->slot[moved + i - 1]);
-            QCOMPARE(after->balanceCents[i], book->balanceCents[moved + i - 1]);
+            QCOMPARE(after->slot[i], book->slot[before.count + i - 1]);
+            QCOMPARE(after->balanceCents[i], book->balanceCents[before.count + i - 1]);
         }
-        // The register stays in date order, so a later add still finds its place.
-        for (int i = 2; i <= after->entryCount; ++i)
-            QVERIFY(dateKey(after->slot[i - 1]) <= dateKey(after->slot[i]));
+        QCOMPARE(after->totalCents, book->totalCents);
         // Nothing of the moved entries lingers in the free slots of the file.
         QCOMPARE(after->slot[after->entryCount + 1], Entry{});
     }
 
-    void refusals_data()
+    // One question, then one change: the archive first, a kept copy, one save and one undo
+    // step that gives back the exact bytes. Whatever is refused or fails changes nothing: not
+    // the register, not its file, not the backup folder.
+    void carryForward_data()
     {
-        QTest::addColumn<QStringList>("entries");
-        QTest::addColumn<int>("refusal"); // -1: none
-        const int none = int(CarryRefusal::NoEntries);
-        const int tooLarge = int(CarryRefusal::NetTooLarge);
-        QTest::newRow("empty register") << QStringList{} << none;
-        QTest::newRow("only on and after the date")
-            << QStringList{"2025-01-01+5", "2026-01-01+5"} << none;
-        QTest::newRow("deposits beyond 32 bits")
-            << QStringList{"2024-01-01+2147483647", "2024-01-02+1", "2025-01-01+1"} << tooLarge;
-        // A withdrawal of 2147483648 cents has no 32-bit amount either.
-        QTest::newRow("withdrawals one cent beyond")
-            << QStringList{"2024-01-01-2147483647", "2024-01-02-1"} << tooLarge;
-        QTest::newRow("withdrawals at the limit")
-            << QStringList{"2024-01-01-2147483000", "2024-01-02-647"} << -1;
+        QTest::addColumn<QString>("edits");
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QStringList>("titles");
+        const QString ask = QStringLiteral("Carry Forward");
+        const auto row = [](const char *tag, QString edits, QString setup, QStringList titles) {
+            QTest::newRow(tag) << edits << setup << titles;
+        };
+        row("carried", "", "", {ask, "Carried Forward"});
+        row("archive's name taken", "", "taken", {ask, "Carried Forward"});
+        row("answered No", "", "", {ask});
+        row("not a date", "txtCarryMonth=2 txtCarryDay=30", "", {"Need Date"});
+        row("nothing before", "txtCarryYear=2000", "", {"Nothing To Carry"});
+        row("net beyond 32 bits", "txtCarryYear=2002", "", {"Amount Too Large"});
+        row("archive cut off", "", "cut off", {ask, "ARCHIVE FAILED"});
+        row("backup folder missing", "", "no folder", {ask, "DISK NOT READY", "ARCHIVE FAILED"});
+        row("read-only", "", "read-only", {"Not Changed"});
+        // Reload takes the other program's version and keeps the change as a copy: its
+        // archive stays, as the copy needs it. With nobody to ask, the archive goes again.
+        row("changed meanwhile, reloaded", "", "outside change",
+            {ask, "Changed By Another Program", "Archive Kept"});
+        row("changed meanwhile, refused", "", "outside change, refused", {ask, "Not Changed"});
     }
-    void refusals()
+    void carryForward()
     {
-        QFETCH(QStringList, entries);
-        QFETCH(int, refusal);
-        const EntriesBefore before = entriesBefore(*bookOf(entries), QDate(2025, 1, 1));
-        QCOMPARE(carryRefusal(before).has_value(), refusal >= 0);
-        if (refusal >= 0)
-            QCOMPARE(*carryRefusal(before), CarryRefusal(refusal));
-        else
-            QCOMPARE(balanceForward(before).withdrawalCents, Most);
+        QFETCH(QString, edits);
+        QFETCH(QString, setup);
+        QFETCH(QStringList, titles);
+        const QString ask = QStringLiteral("Carry Forward");
+        MainWindow f;
+        const auto book = bookOf({"2000-03-01+1000", "2000-05-01-2250", "2000-12-31=0",
+                                  "2001-01-01+2147483647", "2001-02-01+2147483647"});
+        // An old entry in the last free slot: the file is not quite what the register would
+        // be written as, and undo must give back these bytes.
+        book->slot[MaxEntries] = Entry{1999, 1, 1, "OLD", "GONE", 7, 0};
+        const QByteArray before = formatDataFile(*book);
+        const QByteArray theirs = formatDataFile(*bookOf({"2000-01-01+5"}));
+        f.load(before);
+        QMap<QString, QByteArray> drive;
+        if (setup == "taken")
+            drive["before-2001-01-01.bak"] = "an earlier archive";
+        for (auto it = drive.cbegin(); it != drive.cend(); ++it)
+            writeBytes(f.fakes.drive.filePath(it.key()), it.value());
+        if (setup == "no folder")
+            QDir(f.fakes.drive.root()).removeRecursively();
+        f.document.setReadOnly(setup == "read-only");
+        if (setup.endsWith("refused"))
+            f.document.setOutsideChangeQuestion(nullptr);
+        f.fakes.prompter.whileShown = [&](const QString &title) {
+            if (setup.startsWith("outside change") && title == ask)
+                writeBytes(QLatin1String(DataFileName), theirs);
+        };
+        // Yes to the question unless it is the only box; Cancel to the retry; OK to the rest.
+        using enum QMessageBox::StandardButton;
+        for (const QString &title : titles)
+            if (title != "Changed By Another Program")
+                f.fakes.prompter.answers.push_back(title == ask ? titles.size() > 1 ? Yes : No
+                                                   : title == "DISK NOT READY" ? Cancel
+                                                                               : Ok);
+        f.fakes.prompter.chosen = {0}; // Reload
+
+        FrmCarryForward *window = openCarryForward(f, edits);
+        withFileSizeLimit(setup == "cut off" ? 4096 : RLIM_INFINITY,
+                          [&] { child<QPushButton>(window, "cmdCarry")->click(); });
+        QCOMPARE(f.fakes.prompter.titles(), titles);
+        const bool carried = titles.contains("Carried Forward");
+        QCOMPARE(window->isVisible(), !carried);
+        window->close();
+
+        const EntriesBefore moved = entriesBefore(*book, QDate(2001, 1, 1));
+        const QByteArray after = formatDataFile(*carriedForward(*book, moved));
+        QMap<QString, QByteArray> here{{"default.dat", before}};
+        if (carried) {
+            drive[setup == "taken" ? "before-2001-01-01-2.bak" : "before-2001-01-01.bak"] =
+                archiveFile(*book, moved);
+            here = {{"default.dat", after}, {"default.dat.before-carry-forward", before}};
+        } else if (setup.startsWith("outside change")) {
+            here = {{"default.dat", theirs}, {"default.dat.before-carry-forward", theirs}};
+            if (titles.contains("Archive Kept")) {
+                here["default.dat.unsaved-change"] = after;
+                drive["before-2001-01-01.bak"] = archiveFile(*book, moved);
+            }
+        }
+        if (setup != "no folder")
+            QCOMPARE(filesIn(f.fakes.drive.root()), drive);
+        QCOMPARE(filesIn(QDir::currentPath()).keys(), here.keys());
+        QCOMPARE(filesIn(QDir::currentPath()), here);
+        QCOMPARE(f.document.history().count(), carried ? 1 : 0);
+        if (!carried)
+            return;
+        QVERIFY(f.document.undo().saved());
+        QCOMPARE(f.file(), before);
+        QVERIFY(f.document.redo().saved());
+        QCOMPARE(f.file(), after);
     }
 
-    void typedDates_data()
+    // As a user would: a register that filled up over six years, carried forward before
+    // 2023. The final total stays, Add works again, the status bar no longer asks for room,
+    // and File > Restore offers the archive and gives back the older entries.
+    void fullRegisterCarriedForward()
     {
-        QTest::addColumn<QString>("month");
-        QTest::addColumn<QString>("day");
-        QTest::addColumn<QString>("year");
-        QTest::addColumn<QDate>("date"); // null: not a date
-        QTest::newRow("new year") << "1"
-                                  << "1"
-                                  << "2026" << QDate(2026, 1, 1);
-        QTest::newRow("blanks and zeros") << " 02"
-                                          << "29 "
-                                          << "2024" << QDate(2024, 2, 29);
-        QTest::newRow("no leap day") << "2"
-                                     << "29"
-                                     << "2025" << QDate();
-        QTest::newRow("31 April") << "4"
-                                  << "31"
-                                  << "2025" << QDate();
-        QTest::newRow("month 13") << "13"
-                                  << "1"
-                                  << "2025" << QDate();
-        QTest::newRow("half a month") << "1.5"
-                                      << "1"
-                                      << "2025" << QDate();
-        QTest::newRow("empty day") << "1"
-                                   << ""
-                                   << "2025" << QDate();
-        QTest::newRow("year 1899") << "12"
-                                   << "31"
-                                   << "1899" << QDate();
-        QTest::newRow("year 1900") << "1"
-                                   << "1"
-                                   << "1900" << QDate(1900, 1, 1);
-    }
-    void typedDates()
-    {
-        QFETCH(QString, month);
-        QFETCH(QString, day);
-        QFETCH(QString, year);
-        QFETCH(QDate, date);
-        QCOMPARE(typedDate(month, day, year).value_or(QDate()), date);
-    }
+        MainWindow f;
+        const auto book = bookOf(yearsOfEntries(MaxEntries));
+        f.load(*book);
+        f.show();
+        const QString total = f.label("lblTotal");
+        QVERIFY(nearLimitStatus(f.book).contains("File > Carry Forward"));
 
-    void archiveNames_data()
-    {
-        QTest::addColumn<QStringList>("taken");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("free") << QStringList{"MAY.bak"} << "before-2026-01-01.bak";
-        QTest::newRow("taken") << QStringList{"before-2026-01-01.bak"} << "before-2026-01-01-2.bak";
-        QTest::newRow("taken in capitals")
-            << QStringList{"BEFORE-2026-01-01.BAK", "before-2026-01-01-2.bak"}
-            << "before-2026-01-01-3.bak";
-    }
-    void archiveNames()
-    {
-        QFETCH(QStringList, taken);
-        QFETCH(QString, name);
-        QCOMPARE(archiveName(QDate(2026, 1, 1), taken), name);
-    }
+        // Opened as File > Carry Forward... opens it. The clock says 7 June 2001: the window
+        // starts at 1 January of that year.
+        QStringList seen;
+        NextModal<FrmCarryForward> carry([&](FrmCarryForward *window) {
+            seen << (window->focusWidget() ? window->focusWidget()->objectName() : "no focus");
+            for (const char *name : {"txtCarryMonth", "txtCarryDay", "txtCarryYear"})
+                seen << child<QComboBox>(window, name)->currentText();
+            seen << child<QLabel>(window, "lblCount")->text();
+            typeInto(window, "txtCarryYear=2023");
+            seen << child<QLabel>(window, "lblCount")->text()
+                 << child<QLabel>(window, "lblNet")->text();
+            QTest::keyClick(child<QComboBox>(window, "txtCarryYear"), Qt::Key_Return);
+        });
+        f.fakes.prompter.answers = {QMessageBox::Yes, QMessageBox::Ok};
+        QCOMPARE(FrmCarryForward(f.document, f.fakes.platform, &f.window).exec(),
+                 QDialog::Accepted);
+        QCOMPARE(seen, (QStringList{"txtCarryMonth", "1", "1", "2001", "0", "731", "$102,041.63"}));
+        QCOMPARE(f.fakes.prompter.titles(), (QStringList{"Carry Forward", "Carried Forward"}));
+        QCOMPARE(f.label("lblRecNum"), "270 / 1000");
+        QCOMPARE(f.label("lblTotal"), total);
+        QCOMPARE(nearLimitStatus(f.book), QString());
 
-    // The archive is a backup of exactly the moved entries: restored, the register is them.
-    void archiveRestoresTheMovedEntries()
-    {
-        TempWorkingFolder folder;
-        FakePlatform fakes;
-        const auto book = bookOf(yearsOfEntries(40));
-        const EntriesBefore before = entriesBefore(*book, QDate(2019, 2, 1));
-        QCOMPARE(before.count, 16);
-        QCOMPARE(fakes.drive.createFile("before-2019-02-01.bak", archiveFile(*book, before)),
-                 std::nullopt);
+        f.fakes.prompter.answers = {QMessageBox::Yes};
+        typeInto(&f.window, "txtMonth=7 txtDay=1 txtYear=2024 cmbPayee=Rent txtDollar=5");
+        f.get<QPushButton>("cmdAdd")->click();
+        QCOMPARE(f.label("lblRecNum"), "271 / 1000");
 
-        Checkbook restored;
-        QCOMPARE(
-            restoreBackup(restored, fakes.drive, "before-2019-02-01.bak", [] { return false; }),
-            std::nullopt);
-        QCOMPARE(restored.entryCount, 16);
+        NextModal<QDialog> chooser([](QDialog *chooser) {
+            auto *list = child<QListWidget>(chooser, "fliBackup");
+            QCOMPARE(list->item(0)->text(), "before-2023-01-01.bak");
+            list->setCurrentRow(0);
+            QTest::keyClick(list, Qt::Key_Return);
+        });
+        f.fakes.prompter.answers = {QMessageBox::Yes, QMessageBox::Ok};
+        f.get<QAction>("mnuRestore")->trigger();
+        QVERIFY(chooser.handled());
+        QCOMPARE(f.label("lblRecNum"), "731 / 1000");
         for (int i = 1; i <= MaxEntries; ++i)
-            QCOMPARE(restored.slot[i], i <= 16 ? book->slot[i] : Entry{});
-        QCOMPARE(fileBytes(DataFileName), fileBytes(fakes.drive.filePath("before-2019-02-01.bak")));
-    }
-
-    // A new file only: one already there keeps its bytes, and a write that fails half-way
-    // leaves nothing behind, under the name or beside it.
-    void createFileNeverReplaces_data()
-    {
-        QTest::addColumn<bool>("existing");
-        QTest::addColumn<bool>("cutOff");
-        QTest::newRow("new") << false << false;
-        QTest::newRow("already there") << true << false;
-        QTest::newRow("cut off half-way") << false << true;
-    }
-    void createFileNeverReplaces()
-    {
-        QFETCH(bool, existing);
-        QFETCH(bool, cutOff);
-        QTemporaryDir root;
-        Drive drive(root.path());
-        const QString name = QStringLiteral("before-2026-01-01.bak");
-        if (existing)
-            writeBytes(drive.filePath(name), "earlier");
-        const QByteArray bytes = emptyDataFile();
-        std::optional<DriveError> error;
-        withFileSizeLimit(cutOff ? 4096 : RLIM_INFINITY,
-                          [&] { error = drive.createFile(name, bytes); });
-        QCOMPARE(error.has_value(), existing || cutOff);
-        const QStringList left = QDir(root.path()).entryList(QDir::Files | QDir::Hidden);
-        QCOMPARE(left, cutOff ? QStringList{} : QStringList{name});
-        if (!cutOff)
-            QCOMPARE(fileBytes(drive.filePath(name)), existing ? QByteArray("earlier") : bytes);
-    }
-
-    // The status bar speaks of making room exactly while the warning label warns.
-    void nearLimitStatusFollowsTheWarning_data()
-    {
-        QTest::addColumn<int>("count");
-        QTest::newRow("970") << 970;
-        QTest::newRow("971") << 971;
-        QTest::newRow("1000") << 1000;
-    }
-    void nearLimitStatusFollowsTheWarning()
-    {
-        QFETCH(int, count);
-        Checkbook book;
-        book.entryCount = qint16(count);
-        const QString status = nearLimitStatus(book);
-        QCOMPARE(status.contains(QLatin1String("File > Carry Forward")),
-                 statusTexts(book).nearLimit);
-        QCOMPARE(status.isEmpty(), count < WarningThreshold);
+            QCOMPARE(f.book.slot[i], i <= 731 ? book->slot[i] : Entry{});
     }
 };
 
