@@ -46,7 +46,8 @@ constexpr int StatusMilliseconds = 10000;
 // keys undo (or redo) the last change of the register instead.
 bool leavesHistoryKeyToRegister(QObject *watched, QEvent *event)
 {
-    auto *field = qobject_cast<QLineEdit *>(watched);
+    const auto *combo = qobject_cast<QComboBox *>(watched);
+    const QLineEdit *field = combo ? combo->lineEdit() : nullptr;
     if (!field || event->type() != QEvent::ShortcutOverride)
         return false;
     const auto *key = static_cast<QKeyEvent *>(event);
