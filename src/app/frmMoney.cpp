@@ -4,6 +4,7 @@
 #include "app/RegisterBoxes.h"
 #include "app/RegisterStatus.h"
 #include "backup/BackupCommands.h"
+#include "carryforward/frmCarryForward.h"
 #include "edit/frmEdit.h"
 #include "entry/ChangeBoxes.h"
 #include "entry/MoneyFormat.h"
@@ -89,6 +90,9 @@ FrmMoney::FrmMoney(RegisterDocument &document, Platform &platform, QWidget *pare
     // The first field in tab order has the focus when the window first shows.
     txtMonth->setFocus();
     statusBar()->setObjectName(QStringLiteral("statusBar"));
+    lblRoom = new QLabel;
+    lblRoom->setObjectName(QStringLiteral("lblRoom"));
+    statusBar()->addPermanentWidget(lblRoom);
 
     askAboutOutsideChanges(m_document, m_platform.prompter, this);
     connect(&m_document, &RegisterDocument::registerChanged, this, &FrmMoney::register_Changed);
@@ -130,8 +134,8 @@ bool FrmMoney::lockRegister()
 void FrmMoney::showReadOnly(const LockHolder &holder)
 {
     m_document.setReadOnly(true);
-    for (QAction *change : {mnuNew, mnuRestore, mnuUndo, mnuRedo})
-        change->setVisible(true), change->setEnabled(false);
+    for (QAction *change : {mnuNew, mnuCarryForward, mnuRestore, mnuUndo, mnuRedo})
+        change->setEnabled(false);
     // The history's own signals would enable them again.
     disconnect(&m_document.history(), nullptr, mnuUndo, nullptr);
     disconnect(&m_document.history(), nullptr, mnuRedo, nullptr);
@@ -156,6 +160,7 @@ void FrmMoney::updateStatus()
     setTextColour(lblTotal, texts.totalNegative);
     lblRecNum->setText(texts.recordCount);
     lblWarning->setText(texts.versionOrWarning);
+    lblRoom->setText(nearLimitStatus(m_book));
     setTextColour(lblWarning, texts.nearLimit);
 }
 
@@ -261,6 +266,12 @@ void FrmMoney::mnuNew_Click()
     if (commit(*empty, QStringLiteral("new record"), QStringLiteral("New record started"),
                QStringLiteral("before-new")))
         resetEntryFields();
+}
+
+void FrmMoney::mnuCarryForward_Click()
+{
+    FrmCarryForward window(m_document, m_platform, this);
+    window.exec();
 }
 
 void FrmMoney::mnuUndo_Click()

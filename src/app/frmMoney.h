@@ -67,6 +67,7 @@ private:
     void cmdExit_Click();
     void mnuExit_Click();
     void mnuNew_Click();
+    void mnuCarryForward_Click();
     void mnuUndo_Click();
     void mnuRedo_Click();
     void mnuBackup_Click();
@@ -112,6 +113,8 @@ private:
     QLabel *lblE2 = nullptr;
     QLabel *lblRecNum = nullptr;
     QLabel *lblWarning = nullptr;
+    // In the status bar: from the near-limit warning on, how to free room.
+    QLabel *lblRoom = nullptr;
 
     RegisterListView *m_list = nullptr;
 
@@ -120,6 +123,7 @@ private:
     QAction *mnuBackupFolder = nullptr;
     QAction *mnuPrint = nullptr;
     QAction *mnuNew = nullptr;
+    QAction *mnuCarryForward = nullptr;
     QAction *mnuExport = nullptr;
     QAction *mnuExit = nullptr;
     QMenu *mnuEdit = nullptr;

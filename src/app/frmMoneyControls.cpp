@@ -143,6 +143,9 @@ void FrmMoney::buildMenus()
     mnuPrint = item(mnuFile, "mnuPrint", QStringLiteral("&Print"));
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
     mnuNew = item(mnuFile, "mnuNew", QStringLiteral("&New Record"));
+    mnuCarryForward = item(mnuFile, "mnuCarryForward", QStringLiteral("&Carry Forward..."));
+    mnuCarryForward->setStatusTip(
+        QStringLiteral("Move the entries before a date to an archive and keep their balance"));
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
     mnuExport = item(mnuFile, "mnuExport", QStringLiteral("&Export..."));
     mnuExport->setStatusTip(QStringLiteral("Write the register to a CSV or QIF file"));
@@ -181,6 +184,7 @@ void FrmMoney::buildMenus()
 
     connect(mnuPrint, &QAction::triggered, this, &FrmMoney::mnuPrint_Click);
     connect(mnuNew, &QAction::triggered, this, &FrmMoney::mnuNew_Click);
+    connect(mnuCarryForward, &QAction::triggered, this, &FrmMoney::mnuCarryForward_Click);
     connect(mnuUndo, &QAction::triggered, this, &FrmMoney::mnuUndo_Click);
     connect(mnuRedo, &QAction::triggered, this, &FrmMoney::mnuRedo_Click);
     connect(mnuBackup, &QAction::triggered, this, &FrmMoney::mnuBackup_Click);

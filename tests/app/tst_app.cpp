@@ -423,7 +423,7 @@ private slots:
             return;
         QCOMPARE(f.window.windowTitle(), QStringLiteral("Tallyra v1.3 (Read-Only)"));
         QVERIFY(!f.get<QPushButton>("cmdAdd")->isEnabled());
-        for (const char *change : {"mnuNew", "mnuRestore", "mnuUndo", "mnuRedo"})
+        for (const char *change : {"mnuNew", "mnuCarryForward", "mnuRestore", "mnuUndo", "mnuRedo"})
             QVERIFY(!f.window.findChild<QAction *>(change)->isEnabled());
         QCOMPARE(f.label("lblRecNum"), QStringLiteral("1 / 1000"));
         QCOMPARE(f.file(), file);
