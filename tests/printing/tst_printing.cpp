@@ -46,6 +46,9 @@ private slots:
         qunsetenv("PRINTER");
         qunsetenv("LPDEST");
         const QString started = cupsd("start");
+        // CI installs every package the test needs, so there a missing one is a fault.
+        if (started.contains(QLatin1String("exit 77")) && qEnvironmentVariable("CI") == "true")
+            QFAIL(qPrintable(QStringLiteral("no print server: ") + started));
         if (started.contains(QLatin1String("exit 77")))
             QSKIP(qPrintable(QStringLiteral("no print server: ") + started));
         QVERIFY2(!started.contains(QLatin1String("exit ")), qPrintable(started));
