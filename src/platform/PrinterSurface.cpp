@@ -8,6 +8,7 @@
 #include <QPrinterInfo>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <functional>
 
 #ifndef Q_OS_WIN
@@ -40,6 +41,13 @@ void PrinterSurface::setMediumQuality()
         return;
     m_printer->setResolution(MediumQualityDpi);
     fontChanged();
+}
+
+void PrinterSurface::fitPage(double width, double height)
+{
+    const QRectF area = m_printer->pageRect(QPrinter::Point);
+    m_scale = std::min(
+        {1.0, area.width() * TwipsPerPoint / width, area.height() * TwipsPerPoint / height});
 }
 
 void PrinterSurface::setFontSize(double points)
@@ -94,12 +102,12 @@ double PrinterSurface::textHeight(const QString &) const
 
 double PrinterSurface::pageWidth() const
 {
-    return m_printer->pageRect(QPrinter::Point).width() * TwipsPerPoint;
+    return m_printer->pageRect(QPrinter::Point).width() * TwipsPerPoint / m_scale;
 }
 
 double PrinterSurface::pageHeight() const
 {
-    return m_printer->pageRect(QPrinter::Point).height() * TwipsPerPoint;
+    return m_printer->pageRect(QPrinter::Point).height() * TwipsPerPoint / m_scale;
 }
 
 void PrinterSurface::drawLine(double x1, double y1, double x2, double y2)
@@ -143,6 +151,9 @@ QPainter *PrinterSurface::painter()
         return nullptr;
     }
     m_painter.setFont(m_font);
+    // Measurements stay those of the unscaled font, so the text shrinks with the positions.
+    if (m_scale < 1)
+        m_painter.scale(m_scale, m_scale);
     return &m_painter;
 }
 

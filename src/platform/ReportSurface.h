@@ -17,6 +17,10 @@ public:
     virtual ~ReportSurface() = default;
 
     virtual void setMediumQuality() = 0;
+    // Scales every page as a whole, and no more than needed, so that a layout of this width
+    // and height fits the printable area. Positions and sizes, the page's own included, then
+    // count in the layout's twips. Called before anything is printed.
+    virtual void fitPage(double width, double height) = 0;
     virtual void setFontSize(double points) = 0;
     virtual void setBold(bool bold) = 0;
 

@@ -5,6 +5,7 @@
 #include "register/FileStore.h"
 
 #include <QLineF>
+#include <QSizeF>
 #include <QStringList>
 
 #include <optional>
@@ -28,6 +29,7 @@ struct Recording
     std::optional<QString> unmade;  // what endDocument answers
     std::optional<QString> refusal; // what the job's submit answers
 
+    QSizeF fitted; // the layout size the pages were asked to fit
     std::vector<Text> texts;
     std::vector<QLineF> lines;
     int pages = 1;
@@ -40,6 +42,7 @@ public:
     explicit RecordingSurface(Recording &recording) : m_out(recording) {}
 
     void setMediumQuality() override {}
+    void fitPage(double width, double height) override { m_out.fitted = {width, height}; }
     void setFontSize(double) override {}
     void setBold(bool bold) override { m_bold = bold; }
     double currentX() const override { return m_x; }
