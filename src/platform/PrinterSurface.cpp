@@ -183,8 +183,9 @@ QPageLayout letterLayout()
                        QMarginsF(18, 18, 18, 18), QPageLayout::Point);
 }
 
-// What became of the pages once handed on: nothing when the printer took them.
-using Sender = std::function<std::optional<QString>(const QString &pdfPath)>;
+// What became of the pages once handed on: nothing when the printer took them, and then the
+// printer's name for the job in sentAs.
+using Sender = std::function<std::optional<QString>(const QString &pdfPath, QString &sentAs)>;
 
 // The report's pages as a PDF file in a temporary folder of its own, then handed on. The file
 // is kept until the job goes, so that the very pages sent can also be saved.
@@ -208,8 +209,10 @@ public:
     {
         if (!canSaveAsPdf())
             return QStringLiteral("the report's pages could not be written to %1.").arg(m_path);
-        return m_send(m_path);
+        return m_send(m_path, m_sentAs);
     }
+
+    QString sentAs() const override { return m_sentAs; }
 
     // Qt's PDF writer does not report a short write, so a whole file is one that ends.
     bool canSaveAsPdf() const override
@@ -234,6 +237,7 @@ private:
     QTemporaryDir m_folder;
     QString m_path;
     Sender m_send;
+    QString m_sentAs;
     std::unique_ptr<PrinterSurface> m_surface;
 };
 
@@ -247,6 +251,7 @@ class NativeJob final : public ReportJob
 {
 public:
     explicit NativeJob(const QPrinterInfo &info)
+        : m_sentAs(QStringLiteral("Sent to %1").arg(info.printerName()))
     {
         auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
         printer->setDocName(QStringLiteral("Tallyra report"));
@@ -256,10 +261,13 @@ public:
     ReportSurface &surface() override { return *m_surface; }
     // The job went to the printer as it ended, and ending reports a failure.
     std::optional<QString> submit() override { return std::nullopt; }
+    // The driver does not give the job's number.
+    QString sentAs() const override { return m_sentAs; }
     bool canSaveAsPdf() const override { return false; }
     std::optional<QString> saveAsPdf(const QString &) override { return std::nullopt; }
 
 private:
+    QString m_sentAs;
     std::unique_ptr<PrinterSurface> m_surface;
 };
 #else
@@ -284,15 +292,18 @@ std::unique_ptr<ReportJob> DefaultPrinter::startJob()
     if (!info.isNull())
         return std::make_unique<NativeJob>(info);
     return std::make_unique<PdfJob>(letterLayout(),
-                                    [](const QString &) { return NoDefaultPrinter; });
+                                    [](const QString &, QString &) { return NoDefaultPrinter; });
 #else
     auto cups = std::make_shared<CupsJob>();
     return std::make_unique<PdfJob>(
-        layoutOf(cups->destination()), [cups](const QString &pdfPath) -> std::optional<QString> {
+        layoutOf(cups->destination()),
+        [cups](const QString &pdfPath, QString &sentAs) -> std::optional<QString> {
             QString whyNot;
-            if (cups->submit(pdfPath, QStringLiteral("Tallyra report"), whyNot) > 0)
-                return std::nullopt;
-            return whyNot;
+            const int job = cups->submit(pdfPath, QStringLiteral("Tallyra report"), whyNot);
+            if (job <= 0)
+                return whyNot;
+            sentAs = QStringLiteral("Sent to %1 as job %2").arg(cups->destination()).arg(job);
+            return std::nullopt;
         });
 #endif
 }

@@ -59,6 +59,9 @@ public:
     // Hands the finished pages to the default printer. Gives the reason when it did not take
     // them; nothing else counts as printed.
     virtual std::optional<QString> submit() = 0;
+    // The printer and the job that took the pages, for the user ("Sent to PDF as job 12");
+    // empty until submit has succeeded.
+    virtual QString sentAs() const = 0;
     // Whether the finished pages can be written to a file.
     virtual bool canSaveAsPdf() const = 0;
     // Writes the finished pages as a PDF file, whole or not at all. Gives the reason when the

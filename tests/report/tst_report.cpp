@@ -257,6 +257,10 @@ private slots:
         // The file that holds the report, if any.
         const QString saved = boxes.contains("Report Saved") ? *files.back() : QString();
         QCOMPARE(QDir().entryList(QDir::Files).join(u'|'), saved);
+        // What the main window's status bar then says.
+        QCOMPARE(window.reportSentAs(), fault.isEmpty()   ? "Sent to Fake as job 1"
+                                        : saved.isEmpty() ? ""
+                                                          : "Report saved as " + saved);
         if (!saved.isEmpty()) {
             QVERIFY(fileBytes(saved).contains("Report valid: 05-1-1990 to 6-7-2001"));
             QVERIFY(fakes.prompter.shown.back().text.endsWith(saved));

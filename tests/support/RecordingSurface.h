@@ -89,7 +89,15 @@ public:
     using RecordingSurface::RecordingSurface;
 
     ReportSurface &surface() override { return *this; }
-    std::optional<QString> submit() override { return m_out.refusal; }
+    std::optional<QString> submit() override
+    {
+        m_sent = !m_out.refusal;
+        return m_out.refusal;
+    }
+    QString sentAs() const override
+    {
+        return m_sent ? QStringLiteral("Sent to Fake as job 1") : "";
+    }
     bool canSaveAsPdf() const override { return true; }
     std::optional<QString> saveAsPdf(const QString &path) override
     {
@@ -99,6 +107,9 @@ public:
         const FileResult written = writeFileAtomically(path, lines.join(u'\n').toUtf8());
         return written.ok ? std::nullopt : std::optional<QString>(written.error);
     }
+
+private:
+    bool m_sent = false;
 };
 
 // The default printer of the tests: recording jobs.
