@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestSupport.h"
+#include "app/RegisterListView.h"
 #include "entry/FieldValue.h"
 #include "entry/PlaceEntry.h"
 #include "export/RegisterExport.h"
 
 #include <QPushButton>
 #include <QScrollBar>
+#include <QtTest/qtestspontaneevent.h>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -341,6 +343,41 @@ private slots:
         QVERIFY(editor.handled());
         QCOMPARE(payeeShown, QStringLiteral("Corner Bakery"));
         QCOMPARE(f.file(), formatDataFile(book));
+    }
+
+    // The wheel over a line, a line's button or the scroll bar moves the list as the scroll
+    // bar does: three lines a notch, no further than either end.
+    void wheelScrollsTheList_data()
+    {
+        QTest::addColumn<QString>("over");
+        QTest::addColumn<int>("notches"); // up; down when negative
+        QTest::addColumn<int>("firstShown");
+        QTest::newRow("payee") << "payee4" << 1 << 13;
+        QTest::newRow("line button") << "cmd1" << 2 << 10;
+        QTest::newRow("scroll bar") << "vsbList" << 1 << 13;
+        QTest::newRow("past the end") << "date9" << -1 << 16;
+        QTest::newRow("past the top") << "total0" << 10 << 1;
+    }
+    void wheelScrollsTheList()
+    {
+        QFETCH(QString, over);
+        QFETCH(int, notches);
+        const Checkbook book = januaryDays(25);
+        RegisterListView list(book);
+        list.scrollToEnd();
+        list.showList();
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        // Delivered as the window system delivers it, to the widget under the pointer.
+        QWidget *target = child<QWidget>(&list, over);
+        const QPointF at = target->rect().center();
+        for (int i = 0; i < qAbs(notches); ++i) {
+            QWheelEvent wheel(at, target->mapToGlobal(at), {}, {0, notches > 0 ? 120 : -120},
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QSpontaneKeyEvent::setSpontaneous(&wheel);
+            QApplication::instance()->notify(target, &wheel);
+        }
+        QTEST(list.firstShown(), "firstShown");
     }
 };
 
