@@ -55,8 +55,9 @@ QString helpText(const QList<QCommandLineOption> &options, const QString &defaul
         text += QStringLiteral("  %1 %2\n").arg(left, -21).arg(option.description());
     }
     return text + QStringLiteral("\nBackups go to the backup folder: the one chosen with\n"
-                                 "File > Backup Folder..., or else %1.\n"
-                                 "--backup-folder DIR overrides both for one run.\n")
+                                 "File > Backup Folder..., or else %1,\n"
+                                 "made when first used. --backup-folder DIR overrides both for "
+                                 "one run.\n")
                       .arg(defaultBackupFolder);
 }
 

@@ -4,6 +4,8 @@
 #include "register/DataFile.h"
 #include "register/FileStore.h"
 
+#include <QDir>
+
 #include <memory>
 
 namespace tallyra {
@@ -46,6 +48,18 @@ std::optional<DriveError> replaceDataFile(const QByteArray &bytes)
 QString backupFileName(const QString &description)
 {
     return description + QStringLiteral(".bak");
+}
+
+QString backupCommandTip(const Drive &drive)
+{
+    return QStringLiteral("Copy the register to a backup file in %1")
+        .arg(QDir::toNativeSeparators(drive.root()));
+}
+
+QString backupMadeMessage(const Drive &drive, const QString &fileName)
+{
+    return QStringLiteral("Backed up to %1")
+        .arg(QDir::toNativeSeparators(drive.filePath(fileName)));
 }
 
 std::optional<DriveError> makeBackup(Checkbook &book, const QByteArray &dataFile, Drive &drive,

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/Drive.h"
+
 #include <QString>
 
 #include <optional>
@@ -26,10 +28,18 @@ public:
     void setBackupFolder(const QString &folder) override;
 };
 
+// "Tallyra Backups" in the user's documents folder, the same on every system.
+QString defaultBackupFolder();
+
+struct BackupFolder
+{
+    QString path;
+    MissingRoot missing; // only the default folder is made when it is not there
+};
+
 // The folder backups go to on this run, first match wins: the command line's for this run
-// only, the one the user chose and the program remembered, the folder the program was built
-// with.
-QString backupFolderInUse(const QString &commandLine, const std::optional<QString> &remembered,
-                          const QString &builtIn);
+// only, the one the user chose and the program remembered, the default folder.
+BackupFolder backupFolderInUse(const QString &commandLine,
+                               const std::optional<QString> &remembered);
 
 } // namespace tallyra
