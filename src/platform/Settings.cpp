@@ -10,6 +10,7 @@ namespace tallyra {
 namespace {
 
 const QString BackupFolderKey = QStringLiteral("backupFolder");
+const QString GeometryKey = QStringLiteral("mainWindow/geometry");
 
 } // namespace
 
@@ -26,6 +27,18 @@ void QtSettings::setBackupFolder(const QString &folder)
     QSettings settings;
     settings.setValue(BackupFolderKey, folder);
     // Written now, not when the program ends: a crash must not forget the choice.
+    settings.sync();
+}
+
+QByteArray QtSettings::mainWindowGeometry() const
+{
+    return QSettings().value(GeometryKey).toByteArray();
+}
+
+void QtSettings::setMainWindowGeometry(const QByteArray &geometry)
+{
+    QSettings settings;
+    settings.setValue(GeometryKey, geometry);
     settings.sync();
 }
 

@@ -3,13 +3,15 @@
 
 #include "platform/Drive.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <optional>
 
 namespace tallyra {
 
-// What the program remembers between runs: only the backup folder the user chose.
+// What the program remembers between runs: the backup folder the user chose, and the main
+// window's size and place.
 class Settings
 {
 public:
@@ -17,6 +19,9 @@ public:
 
     virtual std::optional<QString> backupFolder() const = 0;
     virtual void setBackupFolder(const QString &folder) = 0;
+    // As QWidget::saveGeometry gives it and restoreGeometry takes it; empty before the first.
+    virtual QByteArray mainWindowGeometry() const = 0;
+    virtual void setMainWindowGeometry(const QByteArray &geometry) = 0;
 };
 
 // Kept with QSettings in the platform's usual place (~/.config/Tallyra/Tallyra.conf on Linux),
@@ -26,6 +31,8 @@ class QtSettings final : public Settings
 public:
     std::optional<QString> backupFolder() const override;
     void setBackupFolder(const QString &folder) override;
+    QByteArray mainWindowGeometry() const override;
+    void setMainWindowGeometry(const QByteArray &geometry) override;
 };
 
 // "Tallyra Backups" in the user's documents folder, the same on every system.

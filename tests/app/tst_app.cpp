@@ -5,8 +5,11 @@
 #include "entry/PlaceEntry.h"
 #include "export/RegisterExport.h"
 
+#include <QMainWindow>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QtTest/qtestspontaneevent.h>
 #include <QtTest>
 
@@ -343,6 +346,21 @@ private slots:
         QVERIFY(editor.handled());
         QCOMPARE(payeeShown, QStringLiteral("Corner Bakery"));
         QCOMPARE(f.file(), formatDataFile(book));
+    }
+
+    // The main window's size and place come back at the next start: written to the settings
+    // file at once (the test's own, in test mode), and read back from it.
+    void geometrySurvivesARestart()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings().clear();
+        QMainWindow before;
+        before.setGeometry(40, 50, 640, 480);
+        QtSettings().setMainWindowGeometry(before.saveGeometry());
+        QVERIFY(fileBytes(QSettings().fileName()).contains("[mainWindow]\ngeometry="));
+        QMainWindow after;
+        QVERIFY(after.restoreGeometry(QtSettings().mainWindowGeometry()));
+        QCOMPARE(after.geometry(), before.geometry());
     }
 
     // The wheel over a line, a line's button or the scroll bar moves the list as the scroll
