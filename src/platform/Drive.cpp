@@ -123,11 +123,10 @@ std::optional<DriveError> Drive::readyRoot(const QString &file) const
         return std::nullopt;
     // The folder above is there, so this is no missing disk.
     const int systemError = lastSystemError();
-    return DriveError{classifyDriveError(systemError, true), systemError,
-                      QStringLiteral("the folder could not be made: %1")
-                          .arg(systemError == 0 ? QStringLiteral("it is not a folder")
-                                                : qt_error_string(systemError)),
-                      m_root};
+    QString why = QStringLiteral("the folder could not be made");
+    if (systemError != 0)
+        why += QStringLiteral(": ") + qt_error_string(systemError);
+    return DriveError{classifyDriveError(systemError, true), systemError, why, m_root};
 }
 
 DriveError Drive::noDisk(const QString &file) const
