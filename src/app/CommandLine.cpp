@@ -56,8 +56,8 @@ QString helpText(const QList<QCommandLineOption> &options, const QString &defaul
     }
     return text +
            QStringLiteral("\nBackups go to the backup folder: the one chosen with\n"
-                          "File > Backup Folder..., or else %1.\n"
-                          "--backup-folder DIR overrides both for one run.\n")
+                          "File > Backup Folder..., or else %1,\n"
+                          "made when first used. --backup-folder DIR overrides both for one run.\n")
                .arg(defaultBackupFolder) +
            QStringLiteral("\nA register holds at most %1 entries. File > Carry Forward... moves\n"
                           "the entries before a date to an archive in the backup folder and\n"

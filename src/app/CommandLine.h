@@ -25,7 +25,7 @@ struct CommandLine
 inline constexpr int UsageError = 2;
 
 // Reads the program's arguments, its own name first. The help shows defaultBackupFolder as
-// the folder backups go to when none was chosen.
+// the folder backups go to when none was chosen; it is not made here.
 CommandLine readCommandLine(const QStringList &arguments, const QString &defaultBackupFolder);
 
 // The arguments as the system gave them; no application object needed.

@@ -4,6 +4,7 @@
 #include "app/RegisterBoxes.h"
 #include "app/RegisterStatus.h"
 #include "backup/BackupCommands.h"
+#include "backup/BackupCopy.h"
 #include "carryforward/frmCarryForward.h"
 #include "edit/frmEdit.h"
 #include "entry/ChangeBoxes.h"
@@ -93,6 +94,11 @@ FrmMoney::FrmMoney(RegisterDocument &document, Platform &platform, QWidget *pare
     lblRoom = new QLabel;
     lblRoom->setObjectName(QStringLiteral("lblRoom"));
     statusBar()->addPermanentWidget(lblRoom);
+
+    // The size and place the window had when the program last ended.
+    restoreGeometry(m_platform.settings.mainWindowGeometry());
+    connect(qApp, &QCoreApplication::aboutToQuit, this,
+            [this] { m_platform.settings.setMainWindowGeometry(saveGeometry()); });
 
     askAboutOutsideChanges(m_document, m_platform.prompter, this);
     connect(&m_document, &RegisterDocument::registerChanged, this, &FrmMoney::register_Changed);
@@ -348,7 +354,7 @@ void FrmMoney::register_ChangedOnDisk()
 void FrmMoney::mnuBackup_Click()
 {
     if (const std::optional<QString> made = backupRegister(m_platform, this))
-        tell(QStringLiteral("Backed up to %1").arg(QDir::toNativeSeparators(*made)));
+        tell(backupMadeMessage(m_platform.drive, *made));
 }
 
 void FrmMoney::mnuRestore_Click()
@@ -379,12 +385,16 @@ void FrmMoney::showBackupFolder()
     const QString tip = QStringLiteral("Backups go to %1").arg(m_platform.drive.root());
     mnuBackupFolder->setStatusTip(tip);
     mnuBackupFolder->setToolTip(tip);
+    mnuBackup->setStatusTip(backupCommandTip(m_platform.drive));
+    mnuBackup->setToolTip(mnuBackup->statusTip());
 }
 
 void FrmMoney::mnuPrint_Click()
 {
     FrmPrint window(m_book, m_platform, this);
     window.exec();
+    if (const QString sent = window.reportSentAs(); !sent.isEmpty())
+        tell(sent);
 }
 
 void FrmMoney::mnuExport_Click()

@@ -141,6 +141,7 @@ void FrmMoney::buildMenus()
     mnuFile->setToolTipsVisible(true);
     showBackupFolder();
     mnuPrint = item(mnuFile, "mnuPrint", QStringLiteral("&Print"));
+    mnuPrint->setShortcuts(QKeySequence::Print);
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
     mnuNew = item(mnuFile, "mnuNew", QStringLiteral("&New Record"));
     mnuCarryForward = item(mnuFile, "mnuCarryForward", QStringLiteral("&Carry Forward..."));
@@ -151,6 +152,7 @@ void FrmMoney::buildMenus()
     mnuExport->setStatusTip(QStringLiteral("Write the register to a CSV or QIF file"));
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep4"));
     mnuExit = item(mnuFile, "mnuExit", QStringLiteral("E&xit"));
+    mnuExit->setShortcuts(QKeySequence::Quit);
 
     mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
@@ -170,15 +172,16 @@ void FrmMoney::buildMenus()
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     mnuEdit->addSeparator()->setObjectName(QStringLiteral("mnuSep5"));
     mnuFind = item(mnuEdit, "mnuFind", QStringLiteral("&Find..."));
-    mnuFind->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    mnuFind->setShortcuts(QKeySequence::Find);
     mnuFind->setStatusTip(QStringLiteral("Show the next entry with a check number or payee"));
     mnuFindNext = item(mnuEdit, "mnuFindNext", QStringLiteral("Find &Next"));
-    mnuFindNext->setShortcut(QKeySequence(Qt::Key_F3));
+    mnuFindNext->setShortcuts(QKeySequence::FindNext);
     mnuFindNext->setStatusTip(QStringLiteral("Show the next entry for the same text"));
 
     QMenu *mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuContent = item(mnuHelp, "mnuContent", QStringLiteral("&Content"));
+    mnuContent->setShortcuts(QKeySequence::HelpContents);
     mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuSep3"));
     mnuAbout = item(mnuHelp, "mnuAbout", QStringLiteral("&About"));
 

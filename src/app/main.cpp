@@ -28,8 +28,8 @@ int main(int argc, char *argv[])
 {
     // Read before the application exists, so that --help and --version answer without a
     // display and without touching default.dat.
-    const tallyra::CommandLine command =
-        tallyra::readCommandLine(tallyra::commandLineArguments(argc, argv), tallyra::driveARoot());
+    const tallyra::CommandLine command = tallyra::readCommandLine(
+        tallyra::commandLineArguments(argc, argv), tallyra::defaultBackupFolder());
     if (command.exitStatus)
         return tallyra::answerCommandLine(command);
 
@@ -47,8 +47,9 @@ int main(int argc, char *argv[])
     tallyra::SystemClock clock;
     tallyra::AppProgramEnd programEnd;
     tallyra::QtSettings settings;
-    tallyra::Drive drive(tallyra::backupFolderInUse(command.backupFolder, settings.backupFolder(),
-                                                    tallyra::driveARoot()));
+    const tallyra::BackupFolder backupFolder =
+        tallyra::backupFolderInUse(command.backupFolder, settings.backupFolder());
+    tallyra::Drive drive(backupFolder.path, backupFolder.missing);
     tallyra::DefaultPrinter printer;
     tallyra::Platform platform{prompter, clock, programEnd, drive, printer, settings};
 

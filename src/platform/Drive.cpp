@@ -89,16 +89,7 @@ void clearSystemError()
     errno = 0;
 }
 
-QString driveARoot()
-{
-#ifdef Q_OS_WIN
-    return QStringLiteral("a:\\");
-#else
-    return QStringLiteral(TALLYRA_DRIVE_A);
-#endif
-}
-
-Drive::Drive(QString root) : m_root(std::move(root)) {}
+Drive::Drive(QString root, MissingRoot missing) : m_root(std::move(root)), m_missing(missing) {}
 
 QString Drive::filePath(const QString &name) const
 {
@@ -118,9 +109,24 @@ std::optional<DriveError> Drive::refuse(const QString &name) const
         return DriveError{DriveFailure::BadFileName, 0,
                           QStringLiteral("the name holds a folder part"), filePath(name)};
     }
-    if (!rootReady())
-        return noDisk(filePath(name));
-    return std::nullopt;
+    return readyRoot(filePath(name));
+}
+
+std::optional<DriveError> Drive::readyRoot(const QString &file) const
+{
+    if (rootReady())
+        return std::nullopt;
+    if (m_missing == MissingRoot::NoDisk)
+        return noDisk(file);
+    clearSystemError();
+    if (QDir().mkpath(m_root) && rootReady())
+        return std::nullopt;
+    // The folder above is there, so this is no missing disk.
+    const int systemError = lastSystemError();
+    QString why = QStringLiteral("the folder could not be made");
+    if (systemError != 0)
+        why += QStringLiteral(": ") + qt_error_string(systemError);
+    return DriveError{classifyDriveError(systemError, true), systemError, why, m_root};
 }
 
 DriveError Drive::noDisk(const QString &file) const
@@ -137,8 +143,8 @@ DriveError Drive::failure(int systemError, const QString &qtDescription, const Q
 
 std::optional<DriveError> Drive::listBackups(QStringList &names) const
 {
-    if (!rootReady())
-        return noDisk(m_root);
+    if (auto notReady = readyRoot(m_root))
+        return notReady;
     const QDir dir(m_root);
     // QDir lists an unreadable folder as empty; that is no disk to choose from.
     if (!dir.isReadable()) {

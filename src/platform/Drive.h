@@ -34,23 +34,27 @@ DriveFailure classifyDriveError(int systemError, bool rootReady);
 int lastSystemError();
 void clearSystemError();
 
-// The root of drive A as built: a:\ on Windows, elsewhere the folder chosen when the program
-// is built. The user may choose another backup folder (see Settings.h).
-QString driveARoot();
+// What a root that is not there means: a folder the user chose, gone (the stick pulled out),
+// or the default folder, made on first use.
+enum class MissingRoot { NoDisk, Make };
 
 // Files in the root of a floppy drive. Every operation answers nothing on success, or the
 // failure, classified; no file stays open after a call returns.
 class Drive
 {
 public:
-    explicit Drive(QString root);
+    explicit Drive(QString root, MissingRoot missing = MissingRoot::NoDisk);
     virtual ~Drive() = default;
     Drive(const Drive &) = delete;
     Drive &operator=(const Drive &) = delete;
 
     const QString &root() const { return m_root; }
     // Another backup folder, chosen while the program runs.
-    void setRoot(const QString &root) { m_root = root; }
+    void setRoot(const QString &root, MissingRoot missing = MissingRoot::NoDisk)
+    {
+        m_root = root;
+        m_missing = missing;
+    }
     QString filePath(const QString &name) const;
 
     // The names of the "*.bak" files in the root, sorted as the user reads them.
@@ -65,11 +69,13 @@ public:
 
 private:
     bool rootReady() const;
+    std::optional<DriveError> readyRoot(const QString &file) const;
     std::optional<DriveError> refuse(const QString &name) const;
     DriveError noDisk(const QString &file) const;
     DriveError failure(int systemError, const QString &qtDescription, const QString &name) const;
 
     QString m_root;
+    MissingRoot m_missing;
 };
 
 } // namespace tallyra

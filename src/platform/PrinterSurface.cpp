@@ -8,6 +8,7 @@
 #include <QPrinterInfo>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <functional>
 
 #ifndef Q_OS_WIN
@@ -40,6 +41,13 @@ void PrinterSurface::setMediumQuality()
         return;
     m_printer->setResolution(MediumQualityDpi);
     fontChanged();
+}
+
+void PrinterSurface::fitPage(double width, double height)
+{
+    const QRectF area = m_printer->pageRect(QPrinter::Point);
+    m_scale = std::min(
+        {1.0, area.width() * TwipsPerPoint / width, area.height() * TwipsPerPoint / height});
 }
 
 void PrinterSurface::setFontSize(double points)
@@ -94,12 +102,12 @@ double PrinterSurface::textHeight(const QString &) const
 
 double PrinterSurface::pageWidth() const
 {
-    return m_printer->pageRect(QPrinter::Point).width() * TwipsPerPoint;
+    return m_printer->pageRect(QPrinter::Point).width() * TwipsPerPoint / m_scale;
 }
 
 double PrinterSurface::pageHeight() const
 {
-    return m_printer->pageRect(QPrinter::Point).height() * TwipsPerPoint;
+    return m_printer->pageRect(QPrinter::Point).height() * TwipsPerPoint / m_scale;
 }
 
 void PrinterSurface::drawLine(double x1, double y1, double x2, double y2)
@@ -143,6 +151,9 @@ QPainter *PrinterSurface::painter()
         return nullptr;
     }
     m_painter.setFont(m_font);
+    // Measurements stay those of the unscaled font, so the text shrinks with the positions.
+    if (m_scale < 1)
+        m_painter.scale(m_scale, m_scale);
     return &m_painter;
 }
 
@@ -172,8 +183,9 @@ QPageLayout letterLayout()
                        QMarginsF(18, 18, 18, 18), QPageLayout::Point);
 }
 
-// What became of the pages once handed on: nothing when the printer took them.
-using Sender = std::function<std::optional<QString>(const QString &pdfPath)>;
+// What became of the pages once handed on: nothing when the printer took them, and then the
+// printer's name for the job in sentAs.
+using Sender = std::function<std::optional<QString>(const QString &pdfPath, QString &sentAs)>;
 
 // The report's pages as a PDF file in a temporary folder of its own, then handed on. The file
 // is kept until the job goes, so that the very pages sent can also be saved.
@@ -197,8 +209,10 @@ public:
     {
         if (!canSaveAsPdf())
             return QStringLiteral("the report's pages could not be written to %1.").arg(m_path);
-        return m_send(m_path);
+        return m_send(m_path, m_sentAs);
     }
+
+    QString sentAs() const override { return m_sentAs; }
 
     // Qt's PDF writer does not report a short write, so a whole file is one that ends.
     bool canSaveAsPdf() const override
@@ -223,6 +237,7 @@ private:
     QTemporaryDir m_folder;
     QString m_path;
     Sender m_send;
+    QString m_sentAs;
     std::unique_ptr<PrinterSurface> m_surface;
 };
 
@@ -236,6 +251,7 @@ class NativeJob final : public ReportJob
 {
 public:
     explicit NativeJob(const QPrinterInfo &info)
+        : m_sentAs(QStringLiteral("Sent to %1").arg(info.printerName()))
     {
         auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
         printer->setDocName(QStringLiteral("Tallyra report"));
@@ -245,10 +261,13 @@ public:
     ReportSurface &surface() override { return *m_surface; }
     // The job went to the printer as it ended, and ending reports a failure.
     std::optional<QString> submit() override { return std::nullopt; }
+    // The driver does not give the job's number.
+    QString sentAs() const override { return m_sentAs; }
     bool canSaveAsPdf() const override { return false; }
     std::optional<QString> saveAsPdf(const QString &) override { return std::nullopt; }
 
 private:
+    QString m_sentAs;
     std::unique_ptr<PrinterSurface> m_surface;
 };
 #else
@@ -273,15 +292,18 @@ std::unique_ptr<ReportJob> DefaultPrinter::startJob()
     if (!info.isNull())
         return std::make_unique<NativeJob>(info);
     return std::make_unique<PdfJob>(letterLayout(),
-                                    [](const QString &) { return NoDefaultPrinter; });
+                                    [](const QString &, QString &) { return NoDefaultPrinter; });
 #else
     auto cups = std::make_shared<CupsJob>();
     return std::make_unique<PdfJob>(
-        layoutOf(cups->destination()), [cups](const QString &pdfPath) -> std::optional<QString> {
+        layoutOf(cups->destination()),
+        [cups](const QString &pdfPath, QString &sentAs) -> std::optional<QString> {
             QString whyNot;
-            if (cups->submit(pdfPath, QStringLiteral("Tallyra report"), whyNot) > 0)
-                return std::nullopt;
-            return whyNot;
+            const int job = cups->submit(pdfPath, QStringLiteral("Tallyra report"), whyNot);
+            if (job <= 0)
+                return whyNot;
+            sentAs = QStringLiteral("Sent to %1 as job %2").arg(cups->destination()).arg(job);
+            return std::nullopt;
         });
 #endif
 }

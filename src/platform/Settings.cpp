@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Settings.h"
 
+#include <QDir>
 #include <QSettings>
+#include <QStandardPaths>
 
 namespace tallyra {
 
 namespace {
 
 const QString BackupFolderKey = QStringLiteral("backupFolder");
+const QString GeometryKey = QStringLiteral("mainWindow/geometry");
 
 } // namespace
 
@@ -27,12 +30,33 @@ void QtSettings::setBackupFolder(const QString &folder)
     settings.sync();
 }
 
-QString backupFolderInUse(const QString &commandLine, const std::optional<QString> &remembered,
-                          const QString &builtIn)
+QByteArray QtSettings::mainWindowGeometry() const
+{
+    return QSettings().value(GeometryKey).toByteArray();
+}
+
+void QtSettings::setMainWindowGeometry(const QByteArray &geometry)
+{
+    QSettings settings;
+    settings.setValue(GeometryKey, geometry);
+    settings.sync();
+}
+
+QString defaultBackupFolder()
+{
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty())
+        documents = QDir::homePath();
+    return QDir(documents).filePath(QStringLiteral("Tallyra Backups"));
+}
+
+BackupFolder backupFolderInUse(const QString &commandLine, const std::optional<QString> &remembered)
 {
     if (!commandLine.isEmpty())
-        return commandLine;
-    return remembered.value_or(builtIn);
+        return {commandLine, MissingRoot::NoDisk};
+    if (remembered)
+        return {*remembered, MissingRoot::NoDisk};
+    return {defaultBackupFolder(), MissingRoot::Make};
 }
 
 } // namespace tallyra

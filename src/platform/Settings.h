@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/Drive.h"
+
+#include <QByteArray>
 #include <QString>
 
 #include <optional>
 
 namespace tallyra {
 
-// What the program remembers between runs: only the backup folder the user chose.
+// What the program remembers between runs: the backup folder the user chose, and the main
+// window's size and place.
 class Settings
 {
 public:
@@ -15,6 +19,9 @@ public:
 
     virtual std::optional<QString> backupFolder() const = 0;
     virtual void setBackupFolder(const QString &folder) = 0;
+    // As QWidget::saveGeometry gives it and restoreGeometry takes it; empty before the first.
+    virtual QByteArray mainWindowGeometry() const = 0;
+    virtual void setMainWindowGeometry(const QByteArray &geometry) = 0;
 };
 
 // Kept with QSettings in the platform's usual place (~/.config/Tallyra/Tallyra.conf on Linux),
@@ -24,12 +31,22 @@ class QtSettings final : public Settings
 public:
     std::optional<QString> backupFolder() const override;
     void setBackupFolder(const QString &folder) override;
+    QByteArray mainWindowGeometry() const override;
+    void setMainWindowGeometry(const QByteArray &geometry) override;
+};
+
+// "Tallyra Backups" in the user's documents folder, the same on every system.
+QString defaultBackupFolder();
+
+struct BackupFolder
+{
+    QString path;
+    MissingRoot missing; // only the default folder is made when it is not there
 };
 
 // The folder backups go to on this run, first match wins: the command line's for this run
-// only, the one the user chose and the program remembered, the folder the program was built
-// with.
-QString backupFolderInUse(const QString &commandLine, const std::optional<QString> &remembered,
-                          const QString &builtIn);
+// only, the one the user chose and the program remembered, the default folder.
+BackupFolder backupFolderInUse(const QString &commandLine,
+                               const std::optional<QString> &remembered);
 
 } // namespace tallyra

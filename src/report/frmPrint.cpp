@@ -40,8 +40,8 @@ QLabel *rowCaption(const char *name, const QString &text, QWidget *buddy)
 // In the user's documents folder, a name with today's date.
 QString suggestedCopyPath(const QDate &today)
 {
-    return QDir(documentsFolder()).filePath(
-        QStringLiteral("tallyra-report-%1.pdf").arg(today.toString(Qt::ISODate)));
+    return QDir(documentsFolder())
+        .filePath(QStringLiteral("tallyra-report-%1.pdf").arg(today.toString(Qt::ISODate)));
 }
 
 void nameDateFields(const QString &row, std::initializer_list<QComboBox *> fields)
@@ -137,6 +137,8 @@ void FrmPrint::cmdPrint_Click()
         reportPrintFailure(*refused);
         if (job->canSaveAsPdf())
             offerPdfCopy(*job);
+    } else {
+        m_sentAs = job->sentAs();
     }
     close();
 }
@@ -178,6 +180,7 @@ void FrmPrint::offerPdfCopy(ReportJob &job)
         const QString shown = QDir::toNativeSeparators(*path);
         const std::optional<QString> failed = job.saveAsPdf(*path);
         if (!failed) {
+            m_sentAs = QStringLiteral("Report saved as %1").arg(shown);
             prompter.message(this, QMessageBox::Information, QStringLiteral("Report Saved"),
                              QStringLiteral("The report was saved as %1").arg(shown));
             return;

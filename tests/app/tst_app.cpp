@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestSupport.h"
+#include "app/RegisterListView.h"
 #include "entry/FieldValue.h"
 #include "entry/PlaceEntry.h"
 #include "export/RegisterExport.h"
 #include "register/RegisterDocument.h"
 
+#include <QMainWindow>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QStatusBar>
+#include <QtTest/qtestspontaneevent.h>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -427,6 +432,55 @@ private slots:
             QVERIFY(!f.window.findChild<QAction *>(change)->isEnabled());
         QCOMPARE(f.label("lblRecNum"), QStringLiteral("1 / 1000"));
         QCOMPARE(f.file(), file);
+    }
+
+    // The main window's size and place come back at the next start: written to the settings
+    // file at once (the test's own, in test mode), and read back from it.
+    void geometrySurvivesARestart()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings().clear();
+        QMainWindow before;
+        before.setGeometry(40, 50, 640, 480);
+        QtSettings().setMainWindowGeometry(before.saveGeometry());
+        QVERIFY(fileBytes(QSettings().fileName()).contains("[mainWindow]\ngeometry="));
+        QMainWindow after;
+        QVERIFY(after.restoreGeometry(QtSettings().mainWindowGeometry()));
+        QCOMPARE(after.geometry(), before.geometry());
+    }
+
+    // The wheel over a line or a line's button moves the list as over the scroll bar: three
+    // lines a notch, no further than either end.
+    void wheelScrollsTheList_data()
+    {
+        QTest::addColumn<QString>("over");
+        QTest::addColumn<int>("notches"); // up; down when negative
+        QTest::addColumn<int>("firstShown");
+        QTest::newRow("payee") << "payee4" << 1 << 13;
+        QTest::newRow("line button") << "cmd1" << 2 << 10;
+        QTest::newRow("past the end") << "date9" << -1 << 16;
+        QTest::newRow("past the top") << "total0" << 10 << 1;
+    }
+    void wheelScrollsTheList()
+    {
+        QFETCH(QString, over);
+        QFETCH(int, notches);
+        const Checkbook book = januaryDays(25);
+        RegisterListView list(book);
+        list.scrollToEnd();
+        list.showList();
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        // Delivered as the window system delivers it, to the widget under the pointer.
+        QWidget *target = child<QWidget>(&list, over);
+        const QPointF at = target->rect().center();
+        for (int i = 0; i < qAbs(notches); ++i) {
+            QWheelEvent wheel(at, target->mapToGlobal(at), {}, {0, notches > 0 ? 120 : -120},
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QSpontaneKeyEvent::setSpontaneous(&wheel);
+            QApplication::instance()->notify(target, &wheel);
+        }
+        QTEST(list.firstShown(), "firstShown");
     }
 };
 

@@ -111,8 +111,11 @@ struct FakeClock final : Clock
 struct FakeSettings final : Settings
 {
     std::optional<QString> folder;
+    QByteArray geometry;
     std::optional<QString> backupFolder() const override { return folder; }
     void setBackupFolder(const QString &chosen) override { folder = chosen; }
+    QByteArray mainWindowGeometry() const override { return geometry; }
+    void setMainWindowGeometry(const QByteArray &saved) override { geometry = saved; }
 };
 
 struct FakeProgramEnd final : ProgramEnd

@@ -112,6 +112,8 @@ class NoSettings final : public Settings
 public:
     std::optional<QString> backupFolder() const override { return std::nullopt; }
     void setBackupFolder(const QString &) override { qFatal("a window changed a setting"); }
+    QByteArray mainWindowGeometry() const override { return {}; }
+    void setMainWindowGeometry(const QByteArray &) override {}
 };
 
 // The edit window as it opens on the grocer's check.
