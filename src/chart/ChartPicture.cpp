@@ -1,0 +1,155 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "chart/ChartPicture.h"
+
+#include "chart/ChartView.h"
+#include "chart/SvgModule.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QLibrary>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include <array>
+#include <memory>
+
+namespace tallyra {
+
+namespace {
+
+const QString Title = QStringLiteral("Balance Chart");
+
+struct FormatName
+{
+    PictureFormat format;
+    const char *suffix;
+    const char *filter;
+};
+
+constexpr std::array<FormatName, 3> Formats = {{
+    {PictureFormat::Png, "png", "PNG pictures (*.png)"},
+    {PictureFormat::Svg, "svg", "SVG pictures (*.svg)"},
+    {PictureFormat::Pdf, "pdf", "PDF documents (*.pdf)"},
+}};
+
+// Paints the chart over the whole of a device of the chart's size.
+bool paintOn(QPaintDevice &device, const ChartView &chart)
+{
+    QPainter painter(&device);
+    if (!painter.isActive())
+        return false;
+    chart.paintChart(painter, QRectF(QPointF(0, 0), chart.size()), false);
+    return painter.end();
+}
+
+// At the screen's pixel ratio, so that a picture saved at 200% is as sharp as the screen.
+bool pngBytes(const ChartView &chart, QBuffer &buffer)
+{
+    const qreal ratio = chart.devicePixelRatioF();
+    QImage image(chart.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    return paintOn(image, chart) && image.save(&buffer, "PNG");
+}
+
+bool pdfBytes(const ChartView &chart, QBuffer &buffer)
+{
+    QPdfWriter pdf(&buffer);
+    pdf.setTitle(Title);
+    pdf.setCreator(QStringLiteral("Tallyra"));
+    // One point a pixel: the page is the chart's size.
+    pdf.setResolution(72);
+    pdf.setPageLayout(
+        QPageLayout(QPageSize(QSizeF(chart.size()), QPageSize::Point, Title, QPageSize::ExactMatch),
+                    QPageLayout::Portrait, QMarginsF()));
+    return paintOn(pdf, chart);
+}
+
+// The module beside the program (the build, and Windows), or where the install puts it.
+TallyraSvgDevice svgDeviceMaker(QString &why)
+{
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    const QString name = QLatin1String(TallyraSvgModuleName);
+    for (const QString &candidate :
+         {programFolder.filePath(name),
+          programFolder.filePath(QStringLiteral(TALLYRA_MODULE_DIR "/") + name)}) {
+        QLibrary module(candidate);
+        if (auto make = reinterpret_cast<TallyraSvgDevice>(module.resolve(TallyraSvgDeviceName)))
+            return make;
+        why = module.errorString();
+    }
+    return nullptr;
+}
+
+std::optional<QString> svgBytes(const ChartView &chart, QBuffer &buffer)
+{
+    QString why;
+    const TallyraSvgDevice make = svgDeviceMaker(why);
+    if (!make)
+        return QStringLiteral("SVG pictures cannot be made here (%1)").arg(why);
+    const std::unique_ptr<QPaintDevice> svg(make(&buffer, chart.size(), Title));
+    if (!paintOn(*svg, chart))
+        return QStringLiteral("the picture could not be drawn");
+    return std::nullopt;
+}
+
+} // namespace
+
+QString pictureFilters()
+{
+    QStringList filters;
+    for (const FormatName &format : Formats)
+        filters << QLatin1String(format.filter);
+    return filters.join(QStringLiteral(";;"));
+}
+
+QString defaultPictureName(const QDate &today)
+{
+    return QStringLiteral("tallyra-chart-%1.png").arg(today.toString(Qt::ISODate));
+}
+
+PictureTarget pictureTarget(const QString &chosenPath, const QString &selectedFilter)
+{
+    const QString suffix = QFileInfo(chosenPath).suffix().toLower();
+    for (const FormatName &format : Formats)
+        if (suffix == QLatin1String(format.suffix))
+            return {format.format, chosenPath};
+    FormatName chosen = Formats[0];
+    for (const FormatName &format : Formats)
+        if (selectedFilter == QLatin1String(format.filter))
+            chosen = format;
+    if (!suffix.isEmpty())
+        return {chosen.format, chosenPath};
+    return {chosen.format, chosenPath + QLatin1Char('.') + QLatin1String(chosen.suffix)};
+}
+
+std::optional<QString> saveChartPicture(const ChartView &chart, const PictureTarget &target)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    switch (target.format) {
+    case PictureFormat::Png:
+        if (!pngBytes(chart, buffer))
+            return QStringLiteral("the picture could not be drawn");
+        break;
+    case PictureFormat::Pdf:
+        if (!pdfBytes(chart, buffer))
+            return QStringLiteral("the picture could not be drawn");
+        break;
+    case PictureFormat::Svg:
+        if (const std::optional<QString> failed = svgBytes(chart, buffer))
+            return failed;
+        break;
+    }
+    QSaveFile file(target.path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return file.errorString();
+    return std::nullopt;
+}
+
+} // namespace tallyra
