@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev
   libbenchmark-dev
   clang-14 libclang-rt-14-dev
   libcups2-dev

@@ -2,21 +2,16 @@
 #include "chart/ChartPicture.h"
 
 #include "chart/ChartView.h"
-#include "chart/SvgModule.h"
 
 #include <QBuffer>
-#include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QImage>
-#include <QLibrary>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
 
 #include <array>
-#include <memory>
 
 namespace tallyra {
 
@@ -31,9 +26,8 @@ struct FormatName
     const char *filter;
 };
 
-constexpr std::array<FormatName, 3> Formats = {{
+constexpr std::array<FormatName, 2> Formats = {{
     {PictureFormat::Png, "png", "PNG pictures (*.png)"},
-    {PictureFormat::Svg, "svg", "SVG pictures (*.svg)"},
     {PictureFormat::Pdf, "pdf", "PDF documents (*.pdf)"},
 }};
 
@@ -67,34 +61,6 @@ bool pdfBytes(const ChartView &chart, QBuffer &buffer)
         QPageLayout(QPageSize(QSizeF(chart.size()), QPageSize::Point, Title, QPageSize::ExactMatch),
                     QPageLayout::Portrait, QMarginsF()));
     return paintOn(pdf, chart);
-}
-
-// The module beside the program (the build, and Windows), or where the install puts it.
-TallyraSvgDevice svgDeviceMaker(QString &why)
-{
-    const QDir programFolder(QCoreApplication::applicationDirPath());
-    const QString name = QLatin1String(TallyraSvgModuleName);
-    for (const QString &candidate :
-         {programFolder.filePath(name),
-          programFolder.filePath(QStringLiteral(TALLYRA_MODULE_DIR "/") + name)}) {
-        QLibrary module(candidate);
-        if (auto make = reinterpret_cast<TallyraSvgDevice>(module.resolve(TallyraSvgDeviceName)))
-            return make;
-        why = module.errorString();
-    }
-    return nullptr;
-}
-
-std::optional<QString> svgBytes(const ChartView &chart, QBuffer &buffer)
-{
-    QString why;
-    const TallyraSvgDevice make = svgDeviceMaker(why);
-    if (!make)
-        return QStringLiteral("SVG pictures cannot be made here (%1)").arg(why);
-    const std::unique_ptr<QPaintDevice> svg(make(&buffer, chart.size(), Title));
-    if (!paintOn(*svg, chart))
-        return QStringLiteral("the picture could not be drawn");
-    return std::nullopt;
 }
 
 } // namespace
@@ -140,10 +106,6 @@ std::optional<QString> saveChartPicture(const ChartView &chart, const PictureTar
     case PictureFormat::Pdf:
         if (!pdfBytes(chart, buffer))
             return QStringLiteral("the picture could not be drawn");
-        break;
-    case PictureFormat::Svg:
-        if (const std::optional<QString> failed = svgBytes(chart, buffer))
-            return failed;
         break;
     }
     QSaveFile file(target.path);

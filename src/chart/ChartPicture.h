@@ -10,7 +10,10 @@ namespace tallyra {
 
 class ChartView;
 
-enum class PictureFormat { Png, Svg, Pdf };
+// No SVG: Qt SVG's image plugin, once installed, is loaded by every start of the program (the
+// menu bar's icons make Qt ask each image plugin about them), and PDF keeps the chart sharp at
+// any size as well.
+enum class PictureFormat { Png, Pdf };
 
 // The types offered by the save dialog, PNG first.
 QString pictureFilters();
