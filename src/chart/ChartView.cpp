@@ -249,7 +249,9 @@ void ChartView::paintChart(QPainter &painter, const QRectF &area, bool markSelec
 
     if (days.empty()) {
         painter.setPen(text);
-        painter.drawText(plot, Qt::AlignCenter, QStringLiteral("No entries in this range"));
+        // In the upper half: the level line runs through the middle or near an edge.
+        painter.drawText(QRectF(plot.left(), plot.top(), plot.width(), plot.height() / 2),
+                         Qt::AlignCenter, QStringLiteral("No entries in this range"));
     } else if (markSelection && m_selected >= 0) {
         const double selectedX = shape.x(m_julianDays[size_t(m_selected)]);
         painter.setPen(QPen(text, 1, Qt::DashLine));

@@ -12,8 +12,13 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QShowEvent>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <array>
+#include <utility>
 
 namespace tallyra {
 
@@ -31,12 +36,10 @@ bool sameFields(const DateFields &a, const DateFields &b)
 } // namespace
 
 FrmChart::FrmChart(const Checkbook &book, Platform &platform, QWidget *parent)
-    : QDialog(parent), m_book(book), m_platform(platform)
+    : QWidget(parent, Qt::Window), m_book(book), m_platform(platform)
 {
     setObjectName(QStringLiteral("frmChart"));
     setWindowTitle(QStringLiteral("Balance Chart"));
-    setWindowFlag(Qt::WindowMaximizeButtonHint);
-    setSizeGripEnabled(true);
     buildControls();
     for (QComboBox *field :
          {txtStartMonth, txtStartDay, txtStartYear, txtEndMonth, txtEndDay, txtEndYear})
@@ -44,7 +47,7 @@ FrmChart::FrmChart(const Checkbook &book, Platform &platform, QWidget *parent)
     connect(picChart, &ChartView::selectedDayChanged, this, &FrmChart::picChart_SelectionChange);
     connect(cmdSavePicture, &QPushButton::clicked, this, &FrmChart::cmdSavePicture_Click);
     connect(cmdCopyTable, &QPushButton::clicked, this, &FrmChart::cmdCopyTable_Click);
-    connect(cmdClose, &QPushButton::clicked, this, &QDialog::close);
+    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
     m_registerRange = registerDateRange(m_book, m_platform.clock.today());
     showFields(m_registerRange);
     dateField_Change();
@@ -88,9 +91,11 @@ void FrmChart::buildControls()
     grdMonths->verticalHeader()->hide();
     grdMonths->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
-    cmdSavePicture = named(new QPushButton(QStringLiteral("Save &Picture...")), "cmdSavePicture");
-    cmdCopyTable = named(new QPushButton(QStringLiteral("&Copy Table")), "cmdCopyTable");
-    cmdClose = named(new QPushButton(QStringLiteral("Cl&ose")), "cmdClose");
+    cmdSavePicture = button("cmdSavePicture", QStringLiteral("Save &Picture..."),
+                            QStringLiteral("Save the chart as a PNG picture or a PDF document"));
+    cmdCopyTable = button("cmdCopyTable", QStringLiteral("&Copy Table"),
+                          QStringLiteral("Copy the month table as text"));
+    cmdClose = button("cmdClose", QStringLiteral("Cl&ose"), QStringLiteral("Close this window"));
 
     auto *range = new QHBoxLayout;
     for (QWidget *control :
@@ -119,6 +124,22 @@ void FrmChart::buildControls()
 
     setTabChain({txtStartMonth, txtStartDay, txtStartYear, txtEndMonth, txtEndDay, txtEndYear,
                  picChart, grdMonths, cmdSavePicture, cmdCopyTable, cmdClose});
+    txtStartMonth->setFocus();
+}
+
+// The latest months are in sight once the table has its height.
+void FrmChart::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    grdMonths->scrollToBottom();
+}
+
+void FrmChart::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 DateFields FrmChart::typedFields() const

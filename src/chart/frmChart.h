@@ -5,7 +5,7 @@
 #include "register/Checkbook.h"
 #include "report/DateRange.h"
 
-#include <QDialog>
+#include <QWidget>
 
 class QComboBox;
 class QLabel;
@@ -22,8 +22,9 @@ inline constexpr char BalanceChartMenuText[] = "B&alance Chart...";
 
 // The balance over a date range as a chart, with a month-by-month table below it. It only
 // reads the register, and stays open beside the main window: refresh() draws it again after
-// every change, undo or reload.
-class FrmChart : public QDialog
+// every change, undo or reload. A window rather than a dialog, so that Enter in the date fields
+// presses no button: the chart follows them as they are typed.
+class FrmChart : public QWidget
 {
     Q_OBJECT
 
@@ -33,6 +34,10 @@ public:
 public slots:
     // A range the user has not changed follows the register's first and last dates.
     void refresh();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildControls();

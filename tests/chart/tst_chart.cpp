@@ -311,6 +311,11 @@ private slots:
         QCOMPARE(chart->selectedDay(), 0);
         QTest::keyClick(chart, Qt::Key_End);
         QCOMPARE(chart->selectedDay(), 1);
+        // Enter in a date field presses no button; Esc closes the window.
+        QTest::keyClick(child<QComboBox>(&window, "txtEndYear"), Qt::Key_Return);
+        QVERIFY(fakes.prompter.suggestedFiles.empty());
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QVERIFY(!window.isVisible());
     }
 
     // Drawn well inside the chart whatever the register: no line along an edge, higher
