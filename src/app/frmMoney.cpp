@@ -1,19 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/frmMoney.h"
 
+#include "app/RegisterBoxes.h"
 #include "app/RegisterStatus.h"
-#include "backup/BackupCopy.h"
-#include "backup/DriveFailureBoxes.h"
-#include "backup/frmFileOpen.h"
+#include "backup/BackupCommands.h"
 #include "edit/frmEdit.h"
-#include "entry/PayeeField.h"
+#include "entry/ChangeBoxes.h"
+#include "entry/MoneyFormat.h"
 #include "export/RegisterExport.h"
 #include "help/HelpTopics.h"
 #include "help/SupportAddresses.h"
 #include "help/frmAbout.h"
 #include "help/frmHelp.h"
 #include "platform/Controls.h"
-#include "platform/ElidingLabel.h"
 #include "platform/UserFolders.h"
 #include "register/DataFile.h"
 #include "register/FileStore.h"
@@ -21,48 +20,49 @@
 #include "report/frmPrint.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
-#include <QCompleter>
 #include <QDir>
-#include <QFile>
-#include <QFrame>
-#include <QGridLayout>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
-#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace tallyra {
 
 namespace {
 
-// A pick list sorted as text, so the day list runs "1", "10", "11", ... "2".
-QComboBox *withItems(QComboBox *combo, QStringList items)
-{
-    sortAsText(items);
-    combo->addItems(items);
-    return combo;
-}
+// How long a word in the status bar stays.
+constexpr int StatusMilliseconds = 10000;
 
-QStringList numbers(int from, int to)
+// A field keeps Ctrl+Z for its own typing; with nothing typed to undo (or redo) there, the
+// keys undo (or redo) the last change of the register instead.
+bool leavesHistoryKeyToRegister(QObject *watched, QEvent *event)
 {
-    QStringList list;
-    for (int n = from; n <= to; ++n)
-        list << QString::number(n);
-    return list;
+    auto *field = qobject_cast<QLineEdit *>(watched);
+    if (!field || event->type() != QEvent::ShortcutOverride)
+        return false;
+    const auto *key = static_cast<QKeyEvent *>(event);
+    const QKeySequence pressed(key->keyCombination());
+    if (key->matches(QKeySequence::Undo))
+        return !field->isUndoAvailable();
+    const bool redo = key->matches(QKeySequence::Redo) ||
+                      pressed == QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) ||
+                      pressed == QKeySequence(Qt::CTRL | Qt::Key_Y);
+    return redo && !field->isRedoAvailable();
 }
 
 } // namespace
 
-FrmMoney::FrmMoney(Checkbook &book, Platform &platform, QWidget *parent)
-    : QMainWindow(parent), m_book(book), m_platform(platform)
+FrmMoney::FrmMoney(RegisterDocument &document, Platform &platform, QWidget *parent)
+    : QMainWindow(parent), m_document(document), m_book(document.book()), m_platform(platform)
 {
     setObjectName(QStringLiteral("frmMoney"));
 
@@ -87,164 +87,56 @@ FrmMoney::FrmMoney(Checkbook &book, Platform &platform, QWidget *parent)
     setTabOrder();
     // The first field in tab order has the focus when the window first shows.
     txtMonth->setFocus();
-}
+    statusBar()->setObjectName(QStringLiteral("statusBar"));
 
-void FrmMoney::buildEntryArea(QWidget *area)
-{
-    txtMonth = withItems(entryCombo("txtMonth"), numbers(1, 12));
-    txtDay = withItems(entryCombo("txtDay"), numbers(1, 31));
-    txtYear = withItems(entryCombo("txtYear"), numbers(1998, 2003));
-    cmbCheckNum = withItems(entryCombo("cmbCheckNum"), {"ATM", "DEP", "TMP", "TXFR"});
-    cmbCheckNum->setEditText(QStringLiteral("ATM"));
-    cmbPayee = entryCombo<PayeeField>("cmbPayee");
-    txtDollar = entryCombo("txtDollar");
-    txtDollar->setEditText(QStringLiteral("0"));
-    txtCent = entryCombo("txtCent");
-    txtCent->setEditText(QStringLiteral("00"));
-    // Only the point stands between the two amount fields, so the cents have no caption.
-    txtCent->setAccessibleName(QStringLiteral("Cents"));
-    // The combo box, not its line edit, receives the keys, so that is where they are seen.
-    txtDollar->installEventFilter(this);
-
-    frmType = named(new QGroupBox(QStringLiteral("Type")), "frmType");
-    optWithdrawl = named(new QRadioButton(QStringLiteral("Withdrawal")), "optWithdrawl");
-    optDeposit = named(new QRadioButton(QStringLiteral("Deposit")), "optDeposit");
-    optNeither = named(new QRadioButton(QStringLiteral("Neither")), "optNeither");
-    optWithdrawl->setChecked(true);
-    tabToChosenOption({optWithdrawl, optDeposit, optNeither});
-    auto *types = new QHBoxLayout(frmType);
-    types->addWidget(optWithdrawl);
-    types->addWidget(optDeposit);
-    types->addWidget(optNeither);
-
-    cmdAdd = button("cmdAdd", QStringLiteral("&Add"), QStringLiteral("Add an entry"));
-    cmdExit = button("cmdExit", QStringLiteral("E&xit"),
-                     QStringLiteral("Close program (remember to backup!)"));
-    connect(cmdAdd, &QPushButton::clicked, this, &FrmMoney::cmdAdd_Click);
-    connect(cmdExit, &QPushButton::clicked, this, &FrmMoney::cmdExit_Click);
-
-    auto *grid = new QGridLayout(area);
-    grid->addWidget(caption("Label2", QStringLiteral("Month"), txtMonth), 0, 0);
-    grid->addWidget(caption("Label3", QStringLiteral("Day"), txtDay), 0, 1);
-    grid->addWidget(caption("Label4", QStringLiteral("Year"), txtYear), 0, 2);
-    grid->addWidget(caption("Label5", QStringLiteral("Check Number"), cmbCheckNum), 0, 3);
-    grid->addWidget(caption("Label6", QStringLiteral("Payee"), cmbPayee), 0, 4);
-    grid->addWidget(txtMonth, 1, 0);
-    grid->addWidget(txtDay, 1, 1);
-    grid->addWidget(txtYear, 1, 2);
-    grid->addWidget(cmbCheckNum, 1, 3);
-    grid->addWidget(cmbPayee, 1, 4);
-
-    auto *amountLabel = caption("Label7", QStringLiteral("Amount"), txtDollar);
-    grid->addWidget(amountLabel, 2, 0, 1, 2);
-    grid->addLayout(amountRow(txtDollar, txtCent), 3, 0, 1, 3);
-    grid->addWidget(frmType, 2, 3, 2, 2, Qt::AlignLeft | Qt::AlignVCenter);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(cmdAdd);
-    buttons->addWidget(cmdExit);
-    grid->addLayout(buttons, 4, 0, 1, 3);
-    grid->setColumnStretch(4, 1);
-    grid->setRowStretch(5, 1);
-}
-
-void FrmMoney::buildInfoFrame()
-{
-    frmInfo = named(new QGroupBox(QStringLiteral("Information")), "frmInfo");
-    lblE1 = caption("lblE1", QStringLiteral("Account Total:"));
-    lblTotal = caption("lblTotal", QString());
-    lblTotal->setToolTip(QStringLiteral("This is your account total"));
-    lblE2 = caption("lblE2", QStringLiteral("Number of Records:"));
-    lblRecNum = caption("lblRecNum", QString());
-    lblRecNum->setToolTip(QStringLiteral("This is the number or entries you have"));
-    lblWarning = caption("lblWarning", QString());
-    lblWarning->installEventFilter(this);
-    lblTotal->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lblRecNum->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-
-    auto *grid = new QGridLayout(frmInfo);
-    grid->addWidget(lblE1, 0, 0);
-    grid->addWidget(lblTotal, 0, 1);
-    grid->addWidget(lblE2, 1, 0);
-    grid->addWidget(lblRecNum, 1, 1);
-    grid->addWidget(lblWarning, 2, 0, 1, 2);
-    // Room for the longest texts, each on one line, so the frame does not jump as they change.
-    const QFontMetrics metrics(font());
-    lblTotal->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("-$21,474,836.47")));
-    lblWarning->setMinimumWidth(metrics.horizontalAdvance(QLatin1String(NearLimitWarning)));
-}
-
-void FrmMoney::buildMenus()
-{
-    const auto item = [this](QMenu *menu, const char *name, const QString &text) {
-        QAction *action = menu->addAction(text);
-        action->setObjectName(QLatin1String(name));
-        return action;
-    };
-    QMenu *mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuBackup = item(mnuFile, "mnuBackup", QStringLiteral("&Backup"));
-    mnuRestore = item(mnuFile, "mnuRestore", QStringLiteral("Res&tore"));
-    mnuBackupFolder = item(mnuFile, "mnuBackupFolder", QStringLiteral("Backup &Folder..."));
-    // There is no status bar to show a status tip, so the folder shows as a tooltip too.
-    mnuFile->setToolTipsVisible(true);
-    showBackupFolder();
-    mnuPrint = item(mnuFile, "mnuPrint", QStringLiteral("&Print"));
-    mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
-    mnuNew = item(mnuFile, "mnuNew", QStringLiteral("&New Record"));
-    mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
-    mnuExport = item(mnuFile, "mnuExport", QStringLiteral("&Export..."));
-    mnuExport->setStatusTip(QStringLiteral("Write the register to a CSV or QIF file"));
-    mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep4"));
-    mnuExit = item(mnuFile, "mnuExit", QStringLiteral("E&xit"));
-
-    mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
-    mnuFind = item(mnuEdit, "mnuFind", QStringLiteral("&Find..."));
-    mnuFind->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-    mnuFind->setStatusTip(QStringLiteral("Show the next entry with a check number or payee"));
-    mnuFindNext = item(mnuEdit, "mnuFindNext", QStringLiteral("Find &Next"));
-    mnuFindNext->setShortcut(QKeySequence(Qt::Key_F3));
-    mnuFindNext->setStatusTip(QStringLiteral("Show the next entry for the same text"));
-
-    QMenu *mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuContent = item(mnuHelp, "mnuContent", QStringLiteral("&Content"));
-    mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuSep3"));
-    mnuAbout = item(mnuHelp, "mnuAbout", QStringLiteral("&About"));
-
-    connect(mnuPrint, &QAction::triggered, this, &FrmMoney::mnuPrint_Click);
-    connect(mnuNew, &QAction::triggered, this, [this] { mnuNew_Click(NewRegister::AskFirst); });
-    connect(mnuBackup, &QAction::triggered, this, &FrmMoney::mnuBackup_Click);
-    connect(mnuRestore, &QAction::triggered, this, &FrmMoney::mnuRestore_Click);
-    connect(mnuBackupFolder, &QAction::triggered, this, &FrmMoney::mnuBackupFolder_Click);
-    connect(mnuExport, &QAction::triggered, this, &FrmMoney::mnuExport_Click);
-    connect(mnuExit, &QAction::triggered, this, &FrmMoney::mnuExit_Click);
-    connect(mnuFind, &QAction::triggered, this, &FrmMoney::mnuFind_Click);
-    connect(mnuFindNext, &QAction::triggered, this, &FrmMoney::mnuFindNext_Click);
-    connect(mnuContent, &QAction::triggered, this, &FrmMoney::mnuContent_Click);
-    connect(mnuAbout, &QAction::triggered, this, &FrmMoney::mnuAbout_Click);
-}
-
-void FrmMoney::setTabOrder()
-{
-    QList<QWidget *> order = {txtMonth, txtDay,       txtYear,    cmbCheckNum, cmbPayee, txtDollar,
-                              txtCent,  optWithdrawl, optDeposit, optNeither,  cmdAdd,   cmdExit};
-    order << m_list->tabStops();
-    setTabChain(order);
+    askAboutOutsideChanges(m_document, m_platform.prompter, this);
+    connect(&m_document, &RegisterDocument::registerChanged, this, &FrmMoney::register_Changed);
+    connect(&m_document, &RegisterDocument::fileChangedOnDisk, this,
+            &FrmMoney::register_ChangedOnDisk);
 }
 
 void FrmMoney::Form_Load()
 {
-    if (!loadRegister())
+    if (!lockRegister() || !loadRegister())
         return;
-    setWindowTitle(QStringLiteral("Tallyra v") + QLatin1String(VersionText));
+    QString caption = QStringLiteral("Tallyra v") + QLatin1String(VersionText);
+    if (m_document.readOnly())
+        caption += QStringLiteral(" (Read-Only)");
+    setWindowTitle(caption);
     frmInfo->setToolTip(QStringLiteral("Visit ") + SupportWeb + QStringLiteral(" for updates."));
     lblE1->setToolTip(QStringLiteral("Email questions to ") + SupportMail);
     lblE2->setToolTip(QStringLiteral("Email questions to ") + SupportMail);
     resetEntryFields();
     updateStatus();
     m_list->showList();
+}
+
+bool FrmMoney::lockRegister()
+{
+    if (std::exchange(m_lockTried, true))
+        return true;
+    const std::optional<LockHolder> holder = m_document.lock();
+    if (!holder)
+        return true;
+    if (!askOpenReadOnly(m_platform.prompter, this, m_document.path(), *holder)) {
+        m_platform.programEnd.endProgram();
+        return false;
+    }
+    showReadOnly(*holder);
+    return true;
+}
+
+void FrmMoney::showReadOnly(const LockHolder &holder)
+{
+    m_document.setReadOnly(true);
+    for (QAction *change : {mnuNew, mnuRestore, mnuUndo, mnuRedo})
+        change->setVisible(true), change->setEnabled(false);
+    // The history's own signals would enable them again.
+    disconnect(&m_document.history(), nullptr, mnuUndo, nullptr);
+    disconnect(&m_document.history(), nullptr, mnuRedo, nullptr);
+    cmdAdd->setEnabled(false);
+    statusBar()->showMessage(
+        QStringLiteral("Read-only: held by process %1 on %2").arg(holder.pid).arg(holder.host));
 }
 
 void FrmMoney::resetEntryFields()
@@ -258,7 +150,6 @@ void FrmMoney::resetEntryFields()
 
 void FrmMoney::updateStatus()
 {
-    computeBalances(m_book);
     const StatusTexts texts = statusTexts(m_book);
     lblTotal->setText(texts.total);
     setTextColour(lblTotal, texts.totalNegative);
@@ -267,66 +158,18 @@ void FrmMoney::updateStatus()
     setTextColour(lblWarning, texts.nearLimit);
 }
 
-bool FrmMoney::saveRegister()
-{
-    const FileResult saved =
-        writeFileAtomically(QLatin1String(DataFileName), formatDataFile(m_book));
-    if (saved.ok)
-        return true;
-    m_platform.prompter.message(
-        this, QMessageBox::Critical, QStringLiteral("SAVE FAILED"),
-        QStringLiteral("The register could not be saved to %1: %2\r\n"
-                       "The file still holds the register as it was last saved.")
-            .arg(QLatin1String(DataFileName), saved.error));
-    return false;
-}
-
 bool FrmMoney::loadRegister()
 {
     for (;;) {
-        const QString path = QLatin1String(DataFileName);
-        const std::optional<QByteArray> bytes = readWholeFile(path);
-        if (bytes && !readDataFile(*bytes, m_book))
+        const RegisterDocument::LoadResult loaded = m_document.load();
+        if (loaded == RegisterDocument::LoadResult::Loaded)
             break;
-        if (!startNewAfterFailedLoad(QFile::exists(path)))
+        if (!startNewAfterFailedLoad(m_document, m_platform, this,
+                                     loaded == RegisterDocument::LoadResult::Unreadable))
             return false;
     }
     mergePayees();
     m_list->scrollToEnd();
-    return true;
-}
-
-// The data file is missing or cannot be read: offer a new, empty register. An unreadable
-// file is kept under a name of its own first, so that nothing is lost.
-bool FrmMoney::startNewAfterFailedLoad(bool fileExists)
-{
-    const auto answer = m_platform.prompter.message(
-        this, QMessageBox::Question, QStringLiteral("Missing File"),
-        QStringLiteral("The default data file is missing.  Do you wish to make one?"),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-    if (answer != QMessageBox::Yes) {
-        m_platform.programEnd.endProgram();
-        return false;
-    }
-    if (fileExists) {
-        QString error;
-        const std::optional<QString> kept = keepUnreadableCopy(QLatin1String(DataFileName), &error);
-        if (!kept) {
-            m_platform.prompter.message(
-                this, QMessageBox::Critical, QStringLiteral("FILE KEPT AS IT IS"),
-                QStringLiteral("The unreadable %1 could not be set aside: %2\r\n"
-                               "No new register was made; the program will end.")
-                    .arg(QLatin1String(DataFileName), error));
-            m_platform.programEnd.endProgram();
-            return false;
-        }
-        m_platform.prompter.message(
-            this, QMessageBox::Information, QStringLiteral("Old File Kept"),
-            QStringLiteral("The data file could not be read.  It has been kept as %1, "
-                           "and a new, empty register is started.")
-                .arg(*kept));
-    }
-    mnuNew_Click(NewRegister::WithoutQuestion);
     return true;
 }
 
@@ -344,16 +187,15 @@ void FrmMoney::openEditor(int offset)
                                     QStringLiteral("There is nothing to edit."));
         return;
     }
-    {
-        FrmEdit window(m_book, slot, m_platform, this);
-        window.exec();
+    const QString entry = entryDescription(m_book.slot[slot]);
+    FrmEdit window(m_book, slot, m_platform, this);
+    window.exec();
+    if (const Checkbook *changed = window.changedRegister()) {
+        if (window.outcome() == EditOutcome::Removed)
+            commit(*changed, QStringLiteral("remove ") + entry, QStringLiteral("Removed ") + entry);
+        else
+            commit(*changed, QStringLiteral("change ") + entry, QStringLiteral("Changed ") + entry);
     }
-    // Whatever the edit window did, the file and the display follow the register.
-    updateStatus();
-    if (!saveRegister())
-        reloadAfterFailedSave();
-    else if (loadRegister())
-        m_list->showList();
     clearEntryExceptDate();
 }
 
@@ -375,28 +217,14 @@ void FrmMoney::cmdAdd_Click()
     if (!validateEntryFields(fields, m_platform.prompter) ||
         !confirmEntry(fields, AddingHeading, m_platform.prompter))
         return;
-    if (!placeEntry(m_book, entryTexts(fields), selectedType(fields)))
+    const auto after = std::make_unique<Checkbook>(m_book);
+    const std::optional<int> slot = placeEntry(*after, entryTexts(fields), selectedType(fields));
+    if (!slot)
         return;
-    if (!saveRegister()) {
-        reloadAfterFailedSave();
-        return;
-    }
-    updateStatus();
-    if (!loadRegister())
-        return;
-    m_list->showList();
-    readyForNextEntry();
-}
-
-// The file still holds the register as it was, so memory and display follow it again. The
-// totals are computed after the reload, not before, or they would belong to the change that
-// was not saved. The entry fields keep what the user typed, to try again.
-void FrmMoney::reloadAfterFailedSave()
-{
-    if (!loadRegister())
-        return;
-    updateStatus();
-    m_list->showList();
+    const QString entry = entryDescription(after->slot[*slot]);
+    // A change not saved leaves the fields as typed, to try again.
+    if (commit(*after, QStringLiteral("add ") + entry, QStringLiteral("Added ") + entry))
+        readyForNextEntry();
 }
 
 void FrmMoney::readyForNextEntry()
@@ -415,100 +243,108 @@ void FrmMoney::clearEntryExceptDate()
     txtCent->setEditText(QStringLiteral("00"));
 }
 
-void FrmMoney::mnuNew_Click(NewRegister how)
+void FrmMoney::mnuNew_Click()
 {
-    if (how == NewRegister::AskFirst) {
-        const auto answer = m_platform.prompter.message(
-            this, QMessageBox::Question, QStringLiteral("Are You Sure"),
-            QStringLiteral("Doing this will delete your current register.\r\n"
-                           "Do you wish to continue?"),
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-        if (answer != QMessageBox::Yes)
-            return;
-    }
-    if (!keepRegisterBeforeReplacing(QStringLiteral("before-new")))
+    const auto answer = m_platform.prompter.message(
+        this, QMessageBox::Question, QStringLiteral("Are You Sure"),
+        QStringLiteral("Doing this will delete your current register.\r\n"
+                       "Do you wish to continue?"),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    if (answer != QMessageBox::Yes)
         return;
-    const FileResult written = writeFileAtomically(QLatin1String(DataFileName), emptyDataFile());
-    if (!written.ok) {
-        m_platform.prompter.message(this, QMessageBox::Critical, QStringLiteral("SAVE FAILED"),
-                                    QStringLiteral("A new %1 could not be written: %2\r\n"
-                                                   "Nothing was changed.")
-                                        .arg(QLatin1String(DataFileName), written.error));
+    const auto empty = std::make_unique<Checkbook>();
+    if (commit(*empty, QStringLiteral("new record"), QStringLiteral("New record started"),
+               QStringLiteral("before-new")))
+        resetEntryFields();
+}
+
+void FrmMoney::mnuUndo_Click()
+{
+    const QString what = m_document.history().undoText();
+    if (reportChange(m_platform.prompter, this, m_document.undo()))
+        tell(QStringLiteral("Undone: ") + what);
+}
+
+void FrmMoney::mnuRedo_Click()
+{
+    const QString what = m_document.history().redoText();
+    if (reportChange(m_platform.prompter, this, m_document.redo()))
+        tell(QStringLiteral("Redone: ") + what);
+}
+
+// Every change of the register ends here: written at once as one step of the history.
+bool FrmMoney::commit(const Checkbook &after, const QString &what, const QString &done,
+                      const QString &keepSuffix)
+{
+    const ChangeResult result = m_document.replace(after, what, keepSuffix);
+    if (result.status == ChangeResult::Status::Reloaded)
+        tell(QStringLiteral("Reloaded: changed by another program; your change is kept as %1")
+                 .arg(QFileInfo(result.keptCopy).fileName()));
+    if (!reportChange(m_platform.prompter, this, result))
+        return false;
+    if (!result.keptCopy.isEmpty())
+        tell(QStringLiteral("%1; the other program's version is kept as %2")
+                 .arg(done, QFileInfo(result.keptCopy).fileName()));
+    else
+        tell(done);
+    return true;
+}
+
+void FrmMoney::tell(const QString &what)
+{
+    statusBar()->showMessage(what, StatusMilliseconds);
+}
+
+// The file and the display follow every change, undo and reload alike.
+void FrmMoney::register_Changed()
+{
+    updateStatus();
+    mergePayees();
+    m_list->scrollToEnd();
+    m_list->showList();
+}
+
+// Another program wrote the data file while this one sat idle: show what is there now. A
+// window open over this one may be working on the register, so the reload waits for it.
+void FrmMoney::register_ChangedOnDisk()
+{
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(500, this, &FrmMoney::register_ChangedOnDisk);
         return;
     }
-    Form_Load();
+    if (!m_document.changedOnDisk())
+        return;
+    QString reason;
+    if (m_document.reloadFromDisk(&reason) == RegisterDocument::LoadResult::Loaded) {
+        tell(QStringLiteral("Reloaded: changed by another program; the undo history is cleared"));
+        return;
+    }
+    // What the window showed last is on no disk now: keep it before the file's usual handling.
+    const std::optional<QString> kept =
+        keepBytes(m_document.path() + QStringLiteral(".last-shown"), formatDataFile(m_book));
+    if (kept)
+        tell(QStringLiteral("The register as last shown is kept as %1")
+                 .arg(QFileInfo(*kept).fileName()));
+    if (loadRegister())
+        register_Changed();
 }
 
 void FrmMoney::mnuBackup_Click()
 {
-    QString readError;
-    const std::optional<QByteArray> dataFile =
-        readWholeFile(QLatin1String(DataFileName), &readError);
-    if (!dataFile) {
-        m_platform.prompter.message(this, QMessageBox::Critical, QStringLiteral("BACKUP FAILED"),
-                                    QStringLiteral("%1 could not be read: %2\r\n"
-                                                   "No backup was made.")
-                                        .arg(QLatin1String(DataFileName), readError));
-        return;
-    }
-    const std::optional<QString> description = askBackupDescription();
-    if (!description)
-        return;
-    const auto failure =
-        makeBackup(m_book, *dataFile, m_platform.drive, backupFileName(*description),
-                   [this] { return askDriveRetry(m_platform.prompter, this); });
-    if (failure) {
-        reportDriveFailure(m_platform, this, *failure);
-        return;
-    }
-    m_platform.prompter.message(this, QMessageBox::Information, QStringLiteral("SUCCESS"),
-                                QStringLiteral("The Backup was successful"));
-}
-
-// The description typed; nothing when the user cancelled, typed nothing or too much.
-std::optional<QString> FrmMoney::askBackupDescription()
-{
-    const QString description = m_platform.prompter
-                                    .askText(this, QStringLiteral("ENTER DESCRIPTION"),
-                                             QStringLiteral("Please enter the file description.\r\n"
-                                                            "No spaces and 8 characters max."))
-                                    .value_or(QString());
-    if (description.isEmpty())
-        return std::nullopt;
-    if (description.size() <= MaxDescriptionLength)
-        return description;
-    m_platform.prompter.message(this, QMessageBox::Warning, QStringLiteral("ERROR"),
-                                QStringLiteral("No more than 8 characters!  Process aborted."));
-    return std::nullopt;
+    if (const std::optional<QString> made = backupRegister(m_platform, this))
+        tell(QStringLiteral("Backed up to %1").arg(QDir::toNativeSeparators(*made)));
 }
 
 void FrmMoney::mnuRestore_Click()
 {
-    std::optional<QString> chosen;
-    {
-        FrmFileOpen chooser(m_platform, this);
-        if (chooser.Form_Load())
-            chooser.exec();
-        chosen = chooser.chosenBackup();
-    }
-    if (!chosen)
+    std::optional<RestoredBackup> restored = chooseBackupToRestore(m_platform, this);
+    if (!restored ||
+        !commit(*restored->book, QStringLiteral("restore ") + restored->fileName,
+                QStringLiteral("Restored ") + restored->fileName, QStringLiteral("before-restore")))
         return;
-    const auto answer = m_platform.prompter.message(
-        this, QMessageBox::Question, QStringLiteral("ARE YOU REALLY REALLY SURE?"),
-        QStringLiteral("Doing this will erase your current register.  Do you wish to continue?"),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-    if (answer != QMessageBox::Yes ||
-        !keepRegisterBeforeReplacing(QStringLiteral("before-restore")))
-        return;
-    const auto failure = restoreBackup(m_book, m_platform.drive, *chosen,
-                                       [this] { return askDriveRetry(m_platform.prompter, this); });
-    if (failure) {
-        reportDriveFailure(m_platform, this, *failure);
-        return;
-    }
     m_platform.prompter.message(this, QMessageBox::Information, QStringLiteral("All Was Good"),
                                 QStringLiteral("The restore was successful"));
-    Form_Load();
+    resetEntryFields();
 }
 
 void FrmMoney::mnuBackupFolder_Click()
@@ -527,22 +363,6 @@ void FrmMoney::showBackupFolder()
     const QString tip = QStringLiteral("Backups go to %1").arg(m_platform.drive.root());
     mnuBackupFolder->setStatusTip(tip);
     mnuBackupFolder->setToolTip(tip);
-}
-
-// One wrong Yes must not cost a register: before New Record or a restore replaces one that
-// holds entries, its file is kept beside it. Without the copy nothing is replaced.
-bool FrmMoney::keepRegisterBeforeReplacing(const QString &suffix)
-{
-    if (m_book.entryCount == 0)
-        return true;
-    QString error;
-    if (keepCopyBeforeReplacing(QLatin1String(DataFileName), suffix, &error))
-        return true;
-    m_platform.prompter.message(this, QMessageBox::Critical, QStringLiteral("COPY FAILED"),
-                                QStringLiteral("The register could not be kept as a copy before "
-                                               "it is replaced: %1\r\nNothing was changed.")
-                                    .arg(error));
-    return false;
 }
 
 void FrmMoney::mnuPrint_Click()
@@ -641,6 +461,10 @@ bool FrmMoney::txtDollar_KeyPress(QChar typed)
 
 bool FrmMoney::eventFilter(QObject *watched, QEvent *event)
 {
+    if (leavesHistoryKeyToRegister(watched, event)) {
+        event->ignore();
+        return true;
+    }
     if (watched == lblWarning && isClickOn(lblWarning, event))
         lblWarning_Click();
     if (watched == txtDollar && event->type() == QEvent::KeyPress) {
