@@ -6,6 +6,7 @@
 #include "chart/MonthTable.h"
 #include "platform/Controls.h"
 #include "platform/UserFolders.h"
+#include "register/RegisterDocument.h"
 #include "report/DateFieldControls.h"
 
 #include <QClipboard>
@@ -51,6 +52,12 @@ FrmChart::FrmChart(const Checkbook &book, Platform &platform, QWidget *parent)
     m_registerRange = registerDateRange(m_book, m_platform.clock.today());
     showFields(m_registerRange);
     dateField_Change();
+}
+
+FrmChart::FrmChart(RegisterDocument &document, Platform &platform, QWidget *parent)
+    : FrmChart(document.book(), platform, parent)
+{
+    connect(&document, &RegisterDocument::registerChanged, this, &FrmChart::refresh);
 }
 
 void FrmChart::buildControls()

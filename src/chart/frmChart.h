@@ -16,6 +16,7 @@ namespace tallyra {
 
 class ChartView;
 class MonthTable;
+class RegisterDocument;
 
 // The File menu's command that opens the window.
 inline constexpr char BalanceChartMenuText[] = "B&alance Chart...";
@@ -30,6 +31,8 @@ class FrmChart : public QWidget
 
 public:
     FrmChart(const Checkbook &book, Platform &platform, QWidget *parent = nullptr);
+    // Follows the document: drawn again after every change, undo, redo and reload.
+    FrmChart(RegisterDocument &document, Platform &platform, QWidget *parent = nullptr);
 
 public slots:
     // A range the user has not changed follows the register's first and last dates.
