@@ -132,7 +132,7 @@ ChartView::Geometry ChartView::geometry(const QRectF &area, const QFont &font) c
     double labelWidth = 0;
     for (qint64 cents = shape.axis.low; cents <= shape.axis.high; cents += shape.axis.step)
         labelWidth = std::max(labelWidth, metrics.horizontalAdvance(formatMoney(cents)));
-    const double left = area.left() + labelWidth + 12;
+    const double left = area.left() + 6 + labelWidth + 8;
     // Room for half of a date label centred on the last day.
     const double right = area.right() - metrics.horizontalAdvance(QStringLiteral("12/31/2000")) / 2;
     shape.plot = QRectF(left, top, std::max(1.0, right - left), height);

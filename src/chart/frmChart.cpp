@@ -105,15 +105,14 @@ void FrmChart::buildControls()
     cmdClose = button("cmdClose", QStringLiteral("Cl&ose"), QStringLiteral("Close this window"));
 
     auto *range = new QHBoxLayout;
-    for (QWidget *control :
-         {static_cast<QWidget *>(Label1), static_cast<QWidget *>(txtStartMonth),
-          static_cast<QWidget *>(txtStartDay), static_cast<QWidget *>(txtStartYear)})
-        range->addWidget(control);
-    range->addSpacing(fontMetrics().averageCharWidth() * 3);
-    for (QWidget *control : {static_cast<QWidget *>(Label2), static_cast<QWidget *>(txtEndMonth),
-                             static_cast<QWidget *>(txtEndDay), static_cast<QWidget *>(txtEndYear)})
-        range->addWidget(control);
-    range->addSpacing(fontMetrics().averageCharWidth() * 3);
+    const auto addDate = [this, range](QWidget *heading, QWidget *month, QWidget *day,
+                                       QWidget *year) {
+        for (QWidget *control : {heading, month, day, year})
+            range->addWidget(control);
+        range->addSpacing(fontMetrics().averageCharWidth() * 3);
+    };
+    addDate(Label1, txtStartMonth, txtStartDay, txtStartYear);
+    addDate(Label2, txtEndMonth, txtEndDay, txtEndYear);
     range->addWidget(lblRange, 1);
 
     auto *buttons = new QHBoxLayout;
