@@ -46,7 +46,8 @@ constexpr int StatusMilliseconds = 10000;
 // keys undo (or redo) the last change of the register instead.
 bool leavesHistoryKeyToRegister(QObject *watched, QEvent *event)
 {
-    auto *field = qobject_cast<QLineEdit *>(watched);
+    const auto *combo = qobject_cast<QComboBox *>(watched);
+    const QLineEdit *field = combo ? combo->lineEdit() : nullptr;
     if (!field || event->type() != QEvent::ShortcutOverride)
         return false;
     const auto *key = static_cast<QKeyEvent *>(event);
@@ -241,6 +242,10 @@ void FrmMoney::clearEntryExceptDate()
     cmbPayee->setEditText(QString());
     txtDollar->setEditText(QStringLiteral("0"));
     txtCent->setEditText(QStringLiteral("00"));
+    // Setting a text forgets the typing before it, so that Ctrl+Z in the date fields now
+    // undoes the change of the register rather than typing that went into it.
+    for (QComboBox *date : {txtMonth, txtDay, txtYear})
+        date->setEditText(date->currentText());
 }
 
 void FrmMoney::mnuNew_Click()

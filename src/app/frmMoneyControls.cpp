@@ -11,7 +11,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -52,10 +51,10 @@ void FrmMoney::buildEntryArea(QWidget *area)
     txtCent->setEditText(QStringLiteral("00"));
     // Only the point stands between the two amount fields, so the cents have no caption.
     txtCent->setAccessibleName(QStringLiteral("Cents"));
-    // The combo box, not its line edit, receives the keys, so that is where they are seen.
-    txtDollar->installEventFilter(this);
+    // The combo box, not its line edit, receives the keys, so that is where they are seen:
+    // the point in the dollars, and Ctrl+Z or Ctrl+Y in every field.
     for (QComboBox *field : {txtMonth, txtDay, txtYear, cmbCheckNum, cmbPayee, txtDollar, txtCent})
-        field->lineEdit()->installEventFilter(this);
+        field->installEventFilter(this);
 
     frmType = named(new QGroupBox(QStringLiteral("Type")), "frmType");
     optWithdrawl = named(new QRadioButton(QStringLiteral("Withdrawal")), "optWithdrawl");
