@@ -6,6 +6,7 @@
 #include "backup/BackupCommands.h"
 #include "backup/BackupCopy.h"
 #include "carryforward/frmCarryForward.h"
+#include "chart/frmChart.h"
 #include "edit/frmEdit.h"
 #include "entry/ChangeBoxes.h"
 #include "entry/MoneyFormat.h"
@@ -272,6 +273,17 @@ void FrmMoney::mnuNew_Click()
     if (commit(*empty, QStringLiteral("new record"), QStringLiteral("New record started"),
                QStringLiteral("before-new")))
         resetEntryFields();
+}
+
+void FrmMoney::mnuBalanceChart_Click()
+{
+    if (!m_chart) {
+        m_chart = new FrmChart(m_document, m_platform, this);
+        m_chart->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_chart->show();
+    m_chart->raise();
+    m_chart->activateWindow();
 }
 
 void FrmMoney::mnuCarryForward_Click()

@@ -8,6 +8,7 @@
 #include "register/RegisterDocument.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <optional>
 
@@ -68,6 +69,7 @@ private:
     void mnuExit_Click();
     void mnuNew_Click();
     void mnuCarryForward_Click();
+    void mnuBalanceChart_Click();
     void mnuUndo_Click();
     void mnuRedo_Click();
     void mnuBackup_Click();
@@ -117,11 +119,14 @@ private:
     QLabel *lblRoom = nullptr;
 
     RegisterListView *m_list = nullptr;
+    // The chart window stays open beside this one, following every change; one at a time.
+    QPointer<QWidget> m_chart;
 
     QAction *mnuBackup = nullptr;
     QAction *mnuRestore = nullptr;
     QAction *mnuBackupFolder = nullptr;
     QAction *mnuPrint = nullptr;
+    QAction *mnuBalanceChart = nullptr;
     QAction *mnuNew = nullptr;
     QAction *mnuCarryForward = nullptr;
     QAction *mnuExport = nullptr;

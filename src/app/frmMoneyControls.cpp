@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's controls and menus, built once as the window is made.
 #include "app/RegisterStatus.h"
+#include "chart/frmChart.h"
 #include "app/frmMoney.h"
 #include "entry/PayeeField.h"
 #include "platform/Controls.h"
@@ -142,6 +143,9 @@ void FrmMoney::buildMenus()
     showBackupFolder();
     mnuPrint = item(mnuFile, "mnuPrint", QStringLiteral("&Print"));
     mnuPrint->setShortcuts(QKeySequence::Print);
+    mnuBalanceChart = item(mnuFile, "mnuBalanceChart", QLatin1String(BalanceChartMenuText));
+    mnuBalanceChart->setStatusTip(
+        QStringLiteral("Show the balance over time and what each month came to"));
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
     mnuNew = item(mnuFile, "mnuNew", QStringLiteral("&New Record"));
     mnuCarryForward = item(mnuFile, "mnuCarryForward", QStringLiteral("&Carry Forward..."));
@@ -187,6 +191,7 @@ void FrmMoney::buildMenus()
 
     connect(mnuPrint, &QAction::triggered, this, &FrmMoney::mnuPrint_Click);
     connect(mnuNew, &QAction::triggered, this, &FrmMoney::mnuNew_Click);
+    connect(mnuBalanceChart, &QAction::triggered, this, &FrmMoney::mnuBalanceChart_Click);
     connect(mnuCarryForward, &QAction::triggered, this, &FrmMoney::mnuCarryForward_Click);
     connect(mnuUndo, &QAction::triggered, this, &FrmMoney::mnuUndo_Click);
     connect(mnuRedo, &QAction::triggered, this, &FrmMoney::mnuRedo_Click);
