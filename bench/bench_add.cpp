@@ -104,12 +104,17 @@ public:
     {
         return std::nullopt;
     }
-    std::optional<QString> askSaveFile(QWidget *, const QString &, const QString &,
-                                       const QString &, QString *) override
+    std::optional<QString> askSaveFile(QWidget *, const QString &, const QString &, const QString &,
+                                       QString *) override
     {
         return std::nullopt;
     }
     std::optional<QString> askFolder(QWidget *, const QString &, const QString &) override
+    {
+        return std::nullopt;
+    }
+    std::optional<QString> askOpenFile(QWidget *, const QString &, const QString &,
+                                       const QString &) override
     {
         return std::nullopt;
     }

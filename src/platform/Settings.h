@@ -7,7 +7,8 @@
 
 namespace tallyra {
 
-// What the program remembers between runs: only the backup folder the user chose.
+// What the program remembers between runs: the backup folder the user chose, and how the
+// columns of a bank's CSV file were mapped, by the file's heading line.
 class Settings
 {
 public:
@@ -15,6 +16,9 @@ public:
 
     virtual std::optional<QString> backupFolder() const = 0;
     virtual void setBackupFolder(const QString &folder) = 0;
+
+    virtual std::optional<QString> csvMapping(const QString &heading) const = 0;
+    virtual void setCsvMapping(const QString &heading, const QString &mapping) = 0;
 };
 
 // Kept with QSettings in the platform's usual place (~/.config/Tallyra/Tallyra.conf on Linux),
@@ -24,6 +28,8 @@ class QtSettings final : public Settings
 public:
     std::optional<QString> backupFolder() const override;
     void setBackupFolder(const QString &folder) override;
+    std::optional<QString> csvMapping(const QString &heading) const override;
+    void setCsvMapping(const QString &heading, const QString &mapping) override;
 };
 
 // The folder backups go to on this run, first match wins: the command line's for this run

@@ -177,8 +177,8 @@ CsvMapping guessCsvMapping(const CsvTable &table)
     mapping.date = columnNamed(heading, {"date"});
     mapping.headerRow = firstRowIsHeading(table, mapping.date);
     if (mapping.headerRow) {
-        mapping.payee = columnNamed(heading, {"payee", "description", "name", "merchant",
-                                              "details", "narrative"});
+        mapping.payee = columnNamed(
+            heading, {"payee", "description", "name", "merchant", "details", "narrative"});
         mapping.withdrawal =
             columnNamed(heading, {"withdrawal", "debit", "paid out", "money out", "outflow"});
         mapping.deposit =

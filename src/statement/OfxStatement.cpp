@@ -34,7 +34,10 @@ QString unescaped(QStringView text)
             continue;
         }
         const QChar next = text[++i];
-        plain += next == u't' ? QChar(u'\t') : next == u'r' ? QChar(u'\r') : next == u'n' ? QChar(u'\n') : next;
+        plain += next == u't'   ? QChar(u'\t')
+                 : next == u'r' ? QChar(u'\r')
+                 : next == u'n' ? QChar(u'\n')
+                                : next;
     }
     return plain;
 }
@@ -66,7 +69,8 @@ bool looksLikeOfx(QByteArrayView bytes)
 
 QString ofxReaderProgram()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/../libexec/tallyra/tallyra-ofx");
+    return QCoreApplication::applicationDirPath() +
+           QStringLiteral("/../libexec/tallyra/tallyra-ofx");
 }
 
 StatementRead readOfxStatement(const QString &path, const QString &reader)
@@ -79,8 +83,8 @@ StatementRead readOfxStatement(const QString &path, const QString &reader)
     process.setProcessChannelMode(QProcess::SeparateChannels);
     process.start(reader, {QFileInfo(path).absoluteFilePath()});
     if (!process.waitForStarted())
-        return failed(QStringLiteral("the OFX reader could not be started: %1")
-                          .arg(process.errorString()));
+        return failed(
+            QStringLiteral("the OFX reader could not be started: %1").arg(process.errorString()));
     process.closeWriteChannel();
     if (!process.waitForFinished(ReaderTimeoutMs)) {
         process.kill();

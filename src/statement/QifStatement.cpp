@@ -39,8 +39,7 @@ bool looksLikeQif(QByteArrayView bytes)
         bytes = bytes.sliced(3);
     const QByteArray start = bytes.first(std::min<qsizetype>(bytes.size(), 64)).toByteArray();
     const QString line = QString::fromLatin1(start).trimmed();
-    return isHeader(line, u"!Type:") || isHeader(line, u"!Account") ||
-           isHeader(line, u"!Option");
+    return isHeader(line, u"!Type:") || isHeader(line, u"!Account") || isHeader(line, u"!Option");
 }
 
 StatementRead readQifStatement(QByteArrayView bytes, DateOrder order)

@@ -40,9 +40,9 @@ Reconciliation reconcile(const Checkbook &book, const QList<int> &matchedSlots, 
         result.outstandingWithdrawals += entry.withdrawalCents;
     }
     if (statementBalance)
-        result.difference = *statementBalance - (result.registerBalance -
-                                                 result.outstandingDeposits +
-                                                 result.outstandingWithdrawals);
+        result.difference =
+            *statementBalance -
+            (result.registerBalance - result.outstandingDeposits + result.outstandingWithdrawals);
     return result;
 }
 

@@ -15,8 +15,8 @@ namespace tallyra {
 // withdrawals of the period that the bank has not seen yet (outstanding).
 struct Reconciliation
 {
-    qint64 registerBalance = 0;   // after the last entry dated on or before the end date
-    QList<int> outstandingSlots;  // entries of the period on no statement line, 1-based
+    qint64 registerBalance = 0;  // after the last entry dated on or before the end date
+    QList<int> outstandingSlots; // entries of the period on no statement line, 1-based
     qint64 outstandingDeposits = 0;
     qint64 outstandingWithdrawals = 0;
     std::optional<qint64> difference; // statement less register; nothing without a balance

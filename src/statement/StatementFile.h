@@ -18,7 +18,7 @@ struct StatementFile
     QString path;
     QByteArray bytes;
     StatementFormat format = StatementFormat::Csv;
-    QString error; // why it is no statement Tallyra can read; empty when it may be one
+    QString error;  // why it is no statement Tallyra can read; empty when it may be one
     CsvTable table; // the cells of a CSV file
 };
 

@@ -175,10 +175,15 @@ PreviewRow previewRow(const StatementTransaction &t)
         return row;
     }
 
-    const quint64 magnitude = t.amountCents < 0 ? 0 - quint64(t.amountCents) : quint64(t.amountCents);
-    row.texts = {QString::number(t.date.year()), QString::number(t.date.month()),
-                 QString::number(t.date.day()), row.checkNumber, row.payee,
-                 QString::number(magnitude / 100), QString::number(magnitude % 100)};
+    const quint64 magnitude =
+        t.amountCents < 0 ? 0 - quint64(t.amountCents) : quint64(t.amountCents);
+    row.texts = {QString::number(t.date.year()),
+                 QString::number(t.date.month()),
+                 QString::number(t.date.day()),
+                 row.checkNumber,
+                 row.payee,
+                 QString::number(magnitude / 100),
+                 QString::number(magnitude % 100)};
     row.type = t.amountCents > 0   ? EntryType::Deposit
                : t.amountCents < 0 ? EntryType::Withdrawal
                                    : EntryType::Neither;

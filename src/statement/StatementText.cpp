@@ -63,8 +63,8 @@ bool onlyMonthFirst(const DateParts &p)
 
 bool readsBothWays(const DateParts &p)
 {
-    return !p.yearFirst && p.first != p.second && p.first >= 1 && p.first <= 12 &&
-           p.second >= 1 && p.second <= 12;
+    return !p.yearFirst && p.first != p.second && p.first >= 1 && p.first <= 12 && p.second >= 1 &&
+           p.second <= 12;
 }
 
 QString quoted(const QString &text)
@@ -140,8 +140,7 @@ StatementDates readStatementDates(const QStringList &texts, DateOrder order)
                           .arg(quoted(texts[i]));
         } else {
             const bool dayFirst = !p->yearFirst && order == DateOrder::DayFirst;
-            date = QDate(p->year, dayFirst ? p->second : p->first,
-                         dayFirst ? p->first : p->second);
+            date = QDate(p->year, dayFirst ? p->second : p->first, dayFirst ? p->first : p->second);
             if (!date.isValid())
                 problem = QStringLiteral("%1 is no date").arg(quoted(texts[i]));
         }

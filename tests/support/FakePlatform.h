@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 
 #include <QDate>
+#include <QMap>
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
@@ -80,6 +81,12 @@ struct FakePrompter final : Prompter
     {
         return nextScripted(folderAnswers, title);
     }
+    std::deque<std::optional<QString>> openAnswers;
+    std::optional<QString> askOpenFile(QWidget *, const QString &title, const QString &,
+                                       const QString &) override
+    {
+        return nextScripted(openAnswers, title);
+    }
     void beep() override { ++beeps; }
 
     QStringList titles() const
@@ -101,6 +108,17 @@ struct FakeSettings final : Settings
     std::optional<QString> folder;
     std::optional<QString> backupFolder() const override { return folder; }
     void setBackupFolder(const QString &chosen) override { folder = chosen; }
+    QMap<QString, QString> csvMappings;
+    std::optional<QString> csvMapping(const QString &heading) const override
+    {
+        if (!csvMappings.contains(heading))
+            return std::nullopt;
+        return csvMappings.value(heading);
+    }
+    void setCsvMapping(const QString &heading, const QString &mapping) override
+    {
+        csvMappings.insert(heading, mapping);
+    }
 };
 
 struct FakeProgramEnd final : ProgramEnd

@@ -12,12 +12,11 @@
 // Dates are YYYY-MM-DD in local time; a field the file does not give (or gives as something
 // that is no date or amount) is empty. Texts escape backslash, tab, CR and LF as \\ \t \r \n.
 
-#include <libofx/libofx.h>
-
 #include <cmath>
 #include <cstdio>
 #include <ctime>
 #include <fcntl.h>
+#include <libofx/libofx.h>
 #include <string>
 #include <unistd.h>
 
@@ -79,9 +78,10 @@ std::string cents(int valid, double amount)
 
 const char *typeName(int valid, TransactionType type)
 {
-    static const char *const names[] = {
-        "CREDIT",  "DEBIT", "INT",     "DIV",    "FEE",  "SRVCHG",   "DEP",         "ATM",  "POS",
-        "XFER",    "CHECK", "PAYMENT", "CASH",   "DIRECTDEP", "DIRECTDEBIT", "REPEATPMT", "OTHER"};
+    static const char *const names[] = {"CREDIT",    "DEBIT",   "INT",  "DIV",       "FEE",
+                                        "SRVCHG",    "DEP",     "ATM",  "POS",       "XFER",
+                                        "CHECK",     "PAYMENT", "CASH", "DIRECTDEP", "DIRECTDEBIT",
+                                        "REPEATPMT", "OTHER"};
     if (!valid || type < 0 || type >= int(sizeof names / sizeof names[0]))
         return "";
     return names[type];
@@ -95,7 +95,8 @@ int onTransaction(const OfxTransactionData data, void *)
                  cents(data.amount_valid, data.amount).c_str(),
                  typeName(data.transactiontype_valid, data.transactiontype),
                  text(data.check_number_valid, data.check_number).c_str(),
-                 text(data.name_valid, data.name).c_str(), text(data.memo_valid, data.memo).c_str());
+                 text(data.name_valid, data.name).c_str(),
+                 text(data.memo_valid, data.memo).c_str());
     return 0;
 }
 
