@@ -5,17 +5,6 @@
 
 namespace tallyra {
 
-void computeBalances(Checkbook &book)
-{
-    qint64 total = 0;
-    for (int i = 1; i <= book.entryCount; ++i) {
-        const Entry &entry = book.slot[i];
-        total += qint64(entry.depositCents) - qint64(entry.withdrawalCents);
-        book.balanceCents[i] = total;
-    }
-    book.totalCents = total;
-}
-
 StatusTexts statusTexts(const Checkbook &book)
 {
     StatusTexts texts;

@@ -9,9 +9,6 @@ namespace tallyra {
 
 inline constexpr char NearLimitWarning[] = "Warning: You are near the limit of records.";
 
-// Derives the running total after every entry and the account total.
-void computeBalances(Checkbook &book);
-
 // What the status panel shows for a register whose balances are computed.
 struct StatusTexts
 {

@@ -2,10 +2,10 @@
 #include "app/frmMoney.h"
 
 #include "app/RegisterStatus.h"
-#include "backup/BackupCopy.h"
-#include "backup/DriveFailureBoxes.h"
-#include "backup/frmFileOpen.h"
+#include "backup/BackupCommands.h"
 #include "edit/frmEdit.h"
+#include "entry/ChangeBoxes.h"
+#include "entry/MoneyFormat.h"
 #include "entry/PayeeField.h"
 #include "export/RegisterExport.h"
 #include "help/HelpTopics.h"
@@ -21,10 +21,10 @@
 #include "report/frmPrint.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
-#include <QCompleter>
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -37,6 +37,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStatusBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace tallyra {
@@ -59,10 +61,24 @@ QStringList numbers(int from, int to)
     return list;
 }
 
+// An entry as the status bar and the undo history name it: "12/07/2026 GAS $5.00".
+QString entryDescription(const Entry &entry)
+{
+    const qint64 amount = entry.depositCents != 0 ? entry.depositCents : entry.withdrawalCents;
+    return QStringLiteral("%1/%2/%3 %4 %5")
+        .arg(entry.month, 2, 10, QLatin1Char('0'))
+        .arg(entry.day, 2, 10, QLatin1Char('0'))
+        .arg(entry.year)
+        .arg(entry.payee, formatMoney(amount));
+}
+
+// How long a word in the status bar stays.
+constexpr int StatusMilliseconds = 10000;
+
 } // namespace
 
-FrmMoney::FrmMoney(Checkbook &book, Platform &platform, QWidget *parent)
-    : QMainWindow(parent), m_book(book), m_platform(platform)
+FrmMoney::FrmMoney(RegisterDocument &document, Platform &platform, QWidget *parent)
+    : QMainWindow(parent), m_document(document), m_book(document.book()), m_platform(platform)
 {
     setObjectName(QStringLiteral("frmMoney"));
 
@@ -87,6 +103,12 @@ FrmMoney::FrmMoney(Checkbook &book, Platform &platform, QWidget *parent)
     setTabOrder();
     // The first field in tab order has the focus when the window first shows.
     txtMonth->setFocus();
+    statusBar()->setObjectName(QStringLiteral("statusBar"));
+
+    askAboutOutsideChanges(m_document, m_platform.prompter, this);
+    connect(&m_document, &RegisterDocument::registerChanged, this, &FrmMoney::register_Changed);
+    connect(&m_document, &RegisterDocument::fileChangedOnDisk, this,
+            &FrmMoney::register_ChangedOnDisk);
 }
 
 void FrmMoney::buildEntryArea(QWidget *area)
@@ -105,6 +127,8 @@ void FrmMoney::buildEntryArea(QWidget *area)
     txtCent->setAccessibleName(QStringLiteral("Cents"));
     // The combo box, not its line edit, receives the keys, so that is where they are seen.
     txtDollar->installEventFilter(this);
+    for (QComboBox *field : {txtMonth, txtDay, txtYear, cmbCheckNum, cmbPayee, txtDollar, txtCent})
+        field->lineEdit()->installEventFilter(this);
 
     frmType = named(new QGroupBox(QStringLiteral("Type")), "frmType");
     optWithdrawl = named(new QRadioButton(QStringLiteral("Withdrawal")), "optWithdrawl");
@@ -186,7 +210,8 @@ void FrmMoney::buildMenus()
     mnuBackup = item(mnuFile, "mnuBackup", QStringLiteral("&Backup"));
     mnuRestore = item(mnuFile, "mnuRestore", QStringLiteral("Res&tore"));
     mnuBackupFolder = item(mnuFile, "mnuBackupFolder", QStringLiteral("Backup &Folder..."));
-    // There is no status bar to show a status tip, so the folder shows as a tooltip too.
+    // A status tip is gone once the pointer leaves the menu, so the folder shows as a tooltip
+    // too.
     mnuFile->setToolTipsVisible(true);
     showBackupFolder();
     mnuPrint = item(mnuFile, "mnuPrint", QStringLiteral("&Print"));
@@ -200,6 +225,21 @@ void FrmMoney::buildMenus()
 
     mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
+    // The history gives the texts ("Undo add 12/07/2026 GAS $5.00") and says when each can be
+    // used; pressing one goes through the document, which writes the step first.
+    QUndoStack &history = m_document.history();
+    mnuUndo = history.createUndoAction(this, QStringLiteral("&Undo"));
+    mnuRedo = history.createRedoAction(this, QStringLiteral("&Redo"));
+    for (QAction *action : {mnuUndo, mnuRedo}) {
+        disconnect(action, &QAction::triggered, &history, nullptr);
+        mnuEdit->addAction(action);
+    }
+    mnuUndo->setObjectName(QStringLiteral("mnuUndo"));
+    mnuRedo->setObjectName(QStringLiteral("mnuRedo"));
+    mnuUndo->setShortcuts(QKeySequence::Undo);
+    mnuRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    mnuEdit->addSeparator()->setObjectName(QStringLiteral("mnuSep5"));
     mnuFind = item(mnuEdit, "mnuFind", QStringLiteral("&Find..."));
     mnuFind->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     mnuFind->setStatusTip(QStringLiteral("Show the next entry with a check number or payee"));
@@ -214,7 +254,9 @@ void FrmMoney::buildMenus()
     mnuAbout = item(mnuHelp, "mnuAbout", QStringLiteral("&About"));
 
     connect(mnuPrint, &QAction::triggered, this, &FrmMoney::mnuPrint_Click);
-    connect(mnuNew, &QAction::triggered, this, [this] { mnuNew_Click(NewRegister::AskFirst); });
+    connect(mnuNew, &QAction::triggered, this, &FrmMoney::mnuNew_Click);
+    connect(mnuUndo, &QAction::triggered, this, &FrmMoney::mnuUndo_Click);
+    connect(mnuRedo, &QAction::triggered, this, &FrmMoney::mnuRedo_Click);
     connect(mnuBackup, &QAction::triggered, this, &FrmMoney::mnuBackup_Click);
     connect(mnuRestore, &QAction::triggered, this, &FrmMoney::mnuRestore_Click);
     connect(mnuBackupFolder, &QAction::triggered, this, &FrmMoney::mnuBackupFolder_Click);
@@ -236,15 +278,58 @@ void FrmMoney::setTabOrder()
 
 void FrmMoney::Form_Load()
 {
-    if (!loadRegister())
+    if (!lockRegister() || !loadRegister())
         return;
-    setWindowTitle(QStringLiteral("Tallyra v") + QLatin1String(VersionText));
+    QString caption = QStringLiteral("Tallyra v") + QLatin1String(VersionText);
+    if (m_document.readOnly())
+        caption += QStringLiteral(" (Read-Only)");
+    setWindowTitle(caption);
     frmInfo->setToolTip(QStringLiteral("Visit ") + SupportWeb + QStringLiteral(" for updates."));
     lblE1->setToolTip(QStringLiteral("Email questions to ") + SupportMail);
     lblE2->setToolTip(QStringLiteral("Email questions to ") + SupportMail);
     resetEntryFields();
     updateStatus();
     m_list->showList();
+}
+
+// Another copy of the program holding the register may write it at any moment, so this one
+// may only read it, or end.
+bool FrmMoney::lockRegister()
+{
+    if (std::exchange(m_lockTried, true))
+        return true;
+    const std::optional<LockHolder> holder = m_document.lock();
+    if (!holder)
+        return true;
+    const QString text =
+        QStringLiteral("%1 is open in another copy of Tallyra (process %2 on %3, since %4).\r\n"
+                       "\r\nOpen it read-only to look at it, print or back it up, or quit.")
+            .arg(m_document.path())
+            .arg(holder->pid)
+            .arg(holder->host.isEmpty() ? QStringLiteral("this computer") : holder->host,
+                 QLocale::c().toString(holder->since, QStringLiteral("MM/dd/yyyy h:mm AP")));
+    const int answer = m_platform.prompter.choose(
+        this, QMessageBox::Warning, QStringLiteral("Register In Use"), text,
+        {QStringLiteral("Open &Read-Only"), QStringLiteral("&Quit")}, 0, 1);
+    if (answer != 0) {
+        m_platform.programEnd.endProgram();
+        return false;
+    }
+    showReadOnly(*holder);
+    return true;
+}
+
+void FrmMoney::showReadOnly(const LockHolder &holder)
+{
+    m_document.setReadOnly(true);
+    for (QAction *change : {mnuNew, mnuRestore, mnuUndo, mnuRedo})
+        change->setVisible(true), change->setEnabled(false);
+    // The history's own signals would enable them again.
+    disconnect(&m_document.history(), nullptr, mnuUndo, nullptr);
+    disconnect(&m_document.history(), nullptr, mnuRedo, nullptr);
+    cmdAdd->setEnabled(false);
+    statusBar()->showMessage(
+        QStringLiteral("Read-only: held by process %1 on %2").arg(holder.pid).arg(holder.host));
 }
 
 void FrmMoney::resetEntryFields()
@@ -258,7 +343,6 @@ void FrmMoney::resetEntryFields()
 
 void FrmMoney::updateStatus()
 {
-    computeBalances(m_book);
     const StatusTexts texts = statusTexts(m_book);
     lblTotal->setText(texts.total);
     setTextColour(lblTotal, texts.totalNegative);
@@ -267,28 +351,13 @@ void FrmMoney::updateStatus()
     setTextColour(lblWarning, texts.nearLimit);
 }
 
-bool FrmMoney::saveRegister()
-{
-    const FileResult saved =
-        writeFileAtomically(QLatin1String(DataFileName), formatDataFile(m_book));
-    if (saved.ok)
-        return true;
-    m_platform.prompter.message(
-        this, QMessageBox::Critical, QStringLiteral("SAVE FAILED"),
-        QStringLiteral("The register could not be saved to %1: %2\r\n"
-                       "The file still holds the register as it was last saved.")
-            .arg(QLatin1String(DataFileName), saved.error));
-    return false;
-}
-
 bool FrmMoney::loadRegister()
 {
     for (;;) {
-        const QString path = QLatin1String(DataFileName);
-        const std::optional<QByteArray> bytes = readWholeFile(path);
-        if (bytes && !readDataFile(*bytes, m_book))
+        const RegisterDocument::LoadResult loaded = m_document.load();
+        if (loaded == RegisterDocument::LoadResult::Loaded)
             break;
-        if (!startNewAfterFailedLoad(QFile::exists(path)))
+        if (!startNewAfterFailedLoad(loaded == RegisterDocument::LoadResult::Unreadable))
             return false;
     }
     mergePayees();
@@ -326,8 +395,16 @@ bool FrmMoney::startNewAfterFailedLoad(bool fileExists)
                            "and a new, empty register is started.")
                 .arg(*kept));
     }
-    mnuNew_Click(NewRegister::WithoutQuestion);
-    return true;
+    const ChangeResult made = m_document.startEmpty();
+    if (made.saved())
+        return true;
+    // Asking again would only fail again: the folder takes no file.
+    m_platform.prompter.message(this, QMessageBox::Critical, QStringLiteral("SAVE FAILED"),
+                                QStringLiteral("A new %1 could not be written: %2\r\n"
+                                               "The program will end.")
+                                    .arg(QLatin1String(DataFileName), made.error));
+    m_platform.programEnd.endProgram();
+    return false;
 }
 
 void FrmMoney::mergePayees()
@@ -344,16 +421,15 @@ void FrmMoney::openEditor(int offset)
                                     QStringLiteral("There is nothing to edit."));
         return;
     }
-    {
-        FrmEdit window(m_book, slot, m_platform, this);
-        window.exec();
+    const QString entry = entryDescription(m_book.slot[slot]);
+    FrmEdit window(m_book, slot, m_platform, this);
+    window.exec();
+    if (const Checkbook *changed = window.changedRegister()) {
+        if (window.outcome() == EditOutcome::Removed)
+            commit(*changed, QStringLiteral("remove ") + entry, QStringLiteral("Removed ") + entry);
+        else
+            commit(*changed, QStringLiteral("change ") + entry, QStringLiteral("Changed ") + entry);
     }
-    // Whatever the edit window did, the file and the display follow the register.
-    updateStatus();
-    if (!saveRegister())
-        reloadAfterFailedSave();
-    else if (loadRegister())
-        m_list->showList();
     clearEntryExceptDate();
 }
 
@@ -375,28 +451,14 @@ void FrmMoney::cmdAdd_Click()
     if (!validateEntryFields(fields, m_platform.prompter) ||
         !confirmEntry(fields, AddingHeading, m_platform.prompter))
         return;
-    if (!placeEntry(m_book, entryTexts(fields), selectedType(fields)))
+    const auto after = std::make_unique<Checkbook>(m_book);
+    const std::optional<int> slot = placeEntry(*after, entryTexts(fields), selectedType(fields));
+    if (!slot)
         return;
-    if (!saveRegister()) {
-        reloadAfterFailedSave();
-        return;
-    }
-    updateStatus();
-    if (!loadRegister())
-        return;
-    m_list->showList();
-    readyForNextEntry();
-}
-
-// The file still holds the register as it was, so memory and display follow it again. The
-// totals are computed after the reload, not before, or they would belong to the change that
-// was not saved. The entry fields keep what the user typed, to try again.
-void FrmMoney::reloadAfterFailedSave()
-{
-    if (!loadRegister())
-        return;
-    updateStatus();
-    m_list->showList();
+    const QString entry = entryDescription(after->slot[*slot]);
+    // A change not saved leaves the fields as typed, to try again.
+    if (commit(*after, QStringLiteral("add ") + entry, QStringLiteral("Added ") + entry))
+        readyForNextEntry();
 }
 
 void FrmMoney::readyForNextEntry()
@@ -415,100 +477,108 @@ void FrmMoney::clearEntryExceptDate()
     txtCent->setEditText(QStringLiteral("00"));
 }
 
-void FrmMoney::mnuNew_Click(NewRegister how)
+void FrmMoney::mnuNew_Click()
 {
-    if (how == NewRegister::AskFirst) {
-        const auto answer = m_platform.prompter.message(
-            this, QMessageBox::Question, QStringLiteral("Are You Sure"),
-            QStringLiteral("Doing this will delete your current register.\r\n"
-                           "Do you wish to continue?"),
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-        if (answer != QMessageBox::Yes)
-            return;
-    }
-    if (!keepRegisterBeforeReplacing(QStringLiteral("before-new")))
+    const auto answer = m_platform.prompter.message(
+        this, QMessageBox::Question, QStringLiteral("Are You Sure"),
+        QStringLiteral("Doing this will delete your current register.\r\n"
+                       "Do you wish to continue?"),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    if (answer != QMessageBox::Yes)
         return;
-    const FileResult written = writeFileAtomically(QLatin1String(DataFileName), emptyDataFile());
-    if (!written.ok) {
-        m_platform.prompter.message(this, QMessageBox::Critical, QStringLiteral("SAVE FAILED"),
-                                    QStringLiteral("A new %1 could not be written: %2\r\n"
-                                                   "Nothing was changed.")
-                                        .arg(QLatin1String(DataFileName), written.error));
+    const auto empty = std::make_unique<Checkbook>();
+    if (commit(*empty, QStringLiteral("new record"), QStringLiteral("New record started"),
+               QStringLiteral("before-new")))
+        resetEntryFields();
+}
+
+void FrmMoney::mnuUndo_Click()
+{
+    const QString what = m_document.history().undoText();
+    if (reportChange(m_platform.prompter, this, m_document.undo()))
+        tell(QStringLiteral("Undone: ") + what);
+}
+
+void FrmMoney::mnuRedo_Click()
+{
+    const QString what = m_document.history().redoText();
+    if (reportChange(m_platform.prompter, this, m_document.redo()))
+        tell(QStringLiteral("Redone: ") + what);
+}
+
+// Every change of the register ends here: written at once as one step of the history.
+bool FrmMoney::commit(const Checkbook &after, const QString &what, const QString &done,
+                      const QString &keepSuffix)
+{
+    const ChangeResult result = m_document.replace(after, what, keepSuffix);
+    if (result.status == ChangeResult::Status::Reloaded)
+        tell(QStringLiteral("Reloaded: changed by another program; your change is kept as %1")
+                 .arg(QFileInfo(result.keptCopy).fileName()));
+    if (!reportChange(m_platform.prompter, this, result))
+        return false;
+    if (!result.keptCopy.isEmpty())
+        tell(QStringLiteral("%1; the other program's version is kept as %2")
+                 .arg(done, QFileInfo(result.keptCopy).fileName()));
+    else
+        tell(done);
+    return true;
+}
+
+void FrmMoney::tell(const QString &what)
+{
+    statusBar()->showMessage(what, StatusMilliseconds);
+}
+
+// The file and the display follow every change, undo and reload alike.
+void FrmMoney::register_Changed()
+{
+    updateStatus();
+    mergePayees();
+    m_list->scrollToEnd();
+    m_list->showList();
+}
+
+// Another program wrote the data file while this one sat idle: show what is there now. A
+// window open over this one may be working on the register, so the reload waits for it.
+void FrmMoney::register_ChangedOnDisk()
+{
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(500, this, &FrmMoney::register_ChangedOnDisk);
         return;
     }
-    Form_Load();
+    if (!m_document.changedOnDisk())
+        return;
+    QString reason;
+    if (m_document.reloadFromDisk(&reason) == RegisterDocument::LoadResult::Loaded) {
+        tell(QStringLiteral("Reloaded: changed by another program; the undo history is cleared"));
+        return;
+    }
+    // What the window showed last is on no disk now: keep it before the file's usual handling.
+    const std::optional<QString> kept =
+        keepBytes(m_document.path() + QStringLiteral(".last-shown"), formatDataFile(m_book));
+    if (kept)
+        tell(QStringLiteral("The register as last shown is kept as %1")
+                 .arg(QFileInfo(*kept).fileName()));
+    if (loadRegister())
+        register_Changed();
 }
 
 void FrmMoney::mnuBackup_Click()
 {
-    QString readError;
-    const std::optional<QByteArray> dataFile =
-        readWholeFile(QLatin1String(DataFileName), &readError);
-    if (!dataFile) {
-        m_platform.prompter.message(this, QMessageBox::Critical, QStringLiteral("BACKUP FAILED"),
-                                    QStringLiteral("%1 could not be read: %2\r\n"
-                                                   "No backup was made.")
-                                        .arg(QLatin1String(DataFileName), readError));
-        return;
-    }
-    const std::optional<QString> description = askBackupDescription();
-    if (!description)
-        return;
-    const auto failure =
-        makeBackup(m_book, *dataFile, m_platform.drive, backupFileName(*description),
-                   [this] { return askDriveRetry(m_platform.prompter, this); });
-    if (failure) {
-        reportDriveFailure(m_platform, this, *failure);
-        return;
-    }
-    m_platform.prompter.message(this, QMessageBox::Information, QStringLiteral("SUCCESS"),
-                                QStringLiteral("The Backup was successful"));
-}
-
-// The description typed; nothing when the user cancelled, typed nothing or too much.
-std::optional<QString> FrmMoney::askBackupDescription()
-{
-    const QString description = m_platform.prompter
-                                    .askText(this, QStringLiteral("ENTER DESCRIPTION"),
-                                             QStringLiteral("Please enter the file description.\r\n"
-                                                            "No spaces and 8 characters max."))
-                                    .value_or(QString());
-    if (description.isEmpty())
-        return std::nullopt;
-    if (description.size() <= MaxDescriptionLength)
-        return description;
-    m_platform.prompter.message(this, QMessageBox::Warning, QStringLiteral("ERROR"),
-                                QStringLiteral("No more than 8 characters!  Process aborted."));
-    return std::nullopt;
+    if (const std::optional<QString> made = backupRegister(m_platform, this))
+        tell(QStringLiteral("Backed up to %1").arg(QDir::toNativeSeparators(*made)));
 }
 
 void FrmMoney::mnuRestore_Click()
 {
-    std::optional<QString> chosen;
-    {
-        FrmFileOpen chooser(m_platform, this);
-        if (chooser.Form_Load())
-            chooser.exec();
-        chosen = chooser.chosenBackup();
-    }
-    if (!chosen)
+    std::optional<RestoredBackup> restored = chooseBackupToRestore(m_platform, this);
+    if (!restored ||
+        !commit(*restored->book, QStringLiteral("restore ") + restored->fileName,
+                QStringLiteral("Restored ") + restored->fileName, QStringLiteral("before-restore")))
         return;
-    const auto answer = m_platform.prompter.message(
-        this, QMessageBox::Question, QStringLiteral("ARE YOU REALLY REALLY SURE?"),
-        QStringLiteral("Doing this will erase your current register.  Do you wish to continue?"),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-    if (answer != QMessageBox::Yes ||
-        !keepRegisterBeforeReplacing(QStringLiteral("before-restore")))
-        return;
-    const auto failure = restoreBackup(m_book, m_platform.drive, *chosen,
-                                       [this] { return askDriveRetry(m_platform.prompter, this); });
-    if (failure) {
-        reportDriveFailure(m_platform, this, *failure);
-        return;
-    }
     m_platform.prompter.message(this, QMessageBox::Information, QStringLiteral("All Was Good"),
                                 QStringLiteral("The restore was successful"));
-    Form_Load();
+    resetEntryFields();
 }
 
 void FrmMoney::mnuBackupFolder_Click()
@@ -527,22 +597,6 @@ void FrmMoney::showBackupFolder()
     const QString tip = QStringLiteral("Backups go to %1").arg(m_platform.drive.root());
     mnuBackupFolder->setStatusTip(tip);
     mnuBackupFolder->setToolTip(tip);
-}
-
-// One wrong Yes must not cost a register: before New Record or a restore replaces one that
-// holds entries, its file is kept beside it. Without the copy nothing is replaced.
-bool FrmMoney::keepRegisterBeforeReplacing(const QString &suffix)
-{
-    if (m_book.entryCount == 0)
-        return true;
-    QString error;
-    if (keepCopyBeforeReplacing(QLatin1String(DataFileName), suffix, &error))
-        return true;
-    m_platform.prompter.message(this, QMessageBox::Critical, QStringLiteral("COPY FAILED"),
-                                QStringLiteral("The register could not be kept as a copy before "
-                                               "it is replaced: %1\r\nNothing was changed.")
-                                    .arg(error));
-    return false;
 }
 
 void FrmMoney::mnuPrint_Click()
@@ -639,8 +693,29 @@ bool FrmMoney::txtDollar_KeyPress(QChar typed)
     return true;
 }
 
+// A field keeps Ctrl+Z for its own typing; with nothing typed to undo (or redo) there, the
+// keys undo (or redo) the last change of the register instead.
+static bool leavesHistoryKeyToRegister(QObject *watched, QEvent *event)
+{
+    auto *field = qobject_cast<QLineEdit *>(watched);
+    if (!field || event->type() != QEvent::ShortcutOverride)
+        return false;
+    const auto *key = static_cast<QKeyEvent *>(event);
+    const QKeySequence pressed(key->keyCombination());
+    if (key->matches(QKeySequence::Undo))
+        return !field->isUndoAvailable();
+    const bool redo = key->matches(QKeySequence::Redo) ||
+                      pressed == QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) ||
+                      pressed == QKeySequence(Qt::CTRL | Qt::Key_Y);
+    return redo && !field->isRedoAvailable();
+}
+
 bool FrmMoney::eventFilter(QObject *watched, QEvent *event)
 {
+    if (leavesHistoryKeyToRegister(watched, event)) {
+        event->ignore();
+        return true;
+    }
     if (watched == lblWarning && isClickOn(lblWarning, event))
         lblWarning_Click();
     if (watched == txtDollar && event->type() == QEvent::KeyPress) {

@@ -5,7 +5,7 @@
 #include "app/RegisterListView.h"
 #include "entry/EntryFields.h"
 #include "platform/Platform.h"
-#include "register/Checkbook.h"
+#include "register/RegisterDocument.h"
 
 #include <QMainWindow>
 
@@ -28,19 +28,16 @@ class FrmMoney : public QMainWindow
     Q_OBJECT
 
 public:
-    FrmMoney(Checkbook &book, Platform &platform, QWidget *parent = nullptr);
+    FrmMoney(RegisterDocument &document, Platform &platform, QWidget *parent = nullptr);
 
-    // The start-up sequence; run again, whole, after a new register or a restore.
+    // The start-up sequence: the register's lock (once), the data file, the window's texts.
     void Form_Load();
     void resetEntryFields();
     void updateStatus();
-    // Writes the register to the data file; a failure is reported, the old file stays and
-    // false is returned.
-    bool saveRegister();
-    // Reads the data file back; false when the user chose to end the program instead.
+    // Reads the data file; false when the user chose to end the program instead.
     bool loadRegister();
     // Opens the edit window on the slot shown on a line of the list (offset 0..9); an empty
-    // line has nothing to edit. The register is saved and read back however the window ended.
+    // line has nothing to edit. What the window changed becomes the register, as one change.
     void openEditor(int offset);
 
 protected:
@@ -48,28 +45,31 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    // New Record asks first; a data file that could not be read has had its question.
-    enum class NewRegister { AskFirst, WithoutQuestion };
-
     void buildEntryArea(QWidget *area);
     void buildInfoFrame();
     void buildMenus();
     void setTabOrder();
 
+    bool lockRegister();
+    void showReadOnly(const LockHolder &holder);
     bool startNewAfterFailedLoad(bool fileExists);
     void mergePayees();
     EntryFields entryFields() const;
     void readyForNextEntry();
     void clearEntryExceptDate();
-    void reloadAfterFailedSave();
-    std::optional<QString> askBackupDescription();
     void showBackupFolder();
-    bool keepRegisterBeforeReplacing(const QString &suffix);
+    bool commit(const Checkbook &after, const QString &what, const QString &done,
+                const QString &keepSuffix = QString());
+    void tell(const QString &what);
+    void register_Changed();
+    void register_ChangedOnDisk();
 
     void cmdAdd_Click();
     void cmdExit_Click();
     void mnuExit_Click();
-    void mnuNew_Click(NewRegister how);
+    void mnuNew_Click();
+    void mnuUndo_Click();
+    void mnuRedo_Click();
     void mnuBackup_Click();
     void mnuRestore_Click();
     void mnuBackupFolder_Click();
@@ -83,8 +83,11 @@ private:
     void findFrom(int afterSlot);
     bool txtDollar_KeyPress(QChar typed);
 
-    Checkbook &m_book;
+    RegisterDocument &m_document;
+    const Checkbook &m_book;
     Platform &m_platform;
+    // The lock is asked for once, at the first start-up.
+    bool m_lockTried = false;
     PayeeList m_payees;
     // What Find looked for last, for Find Next.
     QString m_findText;
@@ -121,6 +124,8 @@ private:
     QAction *mnuExport = nullptr;
     QAction *mnuExit = nullptr;
     QMenu *mnuEdit = nullptr;
+    QAction *mnuUndo = nullptr;
+    QAction *mnuRedo = nullptr;
     QAction *mnuFind = nullptr;
     QAction *mnuFindNext = nullptr;
     QAction *mnuContent = nullptr;

@@ -3,7 +3,7 @@
 #include "app/frmMoney.h"
 #include "platform/Platform.h"
 #include "platform/PrinterSurface.h"
-#include "register/Checkbook.h"
+#include "platform/QuitOnSignals.h"
 #include "register/DataFile.h"
 #include "register/RegisterDocument.h"
 #include "statement/ImportCommand.h"
@@ -80,7 +80,11 @@ int main(int argc, char *argv[])
     tallyra::DefaultPrinter printer;
     tallyra::Platform platform{prompter, clock, programEnd, drive, printer, settings};
 
-    tallyra::FrmMoney window(book, platform);
+    tallyra::quitOnSignals(programEnd);
+
+    // The document outlives the window, and its lock is let go as the program ends.
+    tallyra::RegisterDocument document(book, QLatin1String(tallyra::DataFileName));
+    tallyra::FrmMoney window(document, platform);
     window.Form_Load();
     // "No" to the missing-file question ends the program before the window is ever shown.
     if (programEnd.endRequested())

@@ -2,7 +2,6 @@
 #include "backup/BackupCopy.h"
 
 #include "register/DataFile.h"
-#include "register/FileStore.h"
 
 #include <memory>
 
@@ -29,18 +28,6 @@ DriveError notARegister(const ReadFailure &fault, const QString &file)
             file};
 }
 
-std::optional<DriveError> replaceDataFile(const QByteArray &bytes)
-{
-    const QString path = QLatin1String(DataFileName);
-    clearSystemError();
-    const FileResult written = writeFileAtomically(path, bytes);
-    if (written.ok)
-        return std::nullopt;
-    const int systemError = lastSystemError();
-    return DriveError{classifyDriveError(systemError, true), systemError,
-                      systemError == 0 ? written.error : qt_error_string(systemError), path};
-}
-
 } // namespace
 
 QString backupFileName(const QString &description)
@@ -48,30 +35,25 @@ QString backupFileName(const QString &description)
     return description + QStringLiteral(".bak");
 }
 
-std::optional<DriveError> makeBackup(Checkbook &book, const QByteArray &dataFile, Drive &drive,
+std::optional<DriveError> makeBackup(const QByteArray &dataFile, Drive &drive,
                                      const QString &fileName, const RetryQuestion &retry)
 {
-    if (const auto fault = readDataFile(dataFile, book, ReadExtent::AllSlots))
+    // Too big for the stack: 1000 entries and their running totals.
+    const auto copy = std::make_unique<Checkbook>();
+    if (const auto fault = readDataFile(dataFile, *copy, ReadExtent::AllSlots))
         return notARegister(*fault, QLatin1String(DataFileName));
-    const QByteArray backup = formatDataFile(book);
+    const QByteArray backup = formatDataFile(*copy);
     return withRetries([&] { return drive.writeFile(fileName, backup); }, retry);
 }
 
-std::optional<DriveError> restoreBackup(Checkbook &book, Drive &drive, const QString &fileName,
-                                        const RetryQuestion &retry)
+std::optional<DriveError> readBackup(Drive &drive, const QString &fileName,
+                                     const RetryQuestion &retry, Checkbook &restored)
 {
     QByteArray backup;
     if (auto failure = withRetries([&] { return drive.readFile(fileName, backup); }, retry))
         return failure;
-    // Too big for the stack: 1000 entries and their running totals.
-    const auto restored = std::make_unique<Checkbook>();
-    if (const auto fault = readDataFile(backup, *restored, ReadExtent::AllSlots))
+    if (const auto fault = readDataFile(backup, restored, ReadExtent::AllSlots))
         return notARegister(*fault, drive.filePath(fileName));
-    const QByteArray dataFile = formatDataFile(*restored);
-    if (auto failure = withRetries([&] { return replaceDataFile(dataFile); }, retry))
-        return failure;
-    book.entryCount = restored->entryCount;
-    book.slot = restored->slot;
     return std::nullopt;
 }
 

@@ -24,13 +24,11 @@ using RetryQuestion = std::function<bool()>;
 // Copies the data file, all 1000 record lines, through the register's slots onto the drive.
 // A failure comes back classified; one of the drive not being ready comes back only once the
 // user stops retrying.
-std::optional<DriveError> makeBackup(Checkbook &book, const QByteArray &dataFile, Drive &drive,
+std::optional<DriveError> makeBackup(const QByteArray &dataFile, Drive &drive,
                                      const QString &fileName, const RetryQuestion &retry);
 
-// Replaces the register with a backup. The whole backup is read and checked before the data
-// file is replaced, atomically; only then does the register take the backup's count and
-// slots. After a failure the data file and the register are as they were.
-std::optional<DriveError> restoreBackup(Checkbook &book, Drive &drive, const QString &fileName,
-                                        const RetryQuestion &retry);
+// Reads a whole backup and checks every line of it: the register it holds, or why not.
+std::optional<DriveError> readBackup(Drive &drive, const QString &fileName,
+                                     const RetryQuestion &retry, Checkbook &restored);
 
 } // namespace tallyra

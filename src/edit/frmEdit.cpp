@@ -16,7 +16,7 @@
 
 namespace tallyra {
 
-FrmEdit::FrmEdit(Checkbook &book, int slot, Platform &platform, QWidget *parent)
+FrmEdit::FrmEdit(const Checkbook &book, int slot, Platform &platform, QWidget *parent)
     : QDialog(parent), m_book(book), m_slot(slot), m_platform(platform)
 {
     setObjectName(QStringLiteral("frmEdit"));
@@ -97,6 +97,8 @@ void FrmEdit::setTabOrder()
     txtEditMonth->setFocus();
 }
 
+FrmEdit::~FrmEdit() = default;
+
 void FrmEdit::Form_Load()
 {
     const EntryShown shown = entryShown(m_book.slot[m_slot]);
@@ -137,8 +139,10 @@ void FrmEdit::cmdAccept_Click()
     if (!validateEntryFields(fields, m_platform.prompter) || !typeChosen() ||
         !confirmEntry(fields, ChangingHeading, m_platform.prompter))
         return;
-    if (!changeEntryAt(m_book, m_slot, entryTexts(fields), selectedType(fields)))
+    auto changed = std::make_unique<Checkbook>(m_book);
+    if (!changeEntryAt(*changed, m_slot, entryTexts(fields), selectedType(fields)))
         return;
+    m_changed = std::move(changed);
     m_outcome = EditOutcome::Changed;
     accept();
 }
@@ -152,7 +156,8 @@ void FrmEdit::cmdRemove_Click()
     if (answer != QMessageBox::Yes)
         return;
     m_outcome = EditOutcome::Removed;
-    removeEntryAt(m_book, m_slot);
+    m_changed = std::make_unique<Checkbook>(m_book);
+    removeEntryAt(*m_changed, m_slot);
     accept();
 }
 

@@ -7,6 +7,8 @@
 
 #include <QDialog>
 
+#include <memory>
+
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -19,16 +21,19 @@ namespace tallyra {
 enum class EditOutcome { Cancelled, Changed, Removed };
 
 // The edit window: shows the entry in one slot and changes it (Accept), deletes it (Remove)
-// or leaves it (Cancel). It changes the register in memory only; whoever opened it saves and
-// reloads once it has closed.
+// or leaves it (Cancel). It works on a copy of the register and hands the changed register
+// back; whoever opened it makes that the register.
 class FrmEdit : public QDialog
 {
     Q_OBJECT
 
 public:
-    FrmEdit(Checkbook &book, int slot, Platform &platform, QWidget *parent = nullptr);
+    FrmEdit(const Checkbook &book, int slot, Platform &platform, QWidget *parent = nullptr);
+    ~FrmEdit() override;
 
     EditOutcome outcome() const { return m_outcome; }
+    // The register as the window left it: with the entry changed or removed.
+    const Checkbook *changedRegister() const { return m_changed.get(); }
 
 protected:
     // Esc is bound to no button here, so it must not close the window as it would a dialog.
@@ -45,8 +50,9 @@ private:
     void cmdRemove_Click();
     void cmdCancel_Click();
 
-    Checkbook &m_book;
+    const Checkbook &m_book;
     const int m_slot;
+    std::unique_ptr<Checkbook> m_changed;
     Platform &m_platform;
     EditOutcome m_outcome = EditOutcome::Cancelled;
 

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QPushButton>
 #include <QRegularExpression>
 
 namespace tallyra {
@@ -30,6 +31,22 @@ QMessageBox::StandardButton QtPrompter::message(QWidget *parent, QMessageBox::Ic
     if (defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(defaultButton);
     return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+int QtPrompter::choose(QWidget *parent, QMessageBox::Icon icon, const QString &title,
+                       const QString &text, const QStringList &answers, int defaultIndex,
+                       int escapeIndex)
+{
+    QMessageBox box(icon, title, text, QMessageBox::NoButton, parent);
+    box.setTextFormat(Qt::PlainText);
+    QList<QPushButton *> buttons;
+    for (const QString &answer : answers)
+        buttons << box.addButton(answer, QMessageBox::AcceptRole);
+    box.setDefaultButton(buttons.value(defaultIndex));
+    box.setEscapeButton(buttons.value(escapeIndex));
+    box.exec();
+    const int pressed = int(buttons.indexOf(qobject_cast<QPushButton *>(box.clickedButton())));
+    return pressed < 0 ? escapeIndex : pressed;
 }
 
 std::optional<QString> QtPrompter::askText(QWidget *parent, const QString &title,

@@ -3,6 +3,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -21,6 +22,12 @@ public:
     message(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text,
             QMessageBox::StandardButtons buttons = QMessageBox::Ok,
             QMessageBox::StandardButton defaultButton = QMessageBox::NoButton) = 0;
+
+    // A question whose answers have texts of their own; returns the index of the one pressed.
+    // Enter presses `defaultIndex`, Esc and closing the box give `escapeIndex`.
+    virtual int choose(QWidget *parent, QMessageBox::Icon icon, const QString &title,
+                       const QString &text, const QStringList &answers, int defaultIndex,
+                       int escapeIndex) = 0;
 
     // The typed text, or nothing when the user cancels.
     virtual std::optional<QString> askText(QWidget *parent, const QString &title,
@@ -52,6 +59,8 @@ public:
                                         const QString &title, const QString &text,
                                         QMessageBox::StandardButtons buttons,
                                         QMessageBox::StandardButton defaultButton) override;
+    int choose(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text,
+               const QStringList &answers, int defaultIndex, int escapeIndex) override;
     std::optional<QString> askText(QWidget *parent, const QString &title,
                                    const QString &prompt) override;
     std::optional<QString> askSaveFile(QWidget *parent, const QString &title,

@@ -26,4 +26,7 @@ struct Checkbook
     qint64 totalCents = 0;
 };
 
+// Derives the running total after every entry and the account total.
+void computeBalances(Checkbook &book);
+
 } // namespace tallyra

@@ -111,12 +111,26 @@ std::optional<QString> keepCopyBeforeReplacing(const QString &path, const QStrin
             *error = readError;
         return std::nullopt;
     }
-    return keepUnderFreeName(path + u'.' + suffix, error,
-                             [&](const QString &candidate, QString &why) {
-                                 const FileResult written = writeFileAtomically(candidate, *bytes);
-                                 why = written.error;
-                                 return written.ok;
-                             });
+    return keepBytes(path + u'.' + suffix, *bytes, error);
+}
+
+std::optional<QString> keepBytes(const QString &base, const QByteArray &bytes, QString *error)
+{
+    return keepUnderFreeName(base, error, [&](const QString &candidate, QString &why) {
+        const FileResult written = writeFileAtomically(candidate, bytes);
+        why = written.error;
+        return written.ok;
+    });
+}
+
+QString freeCopyName(const QString &base)
+{
+    for (int n = 0; n <= MostKeptCopies; ++n) {
+        const QString candidate = n == 0 ? base : base + u'.' + QString::number(n);
+        if (!nameTaken(candidate))
+            return candidate;
+    }
+    return base;
 }
 
 } // namespace tallyra

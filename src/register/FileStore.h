@@ -32,4 +32,12 @@ std::optional<QString> keepUnreadableCopy(const QString &path, QString *error = 
 std::optional<QString> keepCopyBeforeReplacing(const QString &path, const QString &suffix,
                                                QString *error = nullptr);
 
+// Writes bytes under a name no earlier copy has (base, base.1, ...), whole and flushed to disk.
+// Returns the name, or nothing on failure, with no copy left behind.
+std::optional<QString> keepBytes(const QString &base, const QByteArray &bytes,
+                                 QString *error = nullptr);
+
+// The name keepBytes would use now for `base`.
+QString freeCopyName(const QString &base);
+
 } // namespace tallyra

@@ -34,6 +34,7 @@ struct ChangeResult
     enum class Status {
         Saved,      // written; memory, file and history follow the change
         Refused,    // nothing to do, or the register is open read-only: nothing written
+        CopyFailed, // the copy kept before replacing a register failed: nothing written
         SaveFailed, // the write failed: the file and the register are as they were
         Reloaded,   // the file had changed elsewhere and the user took that version
     };
@@ -90,7 +91,10 @@ public:
 
     // Asked before a write when the file on disk is no longer the one last read or written.
     using OutsideChangeQuestion = std::function<OutsideChangeChoice(const OutsideChange &)>;
-    void setOutsideChangeQuestion(OutsideChangeQuestion ask) { m_askOutsideChange = std::move(ask); }
+    void setOutsideChangeQuestion(OutsideChangeQuestion ask)
+    {
+        m_askOutsideChange = std::move(ask);
+    }
 
     // Replaces the whole register by `after` as one undoable command named `what` (a short
     // text such as "add 12/07/2026 GAS $5.00"), after keeping a copy of the file under
@@ -99,6 +103,12 @@ public:
     ChangeResult replace(const Checkbook &after, const QString &what,
                          const QString &keepSuffix = QString());
 
+    // Writes the data file of a new, empty register without asking anything and starts a new
+    // history: for a data file that was missing or unreadable (and has been set aside).
+    ChangeResult startEmpty();
+
+    // Each written at once like any change; an undo or redo that cannot be written leaves the
+    // register, the file and the history where they were.
     ChangeResult undo();
     ChangeResult redo();
     QUndoStack &history() { return m_history; }
@@ -120,18 +130,20 @@ signals:
 private:
     class Command;
 
-    ChangeResult write(const Checkbook &after, const QByteArray &bytes);
+    ChangeResult write(const QByteArray &bytes);
+    ChangeResult takeVersionOnDisk(const QByteArray &mine);
     ChangeResult step(bool forward);
-    void setBook(const Checkbook &book);
     void remember(const QByteArray &bytes);
     void watchFile();
-    void checkDiskSoon();
+    void checkDisk();
 
     Checkbook &m_book;
     const QString m_path;
     std::unique_ptr<QLockFile> m_lock;
     bool m_readOnly = false;
     FileIdentity m_identity;
+    // An outside version already reported, so that it is reported once.
+    FileIdentity m_reported;
     // The file's bytes when they are not what the register would be written as (a file from
     // elsewhere, lines ended by LF alone), so that undoing the first change gives them back.
     std::optional<QByteArray> m_foreignBytes;

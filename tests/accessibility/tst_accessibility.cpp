@@ -26,7 +26,10 @@ std::unique_ptr<QWidget> open(const QString &window, Checkbook &book, Platform &
         return std::make_unique<FrmPrint>(book, platform);
     if (window == QLatin1String("chooser"))
         return std::make_unique<FrmFileOpen>(platform);
-    return std::make_unique<FrmMoney>(book, platform);
+    auto *document = new RegisterDocument(book);
+    auto main = std::make_unique<FrmMoney>(*document, platform);
+    document->setParent(main.get());
+    return main;
 }
 
 // What a screen reader announces a control the user works by, whatever its focus policy says

@@ -99,7 +99,7 @@ private slots:
             f.fakes.prompter.answers = {QMessageBox::No};
             f.load(bytes);
             QCOMPARE(f.fakes.programEnd.calls, 1);
-            QCOMPARE(QDir().entryList(QDir::Files).size(), bytes.isNull() ? 0 : 1);
+            QCOMPARE(filesHere().size(), bytes.isNull() ? 0 : 1);
             QCOMPARE(f.file(), bytes);
         }
         // Yes: an unreadable file is kept, under a name that spares an earlier kept copy.
@@ -302,7 +302,7 @@ private slots:
         QCOMPARE(prompter.shown[1].text,
                  QStringLiteral("3 entries were written to %1.").arg(written));
         QCOMPARE(fileBytes(written), exportBytes(f.book, ExportFormat::Qif));
-        QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+        QCOMPARE(filesHere(QDir::AllEntries),
                  (QStringList{"default.dat", "out.qif"}));
     }
 

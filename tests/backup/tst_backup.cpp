@@ -28,7 +28,8 @@ QMap<QString, QByteArray> filesIn(const QString &folder)
 {
     QMap<QString, QByteArray> files;
     for (const QString &name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
-        files[name] = fileBytes(QDir(folder).filePath(name));
+        if (!name.endsWith(QLatin1String(".lock")))
+            files[name] = fileBytes(QDir(folder).filePath(name));
     return files;
 }
 

@@ -44,6 +44,9 @@ struct FakePrompter final : Prompter
     std::vector<Shown> shown;
     std::deque<QMessageBox::StandardButton> answers;
     std::deque<std::optional<QString>> textAnswers;
+    // Answers to questions with answers of their own, by index, and the answers offered.
+    std::deque<int> chosen;
+    std::vector<QStringList> choices;
     std::deque<std::optional<QString>> fileAnswers;
     std::deque<std::optional<QString>> folderAnswers;
     // Runs as each box shows, before it is answered: the world may change meanwhile.
@@ -62,6 +65,15 @@ struct FakePrompter final : Prompter
         if (whileShown)
             whileShown(title);
         return nextScripted(answers, title);
+    }
+    int choose(QWidget *, QMessageBox::Icon icon, const QString &title, const QString &text,
+               const QStringList &offered, int, int) override
+    {
+        shown.push_back({icon, title, text});
+        choices.push_back(offered);
+        if (whileShown)
+            whileShown(title);
+        return nextScripted(chosen, title);
     }
     std::optional<QString> askText(QWidget *, const QString &title, const QString &) override
     {

@@ -36,6 +36,14 @@ inline QByteArray fileBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// The files of the current folder but the register's lock, which is there while it is open.
+inline QStringList filesHere(QDir::Filters filters = QDir::Files)
+{
+    QStringList names = QDir().entryList(filters | QDir::NoDotAndDotDot);
+    names.removeAll(QStringLiteral("default.dat.lock"));
+    return names;
+}
+
 inline void writeBytes(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
@@ -133,7 +141,8 @@ struct MainWindow
     TempWorkingFolder folder;
     FakePlatform fakes;
     Checkbook book;
-    FrmMoney window{book, fakes.platform};
+    RegisterDocument document{book, QLatin1String(DataFileName)};
+    FrmMoney window{document, fakes.platform};
 
     void load(const Checkbook &stored) { load(formatDataFile(stored)); }
     // A null file is none at all.

@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "backup/BackupCommands.h"
+
+#include "backup/BackupCopy.h"
+#include "backup/DriveFailureBoxes.h"
+#include "backup/frmFileOpen.h"
+#include "register/DataFile.h"
+#include "register/FileStore.h"
+
+namespace tallyra {
+
+namespace {
+
+// The description typed; nothing when the user cancelled, typed nothing or too much.
+std::optional<QString> askBackupDescription(Prompter &prompter, QWidget *parent)
+{
+    const QString description = prompter
+                                    .askText(parent, QStringLiteral("ENTER DESCRIPTION"),
+                                             QStringLiteral("Please enter the file description.\r\n"
+                                                            "No spaces and 8 characters max."))
+                                    .value_or(QString());
+    if (description.isEmpty())
+        return std::nullopt;
+    if (description.size() <= MaxDescriptionLength)
+        return description;
+    prompter.message(parent, QMessageBox::Warning, QStringLiteral("ERROR"),
+                     QStringLiteral("No more than 8 characters!  Process aborted."));
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<QString> backupRegister(Platform &platform, QWidget *parent)
+{
+    QString readError;
+    const std::optional<QByteArray> dataFile =
+        readWholeFile(QLatin1String(DataFileName), &readError);
+    if (!dataFile) {
+        platform.prompter.message(parent, QMessageBox::Critical, QStringLiteral("BACKUP FAILED"),
+                                  QStringLiteral("%1 could not be read: %2\r\n"
+                                                 "No backup was made.")
+                                      .arg(QLatin1String(DataFileName), readError));
+        return std::nullopt;
+    }
+    const std::optional<QString> description = askBackupDescription(platform.prompter, parent);
+    if (!description)
+        return std::nullopt;
+    const QString fileName = backupFileName(*description);
+    const auto failure = makeBackup(*dataFile, platform.drive, fileName,
+                                    [&] { return askDriveRetry(platform.prompter, parent); });
+    if (failure) {
+        reportDriveFailure(platform, parent, *failure);
+        return std::nullopt;
+    }
+    platform.prompter.message(parent, QMessageBox::Information, QStringLiteral("SUCCESS"),
+                              QStringLiteral("The Backup was successful"));
+    return platform.drive.filePath(fileName);
+}
+
+std::optional<RestoredBackup> chooseBackupToRestore(Platform &platform, QWidget *parent)
+{
+    std::optional<QString> chosen;
+    {
+        FrmFileOpen chooser(platform, parent);
+        if (chooser.Form_Load())
+            chooser.exec();
+        chosen = chooser.chosenBackup();
+    }
+    if (!chosen)
+        return std::nullopt;
+    const auto answer = platform.prompter.message(
+        parent, QMessageBox::Question, QStringLiteral("ARE YOU REALLY REALLY SURE?"),
+        QStringLiteral("Doing this will erase your current register.  Do you wish to continue?"),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    if (answer != QMessageBox::Yes)
+        return std::nullopt;
+    RestoredBackup restored{*chosen, std::make_unique<Checkbook>()};
+    const auto failure = readBackup(
+        platform.drive, *chosen, [&] { return askDriveRetry(platform.prompter, parent); },
+        *restored.book);
+    if (failure) {
+        reportDriveFailure(platform, parent, *failure);
+        return std::nullopt;
+    }
+    return restored;
+}
+
+} // namespace tallyra

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/Platform.h"
+#include "register/Checkbook.h"
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class QWidget;
+
+namespace tallyra {
+
+// File > Backup: asks for a description and copies the data file to the backup folder,
+// reporting success or the failure. Returns the backup's full name when one was made.
+std::optional<QString> backupRegister(Platform &platform, QWidget *parent);
+
+// A backup read and checked whole, for the register to become.
+struct RestoredBackup
+{
+    QString fileName;
+    std::unique_ptr<Checkbook> book;
+};
+
+// File > Restore up to the point of replacing the register: the chooser, the question, and
+// the whole backup read and checked. Nothing when the user stopped or the backup failed (the
+// failure reported).
+std::optional<RestoredBackup> chooseBackupToRestore(Platform &platform, QWidget *parent);
+
+} // namespace tallyra

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "entry/ChangeBoxes.h"
+
+#include "register/DataFile.h"
+
+#include <QFileInfo>
+
+namespace tallyra {
+
+bool reportChange(Prompter &prompter, QWidget *parent, const ChangeResult &result)
+{
+    using Status = ChangeResult::Status;
+    switch (result.status) {
+    case Status::Saved:
+        return true;
+    case Status::Refused:
+        prompter.message(parent, QMessageBox::Warning, QStringLiteral("Not Changed"),
+                         QStringLiteral("Nothing was changed: %1.").arg(result.error));
+        break;
+    case Status::CopyFailed:
+        prompter.message(parent, QMessageBox::Critical, QStringLiteral("COPY FAILED"),
+                         QStringLiteral("The register could not be kept as a copy before it is "
+                                        "replaced: %1\r\nNothing was changed.")
+                             .arg(result.error));
+        break;
+    case Status::SaveFailed:
+        prompter.message(parent, QMessageBox::Critical, QStringLiteral("SAVE FAILED"),
+                         QStringLiteral("The register could not be saved to %1: %2\r\n"
+                                        "The file still holds the register as it was last saved.")
+                             .arg(QLatin1String(DataFileName), result.error));
+        break;
+    case Status::Reloaded:
+        // The user chose it, and the question said where the change is kept.
+        break;
+    }
+    return false;
+}
+
+void askAboutOutsideChanges(RegisterDocument &document, Prompter &prompter, QWidget *parent)
+{
+    document.setOutsideChangeQuestion([&document, &prompter, parent](const OutsideChange &names) {
+        const QString text =
+            QStringLiteral("%1 was changed by another program since Tallyra last read or wrote "
+                           "it.\r\n\r\n"
+                           "Reload: show the other version; your change is kept as %2.\r\n"
+                           "Keep Mine: the other version is kept as %3, then your change is "
+                           "written.")
+                .arg(document.path(), QFileInfo(names.mineKeptAs).fileName(),
+                     QFileInfo(names.theirsKeptAs).fileName());
+        // Esc takes the choice that writes over nothing.
+        const int answer = prompter.choose(
+            parent, QMessageBox::Warning, QStringLiteral("Changed By Another Program"), text,
+            {QStringLiteral("&Reload"), QStringLiteral("&Keep Mine")}, 0, 0);
+        return answer == 1 ? OutsideChangeChoice::KeepMine : OutsideChangeChoice::Reload;
+    });
+}
+
+} // namespace tallyra

@@ -1,0 +1,308 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "register/RegisterDocument.h"
+
+#include "register/DataFile.h"
+#include "register/FileStore.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <vector>
+
+namespace tallyra {
+
+namespace {
+
+// Names of the copies an outside change leaves, each saying which version it holds.
+const QString UnsavedChangeSuffix = QStringLiteral(".unsaved-change");
+const QString OutsideChangeSuffix = QStringLiteral(".outside-change");
+
+// How long the file must stay quiet before a change on disk is looked at: a program that
+// writes it in pieces is then done.
+constexpr int SettleMilliseconds = 300;
+
+ChangeResult notDone(ChangeResult::Status status, const QString &why,
+                     const QString &keptCopy = QString())
+{
+    return {status, why, keptCopy};
+}
+
+ChangeResult readOnlyRefusal()
+{
+    return notDone(ChangeResult::Status::Refused,
+                   QStringLiteral("the register is open read-only, as another copy of Tallyra "
+                                  "holds it"));
+}
+
+} // namespace
+
+// One change of the register, kept as the slots it changed: from the first to the last slot
+// that differ, both ways, with both counts. An added entry at the end costs one slot each way;
+// a new register or a restore costs the whole register once.
+class RegisterDocument::Command final : public QUndoCommand
+{
+public:
+    Command(Checkbook &book, const Checkbook &after, const QString &what,
+            std::optional<QByteArray> bytesBefore)
+        : m_book(book), m_countBefore(book.entryCount), m_countAfter(after.entryCount),
+          m_bytesBefore(std::move(bytesBefore))
+    {
+        int last = MaxEntries;
+        while (m_first <= last && book.slot[m_first] == after.slot[m_first])
+            ++m_first;
+        while (last >= m_first && book.slot[last] == after.slot[last])
+            --last;
+        for (int i = m_first; i <= last; ++i) {
+            m_before.push_back(book.slot[i]);
+            m_after.push_back(after.slot[i]);
+        }
+        // The first line names the step in lists; the second goes into Undo and Redo, where an
+        // ampersand would mark an access key.
+        setText(what + u'\n' + QString(what).replace(u'&', QLatin1String("&&")));
+    }
+
+    void undo() override { applyTo(m_book, false); }
+    void redo() override { applyTo(m_book, true); }
+
+    void applyTo(Checkbook &book, bool forward) const
+    {
+        const std::vector<Entry> &entries = forward ? m_after : m_before;
+        std::copy(entries.begin(), entries.end(), book.slot.begin() + m_first);
+        book.entryCount = forward ? m_countAfter : m_countBefore;
+        computeBalances(book);
+    }
+
+    // The exact bytes the file held before this step, when they were not what the register
+    // is written as: undoing the step writes them back.
+    const std::optional<QByteArray> &bytesBefore() const { return m_bytesBefore; }
+
+private:
+    Checkbook &m_book;
+    int m_first = 1;
+    qint16 m_countBefore;
+    qint16 m_countAfter;
+    std::vector<Entry> m_before;
+    std::vector<Entry> m_after;
+    std::optional<QByteArray> m_bytesBefore;
+};
+
+RegisterDocument::RegisterDocument(Checkbook &book, QString path, QObject *parent)
+    : QObject(parent), m_book(book), m_path(std::move(path))
+{
+    m_settle.setSingleShot(true);
+    m_settle.setInterval(SettleMilliseconds);
+    connect(&m_settle, &QTimer::timeout, this, &RegisterDocument::checkDisk);
+    connect(&m_watcher, &QFileSystemWatcher::fileChanged, &m_settle, qOverload<>(&QTimer::start));
+    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, &m_settle,
+            qOverload<>(&QTimer::start));
+}
+
+RegisterDocument::~RegisterDocument() = default;
+
+std::optional<LockHolder> RegisterDocument::lock()
+{
+    const QString lockPath = m_path + QStringLiteral(".lock");
+    m_lock = std::make_unique<QLockFile>(lockPath);
+    // A lock is stale only when the process that took it is gone, however old it is: a
+    // register may well stay open for days.
+    m_lock->setStaleLockTime(0);
+    if (m_lock->tryLock(0))
+        return std::nullopt;
+    std::optional<LockHolder> holder;
+    if (m_lock->error() == QLockFile::LockFailedError) {
+        holder.emplace();
+        m_lock->getLockInfo(&holder->pid, &holder->host, &holder->application);
+        holder->since = QFileInfo(lockPath).lastModified();
+    }
+    m_lock.reset();
+    return holder;
+}
+
+void RegisterDocument::setReadOnly(bool readOnly)
+{
+    m_readOnly = readOnly;
+}
+
+RegisterDocument::LoadResult RegisterDocument::load(QString *reason)
+{
+    if (!QFileInfo::exists(m_path))
+        return LoadResult::Missing;
+    QString why;
+    std::optional<QByteArray> bytes = readWholeFile(m_path, &why);
+    if (bytes) {
+        if (const std::optional<ReadFailure> fault = readDataFile(*bytes, m_book))
+            why = QStringLiteral("line %1, %2").arg(fault->lineNumber).arg(fault->reason);
+    }
+    if (!why.isEmpty()) {
+        if (reason)
+            *reason = why;
+        return LoadResult::Unreadable;
+    }
+    computeBalances(m_book);
+    m_identity = identityOf(m_path, *bytes);
+    m_reported = m_identity;
+    m_foreignBytes = std::move(bytes);
+    // Watching starts once the program is idle, off the path to the first window.
+    QTimer::singleShot(0, this, &RegisterDocument::watchFile);
+    return LoadResult::Loaded;
+}
+
+ChangeResult RegisterDocument::replace(const Checkbook &after, const QString &what,
+                                       const QString &keepSuffix)
+{
+    if (m_readOnly)
+        return readOnlyRefusal();
+    const QByteArray bytes = formatDataFile(after);
+    if (!keepSuffix.isEmpty() && m_book.entryCount > 0) {
+        QString error;
+        if (!keepCopyBeforeReplacing(m_path, keepSuffix, &error))
+            return notDone(ChangeResult::Status::CopyFailed, error);
+    }
+    if (m_foreignBytes && *m_foreignBytes == formatDataFile(m_book))
+        m_foreignBytes.reset();
+    std::optional<QByteArray> bytesBefore = m_foreignBytes;
+    ChangeResult result = write(bytes);
+    if (result.saved()) {
+        m_history.push(new Command(m_book, after, what, std::move(bytesBefore)));
+        emit registerChanged();
+    }
+    return result;
+}
+
+ChangeResult RegisterDocument::startEmpty()
+{
+    if (m_readOnly)
+        return readOnlyRefusal();
+    const QByteArray bytes = emptyDataFile();
+    const FileResult written = writeFileAtomically(m_path, bytes);
+    if (!written.ok)
+        return notDone(ChangeResult::Status::SaveFailed, written.error);
+    remember(bytes);
+    m_book = Checkbook{};
+    m_history.clear();
+    QTimer::singleShot(0, this, &RegisterDocument::watchFile);
+    emit registerChanged();
+    return {};
+}
+
+ChangeResult RegisterDocument::undo()
+{
+    return step(false);
+}
+
+ChangeResult RegisterDocument::redo()
+{
+    return step(true);
+}
+
+ChangeResult RegisterDocument::step(bool forward)
+{
+    if (m_readOnly)
+        return readOnlyRefusal();
+    const int index = m_history.index() - (forward ? 0 : 1);
+    if (index < 0 || index >= m_history.count())
+        return notDone(ChangeResult::Status::Refused, QStringLiteral("there is nothing to do"));
+    const auto *command = static_cast<const Command *>(m_history.command(index));
+    Checkbook target = m_book;
+    command->applyTo(target, forward);
+    const std::optional<QByteArray> &exact = command->bytesBefore();
+    const QByteArray bytes = !forward && exact ? *exact : formatDataFile(target);
+    ChangeResult result = write(bytes);
+    if (!result.saved())
+        return result;
+    forward ? m_history.redo() : m_history.undo();
+    if (!forward && exact)
+        m_foreignBytes = exact;
+    emit registerChanged();
+    return result;
+}
+
+// Writes the file unless it has changed on disk since it was last read or written; then the
+// user chooses which version stays, and the other is kept as a copy first.
+ChangeResult RegisterDocument::write(const QByteArray &bytes)
+{
+    ChangeResult result;
+    QByteArray onDisk;
+    const FileIdentity disk = identityOnDisk(m_path, &onDisk);
+    if (!disk.sameBytes(m_identity)) {
+        if (!m_askOutsideChange)
+            return notDone(ChangeResult::Status::Refused,
+                           QStringLiteral("%1 was changed by another program").arg(m_path));
+        const OutsideChange names{freeCopyName(m_path + UnsavedChangeSuffix),
+                                  freeCopyName(m_path + OutsideChangeSuffix)};
+        if (m_askOutsideChange(names) == OutsideChangeChoice::Reload)
+            return takeVersionOnDisk(bytes);
+        if (disk.exists) {
+            QString error;
+            const std::optional<QString> kept =
+                keepBytes(m_path + OutsideChangeSuffix, onDisk, &error);
+            if (!kept)
+                return notDone(ChangeResult::Status::CopyFailed, error);
+            result.keptCopy = *kept;
+        }
+    }
+    const FileResult written = writeFileAtomically(m_path, bytes);
+    if (!written.ok)
+        return notDone(ChangeResult::Status::SaveFailed, written.error, result.keptCopy);
+    remember(bytes);
+    return result;
+}
+
+// The change not written is kept as a copy; the register becomes the version on disk.
+ChangeResult RegisterDocument::takeVersionOnDisk(const QByteArray &mine)
+{
+    QString error;
+    const std::optional<QString> kept = keepBytes(m_path + UnsavedChangeSuffix, mine, &error);
+    if (!kept)
+        return notDone(ChangeResult::Status::CopyFailed, error);
+    QString reason;
+    if (reloadFromDisk(&reason) != LoadResult::Loaded)
+        return notDone(ChangeResult::Status::SaveFailed,
+                       QStringLiteral("the other version cannot be read: %1").arg(reason), *kept);
+    return notDone(ChangeResult::Status::Reloaded, QString(), *kept);
+}
+
+bool RegisterDocument::changedOnDisk() const
+{
+    return !identityOnDisk(m_path).sameBytes(m_identity);
+}
+
+RegisterDocument::LoadResult RegisterDocument::reloadFromDisk(QString *reason)
+{
+    const LoadResult loaded = load(reason);
+    if (loaded != LoadResult::Loaded)
+        return loaded;
+    m_history.clear();
+    emit historyCleared();
+    emit registerChanged();
+    return loaded;
+}
+
+void RegisterDocument::remember(const QByteArray &bytes)
+{
+    m_identity = identityOf(m_path, bytes);
+    m_reported = m_identity;
+    m_foreignBytes.reset();
+}
+
+// A file replaced by a rename is a new file, no longer watched: the folder is watched too,
+// and the file again whenever it is there.
+void RegisterDocument::watchFile()
+{
+    if (m_watcher.directories().isEmpty())
+        m_watcher.addPath(QFileInfo(m_path).absolutePath());
+    if (m_watcher.files().isEmpty() && QFileInfo::exists(m_path))
+        m_watcher.addPath(m_path);
+}
+
+void RegisterDocument::checkDisk()
+{
+    watchFile();
+    const FileIdentity disk = identityOnDisk(m_path);
+    if (disk.sameBytes(m_identity) || disk.sameBytes(m_reported))
+        return;
+    m_reported = disk;
+    emit fileChangedOnDisk();
+}
+
+} // namespace tallyra
