@@ -2,6 +2,7 @@
 #include "statement/ImportCommand.h"
 
 #include "entry/MoneyFormat.h"
+#include "register/FileStore.h"
 #include "statement/Reconcile.h"
 #include "statement/StatementFile.h"
 #include "statement/StatementPreview.h"
@@ -42,7 +43,7 @@ QString lineOf(const PreviewRow &row)
         line += QStringLiteral(" (entry %1)").arg(row.matchedSlot);
     if (row.disposition == Disposition::CannotAdd)
         line += QStringLiteral(": ") + row.reason;
-    if (!row.changed.isEmpty())
+    if (row.disposition == Disposition::New && !row.changed.isEmpty())
         line += QStringLiteral(" (%1)").arg(row.changed);
     return line + u'\n';
 }
@@ -91,10 +92,14 @@ std::optional<ImportOutcome> csvMapping(const StatementFile &file, const ImportR
         }
     }
     const CsvMapping guess = guessCsvMapping(file.table);
+    const qsizetype columns = file.table.columnCount();
+    const QString example = csvMappingProblem(guess, columns).isEmpty()
+                                ? csvRolesText(guess, columns)
+                                : QStringLiteral("date,payee,amount");
     return refuse(ImportUsage,
                   QStringLiteral("no columns are remembered for the heading \"%1\"; say what each "
                                  "column holds, e.g. --csv-columns %2")
-                      .arg(heading, csvRolesText(guess, file.table.columnCount())));
+                      .arg(heading, example));
 }
 
 } // namespace
@@ -169,6 +174,9 @@ ImportOutcome runImport(const ImportRequest &request, RegisterDocument &document
                             .arg(plan.ticked);
         return outcome;
     }
+    // The name the copy of the register as it was is about to get.
+    const QString keptAs =
+        book.entryCount > 0 ? freeCopyName(document.path() + u'.' + ImportKeepSuffix) : QString();
     const ChangeResult result =
         document.replace(*plan.after, importChangeName(plan.added, request.file), ImportKeepSuffix);
     if (!result.saved()) {
@@ -184,9 +192,8 @@ ImportOutcome runImport(const ImportRequest &request, RegisterDocument &document
         tally + QStringLiteral(": %1 added to %2%3.\n")
                     .arg(plan.added)
                     .arg(document.path(),
-                         result.keptCopy.isEmpty()
-                             ? QString()
-                             : QStringLiteral(" (the file before: %1)").arg(result.keptCopy));
+                         keptAs.isEmpty() ? QString()
+                                          : QStringLiteral(" (as it was before: %1)").arg(keptAs));
     return outcome;
 }
 

@@ -48,6 +48,10 @@ StatementFile openStatementFile(const QString &path)
     }
     if (looksLikeOfx(file.bytes)) {
         file.format = StatementFormat::Ofx;
+        // The library reads what there is of a file cut short and says nothing of the rest.
+        if (!file.bytes.toUpper().contains("</OFX>"))
+            file.error = QStringLiteral("it ends before its closing </OFX> tag, so it may have "
+                                        "been cut short");
         return file;
     }
     if (looksLikeQif(file.bytes)) {
@@ -60,7 +64,7 @@ StatementFile openStatementFile(const QString &path)
     }
     const QString suffix = info.suffix().toLower();
     if (suffix == u"ofx" || suffix == u"qfx") {
-        file.format = StatementFormat::Ofx;
+        file.error = QStringLiteral("it does not begin as an OFX file does (OFXHEADER or <?xml)");
         return file;
     }
     if (suffix == u"qif") {

@@ -229,7 +229,8 @@ QString dispositionText(const PreviewRow &row)
         text = QStringLiteral("Cannot be added: ") + row.reason;
         break;
     }
-    if (!row.changed.isEmpty())
+    // What would be stored differently matters only for what is about to be stored.
+    if (row.disposition == Disposition::New && !row.changed.isEmpty())
         text += QStringLiteral(" (%1)").arg(row.changed);
     return text;
 }

@@ -42,8 +42,8 @@ QList<int> matchStatement(const Checkbook &book, const Statement &statement);
 // The preview of the whole statement against the register, in the statement's order.
 QList<PreviewRow> previewStatement(const Checkbook &book, const Statement &statement);
 
-// "New", "Already in the register" or "Cannot be added: <reason>", with any replaced
-// characters after it.
+// "New", "Already in the register" or "Cannot be added: <reason>"; a new one with the
+// characters that it would store differently after it.
 QString dispositionText(const PreviewRow &row);
 
 // The register with the ticked new rows added in date order, or nothing when they do not all

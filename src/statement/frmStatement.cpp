@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "statement/frmStatement.h"
 
+#include "entry/ChangeBoxes.h"
 #include "entry/MoneyFormat.h"
 #include "platform/Controls.h"
 #include "statement/StatementText.h"
@@ -179,7 +180,7 @@ void FrmStatement::showPreview()
         lstTransactions->setItem(r, Date, cell(shownDate(row.date)));
         lstTransactions->setItem(r, CheckNumber, cell(row.checkNumber));
         auto *payee = cell(row.payee);
-        if (!row.changed.isEmpty()) {
+        if (row.disposition == Disposition::New && !row.changed.isEmpty()) {
             payee->setBackground(QColor(255, 240, 160));
             payee->setToolTip(row.changed);
         }
@@ -270,28 +271,12 @@ void FrmStatement::cmdAdd_Click()
     }
     const ChangeResult result =
         m_document.replace(*plan.after, importChangeName(plan.added, m_path), ImportKeepSuffix);
-    switch (result.status) {
-    case ChangeResult::Status::Saved:
-        showPreview();
-        lblCounts->setText(plan.added == 1
-                               ? QStringLiteral("1 transaction was added.")
-                               : QStringLiteral("%1 transactions were added.").arg(plan.added));
-        break;
-    case ChangeResult::Status::SaveFailed:
-        m_platform.prompter.message(this, QMessageBox::Critical, QStringLiteral("Import Statement"),
-                                    QStringLiteral("The register could not be saved: %1\r\n"
-                                                   "Nothing was added.")
-                                        .arg(result.error));
-        break;
-    case ChangeResult::Status::Refused:
-        m_platform.prompter.message(this, QMessageBox::Warning, QStringLiteral("Import Statement"),
-                                    QStringLiteral("The register is open read-only, so nothing "
-                                                   "was added."));
-        break;
-    case ChangeResult::Status::Reloaded:
-        showPreview();
-        break;
-    }
+    showPreview();
+    if (!reportChange(m_platform.prompter, this, result))
+        return;
+    lblCounts->setText(plan.added == 1
+                           ? QStringLiteral("1 transaction was added.")
+                           : QStringLiteral("%1 transactions were added.").arg(plan.added));
 }
 
 void FrmStatement::cmdColumns_Click()
