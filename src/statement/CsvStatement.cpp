@@ -174,11 +174,11 @@ CsvMapping guessCsvMapping(const CsvTable &table)
 {
     CsvMapping mapping;
     const QStringList heading = table.rows.isEmpty() ? QStringList() : table.rows.first();
-    mapping.date = columnNamed(heading, {"date"});
+    mapping.date = columnNamed(heading, {"date", "posted", "booked"});
     mapping.headerRow = firstRowIsHeading(table, mapping.date);
     if (mapping.headerRow) {
         mapping.payee = columnNamed(
-            heading, {"payee", "description", "name", "merchant", "details", "narrative"});
+            heading, {"payee", "description", "name", "merchant", "details", "narrative", "text"});
         mapping.withdrawal =
             columnNamed(heading, {"withdrawal", "debit", "paid out", "money out", "outflow"});
         mapping.deposit =
