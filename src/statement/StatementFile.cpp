@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 
 namespace tallyra {
 
@@ -45,6 +46,14 @@ StatementFile openStatementFile(const QString &path)
     if (file.bytes.isEmpty()) {
         file.error = QStringLiteral("it is empty");
         return file;
+    }
+    // Spreadsheets save "Unicode text" as UTF-16 with a byte-order mark; read on as UTF-8.
+    if (file.bytes.startsWith("\xFF\xFE") || file.bytes.startsWith("\xFE\xFF")) {
+        QStringDecoder utf16(file.bytes.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE
+                                                               : QStringDecoder::Utf16BE);
+        const QString text = utf16(QByteArrayView(file.bytes).sliced(2));
+        if (!utf16.hasError())
+            file.bytes = text.toUtf8();
     }
     if (looksLikeOfx(file.bytes)) {
         file.format = StatementFormat::Ofx;

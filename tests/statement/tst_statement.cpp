@@ -795,6 +795,33 @@ private slots:
         QCOMPARE(openStatementFile(folder.write(name, bytes)).error, error);
     }
 
+    // A spreadsheet's "Unicode text": UTF-16 with its byte-order mark, either way round.
+    void utf16Text_data()
+    {
+        QTest::addColumn<QByteArray>("bom");
+        QTest::addColumn<bool>("bigEndian");
+        QTest::newRow("little-endian") << QByteArray("\xFF\xFE") << false;
+        QTest::newRow("big-endian") << QByteArray("\xFE\xFF") << true;
+    }
+    void utf16Text()
+    {
+        QFETCH(QByteArray, bom);
+        QFETCH(bool, bigEndian);
+        const QString text =
+            QString::fromUtf8("Date\tPayee\tAmount\r\n2026-01-05\tCafé\t-3.50\r\n");
+        QByteArray bytes = bom;
+        for (const QChar c : text) {
+            const char high = char(c.unicode() >> 8);
+            const char low = char(c.unicode() & 0xFF);
+            bytes.append(bigEndian ? high : low).append(bigEndian ? low : high);
+        }
+        Folder folder;
+        const StatementFile file = openStatementFile(folder.write("unicode.txt", bytes));
+        QVERIFY2(file.error.isEmpty(), qPrintable(file.error));
+        QCOMPARE(summary(readStatement(file, DateOrder::Undecided, guessCsvMapping(file.table))),
+                 QString::fromUtf8("2026-01-05|-350||Café||"));
+    }
+
     // 50 MB is refused by its size, without reading it all.
     void hugeFile()
     {
