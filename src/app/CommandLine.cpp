@@ -68,10 +68,15 @@ QString helpText(const QList<QCommandLineOption> &options, const QString &defaul
             left += u' ' + option.valueName();
         text += QStringLiteral("  %1 %2\n").arg(left, -21).arg(option.description());
     }
-    return text + QStringLiteral("\nBackups go to the backup folder: the one chosen with\n"
-                                 "File > Backup Folder..., or else %1.\n"
-                                 "--backup-folder DIR overrides both for one run.\n")
-                      .arg(defaultBackupFolder);
+    return text +
+           QStringLiteral("\nBackups go to the backup folder: the one chosen with\n"
+                          "File > Backup Folder..., or else %1.\n"
+                          "--backup-folder DIR overrides both for one run.\n")
+               .arg(defaultBackupFolder) +
+           QStringLiteral("\nA register holds at most %1 entries. File > Carry Forward... moves\n"
+                          "the entries before a date to an archive in the backup folder and\n"
+                          "puts one BALANCE FORWARD entry in their place.\n")
+               .arg(MaxEntries);
 }
 
 CommandLine refuse(const QString &reason)

@@ -52,7 +52,6 @@ private:
 
     bool lockRegister();
     void showReadOnly(const LockHolder &holder);
-    bool startNewAfterFailedLoad(bool fileExists);
     void mergePayees();
     EntryFields entryFields() const;
     void readyForNextEntry();

@@ -194,4 +194,32 @@ std::optional<DriveError> Drive::writeFile(const QString &name, const QByteArray
     return std::nullopt;
 }
 
+std::optional<DriveError> Drive::createFile(const QString &name, const QByteArray &bytes)
+{
+    if (auto refused = refuse(name))
+        return refused;
+    const auto taken = [&] {
+        return DriveError{DriveFailure::Other, 0, QStringLiteral("a file of that name is there"),
+                          filePath(name)};
+    };
+    if (QFileInfo::exists(filePath(name)))
+        return taken();
+    // Written whole under a name of its own first; QFile::rename never replaces a file, so
+    // one that appears meanwhile under the name is left as it is.
+    const QString partName = u'.' + name + QStringLiteral(".part");
+    if (auto failed = writeFile(partName, bytes)) {
+        failed->file = filePath(name);
+        return failed;
+    }
+    QFile part(filePath(partName));
+    clearSystemError();
+    if (part.rename(filePath(name)))
+        return std::nullopt;
+    const DriveError error = QFileInfo::exists(filePath(name))
+                                 ? taken()
+                                 : failure(lastSystemError(), part.errorString(), name);
+    part.remove();
+    return error;
+}
+
 } // namespace tallyra

@@ -59,6 +59,9 @@ public:
     // Replaces the file whole: a failure leaves no part of the new content under the name,
     // and an earlier file of that name as it was.
     virtual std::optional<DriveError> writeFile(const QString &name, const QByteArray &bytes);
+    // Writes a file that is not there yet: an existing file of that name is never replaced,
+    // and a failure leaves nothing under the name.
+    virtual std::optional<DriveError> createFile(const QString &name, const QByteArray &bytes);
 
 private:
     bool rootReady() const;

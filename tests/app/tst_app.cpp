@@ -3,9 +3,11 @@
 #include "entry/FieldValue.h"
 #include "entry/PlaceEntry.h"
 #include "export/RegisterExport.h"
+#include "register/RegisterDocument.h"
 
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -302,8 +304,7 @@ private slots:
         QCOMPARE(prompter.shown[1].text,
                  QStringLiteral("3 entries were written to %1.").arg(written));
         QCOMPARE(fileBytes(written), exportBytes(f.book, ExportFormat::Qif));
-        QCOMPARE(filesHere(QDir::AllEntries),
-                 (QStringList{"default.dat", "out.qif"}));
+        QCOMPARE(filesHere(QDir::AllEntries), (QStringList{"default.dat", "out.qif"}));
     }
 
     // F3 before any Find asks, as Find does, and says when nothing matches. Ctrl+F from a line
@@ -341,6 +342,91 @@ private slots:
         QVERIFY(editor.handled());
         QCOMPARE(payeeShown, QStringLiteral("Corner Bakery"));
         QCOMPARE(f.file(), formatDataFile(book));
+    }
+
+    // Add through the window, remove through the edit window, then Ctrl+Z twice from the
+    // month field, where nothing typed is left to undo: the file is byte for byte what it was.
+    // Ctrl+Y and Ctrl+Shift+Z redo, and each step says in the status bar what it did.
+    void undoAndRedoThroughTheWindow()
+    {
+        MainWindow f;
+        f.load(registerOf("5/3W 5/4W"));
+        const QByteArray before = f.file();
+        f.show();
+        f.fakes.prompter.answers = {QMessageBox::Yes, QMessageBox::Yes};
+        typeInto(&f.window, "txtDay=5 txtYear=2001 cmbPayee=GAS txtDollar=5");
+        // The month typed by hand: its typing is not what Ctrl+Z undoes once it is added.
+        f.get<QComboBox>("txtMonth")->setFocus();
+        QTest::keyClick(f.get<QComboBox>("txtMonth"), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(f.get<QComboBox>("txtMonth"), "5");
+        f.get<QPushButton>("cmdAdd")->click();
+        const QByteArray added = f.file();
+        NextModal<QDialog> editor([&](QDialog *window) {
+            child<QPushButton>(window, QStringLiteral("cmdRemove"))->click();
+        });
+        f.window.openEditor(0);
+        QVERIFY(editor.handled());
+        // The offscreen platform gives the focus back to no window by itself.
+        f.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        QCOMPARE(f.label("lblRecNum"), QStringLiteral("2 / 1000"));
+        const auto key = [&](QKeyCombination keys) {
+            QTest::keyClick(f.get<QComboBox>("txtMonth"), keys.key(), keys.keyboardModifiers());
+            return f.window.statusBar()->currentMessage();
+        };
+        QCOMPARE(key(Qt::CTRL | Qt::Key_Z), QStringLiteral("Undone: remove 05/03/2001 E1 $1.00"));
+        QCOMPARE(f.file(), added);
+        QCOMPARE(key(Qt::CTRL | Qt::Key_Z), QStringLiteral("Undone: add 05/05/2001 GAS $5.00"));
+        QCOMPARE(f.file(), before);
+        QCOMPARE(f.label("lblRecNum"), QStringLiteral("2 / 1000"));
+        QCOMPARE(key(Qt::CTRL | Qt::Key_Y), QStringLiteral("Redone: add 05/05/2001 GAS $5.00"));
+        QCOMPARE(f.file(), added);
+        QCOMPARE(key(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                 QStringLiteral("Redone: remove 05/03/2001 E1 $1.00"));
+        QCOMPARE(f.label("lblRecNum"), QStringLiteral("2 / 1000"));
+        QCOMPARE(f.window.findChild<QAction *>("mnuUndo")->text(),
+                 QStringLiteral("&Undo remove 05/03/2001 E1 $1.00"));
+        // Typing in a field is undone there first, and the register stays.
+        const QByteArray now = f.file();
+        f.get<QComboBox>("cmbPayee")->setFocus();
+        QTest::keyClicks(f.get<QComboBox>("cmbPayee"), "X");
+        QTest::keyClick(f.get<QComboBox>("cmbPayee"), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(f.get<QComboBox>("cmbPayee")->currentText(), QString());
+        QCOMPARE(f.file(), now);
+    }
+
+    // A second start on a folder whose register another copy holds names the holder and asks;
+    // read-only changes nothing and says so in the caption, Quit (or Esc) ends the program.
+    void registerHeldByAnotherCopy_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::newRow("Open Read-Only") << 0;
+        QTest::newRow("Quit") << 1;
+    }
+    void registerHeldByAnotherCopy()
+    {
+        QFETCH(int, answer);
+        MainWindow f;
+        const QByteArray file = formatDataFile(registerOf("5/3W"));
+        writeBytes(QLatin1String(DataFileName), file);
+        Checkbook otherBook;
+        RegisterDocument other(otherBook, QLatin1String(DataFileName));
+        QCOMPARE(other.lock(), std::nullopt);
+        f.fakes.prompter.chosen = {answer};
+        f.load(QByteArray());
+        QCOMPARE(f.fakes.prompter.titles(), QStringList{"Register In Use"});
+        QVERIFY(f.fakes.prompter.shown[0].text.contains(
+            QStringLiteral("(process %1 on ").arg(QCoreApplication::applicationPid())));
+        QCOMPARE(f.fakes.prompter.choices[0], (QStringList{"Open &Read-Only", "&Quit"}));
+        QCOMPARE(f.fakes.programEnd.calls, answer);
+        if (answer == 1)
+            return;
+        QCOMPARE(f.window.windowTitle(), QStringLiteral("Tallyra v1.3 (Read-Only)"));
+        QVERIFY(!f.get<QPushButton>("cmdAdd")->isEnabled());
+        for (const char *change : {"mnuNew", "mnuRestore", "mnuUndo", "mnuRedo"})
+            QVERIFY(!f.window.findChild<QAction *>(change)->isEnabled());
+        QCOMPARE(f.label("lblRecNum"), QStringLiteral("1 / 1000"));
+        QCOMPARE(f.file(), file);
     }
 };
 
