@@ -27,7 +27,7 @@ int twoDigitYear(int year, bool apostrophe)
 
 std::optional<DateParts> splitDate(const QString &written)
 {
-    // Quicken pads with blanks (" 1/ 5'26"); a time may follow the date.
+    // Some writers pad with blanks (" 1/ 5'26"); a time may follow the date.
     QString text = written.trimmed();
     static const QRegularExpression time(QStringLiteral("[ T]\\d{1,2}:\\d{2}.*$"));
     text.remove(time);
