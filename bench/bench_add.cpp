@@ -121,6 +121,11 @@ public:
     {
         return std::nullopt;
     }
+    std::optional<QString> askOpenFile(QWidget *, const QString &, const QString &,
+                                       const QString &) override
+    {
+        return std::nullopt;
+    }
     void beep() override {}
 };
 

@@ -10,6 +10,7 @@ packages=(
   libbenchmark-dev
   clang-14 libclang-rt-14-dev
   libcups2-dev
+  libofx-dev
   poppler-utils cups cups-daemon cups-client cups-filters
   dpkg-dev desktop-file-utils lintian appstream groff-base
 )

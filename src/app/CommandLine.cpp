@@ -20,6 +20,18 @@ QList<QCommandLineOption> programOptions()
          QStringLiteral("Show the version number and exit.")},
         {QStringLiteral("backup-folder"),
          QStringLiteral("Use DIR as the backup folder for this run only."), QStringLiteral("DIR")},
+        {QStringLiteral("import"),
+         QStringLiteral("Add a bank statement (OFX, QFX, QIF or CSV) to default.dat, without a "
+                        "window."),
+         QStringLiteral("FILE")},
+        {QStringLiteral("dry-run"), QStringLiteral("With --import: show, but change nothing.")},
+        {QStringLiteral("csv-columns"),
+         QStringLiteral("With --import: what each CSV column holds, in order, e.g. "
+                        "date,check,payee,withdrawal,deposit"),
+         QStringLiteral("LIST")},
+        {QStringLiteral("date-order"),
+         QStringLiteral("With --import: read 03/04/2026 month first (mdy) or day first (dmy)."),
+         QStringLiteral("mdy|dmy")},
     };
     // QApplication reads these itself once the command line is accepted; they are known here
     // so that the usual Qt options (-style fusion, -platform offscreen) are not refused.
@@ -40,6 +52,8 @@ QList<QCommandLineOption> programOptions()
 QString helpText(const QList<QCommandLineOption> &options, const QString &defaultBackupFolder)
 {
     QString text = QStringLiteral("Usage: %1 [options]\n"
+                                  "       %1 --import FILE [--dry-run] [--csv-columns LIST] "
+                                  "[--date-order mdy|dmy]\n"
                                   "Keeps the register of one checking account in default.dat in "
                                   "the current folder.\n\nOptions:\n")
                        .arg(QLatin1String(ProgramName));
@@ -74,6 +88,29 @@ CommandLine refuse(const QString &reason)
             {}};
 }
 
+// The import's options into `run`; the reason when they do not go together.
+QString readImportOptions(const QCommandLineParser &parser, CommandLine &run)
+{
+    const QString import = QStringLiteral("import");
+    if (!parser.isSet(import)) {
+        for (const char *option : {"dry-run", "csv-columns", "date-order"}) {
+            if (parser.isSet(QLatin1String(option)))
+                return QStringLiteral("--%1 goes with --import").arg(QLatin1String(option));
+        }
+        return QString();
+    }
+    run.importFile = parser.value(import);
+    if (run.importFile.isEmpty())
+        return QStringLiteral("--import needs the name of a statement file");
+    run.dryRun = parser.isSet(QStringLiteral("dry-run"));
+    run.csvColumns = parser.value(QStringLiteral("csv-columns"));
+    const QString order = parser.value(QStringLiteral("date-order")).toLower();
+    if (!order.isEmpty() && order != u"mdy" && order != u"dmy")
+        return QStringLiteral("--date-order is mdy or dmy");
+    run.dateOrder = order;
+    return QString();
+}
+
 } // namespace
 
 CommandLine readCommandLine(const QStringList &arguments, const QString &defaultBackupFolder)
@@ -102,6 +139,8 @@ CommandLine readCommandLine(const QStringList &arguments, const QString &default
             {}};
 
     CommandLine run;
+    if (const QString refused = readImportOptions(parser, run); !refused.isEmpty())
+        return refuse(refused);
     if (parser.isSet(backupFolder))
         run.backupFolder =
             QDir::cleanPath(QDir::current().absoluteFilePath(parser.value(backupFolder)));

@@ -19,6 +19,11 @@ struct CommandLine
     QString output; // for standard output
     QString error;  // for standard error
     QString backupFolder;
+    // --import: the statement to add to the register without a window, and how.
+    QString importFile{};
+    bool dryRun = false;
+    QString csvColumns{};
+    QString dateOrder{}; // "mdy", "dmy" or empty
 };
 
 // Status for a command line that was not understood.

@@ -141,7 +141,7 @@ bool FrmMoney::lockRegister()
 void FrmMoney::showReadOnly(const LockHolder &holder)
 {
     m_document.setReadOnly(true);
-    for (QAction *change : {mnuNew, mnuCarryForward, mnuRestore, mnuUndo, mnuRedo})
+    for (QAction *change : {mnuNew, mnuCarryForward, mnuImport, mnuRestore, mnuUndo, mnuRedo})
         change->setEnabled(false);
     // The history's own signals would enable them again.
     disconnect(&m_document.history(), nullptr, mnuUndo, nullptr);

@@ -129,6 +129,7 @@ private:
     QAction *mnuBalanceChart = nullptr;
     QAction *mnuNew = nullptr;
     QAction *mnuCarryForward = nullptr;
+    QAction *mnuImport = nullptr;
     QAction *mnuExport = nullptr;
     QAction *mnuExit = nullptr;
     QMenu *mnuEdit = nullptr;

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's controls and menus, built once as the window is made.
 #include "app/RegisterStatus.h"
-#include "chart/frmChart.h"
 #include "app/frmMoney.h"
+#include "chart/frmChart.h"
 #include "entry/PayeeField.h"
 #include "platform/Controls.h"
+#include "statement/StatementImport.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -152,6 +153,9 @@ void FrmMoney::buildMenus()
     mnuCarryForward->setStatusTip(
         QStringLiteral("Move the entries before a date to an archive and keep their balance"));
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
+    mnuImport = item(mnuFile, "mnuImport", ImportStatementMenuText);
+    mnuImport->setStatusTip(
+        QStringLiteral("Read a bank statement, add what is new and check the balance against it"));
     mnuExport = item(mnuFile, "mnuExport", QStringLiteral("&Export..."));
     mnuExport->setStatusTip(QStringLiteral("Write the register to a CSV or QIF file"));
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep4"));
@@ -191,6 +195,8 @@ void FrmMoney::buildMenus()
 
     connect(mnuPrint, &QAction::triggered, this, &FrmMoney::mnuPrint_Click);
     connect(mnuNew, &QAction::triggered, this, &FrmMoney::mnuNew_Click);
+    connect(mnuImport, &QAction::triggered, this,
+            [this] { openStatementImport(m_document, m_platform, this); });
     connect(mnuBalanceChart, &QAction::triggered, this, &FrmMoney::mnuBalanceChart_Click);
     connect(mnuCarryForward, &QAction::triggered, this, &FrmMoney::mnuCarryForward_Click);
     connect(mnuUndo, &QAction::triggered, this, &FrmMoney::mnuUndo_Click);

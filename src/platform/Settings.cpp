@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Settings.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
@@ -11,6 +12,15 @@ namespace {
 
 const QString BackupFolderKey = QStringLiteral("backupFolder");
 const QString GeometryKey = QStringLiteral("mainWindow/geometry");
+
+// A heading holds any character, slashes too, which QSettings would take as groups: the key
+// is its hash.
+QString csvMappingKey(const QString &heading)
+{
+    return QStringLiteral("csvMappings/") +
+           QString::fromLatin1(
+               QCryptographicHash::hash(heading.toUtf8(), QCryptographicHash::Sha1).toHex());
+}
 
 } // namespace
 
@@ -48,6 +58,21 @@ QString defaultBackupFolder()
     if (documents.isEmpty())
         documents = QDir::homePath();
     return QDir(documents).filePath(QStringLiteral("Tallyra Backups"));
+}
+
+std::optional<QString> QtSettings::csvMapping(const QString &heading) const
+{
+    const QString mapping = QSettings().value(csvMappingKey(heading)).toString();
+    if (mapping.isEmpty())
+        return std::nullopt;
+    return mapping;
+}
+
+void QtSettings::setCsvMapping(const QString &heading, const QString &mapping)
+{
+    QSettings settings;
+    settings.setValue(csvMappingKey(heading), mapping);
+    settings.sync();
 }
 
 BackupFolder backupFolderInUse(const QString &commandLine, const std::optional<QString> &remembered)

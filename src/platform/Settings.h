@@ -10,8 +10,9 @@
 
 namespace tallyra {
 
-// What the program remembers between runs: the backup folder the user chose, and the main
-// window's size and place.
+// What the program remembers between runs: the backup folder the user chose, the main
+// window's size and place, and how the columns of a bank's CSV file were mapped, by the
+// file's heading line.
 class Settings
 {
 public:
@@ -22,6 +23,9 @@ public:
     // As QWidget::saveGeometry gives it and restoreGeometry takes it; empty before the first.
     virtual QByteArray mainWindowGeometry() const = 0;
     virtual void setMainWindowGeometry(const QByteArray &geometry) = 0;
+
+    virtual std::optional<QString> csvMapping(const QString &heading) const = 0;
+    virtual void setCsvMapping(const QString &heading, const QString &mapping) = 0;
 };
 
 // Kept with QSettings in the platform's usual place (~/.config/Tallyra/Tallyra.conf on Linux),
@@ -31,6 +35,8 @@ class QtSettings final : public Settings
 public:
     std::optional<QString> backupFolder() const override;
     void setBackupFolder(const QString &folder) override;
+    std::optional<QString> csvMapping(const QString &heading) const override;
+    void setCsvMapping(const QString &heading, const QString &mapping) override;
     QByteArray mainWindowGeometry() const override;
     void setMainWindowGeometry(const QByteArray &geometry) override;
 };

@@ -21,6 +21,9 @@ set(rows
   "-style fusion -reverse --version|0|^tallyra ${VERSION}\n$|^$"
   "--help -x|2|^$|^tallyra: Unknown option 'x'.\nTry 'tallyra --help'"
   "register.dat|2|^$|^tallyra: unexpected argument 'register.dat'"
+  "--dry-run|2|^$|^tallyra: --dry-run goes with --import\n"
+  "--import x.ofx --date-order ymd|2|^$|^tallyra: --date-order is mdy or dmy\n"
+  "--import x.ofx --dry-run|1|^$|^tallyra: x.ofx is no statement Tallyra can read: "
 )
 
 set(failures "")

@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 
 #include <QDate>
+#include <QMap>
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
@@ -92,6 +93,12 @@ struct FakePrompter final : Prompter
     {
         return nextScripted(folderAnswers, title);
     }
+    std::deque<std::optional<QString>> openAnswers;
+    std::optional<QString> askOpenFile(QWidget *, const QString &title, const QString &,
+                                       const QString &) override
+    {
+        return nextScripted(openAnswers, title);
+    }
     void beep() override { ++beeps; }
 
     QStringList titles() const
@@ -116,6 +123,17 @@ struct FakeSettings final : Settings
     void setBackupFolder(const QString &chosen) override { folder = chosen; }
     QByteArray mainWindowGeometry() const override { return geometry; }
     void setMainWindowGeometry(const QByteArray &saved) override { geometry = saved; }
+    QMap<QString, QString> csvMappings;
+    std::optional<QString> csvMapping(const QString &heading) const override
+    {
+        if (!csvMappings.contains(heading))
+            return std::nullopt;
+        return csvMappings.value(heading);
+    }
+    void setCsvMapping(const QString &heading, const QString &mapping) override
+    {
+        csvMappings.insert(heading, mapping);
+    }
 };
 
 struct FakeProgramEnd final : ProgramEnd

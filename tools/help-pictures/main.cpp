@@ -59,6 +59,11 @@ public:
     {
         qFatal("a window asked \"%s\"", qPrintable(title));
     }
+    std::optional<QString> askOpenFile(QWidget *, const QString &title, const QString &,
+                                       const QString &) override
+    {
+        qFatal("a window asked \"%s\"", qPrintable(title));
+    }
     void beep() override {}
 };
 
@@ -114,6 +119,11 @@ public:
     void setBackupFolder(const QString &) override { qFatal("a window changed a setting"); }
     QByteArray mainWindowGeometry() const override { return {}; }
     void setMainWindowGeometry(const QByteArray &) override {}
+    std::optional<QString> csvMapping(const QString &) const override { return std::nullopt; }
+    void setCsvMapping(const QString &, const QString &) override
+    {
+        qFatal("a window changed a setting");
+    }
 };
 
 // The edit window as it opens on the grocer's check.
