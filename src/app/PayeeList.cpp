@@ -1,20 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/PayeeList.h"
 
+#include <QSet>
+
 #include <algorithm>
 
 namespace tallyra {
 
 namespace {
 
-QStringList distinctPayees(const Checkbook &book)
+// The payees not offered yet, sorted. A register names few payees many times over, and after
+// the first load nearly all are offered already, so only the new ones are sorted.
+QStringList newPayees(const Checkbook &book, const QSet<QString> &offered)
 {
+    QSet<QString> seen;
     QStringList payees;
-    payees.reserve(book.entryCount);
-    for (int i = 1; i <= book.entryCount; ++i)
-        payees << book.slot[i].payee;
+    for (int i = 1; i <= book.entryCount; ++i) {
+        const QString &payee = book.slot[i].payee;
+        if (!offered.contains(payee) && !seen.contains(payee)) {
+            seen.insert(payee);
+            payees << payee;
+        }
+    }
     sortAsText(payees);
-    payees.erase(std::unique(payees.begin(), payees.end()), payees.end());
     return payees;
 }
 
@@ -22,7 +30,11 @@ QStringList distinctPayees(const Checkbook &book)
 
 QList<PayeeRun> PayeeList::addPayeesOf(const Checkbook &book)
 {
-    const QStringList payees = distinctPayees(book);
+    const QStringList payees = newPayees(book, m_offered);
+    if (payees.isEmpty())
+        return {};
+    for (const QString &payee : payees)
+        m_offered.insert(payee);
     QStringList merged;
     merged.reserve(m_items.size() + payees.size());
     QList<PayeeRun> runs;
@@ -30,10 +42,6 @@ QList<PayeeRun> PayeeList::addPayeesOf(const Checkbook &book)
     for (const QString &payee : payees) {
         for (; old != m_items.cend() && *old < payee; ++old)
             merged << *old;
-        if (old != m_items.cend() && *old == payee) {
-            merged << *old++;
-            continue;
-        }
         if (runs.isEmpty() || runs.back().at + runs.back().payees.size() != merged.size())
             runs.append(PayeeRun{merged.size(), {}});
         runs.back().payees << payee;

@@ -4,6 +4,7 @@
 #include "register/Checkbook.h"
 
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -31,6 +32,7 @@ public:
 
 private:
     QStringList m_items;
+    QSet<QString> m_offered; // the same, to look up
 };
 
 // Sorts texts character by character, so "10" comes before "2".

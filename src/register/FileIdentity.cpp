@@ -3,16 +3,18 @@
 
 #include "register/FileStore.h"
 
-#include <QCryptographicHash>
+#include <QHashFunctions>
 #include <QFileInfo>
 
 namespace tallyra {
 
 namespace {
 
-QByteArray hashOf(QByteArrayView bytes)
+// Tells versions apart within one run, which is all it is kept for: Qt's own hash, many times
+// faster than a cryptographic one, and no one is trying to forge a register.
+size_t hashOf(QByteArrayView bytes)
 {
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
+    return qHash(bytes, size_t(0));
 }
 
 } // namespace
@@ -28,7 +30,7 @@ FileIdentity identityOnDisk(const QString &path, QByteArray *bytes)
     const QFileInfo info(path);
     if (!info.exists())
         return {};
-    FileIdentity identity{true, info.size(), info.lastModified(), {}};
+    FileIdentity identity{true, info.size(), info.lastModified(), std::nullopt};
     if (const std::optional<QByteArray> read = readWholeFile(path)) {
         identity.size = read->size();
         identity.hash = hashOf(*read);

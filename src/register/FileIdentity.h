@@ -17,7 +17,8 @@ struct FileIdentity
     bool exists = false;
     qint64 size = 0;
     QDateTime modified;
-    QByteArray hash;
+    // None for a file that could not be read.
+    std::optional<size_t> hash;
 
     // The same bytes: a file only touched, with nothing in it changed, is still the same.
     bool sameBytes(const FileIdentity &other) const
