@@ -109,12 +109,12 @@ FrmMoney::FrmMoney(RegisterDocument &document, Platform &platform, QWidget *pare
 
 void FrmMoney::Form_Load()
 {
-    if (!lockRegister() || !loadRegister())
+    if (!loadRegister())
         return;
-    QString caption = QStringLiteral("Tallyra v") + QLatin1String(VersionText);
-    if (m_document.readOnly())
-        caption += QStringLiteral(" (Read-Only)");
-    setWindowTitle(caption);
+    // Once the window is up: a second copy of the program learns who holds the register then.
+    if (!std::exchange(m_lockTried, true))
+        QTimer::singleShot(0, this, &FrmMoney::lockRegister);
+    setWindowTitle(QStringLiteral("Tallyra v") + QLatin1String(VersionText));
     frmInfo->setToolTip(QStringLiteral("Visit ") + SupportWeb + QStringLiteral(" for updates."));
     lblE1->setToolTip(QStringLiteral("Email questions to ") + SupportMail);
     lblE2->setToolTip(QStringLiteral("Email questions to ") + SupportMail);
@@ -123,23 +123,22 @@ void FrmMoney::Form_Load()
     m_list->showList();
 }
 
-bool FrmMoney::lockRegister()
+void FrmMoney::lockRegister()
 {
-    if (std::exchange(m_lockTried, true))
-        return true;
     const std::optional<LockHolder> holder = m_document.lock();
     if (!holder)
-        return true;
+        return;
     if (!askOpenReadOnly(m_platform.prompter, this, m_document.path(), *holder)) {
         m_platform.programEnd.endProgram();
-        return false;
+        return;
     }
     showReadOnly(*holder);
-    return true;
 }
 
 void FrmMoney::showReadOnly(const LockHolder &holder)
 {
+    setWindowTitle(QStringLiteral("Tallyra v") + QLatin1String(VersionText) +
+                   QStringLiteral(" (Read-Only)"));
     m_document.setReadOnly(true);
     for (QAction *change : {mnuNew, mnuCarryForward, mnuImport, mnuRestore, mnuUndo, mnuRedo})
         change->setEnabled(false);

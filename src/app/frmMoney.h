@@ -51,7 +51,7 @@ private:
     void buildMenus();
     void setTabOrder();
 
-    bool lockRegister();
+    void lockRegister();
     void showReadOnly(const LockHolder &holder);
     void mergePayees();
     EntryFields entryFields() const;
@@ -88,7 +88,7 @@ private:
     RegisterDocument &m_document;
     const Checkbook &m_book;
     Platform &m_platform;
-    // The lock is asked for once, at the first start-up.
+    // The lock is asked for once, after the first start-up.
     bool m_lockTried = false;
     PayeeList m_payees;
     // What Find looked for last, for Find Next.

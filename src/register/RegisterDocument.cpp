@@ -87,7 +87,7 @@ private:
 };
 
 RegisterDocument::RegisterDocument(Checkbook &book, QString path, QObject *parent)
-    : QObject(parent), m_book(book), m_path(std::move(path))
+    : QObject(parent), m_book(book), m_path(QFileInfo(path).absoluteFilePath())
 {
     m_settle.setSingleShot(true);
     m_settle.setInterval(SettleMilliseconds);
@@ -101,6 +101,8 @@ RegisterDocument::~RegisterDocument() = default;
 
 std::optional<LockHolder> RegisterDocument::lock()
 {
+    if (std::exchange(m_lockTried, true))
+        return m_holder;
     const QString lockPath = m_path + QStringLiteral(".lock");
     m_lock = std::make_unique<QLockFile>(lockPath);
     // A lock is stale only when the process that took it is gone, however old it is: a
@@ -108,14 +110,14 @@ std::optional<LockHolder> RegisterDocument::lock()
     m_lock->setStaleLockTime(0);
     if (m_lock->tryLock(0))
         return std::nullopt;
-    std::optional<LockHolder> holder;
     if (m_lock->error() == QLockFile::LockFailedError) {
-        holder.emplace();
-        m_lock->getLockInfo(&holder->pid, &holder->host, &holder->application);
-        holder->since = QFileInfo(lockPath).lastModified();
+        m_holder.emplace();
+        m_lock->getLockInfo(&m_holder->pid, &m_holder->host, &m_holder->application);
+        m_holder->since = QFileInfo(lockPath).lastModified();
+        m_readOnly = true;
     }
     m_lock.reset();
-    return holder;
+    return m_holder;
 }
 
 void RegisterDocument::setReadOnly(bool readOnly)
@@ -150,6 +152,7 @@ RegisterDocument::LoadResult RegisterDocument::load(QString *reason)
 ChangeResult RegisterDocument::replace(const Checkbook &after, const QString &what,
                                        const QString &keepSuffix)
 {
+    lock();
     if (m_readOnly)
         return readOnlyRefusal();
     const QByteArray bytes = formatDataFile(after);
@@ -171,6 +174,7 @@ ChangeResult RegisterDocument::replace(const Checkbook &after, const QString &wh
 
 ChangeResult RegisterDocument::startEmpty()
 {
+    lock();
     if (m_readOnly)
         return readOnlyRefusal();
     const QByteArray bytes = emptyDataFile();
@@ -197,6 +201,7 @@ ChangeResult RegisterDocument::redo()
 
 ChangeResult RegisterDocument::step(bool forward)
 {
+    lock();
     if (m_readOnly)
         return readOnlyRefusal();
     const int index = m_history.index() - (forward ? 0 : 1);

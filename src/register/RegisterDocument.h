@@ -74,11 +74,14 @@ public:
     ~RegisterDocument() override;
 
     const Checkbook &book() const { return m_book; }
+    // Made absolute as the document is made: the folder it was opened in stays its folder.
     const QString &path() const { return m_path; }
 
     // The lock beside the data file (path + ".lock"). A lock left by a process that is gone is
     // taken over. Nothing when the lock is ours (or the folder allows no lock file at all, in
-    // which case writing fails as it would anyway); the holder when another copy has it.
+    // which case writing fails as it would anyway); the holder when another copy has it, and
+    // the register is then read-only. Tried once: taking the lock syncs it to disk, which a
+    // window need not wait for before it first shows, so every write asks for it first too.
     std::optional<LockHolder> lock();
     // Works on without the lock: every change is refused.
     void setReadOnly(bool readOnly);
@@ -140,6 +143,8 @@ private:
     Checkbook &m_book;
     const QString m_path;
     std::unique_ptr<QLockFile> m_lock;
+    bool m_lockTried = false;
+    std::optional<LockHolder> m_holder;
     bool m_readOnly = false;
     FileIdentity m_identity;
     // An outside version already reported, so that it is reported once.

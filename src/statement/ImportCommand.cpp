@@ -7,6 +7,8 @@
 #include "statement/StatementFile.h"
 #include "statement/StatementPreview.h"
 
+#include <QDir>
+#include <QDir>
 #include <QFileInfo>
 
 namespace tallyra {
@@ -124,12 +126,14 @@ ImportOutcome runImport(const ImportRequest &request, RegisterDocument &document
                                      "which with --date-order mdy or --date-order dmy")
                           .arg(read.ambiguousDate));
 
+    // Named as typed: relative to the folder the command was given in.
+    const QString shown = QDir::current().relativeFilePath(document.path());
     if (!request.dryRun) {
         if (const std::optional<LockHolder> holder = document.lock())
             return refuse(ImportRegisterHeld,
                           QStringLiteral("%1 is open in %2 (process %3 on %4); nothing was "
                                          "changed")
-                              .arg(document.path(), holder->application)
+                              .arg(shown, holder->application)
                               .arg(holder->pid)
                               .arg(holder->host));
     }
@@ -140,11 +144,12 @@ ImportOutcome runImport(const ImportRequest &request, RegisterDocument &document
         break;
     case RegisterDocument::LoadResult::Missing:
         outcome.output +=
-            QStringLiteral("%1 does not exist yet: the register is empty.\n").arg(document.path());
+            QStringLiteral("%1 does not exist yet: the register is empty.\n").arg(shown);
         break;
     case RegisterDocument::LoadResult::Unreadable:
-        return refuse(ImportNotAdded, QStringLiteral("%1 cannot be read (%2); nothing was changed")
-                                          .arg(document.path(), reason));
+        return refuse(
+            ImportNotAdded,
+            QStringLiteral("%1 cannot be read (%2); nothing was changed").arg(shown, reason));
     }
 
     const Checkbook &book = document.book();
@@ -182,7 +187,7 @@ ImportOutcome runImport(const ImportRequest &request, RegisterDocument &document
     if (!result.saved()) {
         outcome.status = ImportNotAdded;
         outcome.error = QStringLiteral("tallyra: %1 could not be saved (%2); nothing was added\n")
-                            .arg(document.path(), result.error);
+                            .arg(shown, result.error);
         return outcome;
     }
     if (!request.csvColumns.isEmpty())
@@ -191,9 +196,10 @@ ImportOutcome runImport(const ImportRequest &request, RegisterDocument &document
     outcome.output +=
         tally + QStringLiteral(": %1 added to %2%3.\n")
                     .arg(plan.added)
-                    .arg(document.path(),
-                         keptAs.isEmpty() ? QString()
-                                          : QStringLiteral(" (as it was before: %1)").arg(keptAs));
+                    .arg(shown, keptAs.isEmpty()
+                                    ? QString()
+                                    : QStringLiteral(" (as it was before: %1)")
+                                          .arg(QDir::current().relativeFilePath(keptAs)));
     return outcome;
 }
 

@@ -419,7 +419,9 @@ private slots:
         QCOMPARE(other.lock(), std::nullopt);
         f.fakes.prompter.chosen = {answer};
         f.load(QByteArray());
-        QCOMPARE(f.fakes.prompter.titles(), QStringList{"Register In Use"});
+        // Asked once the window is up.
+        QVERIFY(f.fakes.prompter.shown.empty());
+        QTRY_COMPARE(f.fakes.prompter.titles(), QStringList{"Register In Use"});
         QVERIFY(f.fakes.prompter.shown[0].text.contains(
             QStringLiteral("(process %1 on ").arg(QCoreApplication::applicationPid())));
         QCOMPARE(f.fakes.prompter.choices[0], (QStringList{"Open &Read-Only", "&Quit"}));

@@ -142,7 +142,8 @@ private slots:
         QCOMPARE(fileBytes(Data), file);
 
         first.reset();
-        QCOMPARE(second.document.lock(), std::nullopt);
+        Document third(file);
+        QCOMPARE(third.document.lock(), std::nullopt);
     }
 
     // A copy killed while it held the lock leaves the lock file behind; the next start takes
