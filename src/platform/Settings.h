@@ -14,7 +14,9 @@ public:
     virtual ~Settings() = default;
 
     virtual std::optional<QString> backupFolder() const = 0;
-    virtual void setBackupFolder(const QString &folder) = 0;
+    // Remembers the folder for the next start: nothing when it is written down, or why it
+    // could not be (the choice then holds for this run only).
+    virtual std::optional<QString> setBackupFolder(const QString &folder) = 0;
 };
 
 // Kept with QSettings in the platform's usual place (~/.config/Tallyra/Tallyra.conf on Linux),
@@ -23,7 +25,7 @@ class QtSettings final : public Settings
 {
 public:
     std::optional<QString> backupFolder() const override;
-    void setBackupFolder(const QString &folder) override;
+    std::optional<QString> setBackupFolder(const QString &folder) override;
 };
 
 // The folder backups go to on this run, first match wins: the command line's for this run

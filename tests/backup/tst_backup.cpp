@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QListWidget>
 #include <QMap>
+#include <QSettings>
 #include <QStandardPaths>
 
 using namespace tallyra;
@@ -209,6 +210,21 @@ private slots:
         const std::optional<QString> remembered = QtSettings().backupFolder();
         QCOMPARE(tallyra::backupFolderInUse({}, remembered, builtIn), "/media/u/STICK");
         QCOMPARE(tallyra::backupFolderInUse("/tmp/b", remembered, builtIn), "/tmp/b");
+    }
+
+    // A choice that cannot be written down for the next start says why.
+    void unrememberedBackupFolder()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        // Without an organization's name QSettings remembers nothing; the program sets it.
+        QCoreApplication::setOrganizationName(QStringLiteral("Tallyra"));
+        QVERIFY(!QtSettings().setBackupFolder(QStringLiteral("/media/u/STICK")));
+        // A folder where the settings file should be cannot be written, even by root.
+        const QString file = QSettings().fileName();
+        QVERIFY(QFile::remove(file) && QDir().mkpath(file));
+        const std::optional<QString> why = QtSettings().setBackupFolder(QStringLiteral("/x"));
+        QDir(file).removeRecursively();
+        QCOMPARE(why.value_or(QString()), QDir::toNativeSeparators(file) + " cannot be written");
     }
 
     // New Record keeps the register it replaces, when it holds entries, under a name no earlier
