@@ -57,6 +57,8 @@ private slots:
         row("day 1.5 placed as 1, stored as 2", days, "txtEditDay=1.5", ok, "Y", "Continue?",
             "5/2 E1 100 0, 5/2 E2 100 0, 5/3 E3 100 0");
         row("summary No", days, "txtEditDay=9", ok, "N", "Continue?", same, "cmdAccept");
+        row("escape in payee", days, "txtEditPayee=A\x1b!", ok, "O", "Invalid Character", same,
+            "txtEditPayee");
         row("no type", "5/1N", "txtEditDollar=5", ok, "O", "Need Type", "5/1 E1 -100 0",
             "optEditOut");
         row("save failed", days, "txtEditDay=9", ok, "YO", "Continue? SAVE FAILED", same);

@@ -142,7 +142,8 @@ private slots:
         row("capitals in the code page and not", "café ÿšœž€ µß 12", "CAFÉ ŸŠŒŽ€ µß 12", -1);
         row("quote", "say \"hi\"", "SAY \"HI\"", 4);
         row("line feed", "a\nb", "A\nB", 1);
-        row("C1 with and without a byte", "\u0081\u0080", "\u0081\u0080", 1);
+        row("C1 with a byte", "\u0081\u0080", "\u0081\u0080", 0);
+        row("escape", "a\x1b", "A\x1b", 1);
     }
 
     void storedText()
