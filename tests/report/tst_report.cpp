@@ -243,7 +243,7 @@ private slots:
         const Checkbook book = januaryDays(3);
         FrmPrint window(book, platform);
         window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
 
         // Watches for the box while the window waits: it shows only if the window is not frozen.
         QString shown;
