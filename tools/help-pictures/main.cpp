@@ -111,7 +111,10 @@ class NoSettings final : public Settings
 {
 public:
     std::optional<QString> backupFolder() const override { return std::nullopt; }
-    void setBackupFolder(const QString &) override { qFatal("a window changed a setting"); }
+    std::optional<QString> setBackupFolder(const QString &) override
+    {
+        qFatal("a window changed a setting");
+    }
 };
 
 // The edit window as it opens on the grocer's check.
