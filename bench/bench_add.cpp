@@ -9,7 +9,9 @@
 #include "platform/PrinterSurface.h"
 #include "register/DataFile.h"
 #include "register/FileStore.h"
+#include "register/RegisterDocument.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -100,12 +102,18 @@ public:
         ++boxes;
         return QMessageBox::Yes;
     }
+    int choose(QWidget *, QMessageBox::Icon, const QString &, const QString &, const QStringList &,
+               int defaultIndex, int) override
+    {
+        ++boxes;
+        return defaultIndex;
+    }
     std::optional<QString> askText(QWidget *, const QString &, const QString &) override
     {
         return std::nullopt;
     }
-    std::optional<QString> askSaveFile(QWidget *, const QString &, const QString &,
-                                       const QString &, QString *) override
+    std::optional<QString> askSaveFile(QWidget *, const QString &, const QString &, const QString &,
+                                       QString *) override
     {
         return std::nullopt;
     }
@@ -113,13 +121,15 @@ public:
     {
         return std::nullopt;
     }
+    std::optional<QString> askOpenFile(QWidget *, const QString &, const QString &,
+                                       const QString &) override
+    {
+        return std::nullopt;
+    }
     void beep() override {}
 };
 
-// The Add button of the real window at 999 entries: the checks, summary, placement, save,
-// status panel, reload, payee list and list labels. The folder is on disk (the save's fsync
-// included) or in memory (where the fsync costs next to nothing).
-void addThroughTheWindowAt999Entries(benchmark::State &state)
+void ensureApplication()
 {
     if (!QApplication::instance()) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -129,47 +139,92 @@ void addThroughTheWindowAt999Entries(benchmark::State &state)
         // Lives to the end of the program, like the application object of the program.
         new QApplication(argc, argv);
     }
-    QTemporaryDir dir(state.range(0) != 0 ? QDir::tempPath() + QStringLiteral("/add-XXXXXX")
-                                          : QStringLiteral("/dev/shm/add-XXXXXX"));
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(dir.path());
-    const QByteArray before = formatDataFile(almostFullRegister());
-    writeFileAtomically(QLatin1String(DataFileName), before);
+}
 
-    Checkbook book;
-    AnswerYes prompter;
-    SystemClock clock;
-    AppProgramEnd programEnd;
-    // Adding touches neither the floppy drive nor the printer.
-    Drive drive(dir.path());
-    DefaultPrinter printer;
-    QtSettings settings;
-    Platform platform{prompter, clock, programEnd, drive, printer, settings};
-    FrmMoney window(book, platform);
-    window.Form_Load();
-    auto *cmdAdd = window.findChild<QPushButton *>(QStringLiteral("cmdAdd"));
-    const auto field = [&](const char *name) {
-        return window.findChild<QComboBox *>(QLatin1String(name));
-    };
-    for (auto _ : state) {
-        state.PauseTiming();
+// The real window at 999 entries over a data file of its own, on disk or in memory.
+struct AlmostFullWindow
+{
+    explicit AlmostFullWindow(bool onDisk)
+        : dir(onDisk ? QDir::tempPath() + QStringLiteral("/add-XXXXXX")
+                     : QStringLiteral("/dev/shm/add-XXXXXX"))
+    {
+        QDir::setCurrent(dir.path());
         writeFileAtomically(QLatin1String(DataFileName), before);
-        window.loadRegister();
+        window.Form_Load();
+    }
+    ~AlmostFullWindow() { QDir::setCurrent(previous); }
+
+    // Types the oldest entry and presses Add, which asks one question.
+    bool add()
+    {
+        const auto field = [&](const char *name) {
+            return window.findChild<QComboBox *>(QLatin1String(name));
+        };
         field("txtYear")->setEditText(OldestEntry.year);
         field("txtMonth")->setEditText(OldestEntry.month);
         field("txtDay")->setEditText(OldestEntry.day);
         field("cmbPayee")->setEditText(OldestEntry.payee);
         field("txtDollar")->setEditText(OldestEntry.dollars);
         prompter.boxes = 0;
-        state.ResumeTiming();
+        window.findChild<QPushButton *>(QStringLiteral("cmdAdd"))->click();
+        return prompter.boxes == 1 && book.entryCount == MaxEntries;
+    }
 
-        cmdAdd->click();
-        if (prompter.boxes != 1 || book.entryCount != MaxEntries)
+    const QString previous = QDir::currentPath();
+    QTemporaryDir dir;
+    const QByteArray before = formatDataFile(almostFullRegister());
+    Checkbook book;
+    AnswerYes prompter;
+    SystemClock clock;
+    AppProgramEnd programEnd;
+    // Adding touches neither the floppy drive nor the printer.
+    Drive drive{dir.path()};
+    DefaultPrinter printer;
+    QtSettings settings;
+    Platform platform{prompter, clock, programEnd, drive, printer, settings};
+    RegisterDocument document{book, QLatin1String(DataFileName)};
+    FrmMoney window{document, platform};
+};
+
+// The Add button of the real window at 999 entries: the checks, summary, placement, the
+// check that the file is still the one last written, the save, the undo step, status panel,
+// payee list and list labels. The folder is on disk (the save's fsync included) or in memory
+// (where the fsync costs next to nothing).
+void addThroughTheWindowAt999Entries(benchmark::State &state)
+{
+    ensureApplication();
+    AlmostFullWindow f(state.range(0) != 0);
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (f.book.entryCount == MaxEntries && !f.document.undo().saved())
+            state.SkipWithError("the undo did not go through");
+        state.ResumeTiming();
+        if (!f.add())
             state.SkipWithError("the add did not go through");
     }
-    QDir::setCurrent(previous);
 }
 BENCHMARK(addThroughTheWindowAt999Entries)
+    ->ArgName("disk")
+    ->Arg(1)
+    ->Arg(0)
+    ->Unit(benchmark::kMicrosecond);
+
+// One undo, then one redo, of that add through the window's Edit menu: each writes the file.
+void undoOrRedoThroughTheWindowAt1000Entries(benchmark::State &state)
+{
+    ensureApplication();
+    AlmostFullWindow f(state.range(0) != 0);
+    if (!f.add())
+        state.SkipWithError("the add did not go through");
+    auto *undo = f.window.findChild<QAction *>(QStringLiteral("mnuUndo"));
+    auto *redo = f.window.findChild<QAction *>(QStringLiteral("mnuRedo"));
+    for (auto _ : state) {
+        (f.book.entryCount == MaxEntries ? undo : redo)->trigger();
+        if (f.prompter.boxes != 1)
+            state.SkipWithError("a box was shown");
+    }
+}
+BENCHMARK(undoOrRedoThroughTheWindowAt1000Entries)
     ->ArgName("disk")
     ->Arg(1)
     ->Arg(0)

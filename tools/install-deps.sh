@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages that Tallyra needs to build, test and run, when missing.
+# (cups holds cups-driverd, without which the printing test's queue cannot be made.)
 set -euo pipefail
 
 packages=(
@@ -9,9 +10,16 @@ packages=(
   libbenchmark-dev
   clang-14 libclang-rt-14-dev
   libcups2-dev
-  poppler-utils cups-daemon cups-client cups-filters
+  libofx-dev
+  poppler-utils cups cups-daemon cups-client cups-filters
   dpkg-dev desktop-file-utils lintian appstream groff-base
 )
+
+# --list prints the packages, one a line, and installs nothing.
+if [ "${1:-}" = "--list" ]; then
+  printf '%s\n' "${packages[@]}"
+  exit 0
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -12,9 +12,10 @@ build=build/fuzz
 cmake --workflow --preset fuzz
 
 # A full data file is about 17 kB with empty texts; room for long texts too.
-declare -A max_len=([datafile]=65536 [fieldvalue]=2048)
+# Statements: a few dozen transactions are enough to reach every path of their readers.
+declare -A max_len=([datafile]=65536 [fieldvalue]=2048 [qif]=16384 [csv]=16384)
 
-for target in datafile fieldvalue; do
+for target in datafile fieldvalue qif csv; do
   mkdir -p "$build/corpus/$target" "$build/findings"
   echo "== fuzz_$target for ${seconds}s"
   "$build/bin/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \

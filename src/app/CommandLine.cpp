@@ -20,6 +20,18 @@ QList<QCommandLineOption> programOptions()
          QStringLiteral("Show the version number and exit.")},
         {QStringLiteral("backup-folder"),
          QStringLiteral("Use DIR as the backup folder for this run only."), QStringLiteral("DIR")},
+        {QStringLiteral("import"),
+         QStringLiteral("Add a bank statement (OFX, QFX, QIF or CSV) to default.dat, without a "
+                        "window."),
+         QStringLiteral("FILE")},
+        {QStringLiteral("dry-run"), QStringLiteral("With --import: show, but change nothing.")},
+        {QStringLiteral("csv-columns"),
+         QStringLiteral("With --import: what each CSV column holds, in order, e.g. "
+                        "date,check,payee,withdrawal,deposit"),
+         QStringLiteral("LIST")},
+        {QStringLiteral("date-order"),
+         QStringLiteral("With --import: read 03/04/2026 month first (mdy) or day first (dmy)."),
+         QStringLiteral("mdy|dmy")},
     };
     // QApplication reads these itself once the command line is accepted; they are known here
     // so that the usual Qt options (-style fusion, -platform offscreen) are not refused.
@@ -40,6 +52,8 @@ QList<QCommandLineOption> programOptions()
 QString helpText(const QList<QCommandLineOption> &options, const QString &defaultBackupFolder)
 {
     QString text = QStringLiteral("Usage: %1 [options]\n"
+                                  "       %1 --import FILE [--dry-run] [--csv-columns LIST] "
+                                  "[--date-order mdy|dmy]\n"
                                   "Keeps the register of one checking account in default.dat in "
                                   "the current folder.\n\nOptions:\n")
                        .arg(QLatin1String(ProgramName));
@@ -54,10 +68,15 @@ QString helpText(const QList<QCommandLineOption> &options, const QString &defaul
             left += u' ' + option.valueName();
         text += QStringLiteral("  %1 %2\n").arg(left, -21).arg(option.description());
     }
-    return text + QStringLiteral("\nBackups go to the backup folder: the one chosen with\n"
-                                 "File > Backup Folder..., or else %1.\n"
-                                 "--backup-folder DIR overrides both for one run.\n")
-                      .arg(defaultBackupFolder);
+    return text +
+           QStringLiteral("\nBackups go to the backup folder: the one chosen with\n"
+                          "File > Backup Folder..., or else %1,\n"
+                          "made when first used. --backup-folder DIR overrides both for one run.\n")
+               .arg(defaultBackupFolder) +
+           QStringLiteral("\nA register holds at most %1 entries. File > Carry Forward... moves\n"
+                          "the entries before a date to an archive in the backup folder and\n"
+                          "puts one BALANCE FORWARD entry in their place.\n")
+               .arg(MaxEntries);
 }
 
 CommandLine refuse(const QString &reason)
@@ -67,6 +86,29 @@ CommandLine refuse(const QString &reason)
             {},
             QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(program, reason),
             {}};
+}
+
+// The import's options into `run`; the reason when they do not go together.
+QString readImportOptions(const QCommandLineParser &parser, CommandLine &run)
+{
+    const QString import = QStringLiteral("import");
+    if (!parser.isSet(import)) {
+        for (const char *option : {"dry-run", "csv-columns", "date-order"}) {
+            if (parser.isSet(QLatin1String(option)))
+                return QStringLiteral("--%1 goes with --import").arg(QLatin1String(option));
+        }
+        return QString();
+    }
+    run.importFile = parser.value(import);
+    if (run.importFile.isEmpty())
+        return QStringLiteral("--import needs the name of a statement file");
+    run.dryRun = parser.isSet(QStringLiteral("dry-run"));
+    run.csvColumns = parser.value(QStringLiteral("csv-columns"));
+    const QString order = parser.value(QStringLiteral("date-order")).toLower();
+    if (!order.isEmpty() && order != u"mdy" && order != u"dmy")
+        return QStringLiteral("--date-order is mdy or dmy");
+    run.dateOrder = order;
+    return QString();
 }
 
 } // namespace
@@ -97,6 +139,8 @@ CommandLine readCommandLine(const QStringList &arguments, const QString &default
             {}};
 
     CommandLine run;
+    if (const QString refused = readImportOptions(parser, run); !refused.isEmpty())
+        return refuse(refused);
     if (parser.isSet(backupFolder))
         run.backupFolder =
             QDir::cleanPath(QDir::current().absoluteFilePath(parser.value(backupFolder)));

@@ -19,13 +19,18 @@ struct CommandLine
     QString output; // for standard output
     QString error;  // for standard error
     QString backupFolder;
+    // --import: the statement to add to the register without a window, and how.
+    QString importFile{};
+    bool dryRun = false;
+    QString csvColumns{};
+    QString dateOrder{}; // "mdy", "dmy" or empty
 };
 
 // Status for a command line that was not understood.
 inline constexpr int UsageError = 2;
 
 // Reads the program's arguments, its own name first. The help shows defaultBackupFolder as
-// the folder backups go to when none was chosen.
+// the folder backups go to when none was chosen; it is not made here.
 CommandLine readCommandLine(const QStringList &arguments, const QString &defaultBackupFolder);
 
 // The arguments as the system gave them; no application object needed.

@@ -5,12 +5,14 @@
 #include "platform/ElidingLabel.h"
 #include "register/FindEntry.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QWheelEvent>
 
 namespace tallyra {
 
@@ -157,6 +159,13 @@ void RegisterListView::showLine(int index, const ListLine &line)
     dep[index]->setText(line.dep);
     total[index]->setText(line.total);
     setTextColour(total[index], line.totalNegative);
+}
+
+// The lines and their buttons pass the wheel on to the list, which scrolls as its scroll bar
+// would under the pointer.
+void RegisterListView::wheelEvent(QWheelEvent *event)
+{
+    QCoreApplication::sendEvent(vsbList, event);
 }
 
 void RegisterListView::vsbList_Change()

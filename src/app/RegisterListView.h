@@ -45,6 +45,9 @@ signals:
     // The button of line offset (0..9) was pressed.
     void linePressed(int offset);
 
+protected:
+    void wheelEvent(QWheelEvent *event) override;
+
 private:
     void buildLines();
     void showLine(int index, const ListLine &line);

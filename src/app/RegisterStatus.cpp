@@ -18,4 +18,14 @@ StatusTexts statusTexts(const Checkbook &book)
     return texts;
 }
 
+QString nearLimitStatus(const Checkbook &book)
+{
+    if (book.entryCount < WarningThreshold)
+        return {};
+    return QStringLiteral("%1 of %2 entries used: File > Carry Forward frees room by moving "
+                          "older entries to an archive.")
+        .arg(book.entryCount)
+        .arg(MaxEntries);
+}
+
 } // namespace tallyra

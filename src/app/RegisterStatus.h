@@ -21,4 +21,8 @@ struct StatusTexts
 
 StatusTexts statusTexts(const Checkbook &book);
 
+// What the status bar says from the warning threshold on, beside the warning label: how to
+// make room. Empty below the threshold.
+QString nearLimitStatus(const Checkbook &book);
+
 } // namespace tallyra

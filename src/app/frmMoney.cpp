@@ -1,19 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/frmMoney.h"
 
+#include "app/RegisterBoxes.h"
 #include "app/RegisterStatus.h"
 #include "backup/BackupCommands.h"
+#include "backup/BackupCopy.h"
+#include "carryforward/frmCarryForward.h"
+#include "chart/frmChart.h"
 #include "edit/frmEdit.h"
 #include "entry/ChangeBoxes.h"
 #include "entry/MoneyFormat.h"
-#include "entry/PayeeField.h"
 #include "export/RegisterExport.h"
 #include "help/HelpTopics.h"
 #include "help/SupportAddresses.h"
 #include "help/frmAbout.h"
 #include "help/frmHelp.h"
 #include "platform/Controls.h"
-#include "platform/ElidingLabel.h"
 #include "platform/UserFolders.h"
 #include "register/DataFile.h"
 #include "register/FileStore.h"
@@ -25,18 +27,13 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QFrame>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
-#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -45,35 +42,26 @@ namespace tallyra {
 
 namespace {
 
-// A pick list sorted as text, so the day list runs "1", "10", "11", ... "2".
-QComboBox *withItems(QComboBox *combo, QStringList items)
-{
-    sortAsText(items);
-    combo->addItems(items);
-    return combo;
-}
-
-QStringList numbers(int from, int to)
-{
-    QStringList list;
-    for (int n = from; n <= to; ++n)
-        list << QString::number(n);
-    return list;
-}
-
-// An entry as the status bar and the undo history name it: "12/07/2026 GAS $5.00".
-QString entryDescription(const Entry &entry)
-{
-    const qint64 amount = entry.depositCents != 0 ? entry.depositCents : entry.withdrawalCents;
-    return QStringLiteral("%1/%2/%3 %4 %5")
-        .arg(entry.month, 2, 10, QLatin1Char('0'))
-        .arg(entry.day, 2, 10, QLatin1Char('0'))
-        .arg(entry.year)
-        .arg(entry.payee, formatMoney(amount));
-}
-
 // How long a word in the status bar stays.
 constexpr int StatusMilliseconds = 10000;
+
+// A field keeps Ctrl+Z for its own typing; with nothing typed to undo (or redo) there, the
+// keys undo (or redo) the last change of the register instead.
+bool leavesHistoryKeyToRegister(QObject *watched, QEvent *event)
+{
+    const auto *combo = qobject_cast<QComboBox *>(watched);
+    const QLineEdit *field = combo ? combo->lineEdit() : nullptr;
+    if (!field || event->type() != QEvent::ShortcutOverride)
+        return false;
+    const auto *key = static_cast<QKeyEvent *>(event);
+    const QKeySequence pressed(key->keyCombination());
+    if (key->matches(QKeySequence::Undo))
+        return !field->isUndoAvailable();
+    const bool redo = key->matches(QKeySequence::Redo) ||
+                      pressed == QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) ||
+                      pressed == QKeySequence(Qt::CTRL | Qt::Key_Y);
+    return redo && !field->isRedoAvailable();
+}
 
 } // namespace
 
@@ -104,176 +92,19 @@ FrmMoney::FrmMoney(RegisterDocument &document, Platform &platform, QWidget *pare
     // The first field in tab order has the focus when the window first shows.
     txtMonth->setFocus();
     statusBar()->setObjectName(QStringLiteral("statusBar"));
+    lblRoom = new QLabel;
+    lblRoom->setObjectName(QStringLiteral("lblRoom"));
+    statusBar()->addPermanentWidget(lblRoom);
+
+    // The size and place the window had when the program last ended.
+    restoreGeometry(m_platform.settings.mainWindowGeometry());
+    connect(qApp, &QCoreApplication::aboutToQuit, this,
+            [this] { m_platform.settings.setMainWindowGeometry(saveGeometry()); });
 
     askAboutOutsideChanges(m_document, m_platform.prompter, this);
     connect(&m_document, &RegisterDocument::registerChanged, this, &FrmMoney::register_Changed);
     connect(&m_document, &RegisterDocument::fileChangedOnDisk, this,
             &FrmMoney::register_ChangedOnDisk);
-}
-
-void FrmMoney::buildEntryArea(QWidget *area)
-{
-    txtMonth = withItems(entryCombo("txtMonth"), numbers(1, 12));
-    txtDay = withItems(entryCombo("txtDay"), numbers(1, 31));
-    txtYear = withItems(entryCombo("txtYear"), numbers(1998, 2003));
-    cmbCheckNum = withItems(entryCombo("cmbCheckNum"), {"ATM", "DEP", "TMP", "TXFR"});
-    cmbCheckNum->setEditText(QStringLiteral("ATM"));
-    cmbPayee = entryCombo<PayeeField>("cmbPayee");
-    txtDollar = entryCombo("txtDollar");
-    txtDollar->setEditText(QStringLiteral("0"));
-    txtCent = entryCombo("txtCent");
-    txtCent->setEditText(QStringLiteral("00"));
-    // Only the point stands between the two amount fields, so the cents have no caption.
-    txtCent->setAccessibleName(QStringLiteral("Cents"));
-    // The combo box, not its line edit, receives the keys, so that is where they are seen.
-    txtDollar->installEventFilter(this);
-    for (QComboBox *field : {txtMonth, txtDay, txtYear, cmbCheckNum, cmbPayee, txtDollar, txtCent})
-        field->lineEdit()->installEventFilter(this);
-
-    frmType = named(new QGroupBox(QStringLiteral("Type")), "frmType");
-    optWithdrawl = named(new QRadioButton(QStringLiteral("Withdrawal")), "optWithdrawl");
-    optDeposit = named(new QRadioButton(QStringLiteral("Deposit")), "optDeposit");
-    optNeither = named(new QRadioButton(QStringLiteral("Neither")), "optNeither");
-    optWithdrawl->setChecked(true);
-    tabToChosenOption({optWithdrawl, optDeposit, optNeither});
-    auto *types = new QHBoxLayout(frmType);
-    types->addWidget(optWithdrawl);
-    types->addWidget(optDeposit);
-    types->addWidget(optNeither);
-
-    cmdAdd = button("cmdAdd", QStringLiteral("&Add"), QStringLiteral("Add an entry"));
-    cmdExit = button("cmdExit", QStringLiteral("E&xit"),
-                     QStringLiteral("Close program (remember to backup!)"));
-    connect(cmdAdd, &QPushButton::clicked, this, &FrmMoney::cmdAdd_Click);
-    connect(cmdExit, &QPushButton::clicked, this, &FrmMoney::cmdExit_Click);
-
-    auto *grid = new QGridLayout(area);
-    grid->addWidget(caption("Label2", QStringLiteral("Month"), txtMonth), 0, 0);
-    grid->addWidget(caption("Label3", QStringLiteral("Day"), txtDay), 0, 1);
-    grid->addWidget(caption("Label4", QStringLiteral("Year"), txtYear), 0, 2);
-    grid->addWidget(caption("Label5", QStringLiteral("Check Number"), cmbCheckNum), 0, 3);
-    grid->addWidget(caption("Label6", QStringLiteral("Payee"), cmbPayee), 0, 4);
-    grid->addWidget(txtMonth, 1, 0);
-    grid->addWidget(txtDay, 1, 1);
-    grid->addWidget(txtYear, 1, 2);
-    grid->addWidget(cmbCheckNum, 1, 3);
-    grid->addWidget(cmbPayee, 1, 4);
-
-    auto *amountLabel = caption("Label7", QStringLiteral("Amount"), txtDollar);
-    grid->addWidget(amountLabel, 2, 0, 1, 2);
-    grid->addLayout(amountRow(txtDollar, txtCent), 3, 0, 1, 3);
-    grid->addWidget(frmType, 2, 3, 2, 2, Qt::AlignLeft | Qt::AlignVCenter);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(cmdAdd);
-    buttons->addWidget(cmdExit);
-    grid->addLayout(buttons, 4, 0, 1, 3);
-    grid->setColumnStretch(4, 1);
-    grid->setRowStretch(5, 1);
-}
-
-void FrmMoney::buildInfoFrame()
-{
-    frmInfo = named(new QGroupBox(QStringLiteral("Information")), "frmInfo");
-    lblE1 = caption("lblE1", QStringLiteral("Account Total:"));
-    lblTotal = caption("lblTotal", QString());
-    lblTotal->setToolTip(QStringLiteral("This is your account total"));
-    lblE2 = caption("lblE2", QStringLiteral("Number of Records:"));
-    lblRecNum = caption("lblRecNum", QString());
-    lblRecNum->setToolTip(QStringLiteral("This is the number or entries you have"));
-    lblWarning = caption("lblWarning", QString());
-    lblWarning->installEventFilter(this);
-    lblTotal->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lblRecNum->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-
-    auto *grid = new QGridLayout(frmInfo);
-    grid->addWidget(lblE1, 0, 0);
-    grid->addWidget(lblTotal, 0, 1);
-    grid->addWidget(lblE2, 1, 0);
-    grid->addWidget(lblRecNum, 1, 1);
-    grid->addWidget(lblWarning, 2, 0, 1, 2);
-    // Room for the longest texts, each on one line, so the frame does not jump as they change.
-    const QFontMetrics metrics(font());
-    lblTotal->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("-$21,474,836.47")));
-    lblWarning->setMinimumWidth(metrics.horizontalAdvance(QLatin1String(NearLimitWarning)));
-}
-
-void FrmMoney::buildMenus()
-{
-    const auto item = [this](QMenu *menu, const char *name, const QString &text) {
-        QAction *action = menu->addAction(text);
-        action->setObjectName(QLatin1String(name));
-        return action;
-    };
-    QMenu *mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuBackup = item(mnuFile, "mnuBackup", QStringLiteral("&Backup"));
-    mnuRestore = item(mnuFile, "mnuRestore", QStringLiteral("Res&tore"));
-    mnuBackupFolder = item(mnuFile, "mnuBackupFolder", QStringLiteral("Backup &Folder..."));
-    // A status tip is gone once the pointer leaves the menu, so the folder shows as a tooltip
-    // too.
-    mnuFile->setToolTipsVisible(true);
-    showBackupFolder();
-    mnuPrint = item(mnuFile, "mnuPrint", QStringLiteral("&Print"));
-    mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
-    mnuNew = item(mnuFile, "mnuNew", QStringLiteral("&New Record"));
-    mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
-    mnuExport = item(mnuFile, "mnuExport", QStringLiteral("&Export..."));
-    mnuExport->setStatusTip(QStringLiteral("Write the register to a CSV or QIF file"));
-    mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep4"));
-    mnuExit = item(mnuFile, "mnuExit", QStringLiteral("E&xit"));
-
-    mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
-    // The history gives the texts ("Undo add 12/07/2026 GAS $5.00") and says when each can be
-    // used; pressing one goes through the document, which writes the step first.
-    QUndoStack &history = m_document.history();
-    mnuUndo = history.createUndoAction(this, QStringLiteral("&Undo"));
-    mnuRedo = history.createRedoAction(this, QStringLiteral("&Redo"));
-    for (QAction *action : {mnuUndo, mnuRedo}) {
-        disconnect(action, &QAction::triggered, &history, nullptr);
-        mnuEdit->addAction(action);
-    }
-    mnuUndo->setObjectName(QStringLiteral("mnuUndo"));
-    mnuRedo->setObjectName(QStringLiteral("mnuRedo"));
-    mnuUndo->setShortcuts(QKeySequence::Undo);
-    mnuRedo->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    mnuEdit->addSeparator()->setObjectName(QStringLiteral("mnuSep5"));
-    mnuFind = item(mnuEdit, "mnuFind", QStringLiteral("&Find..."));
-    mnuFind->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-    mnuFind->setStatusTip(QStringLiteral("Show the next entry with a check number or payee"));
-    mnuFindNext = item(mnuEdit, "mnuFindNext", QStringLiteral("Find &Next"));
-    mnuFindNext->setShortcut(QKeySequence(Qt::Key_F3));
-    mnuFindNext->setStatusTip(QStringLiteral("Show the next entry for the same text"));
-
-    QMenu *mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuContent = item(mnuHelp, "mnuContent", QStringLiteral("&Content"));
-    mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuSep3"));
-    mnuAbout = item(mnuHelp, "mnuAbout", QStringLiteral("&About"));
-
-    connect(mnuPrint, &QAction::triggered, this, &FrmMoney::mnuPrint_Click);
-    connect(mnuNew, &QAction::triggered, this, &FrmMoney::mnuNew_Click);
-    connect(mnuUndo, &QAction::triggered, this, &FrmMoney::mnuUndo_Click);
-    connect(mnuRedo, &QAction::triggered, this, &FrmMoney::mnuRedo_Click);
-    connect(mnuBackup, &QAction::triggered, this, &FrmMoney::mnuBackup_Click);
-    connect(mnuRestore, &QAction::triggered, this, &FrmMoney::mnuRestore_Click);
-    connect(mnuBackupFolder, &QAction::triggered, this, &FrmMoney::mnuBackupFolder_Click);
-    connect(mnuExport, &QAction::triggered, this, &FrmMoney::mnuExport_Click);
-    connect(mnuExit, &QAction::triggered, this, &FrmMoney::mnuExit_Click);
-    connect(mnuFind, &QAction::triggered, this, &FrmMoney::mnuFind_Click);
-    connect(mnuFindNext, &QAction::triggered, this, &FrmMoney::mnuFindNext_Click);
-    connect(mnuContent, &QAction::triggered, this, &FrmMoney::mnuContent_Click);
-    connect(mnuAbout, &QAction::triggered, this, &FrmMoney::mnuAbout_Click);
-}
-
-void FrmMoney::setTabOrder()
-{
-    QList<QWidget *> order = {txtMonth, txtDay,       txtYear,    cmbCheckNum, cmbPayee, txtDollar,
-                              txtCent,  optWithdrawl, optDeposit, optNeither,  cmdAdd,   cmdExit};
-    order << m_list->tabStops();
-    setTabChain(order);
 }
 
 void FrmMoney::Form_Load()
@@ -292,8 +123,6 @@ void FrmMoney::Form_Load()
     m_list->showList();
 }
 
-// Another copy of the program holding the register may write it at any moment, so this one
-// may only read it, or end.
 bool FrmMoney::lockRegister()
 {
     if (std::exchange(m_lockTried, true))
@@ -301,17 +130,7 @@ bool FrmMoney::lockRegister()
     const std::optional<LockHolder> holder = m_document.lock();
     if (!holder)
         return true;
-    const QString text =
-        QStringLiteral("%1 is open in another copy of Tallyra (process %2 on %3, since %4).\r\n"
-                       "\r\nOpen it read-only to look at it, print or back it up, or quit.")
-            .arg(m_document.path())
-            .arg(holder->pid)
-            .arg(holder->host.isEmpty() ? QStringLiteral("this computer") : holder->host,
-                 QLocale::c().toString(holder->since, QStringLiteral("MM/dd/yyyy h:mm AP")));
-    const int answer = m_platform.prompter.choose(
-        this, QMessageBox::Warning, QStringLiteral("Register In Use"), text,
-        {QStringLiteral("Open &Read-Only"), QStringLiteral("&Quit")}, 0, 1);
-    if (answer != 0) {
+    if (!askOpenReadOnly(m_platform.prompter, this, m_document.path(), *holder)) {
         m_platform.programEnd.endProgram();
         return false;
     }
@@ -322,8 +141,8 @@ bool FrmMoney::lockRegister()
 void FrmMoney::showReadOnly(const LockHolder &holder)
 {
     m_document.setReadOnly(true);
-    for (QAction *change : {mnuNew, mnuRestore, mnuUndo, mnuRedo})
-        change->setVisible(true), change->setEnabled(false);
+    for (QAction *change : {mnuNew, mnuCarryForward, mnuImport, mnuRestore, mnuUndo, mnuRedo})
+        change->setEnabled(false);
     // The history's own signals would enable them again.
     disconnect(&m_document.history(), nullptr, mnuUndo, nullptr);
     disconnect(&m_document.history(), nullptr, mnuRedo, nullptr);
@@ -348,6 +167,7 @@ void FrmMoney::updateStatus()
     setTextColour(lblTotal, texts.totalNegative);
     lblRecNum->setText(texts.recordCount);
     lblWarning->setText(texts.versionOrWarning);
+    lblRoom->setText(nearLimitStatus(m_book));
     setTextColour(lblWarning, texts.nearLimit);
 }
 
@@ -357,54 +177,13 @@ bool FrmMoney::loadRegister()
         const RegisterDocument::LoadResult loaded = m_document.load();
         if (loaded == RegisterDocument::LoadResult::Loaded)
             break;
-        if (!startNewAfterFailedLoad(loaded == RegisterDocument::LoadResult::Unreadable))
+        if (!startNewAfterFailedLoad(m_document, m_platform, this,
+                                     loaded == RegisterDocument::LoadResult::Unreadable))
             return false;
     }
     mergePayees();
     m_list->scrollToEnd();
     return true;
-}
-
-// The data file is missing or cannot be read: offer a new, empty register. An unreadable
-// file is kept under a name of its own first, so that nothing is lost.
-bool FrmMoney::startNewAfterFailedLoad(bool fileExists)
-{
-    const auto answer = m_platform.prompter.message(
-        this, QMessageBox::Question, QStringLiteral("Missing File"),
-        QStringLiteral("The default data file is missing.  Do you wish to make one?"),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-    if (answer != QMessageBox::Yes) {
-        m_platform.programEnd.endProgram();
-        return false;
-    }
-    if (fileExists) {
-        QString error;
-        const std::optional<QString> kept = keepUnreadableCopy(QLatin1String(DataFileName), &error);
-        if (!kept) {
-            m_platform.prompter.message(
-                this, QMessageBox::Critical, QStringLiteral("FILE KEPT AS IT IS"),
-                QStringLiteral("The unreadable %1 could not be set aside: %2\r\n"
-                               "No new register was made; the program will end.")
-                    .arg(QLatin1String(DataFileName), error));
-            m_platform.programEnd.endProgram();
-            return false;
-        }
-        m_platform.prompter.message(
-            this, QMessageBox::Information, QStringLiteral("Old File Kept"),
-            QStringLiteral("The data file could not be read.  It has been kept as %1, "
-                           "and a new, empty register is started.")
-                .arg(*kept));
-    }
-    const ChangeResult made = m_document.startEmpty();
-    if (made.saved())
-        return true;
-    // Asking again would only fail again: the folder takes no file.
-    m_platform.prompter.message(this, QMessageBox::Critical, QStringLiteral("SAVE FAILED"),
-                                QStringLiteral("A new %1 could not be written: %2\r\n"
-                                               "The program will end.")
-                                    .arg(QLatin1String(DataFileName), made.error));
-    m_platform.programEnd.endProgram();
-    return false;
 }
 
 void FrmMoney::mergePayees()
@@ -475,6 +254,10 @@ void FrmMoney::clearEntryExceptDate()
     cmbPayee->setEditText(QString());
     txtDollar->setEditText(QStringLiteral("0"));
     txtCent->setEditText(QStringLiteral("00"));
+    // Setting a text forgets the typing before it, so that Ctrl+Z in the date fields now
+    // undoes the change of the register rather than typing that went into it.
+    for (QComboBox *date : {txtMonth, txtDay, txtYear})
+        date->setEditText(date->currentText());
 }
 
 void FrmMoney::mnuNew_Click()
@@ -490,6 +273,23 @@ void FrmMoney::mnuNew_Click()
     if (commit(*empty, QStringLiteral("new record"), QStringLiteral("New record started"),
                QStringLiteral("before-new")))
         resetEntryFields();
+}
+
+void FrmMoney::mnuBalanceChart_Click()
+{
+    if (!m_chart) {
+        m_chart = new FrmChart(m_document, m_platform, this);
+        m_chart->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_chart->show();
+    m_chart->raise();
+    m_chart->activateWindow();
+}
+
+void FrmMoney::mnuCarryForward_Click()
+{
+    FrmCarryForward window(m_document, m_platform, this);
+    window.exec();
 }
 
 void FrmMoney::mnuUndo_Click()
@@ -566,7 +366,7 @@ void FrmMoney::register_ChangedOnDisk()
 void FrmMoney::mnuBackup_Click()
 {
     if (const std::optional<QString> made = backupRegister(m_platform, this))
-        tell(QStringLiteral("Backed up to %1").arg(QDir::toNativeSeparators(*made)));
+        tell(backupMadeMessage(m_platform.drive, *made));
 }
 
 void FrmMoney::mnuRestore_Click()
@@ -597,12 +397,16 @@ void FrmMoney::showBackupFolder()
     const QString tip = QStringLiteral("Backups go to %1").arg(m_platform.drive.root());
     mnuBackupFolder->setStatusTip(tip);
     mnuBackupFolder->setToolTip(tip);
+    mnuBackup->setStatusTip(backupCommandTip(m_platform.drive));
+    mnuBackup->setToolTip(mnuBackup->statusTip());
 }
 
 void FrmMoney::mnuPrint_Click()
 {
     FrmPrint window(m_book, m_platform, this);
     window.exec();
+    if (const QString sent = window.reportSentAs(); !sent.isEmpty())
+        tell(sent);
 }
 
 void FrmMoney::mnuExport_Click()
@@ -691,23 +495,6 @@ bool FrmMoney::txtDollar_KeyPress(QChar typed)
         return false;
     txtCent->setFocus(Qt::TabFocusReason);
     return true;
-}
-
-// A field keeps Ctrl+Z for its own typing; with nothing typed to undo (or redo) there, the
-// keys undo (or redo) the last change of the register instead.
-static bool leavesHistoryKeyToRegister(QObject *watched, QEvent *event)
-{
-    auto *field = qobject_cast<QLineEdit *>(watched);
-    if (!field || event->type() != QEvent::ShortcutOverride)
-        return false;
-    const auto *key = static_cast<QKeyEvent *>(event);
-    const QKeySequence pressed(key->keyCombination());
-    if (key->matches(QKeySequence::Undo))
-        return !field->isUndoAvailable();
-    const bool redo = key->matches(QKeySequence::Redo) ||
-                      pressed == QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) ||
-                      pressed == QKeySequence(Qt::CTRL | Qt::Key_Y);
-    return redo && !field->isRedoAvailable();
 }
 
 bool FrmMoney::eventFilter(QObject *watched, QEvent *event)

@@ -8,6 +8,7 @@
 #include "register/RegisterDocument.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <optional>
 
@@ -52,7 +53,6 @@ private:
 
     bool lockRegister();
     void showReadOnly(const LockHolder &holder);
-    bool startNewAfterFailedLoad(bool fileExists);
     void mergePayees();
     EntryFields entryFields() const;
     void readyForNextEntry();
@@ -68,6 +68,8 @@ private:
     void cmdExit_Click();
     void mnuExit_Click();
     void mnuNew_Click();
+    void mnuCarryForward_Click();
+    void mnuBalanceChart_Click();
     void mnuUndo_Click();
     void mnuRedo_Click();
     void mnuBackup_Click();
@@ -113,14 +115,21 @@ private:
     QLabel *lblE2 = nullptr;
     QLabel *lblRecNum = nullptr;
     QLabel *lblWarning = nullptr;
+    // In the status bar: from the near-limit warning on, how to free room.
+    QLabel *lblRoom = nullptr;
 
     RegisterListView *m_list = nullptr;
+    // The chart window stays open beside this one, following every change; one at a time.
+    QPointer<QWidget> m_chart;
 
     QAction *mnuBackup = nullptr;
     QAction *mnuRestore = nullptr;
     QAction *mnuBackupFolder = nullptr;
     QAction *mnuPrint = nullptr;
+    QAction *mnuBalanceChart = nullptr;
     QAction *mnuNew = nullptr;
+    QAction *mnuCarryForward = nullptr;
+    QAction *mnuImport = nullptr;
     QAction *mnuExport = nullptr;
     QAction *mnuExit = nullptr;
     QMenu *mnuEdit = nullptr;

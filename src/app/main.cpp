@@ -6,9 +6,12 @@
 #include "platform/QuitOnSignals.h"
 #include "register/DataFile.h"
 #include "register/RegisterDocument.h"
+#include "statement/ImportCommand.h"
 
 #include <QApplication>
 #include <QIcon>
+
+#include <cstdio>
 
 namespace {
 
@@ -22,22 +25,47 @@ QIcon windowIcon()
     return icon;
 }
 
+// Both names make the settings file ~/.config/Tallyra/Tallyra.conf; without an organization
+// QSettings refuses to read or write.
+void nameApplication()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Tallyra"));
+    QCoreApplication::setApplicationName(QStringLiteral("Tallyra"));
+}
+
+// tallyra --import FILE: no window, so no display is needed.
+int importWithoutWindow(const tallyra::CommandLine &command, int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    nameApplication();
+    tallyra::Checkbook book;
+    tallyra::RegisterDocument document(book, QLatin1String(tallyra::DataFileName));
+    tallyra::QtSettings settings;
+    const tallyra::DateOrder order = command.dateOrder == u"mdy"   ? tallyra::DateOrder::MonthFirst
+                                     : command.dateOrder == u"dmy" ? tallyra::DateOrder::DayFirst
+                                                                   : tallyra::DateOrder::Undecided;
+    const tallyra::ImportOutcome outcome = tallyra::runImport(
+        {command.importFile, command.dryRun, command.csvColumns, order}, document, settings);
+    std::fputs(outcome.output.toLocal8Bit().constData(), stdout);
+    std::fputs(outcome.error.toLocal8Bit().constData(), stderr);
+    return outcome.status;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     // Read before the application exists, so that --help and --version answer without a
     // display and without touching default.dat.
-    const tallyra::CommandLine command =
-        tallyra::readCommandLine(tallyra::commandLineArguments(argc, argv), tallyra::driveARoot());
+    const tallyra::CommandLine command = tallyra::readCommandLine(
+        tallyra::commandLineArguments(argc, argv), tallyra::defaultBackupFolder());
     if (command.exitStatus)
         return tallyra::answerCommandLine(command);
+    if (!command.importFile.isEmpty())
+        return importWithoutWindow(command, argc, argv);
 
     QApplication app(argc, argv);
-    // Both names make the settings file ~/.config/Tallyra/Tallyra.conf; without an
-    // organization QSettings refuses to read or write.
-    QApplication::setOrganizationName(QStringLiteral("Tallyra"));
-    QApplication::setApplicationName(QStringLiteral("Tallyra"));
+    nameApplication();
     // Lets a Wayland desktop tie the windows to the installed desktop entry.
     QApplication::setDesktopFileName(QStringLiteral("org.example.Tallyra"));
     QApplication::setWindowIcon(windowIcon());
@@ -47,8 +75,9 @@ int main(int argc, char *argv[])
     tallyra::SystemClock clock;
     tallyra::AppProgramEnd programEnd;
     tallyra::QtSettings settings;
-    tallyra::Drive drive(tallyra::backupFolderInUse(command.backupFolder, settings.backupFolder(),
-                                                    tallyra::driveARoot()));
+    const tallyra::BackupFolder backupFolder =
+        tallyra::backupFolderInUse(command.backupFolder, settings.backupFolder());
+    tallyra::Drive drive(backupFolder.path, backupFolder.missing);
     tallyra::DefaultPrinter printer;
     tallyra::Platform platform{prompter, clock, programEnd, drive, printer, settings};
 

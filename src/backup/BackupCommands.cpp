@@ -54,7 +54,7 @@ std::optional<QString> backupRegister(Platform &platform, QWidget *parent)
     }
     platform.prompter.message(parent, QMessageBox::Information, QStringLiteral("SUCCESS"),
                               QStringLiteral("The Backup was successful"));
-    return platform.drive.filePath(fileName);
+    return fileName;
 }
 
 std::optional<RestoredBackup> chooseBackupToRestore(Platform &platform, QWidget *parent)

@@ -14,7 +14,7 @@ class QWidget;
 namespace tallyra {
 
 // File > Backup: asks for a description and copies the data file to the backup folder,
-// reporting success or the failure. Returns the backup's full name when one was made.
+// reporting success or the failure. Returns the backup's file name when one was made.
 std::optional<QString> backupRegister(Platform &platform, QWidget *parent);
 
 // A backup read and checked whole, for the register to become.

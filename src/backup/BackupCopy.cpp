@@ -3,6 +3,8 @@
 
 #include "register/DataFile.h"
 
+#include <QDir>
+
 #include <memory>
 
 namespace tallyra {
@@ -44,6 +46,18 @@ DriveError damagedBackup(const ReadFailure &fault, const QString &file)
 QString backupFileName(const QString &description)
 {
     return description + QStringLiteral(".bak");
+}
+
+QString backupCommandTip(const Drive &drive)
+{
+    return QStringLiteral("Copy the register to a backup file in %1")
+        .arg(QDir::toNativeSeparators(drive.root()));
+}
+
+QString backupMadeMessage(const Drive &drive, const QString &fileName)
+{
+    return QStringLiteral("Backed up to %1")
+        .arg(QDir::toNativeSeparators(drive.filePath(fileName)));
 }
 
 std::optional<DriveError> makeBackup(const QByteArray &dataFile, Drive &drive,

@@ -18,6 +18,11 @@ inline constexpr int MaxDescriptionLength = 8;
 // The backup file in the root of drive A for a description.
 QString backupFileName(const QString &description);
 
+// What the main window says of backups, naming the folder in use: the Backup command's status
+// tip, and the status bar's text once a backup has been made under a file name.
+QString backupCommandTip(const Drive &drive);
+QString backupMadeMessage(const Drive &drive, const QString &fileName);
+
 // Asked each time the drive is not ready; true tries the failed step again.
 using RetryQuestion = std::function<bool()>;
 

@@ -31,4 +31,14 @@ QString formatListMoney(qint64 cents)
     return formatMoney(cents) + QLatin1Char(' ');
 }
 
+QString entryDescription(const Entry &entry)
+{
+    const qint64 amount = entry.depositCents != 0 ? entry.depositCents : entry.withdrawalCents;
+    return QStringLiteral("%1/%2/%3 %4 %5")
+        .arg(entry.month, 2, 10, QLatin1Char('0'))
+        .arg(entry.day, 2, 10, QLatin1Char('0'))
+        .arg(entry.year)
+        .arg(entry.payee, formatMoney(amount));
+}
+
 } // namespace tallyra

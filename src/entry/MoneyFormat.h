@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "register/Entry.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -13,5 +15,8 @@ QString formatMoney(qint64 cents);
 
 // The list's and the report's form: the same with one trailing blank.
 QString formatListMoney(qint64 cents);
+
+// An entry as the status bar and the undo history name it: "12/07/2026 GAS $5.00".
+QString entryDescription(const Entry &entry);
 
 } // namespace tallyra

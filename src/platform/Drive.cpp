@@ -90,16 +90,7 @@ void clearSystemError()
     errno = 0;
 }
 
-QString driveARoot()
-{
-#ifdef Q_OS_WIN
-    return QStringLiteral("a:\\");
-#else
-    return QStringLiteral(TALLYRA_DRIVE_A);
-#endif
-}
-
-Drive::Drive(QString root) : m_root(std::move(root)) {}
+Drive::Drive(QString root, MissingRoot missing) : m_root(std::move(root)), m_missing(missing) {}
 
 QString Drive::filePath(const QString &name) const
 {
@@ -119,9 +110,24 @@ std::optional<DriveError> Drive::refuse(const QString &name) const
         return DriveError{DriveFailure::BadFileName, 0,
                           QStringLiteral("the name holds a folder part"), filePath(name)};
     }
-    if (!rootReady())
-        return noDisk(filePath(name));
-    return std::nullopt;
+    return readyRoot(filePath(name));
+}
+
+std::optional<DriveError> Drive::readyRoot(const QString &file) const
+{
+    if (rootReady())
+        return std::nullopt;
+    if (m_missing == MissingRoot::NoDisk)
+        return noDisk(file);
+    clearSystemError();
+    if (QDir().mkpath(m_root) && rootReady())
+        return std::nullopt;
+    // The folder above is there, so this is no missing disk.
+    const int systemError = lastSystemError();
+    QString why = QStringLiteral("the folder could not be made");
+    if (systemError != 0)
+        why += QStringLiteral(": ") + qt_error_string(systemError);
+    return DriveError{classifyDriveError(systemError, true), systemError, why, m_root};
 }
 
 DriveError Drive::noDisk(const QString &file) const
@@ -138,8 +144,8 @@ DriveError Drive::failure(int systemError, const QString &qtDescription, const Q
 
 std::optional<DriveError> Drive::listBackups(QStringList &names) const
 {
-    if (!rootReady())
-        return noDisk(m_root);
+    if (auto notReady = readyRoot(m_root))
+        return notReady;
     const QDir dir(m_root);
     // QDir lists an unreadable folder as empty; that is no disk to choose from.
     if (!dir.isReadable()) {
@@ -200,6 +206,34 @@ std::optional<DriveError> Drive::writeFile(const QString &name, const QByteArray
             filePath(name)};
     }
     return std::nullopt;
+}
+
+std::optional<DriveError> Drive::createFile(const QString &name, const QByteArray &bytes)
+{
+    if (auto refused = refuse(name))
+        return refused;
+    const auto taken = [&] {
+        return DriveError{DriveFailure::Other, 0, QStringLiteral("a file of that name is there"),
+                          filePath(name)};
+    };
+    if (QFileInfo::exists(filePath(name)))
+        return taken();
+    // Written whole under a name of its own first; QFile::rename never replaces a file, so
+    // one that appears meanwhile under the name is left as it is.
+    const QString partName = u'.' + name + QStringLiteral(".part");
+    if (auto failed = writeFile(partName, bytes)) {
+        failed->file = filePath(name);
+        return failed;
+    }
+    QFile part(filePath(partName));
+    clearSystemError();
+    if (part.rename(filePath(name)))
+        return std::nullopt;
+    const DriveError error = QFileInfo::exists(filePath(name))
+                                 ? taken()
+                                 : failure(lastSystemError(), part.errorString(), name);
+    part.remove();
+    return error;
 }
 
 } // namespace tallyra

@@ -37,23 +37,27 @@ DriveFailure classifyDriveError(int systemError, bool rootReady);
 int lastSystemError();
 void clearSystemError();
 
-// The root of drive A as built: a:\ on Windows, elsewhere the folder chosen when the program
-// is built. The user may choose another backup folder (see Settings.h).
-QString driveARoot();
+// What a root that is not there means: a folder the user chose, gone (the stick pulled out),
+// or the default folder, made on first use.
+enum class MissingRoot { NoDisk, Make };
 
 // Files in the root of a floppy drive. Every operation answers nothing on success, or the
 // failure, classified; no file stays open after a call returns.
 class Drive
 {
 public:
-    explicit Drive(QString root);
+    explicit Drive(QString root, MissingRoot missing = MissingRoot::NoDisk);
     virtual ~Drive() = default;
     Drive(const Drive &) = delete;
     Drive &operator=(const Drive &) = delete;
 
     const QString &root() const { return m_root; }
     // Another backup folder, chosen while the program runs.
-    void setRoot(const QString &root) { m_root = root; }
+    void setRoot(const QString &root, MissingRoot missing = MissingRoot::NoDisk)
+    {
+        m_root = root;
+        m_missing = missing;
+    }
     QString filePath(const QString &name) const;
 
     // The names of the "*.bak" files in the root, sorted as the user reads them.
@@ -63,14 +67,19 @@ public:
     // Replaces the file whole: a failure leaves no part of the new content under the name,
     // and an earlier file of that name as it was.
     virtual std::optional<DriveError> writeFile(const QString &name, const QByteArray &bytes);
+    // Writes a file that is not there yet: an existing file of that name is never replaced,
+    // and a failure leaves nothing under the name.
+    virtual std::optional<DriveError> createFile(const QString &name, const QByteArray &bytes);
 
 private:
     bool rootReady() const;
+    std::optional<DriveError> readyRoot(const QString &file) const;
     std::optional<DriveError> refuse(const QString &name) const;
     DriveError noDisk(const QString &file) const;
     DriveError failure(int systemError, const QString &qtDescription, const QString &name) const;
 
     QString m_root;
+    MissingRoot m_missing;
 };
 
 } // namespace tallyra

@@ -9,6 +9,7 @@
 #include <QPrinterInfo>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <functional>
 
 #ifndef Q_OS_WIN
@@ -51,6 +52,13 @@ void PrinterSurface::setMediumQuality()
     else
         m_pdf->setResolution(MediumQualityDpi);
     fontChanged();
+}
+
+void PrinterSurface::fitPage(double width, double height)
+{
+    const QRectF area = printableArea();
+    m_scale = std::min(
+        {1.0, area.width() * TwipsPerPoint / width, area.height() * TwipsPerPoint / height});
 }
 
 void PrinterSurface::setFontSize(double points)
@@ -105,12 +113,12 @@ double PrinterSurface::textHeight(const QString &) const
 
 double PrinterSurface::pageWidth() const
 {
-    return printableArea().width() * TwipsPerPoint;
+    return printableArea().width() * TwipsPerPoint / m_scale;
 }
 
 double PrinterSurface::pageHeight() const
 {
-    return printableArea().height() * TwipsPerPoint;
+    return printableArea().height() * TwipsPerPoint / m_scale;
 }
 
 void PrinterSurface::drawLine(double x1, double y1, double x2, double y2)
@@ -156,6 +164,9 @@ QPainter *PrinterSurface::painter()
         return nullptr;
     }
     m_painter.setFont(m_font);
+    // Measurements stay those of the unscaled font, so the text shrinks with the positions.
+    if (m_scale < 1)
+        m_painter.scale(m_scale, m_scale);
     return &m_painter;
 }
 
@@ -199,8 +210,9 @@ QPageLayout letterLayout()
                        QMarginsF(18, 18, 18, 18), QPageLayout::Point);
 }
 
-// What became of the pages once handed on: nothing when the printer took them.
-using Sender = std::function<std::optional<QString>(const QString &pdfPath)>;
+// What became of the pages once handed on: nothing when the printer took them, and then the
+// printer's name for the job in sentAs.
+using Sender = std::function<std::optional<QString>(const QString &pdfPath, QString &sentAs)>;
 
 // The report's pages as a PDF file in a temporary folder of its own, then handed on. The file
 // is kept until the job goes, so that the very pages sent can also be saved.
@@ -223,8 +235,10 @@ public:
     {
         if (!canSaveAsPdf())
             return QStringLiteral("the report's pages could not be written to %1.").arg(m_path);
-        return m_send(m_path);
+        return m_send(m_path, m_sentAs);
     }
+
+    QString sentAs() const override { return m_sentAs; }
 
     // Qt's PDF writer does not report a short write, so a whole file is one that ends.
     bool canSaveAsPdf() const override
@@ -249,6 +263,7 @@ private:
     QTemporaryDir m_folder;
     QString m_path;
     Sender m_send;
+    QString m_sentAs;
     std::unique_ptr<PrinterSurface> m_surface;
 };
 
@@ -262,6 +277,7 @@ class NativeJob final : public ReportJob
 {
 public:
     explicit NativeJob(const QPrinterInfo &info)
+        : m_sentAs(QStringLiteral("Sent to %1").arg(info.printerName()))
     {
         auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
         printer->setDocName(ReportTitle);
@@ -271,10 +287,13 @@ public:
     ReportSurface &surface() override { return *m_surface; }
     // The job went to the printer as it ended, and ending reports a failure.
     std::optional<QString> submit() override { return std::nullopt; }
+    // The driver does not give the job's number.
+    QString sentAs() const override { return m_sentAs; }
     bool canSaveAsPdf() const override { return false; }
     std::optional<QString> saveAsPdf(const QString &) override { return std::nullopt; }
 
 private:
+    QString m_sentAs;
     std::unique_ptr<PrinterSurface> m_surface;
 };
 #else
@@ -307,7 +326,7 @@ struct Sent
 };
 
 std::optional<QString> send(const std::shared_ptr<CupsJob> &cups, const QString &pdfPath,
-                            std::chrono::milliseconds limit)
+                            QString &sentAs, std::chrono::milliseconds limit)
 {
     auto sent = std::make_shared<Sent>();
     const WaitEnd end = waitForServer(
@@ -316,9 +335,10 @@ std::optional<QString> send(const std::shared_ptr<CupsJob> &cups, const QString 
         [cups] { cups->cancel(); }, limit);
     if (end != WaitEnd::Answered)
         return notAnswered(end, limit);
-    if (sent->job > 0)
-        return std::nullopt;
-    return sent->whyNot;
+    if (sent->job <= 0)
+        return sent->whyNot;
+    sentAs = QStringLiteral("Sent to %1 as job %2").arg(cups->destination()).arg(sent->job);
+    return std::nullopt;
 }
 #endif
 
@@ -333,7 +353,7 @@ std::unique_ptr<ReportJob> DefaultPrinter::startJob()
     if (!info.isNull())
         return std::make_unique<NativeJob>(info);
     return std::make_unique<PdfJob>(letterLayout(),
-                                    [](const QString &) { return NoDefaultPrinter; });
+                                    [](const QString &, QString &) { return NoDefaultPrinter; });
 #else
     auto cups = std::make_shared<CupsJob>(m_limit);
     const WaitEnd end = waitForServer(
@@ -341,11 +361,13 @@ std::unique_ptr<ReportJob> DefaultPrinter::startJob()
         [cups] { cups->cancel(); }, m_limit);
     if (end != WaitEnd::Answered) {
         const QString why = notAnswered(end, m_limit);
-        return std::make_unique<PdfJob>(letterLayout(), [why](const QString &) { return why; });
+        return std::make_unique<PdfJob>(letterLayout(),
+                                        [why](const QString &, QString &) { return why; });
     }
     return std::make_unique<PdfJob>(
-        layoutOf(cups->paper()),
-        [cups, limit = m_limit](const QString &pdfPath) { return send(cups, pdfPath, limit); });
+        layoutOf(cups->paper()), [cups, limit = m_limit](const QString &pdfPath, QString &sentAs) {
+            return send(cups, pdfPath, sentAs, limit);
+        });
 #endif
 }
 

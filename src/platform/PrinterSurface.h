@@ -32,6 +32,7 @@ public:
     PrinterSurface &operator=(const PrinterSurface &) = delete;
 
     void setMediumQuality() override;
+    void fitPage(double width, double height) override;
     void setFontSize(double points) override;
     void setBold(bool bold) override;
 
@@ -72,6 +73,8 @@ private:
     QFontMetricsF m_metrics;
     double m_x = 0;
     double m_y = 0;
+    // Printed size over layout size; below 1 on paper too small for the layout.
+    double m_scale = 1;
     std::optional<QString> m_failure;
 };
 

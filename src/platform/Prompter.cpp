@@ -89,6 +89,15 @@ std::optional<QString> QtPrompter::askFolder(QWidget *parent, const QString &tit
     return folder;
 }
 
+std::optional<QString> QtPrompter::askOpenFile(QWidget *parent, const QString &title,
+                                               const QString &start, const QString &filter)
+{
+    const QString file = QFileDialog::getOpenFileName(parent, title, start, filter);
+    if (file.isEmpty())
+        return std::nullopt;
+    return file;
+}
+
 void QtPrompter::beep()
 {
     QApplication::beep();

@@ -45,6 +45,10 @@ public:
     virtual std::optional<QString> askFolder(QWidget *parent, const QString &title,
                                              const QString &start) = 0;
 
+    // An existing file to read, starting in the given folder, or nothing when the user cancels.
+    virtual std::optional<QString> askOpenFile(QWidget *parent, const QString &title,
+                                               const QString &start, const QString &filter) = 0;
+
     virtual void beep() = 0;
 };
 
@@ -64,6 +68,8 @@ public:
                                        QString *selectedFilter = nullptr) override;
     std::optional<QString> askFolder(QWidget *parent, const QString &title,
                                      const QString &start) override;
+    std::optional<QString> askOpenFile(QWidget *parent, const QString &title, const QString &start,
+                                       const QString &filter) override;
     void beep() override;
 };
 

@@ -17,6 +17,10 @@ public:
     virtual ~ReportSurface() = default;
 
     virtual void setMediumQuality() = 0;
+    // Scales every page as a whole, and no more than needed, so that a layout of this width
+    // and height fits the printable area. Positions and sizes, the page's own included, then
+    // count in the layout's twips. Called before anything is printed.
+    virtual void fitPage(double width, double height) = 0;
     virtual void setFontSize(double points) = 0;
     virtual void setBold(bool bold) = 0;
 
@@ -55,6 +59,9 @@ public:
     // Hands the finished pages to the default printer. Gives the reason when it did not take
     // them; nothing else counts as printed.
     virtual std::optional<QString> submit() = 0;
+    // The printer and the job that took the pages, for the user ("Sent to PDF as job 12");
+    // empty until submit has succeeded.
+    virtual QString sentAs() const = 0;
     // Whether the finished pages can be written to a file.
     virtual bool canSaveAsPdf() const = 0;
     // Writes the finished pages as a PDF file, whole or not at all. Gives the reason when the

@@ -1,14 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Settings.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QSettings>
+#include <QStandardPaths>
 
 namespace tallyra {
 
 namespace {
 
 const QString BackupFolderKey = QStringLiteral("backupFolder");
+const QString GeometryKey = QStringLiteral("mainWindow/geometry");
+
+// A heading holds any character, slashes too, which QSettings would take as groups: the key
+// is its hash.
+QString csvMappingKey(const QString &heading)
+{
+    return QStringLiteral("csvMappings/") +
+           QString::fromLatin1(
+               QCryptographicHash::hash(heading.toUtf8(), QCryptographicHash::Sha1).toHex());
+}
 
 } // namespace
 
@@ -41,12 +53,48 @@ std::optional<QString> QtSettings::setBackupFolder(const QString &folder)
     return std::nullopt;
 }
 
-QString backupFolderInUse(const QString &commandLine, const std::optional<QString> &remembered,
-                          const QString &builtIn)
+QByteArray QtSettings::mainWindowGeometry() const
+{
+    return QSettings().value(GeometryKey).toByteArray();
+}
+
+void QtSettings::setMainWindowGeometry(const QByteArray &geometry)
+{
+    QSettings settings;
+    settings.setValue(GeometryKey, geometry);
+    settings.sync();
+}
+
+QString defaultBackupFolder()
+{
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty())
+        documents = QDir::homePath();
+    return QDir(documents).filePath(QStringLiteral("Tallyra Backups"));
+}
+
+std::optional<QString> QtSettings::csvMapping(const QString &heading) const
+{
+    const QString mapping = QSettings().value(csvMappingKey(heading)).toString();
+    if (mapping.isEmpty())
+        return std::nullopt;
+    return mapping;
+}
+
+void QtSettings::setCsvMapping(const QString &heading, const QString &mapping)
+{
+    QSettings settings;
+    settings.setValue(csvMappingKey(heading), mapping);
+    settings.sync();
+}
+
+BackupFolder backupFolderInUse(const QString &commandLine, const std::optional<QString> &remembered)
 {
     if (!commandLine.isEmpty())
-        return commandLine;
-    return remembered.value_or(builtIn);
+        return {commandLine, MissingRoot::NoDisk};
+    if (remembered)
+        return {*remembered, MissingRoot::NoDisk};
+    return {defaultBackupFolder(), MissingRoot::Make};
 }
 
 } // namespace tallyra

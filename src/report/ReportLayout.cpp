@@ -3,6 +3,7 @@
 
 #include "entry/MoneyFormat.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tallyra {
@@ -17,6 +18,7 @@ constexpr double WithdrawalRight = 9690;
 constexpr double DepositRight = 11130;
 constexpr double CheckWidthLimit = 1080;
 constexpr double PayeeWidthLimit = 5760;
+constexpr double WithdrawalLeft = 8280;
 constexpr double RuleRight = 11520;
 constexpr double TickHeight = 125;
 constexpr double GapBelowRule = 30;
@@ -90,6 +92,9 @@ void breakPage(ReportSurface &surface, int pageNumber)
     printColumnHeadings(surface);
 }
 
+// Amounts are never cut. One wider than its column would run into the text on its left: a
+// deposit moves the withdrawal left of it, and the payee is cut until it ends a blank short of
+// the amounts. Only then does the payee lose more than its column's width.
 void printEntry(ReportSurface &surface, const Entry &entry)
 {
     const QString date = QStringLiteral("%1-%2-%3").arg(entry.month).arg(entry.day).arg(entry.year);
@@ -100,15 +105,24 @@ void printEntry(ReportSurface &surface, const Entry &entry)
     placeCentred(surface, check, CheckCentre);
     surface.printAndStay(check);
 
-    const QString payee = shortened(surface, entry.payee, PayeeWidthLimit);
+    const QString withdrawal = amountText(entry.withdrawalCents);
+    const QString deposit = amountText(entry.depositCents);
+    const double depositLeft = DepositRight - surface.textWidth(deposit);
+    const double withdrawalRight =
+        deposit.isEmpty() ? WithdrawalRight : std::min(WithdrawalRight, depositLeft);
+    const double amountsLeft =
+        withdrawal.isEmpty() ? depositLeft : withdrawalRight - surface.textWidth(withdrawal);
+    double payeeLimit = PayeeWidthLimit;
+    if (amountsLeft < WithdrawalLeft)
+        payeeLimit = 2 * (amountsLeft - surface.textWidth(QStringLiteral(" ")) - PayeeCentre);
+
+    const QString payee = shortened(surface, entry.payee, payeeLimit);
     placeCentred(surface, payee, PayeeCentre);
     surface.printAndStay(payee);
 
-    const QString withdrawal = amountText(entry.withdrawalCents);
-    placeRight(surface, withdrawal, WithdrawalRight);
+    placeRight(surface, withdrawal, withdrawalRight);
     surface.printAndStay(withdrawal);
 
-    const QString deposit = amountText(entry.depositCents);
     placeRight(surface, deposit, DepositRight);
     surface.printAndEndLine(deposit);
     drawRule(surface);
@@ -144,6 +158,8 @@ std::optional<QString> printReport(const Checkbook &book, const ReportRange &ran
 {
     surface.setMediumQuality();
     surface.setFontSize(FontPoints);
+    // The rules end furthest right and the last footer lowest, wherever the paper ends.
+    surface.fitPage(RuleRight, LastFooterY + surface.textHeight(footerText(1)));
     surface.printAndEndLine(QStringLiteral("Tallyra ") + QLatin1String(VersionText));
     surface.printAndEndLine(rangeLine(range.typed));
     surface.printAndEndLine(QString());

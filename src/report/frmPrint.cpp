@@ -3,6 +3,7 @@
 
 #include "platform/Controls.h"
 #include "platform/UserFolders.h"
+#include "report/DateFieldControls.h"
 #include "report/ReportLayout.h"
 
 #include <QComboBox>
@@ -16,38 +17,11 @@ namespace tallyra {
 
 namespace {
 
-// A date field: typed into only, so its list stays empty and nothing it holds is rewritten.
-QComboBox *dateField(const char *name, const QString &tip, int characters)
-{
-    auto *field = entryCombo(name);
-    field->setToolTip(tip);
-    field->setMinimumContentsLength(characters);
-    field->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    field->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    return field;
-}
-
-QLabel *rowCaption(const char *name, const QString &text, QWidget *buddy)
-{
-    auto *label = caption(name, text, buddy);
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return label;
-}
-
 // In the user's documents folder, a name with today's date.
 QString suggestedCopyPath(const QDate &today)
 {
-    return QDir(documentsFolder()).filePath(
-        QStringLiteral("tallyra-report-%1.pdf").arg(today.toString(Qt::ISODate)));
-}
-
-void nameDateFields(const QString &row, std::initializer_list<QComboBox *> fields)
-{
-    for (QComboBox *field : fields)
-        field->setAccessibleName(row + QStringLiteral(": ") + field->toolTip());
+    return QDir(documentsFolder())
+        .filePath(QStringLiteral("tallyra-report-%1.pdf").arg(today.toString(Qt::ISODate)));
 }
 
 } // namespace
@@ -79,7 +53,6 @@ void FrmPrint::buildControls()
     txtStartYear->setEditText(QStringLiteral("1990"));
     Label1 = rowCaption("Label1", QStringLiteral("Start Date:"), txtStartMonth);
     Label2 = rowCaption("Label2", QStringLiteral("End Date:"), txtEndMonth);
-    // The three fields of a row share its one caption; only their tooltips tell them apart.
     nameDateFields(QStringLiteral("Start Date"), {txtStartMonth, txtStartDay, txtStartYear});
     nameDateFields(QStringLiteral("End Date"), {txtEndMonth, txtEndDay, txtEndYear});
 
@@ -137,6 +110,8 @@ void FrmPrint::cmdPrint_Click()
         reportPrintFailure(*refused);
         if (job->canSaveAsPdf())
             offerPdfCopy(*job);
+    } else {
+        m_sentAs = job->sentAs();
     }
     close();
 }
@@ -178,6 +153,7 @@ void FrmPrint::offerPdfCopy(ReportJob &job)
         const QString shown = QDir::toNativeSeparators(*path);
         const std::optional<QString> failed = job.saveAsPdf(*path);
         if (!failed) {
+            m_sentAs = QStringLiteral("Report saved as %1").arg(shown);
             prompter.message(this, QMessageBox::Information, QStringLiteral("Report Saved"),
                              QStringLiteral("The report was saved as %1").arg(shown));
             return;

@@ -23,6 +23,10 @@ class FrmPrint : public QDialog
 public:
     FrmPrint(const Checkbook &book, Platform &platform, QWidget *parent = nullptr);
 
+    // Where the report went, once the window has closed, for the main window's status bar:
+    // the printer and job that took it, or the PDF file it was saved as; empty when neither.
+    QString reportSentAs() const { return m_sentAs; }
+
 private:
     void buildControls();
     void Form_Load();
@@ -36,6 +40,7 @@ private:
 
     const Checkbook &m_book;
     Platform &m_platform;
+    QString m_sentAs;
 
     QLabel *Label1 = nullptr;
     QComboBox *txtStartMonth = nullptr;

@@ -1,11 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestSupport.h"
+#include "app/RegisterListView.h"
 #include "entry/FieldValue.h"
 #include "entry/PlaceEntry.h"
 #include "export/RegisterExport.h"
+#include "register/RegisterDocument.h"
 
+#include <QMainWindow>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QtTest/qtestspontaneevent.h>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -303,8 +310,7 @@ private slots:
         QCOMPARE(prompter.shown[1].text,
                  QStringLiteral("3 entries were written to %1.").arg(written));
         QCOMPARE(fileBytes(written), exportBytes(f.book, ExportFormat::Qif));
-        QCOMPARE(filesHere(QDir::AllEntries),
-                 (QStringList{"default.dat", "out.qif"}));
+        QCOMPARE(filesHere(QDir::AllEntries), (QStringList{"default.dat", "out.qif"}));
     }
 
     // F3 before any Find asks, as Find does, and says when nothing matches. Ctrl+F from a line
@@ -342,6 +348,140 @@ private slots:
         QVERIFY(editor.handled());
         QCOMPARE(payeeShown, QStringLiteral("Corner Bakery"));
         QCOMPARE(f.file(), formatDataFile(book));
+    }
+
+    // Add through the window, remove through the edit window, then Ctrl+Z twice from the
+    // month field, where nothing typed is left to undo: the file is byte for byte what it was.
+    // Ctrl+Y and Ctrl+Shift+Z redo, and each step says in the status bar what it did.
+    void undoAndRedoThroughTheWindow()
+    {
+        MainWindow f;
+        f.load(registerOf("5/3W 5/4W"));
+        const QByteArray before = f.file();
+        f.show();
+        f.fakes.prompter.answers = {QMessageBox::Yes, QMessageBox::Yes};
+        typeInto(&f.window, "txtDay=5 txtYear=2001 cmbPayee=GAS txtDollar=5");
+        // The month typed by hand: its typing is not what Ctrl+Z undoes once it is added.
+        f.get<QComboBox>("txtMonth")->setFocus();
+        QTest::keyClick(f.get<QComboBox>("txtMonth"), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(f.get<QComboBox>("txtMonth"), "5");
+        f.get<QPushButton>("cmdAdd")->click();
+        const QByteArray added = f.file();
+        NextModal<QDialog> editor([&](QDialog *window) {
+            child<QPushButton>(window, QStringLiteral("cmdRemove"))->click();
+        });
+        f.window.openEditor(0);
+        QVERIFY(editor.handled());
+        // The offscreen platform gives the focus back to no window by itself.
+        f.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        QCOMPARE(f.label("lblRecNum"), QStringLiteral("2 / 1000"));
+        const auto key = [&](QKeyCombination keys) {
+            QTest::keyClick(f.get<QComboBox>("txtMonth"), keys.key(), keys.keyboardModifiers());
+            return f.window.statusBar()->currentMessage();
+        };
+        QCOMPARE(key(Qt::CTRL | Qt::Key_Z), QStringLiteral("Undone: remove 05/03/2001 E1 $1.00"));
+        QCOMPARE(f.file(), added);
+        QCOMPARE(key(Qt::CTRL | Qt::Key_Z), QStringLiteral("Undone: add 05/05/2001 GAS $5.00"));
+        QCOMPARE(f.file(), before);
+        QCOMPARE(f.label("lblRecNum"), QStringLiteral("2 / 1000"));
+        QCOMPARE(key(Qt::CTRL | Qt::Key_Y), QStringLiteral("Redone: add 05/05/2001 GAS $5.00"));
+        QCOMPARE(f.file(), added);
+        QCOMPARE(key(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                 QStringLiteral("Redone: remove 05/03/2001 E1 $1.00"));
+        QCOMPARE(f.label("lblRecNum"), QStringLiteral("2 / 1000"));
+        QCOMPARE(f.window.findChild<QAction *>("mnuUndo")->text(),
+                 QStringLiteral("&Undo remove 05/03/2001 E1 $1.00"));
+        // Typing in a field is undone there first, and the register stays.
+        const QByteArray now = f.file();
+        f.get<QComboBox>("cmbPayee")->setFocus();
+        QTest::keyClicks(f.get<QComboBox>("cmbPayee"), "X");
+        QTest::keyClick(f.get<QComboBox>("cmbPayee"), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(f.get<QComboBox>("cmbPayee")->currentText(), QString());
+        QCOMPARE(f.file(), now);
+    }
+
+    // A second start on a folder whose register another copy holds names the holder and asks;
+    // read-only changes nothing and says so in the caption, Quit (or Esc) ends the program.
+    void registerHeldByAnotherCopy_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::newRow("Open Read-Only") << 0;
+        QTest::newRow("Quit") << 1;
+    }
+    void registerHeldByAnotherCopy()
+    {
+        QFETCH(int, answer);
+        MainWindow f;
+        const QByteArray file = formatDataFile(registerOf("5/3W"));
+        writeBytes(QLatin1String(DataFileName), file);
+        Checkbook otherBook;
+        RegisterDocument other(otherBook, QLatin1String(DataFileName));
+        QCOMPARE(other.lock(), std::nullopt);
+        f.fakes.prompter.chosen = {answer};
+        f.load(QByteArray());
+        QCOMPARE(f.fakes.prompter.titles(), QStringList{"Register In Use"});
+        QVERIFY(f.fakes.prompter.shown[0].text.contains(
+            QStringLiteral("(process %1 on ").arg(QCoreApplication::applicationPid())));
+        QCOMPARE(f.fakes.prompter.choices[0], (QStringList{"Open &Read-Only", "&Quit"}));
+        QCOMPARE(f.fakes.programEnd.calls, answer);
+        if (answer == 1)
+            return;
+        QCOMPARE(f.window.windowTitle(), QStringLiteral("Tallyra v1.3 (Read-Only)"));
+        QVERIFY(!f.get<QPushButton>("cmdAdd")->isEnabled());
+        for (const char *change : {"mnuNew", "mnuCarryForward", "mnuRestore", "mnuUndo", "mnuRedo"})
+            QVERIFY(!f.window.findChild<QAction *>(change)->isEnabled());
+        QCOMPARE(f.label("lblRecNum"), QStringLiteral("1 / 1000"));
+        QCOMPARE(f.file(), file);
+    }
+
+    // The main window's size and place come back at the next start: written to the settings
+    // file at once (the test's own, in test mode), and read back from it.
+    void geometrySurvivesARestart()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings().clear();
+        QMainWindow before;
+        before.setGeometry(40, 50, 640, 480);
+        QtSettings().setMainWindowGeometry(before.saveGeometry());
+        QVERIFY(fileBytes(QSettings().fileName()).contains("[mainWindow]\ngeometry="));
+        QMainWindow after;
+        QVERIFY(after.restoreGeometry(QtSettings().mainWindowGeometry()));
+        QCOMPARE(after.geometry(), before.geometry());
+    }
+
+    // The wheel over a line or a line's button moves the list as over the scroll bar: three
+    // lines a notch, no further than either end.
+    void wheelScrollsTheList_data()
+    {
+        QTest::addColumn<QString>("over");
+        QTest::addColumn<int>("notches"); // up; down when negative
+        QTest::addColumn<int>("firstShown");
+        QTest::newRow("payee") << "payee4" << 1 << 13;
+        QTest::newRow("line button") << "cmd1" << 2 << 10;
+        QTest::newRow("past the end") << "date9" << -1 << 16;
+        QTest::newRow("past the top") << "total0" << 10 << 1;
+    }
+    void wheelScrollsTheList()
+    {
+        QFETCH(QString, over);
+        QFETCH(int, notches);
+        const Checkbook book = januaryDays(25);
+        RegisterListView list(book);
+        list.scrollToEnd();
+        list.showList();
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        // Delivered as the window system delivers it, to the widget under the pointer.
+        QWidget *target = child<QWidget>(&list, over);
+        const QPointF at = target->rect().center();
+        for (int i = 0; i < qAbs(notches); ++i) {
+            QWheelEvent wheel(at, target->mapToGlobal(at), {}, {0, notches > 0 ? 120 : -120},
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QSpontaneKeyEvent::setSpontaneous(&wheel);
+            QApplication::instance()->notify(target, &wheel);
+        }
+        QTEST(list.firstShown(), "firstShown");
     }
 };
 

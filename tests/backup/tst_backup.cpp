@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestSupport.h"
+#include "backup/BackupCopy.h"
 #include "backup/frmFileOpen.h"
 
 #include <QAction>
@@ -199,17 +200,58 @@ private slots:
     }
 
     // The command line wins for its run only; the remembered folder, read back as the next
-    // start reads it, wins over the built-in one.
+    // start reads it, wins over the default one. Only the default is made when missing.
     void backupFolderInUse()
     {
         QStandardPaths::setTestModeEnabled(true);
-        const QString builtIn = QStringLiteral("/media/floppy");
+        const auto inUse = [](const QString &commandLine) {
+            const BackupFolder folder =
+                tallyra::backupFolderInUse(commandLine, QtSettings().backupFolder());
+            return folder.path + (folder.missing == MissingRoot::Make ? " (made)" : "");
+        };
         QtSettings().setBackupFolder(QString());
-        QCOMPARE(tallyra::backupFolderInUse({}, QtSettings().backupFolder(), builtIn), builtIn);
+        QCOMPARE(inUse({}), defaultBackupFolder() + " (made)");
         QtSettings().setBackupFolder(QStringLiteral("/media/u/STICK"));
-        const std::optional<QString> remembered = QtSettings().backupFolder();
-        QCOMPARE(tallyra::backupFolderInUse({}, remembered, builtIn), "/media/u/STICK");
-        QCOMPARE(tallyra::backupFolderInUse("/tmp/b", remembered, builtIn), "/tmp/b");
+        QCOMPARE(inUse({}), "/media/u/STICK");
+        QCOMPARE(inUse("/tmp/b"), "/tmp/b");
+    }
+
+    // With no folder chosen, the first backup makes Tallyra Backups in the documents folder
+    // (the home's Documents here, not there yet); the main window can name the file. A folder
+    // that cannot be made is a failure like any other, said in full.
+    void defaultFolderMadeOnFirstUse_data()
+    {
+        QTest::addColumn<bool>("blocked"); // a file stands where the documents folder would
+        QTest::addColumn<QStringList>("titles");
+        QTest::newRow("made") << false << QStringList{"SUCCESS"};
+        QTest::newRow("cannot be made") << true << QStringList{"UH OH!", "FAILURE"};
+    }
+    void defaultFolderMadeOnFirstUse()
+    {
+        QFETCH(bool, blocked);
+        QFETCH(QStringList, titles);
+        MainWindow f;
+        const QByteArray home = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(QDir::currentPath()));
+        const BackupFolder folder = tallyra::backupFolderInUse({}, std::nullopt);
+        qputenv("HOME", home);
+        QCOMPARE(folder.path, QDir::current().filePath("Documents/Tallyra Backups"));
+        if (blocked)
+            writeBytes("Documents", "not a folder");
+        f.load(registerFile("1/1D"));
+        f.fakes.drive.setRoot(folder.path, folder.missing);
+        f.fakes.prompter.textAnswers = {QStringLiteral("MAY")};
+        f.fakes.prompter.answers = {Box::Ok, Box::Ok};
+        f.get<QAction>(QStringLiteral("mnuBackup"))->trigger();
+
+        QCOMPARE(f.fakes.prompter.titles(), titles);
+        if (blocked) {
+            QVERIFY(f.fakes.prompter.shown.back().text.contains("could not be made"));
+            return;
+        }
+        QCOMPARE(filesIn(folder.path), (QMap<QString, QByteArray>{{"MAY.bak", f.file()}}));
+        QCOMPARE(backupMadeMessage(f.fakes.drive, "MAY.bak"),
+                 "Backed up to " + folder.path + "/MAY.bak");
     }
 
     // A choice that cannot be written down for the next start says why.

@@ -2,12 +2,13 @@
 # Runs the program once per row below, without a display, in a fresh empty folder that is also
 # its home and settings folder: it must answer with the status and on the streams the row
 # expects, and leave the folder empty, default.dat neither read nor made.
-# Takes -DPROGRAM=<tallyra> -DWORK=<scratch folder> -DVERSION and -DDRIVE_A (the build's
-# backup folder, which the help names).
+# Takes -DPROGRAM=<tallyra> -DWORK=<scratch folder> and -DVERSION.
 
-# Help comes before the version, and says where backups go and how to choose their folder.
+# Help comes before the version, and says where backups go and how to choose their folder: by
+# default in the documents folder of the home the row gives it (not made by the help).
 string(CONCAT help "^Usage: tallyra .*\n  -h, --help +[A-Z].*\n  -v, --version +[A-Z].*"
-  "\n  --backup-folder DIR +[A-Z].*File > Backup Folder.*${DRIVE_A}")
+  "\n  --backup-folder DIR +[A-Z].*File > Backup Folder.*/[0-9]+/Documents/"
+  "Tallyra Backups,\n")
 
 # Qt's own options are let through; an unknown option beats --help.
 # arguments | exit status | standard output matches | standard error matches
@@ -20,6 +21,9 @@ set(rows
   "-style fusion -reverse --version|0|^tallyra ${VERSION}\n$|^$"
   "--help -x|2|^$|^tallyra: Unknown option 'x'.\nTry 'tallyra --help'"
   "register.dat|2|^$|^tallyra: unexpected argument 'register.dat'"
+  "--dry-run|2|^$|^tallyra: --dry-run goes with --import\n"
+  "--import x.ofx --date-order ymd|2|^$|^tallyra: --date-order is mdy or dmy\n"
+  "--import x.ofx --dry-run|1|^$|^tallyra: x.ofx is no statement Tallyra can read: "
 )
 
 set(failures "")

@@ -28,6 +28,11 @@ if(NOT EXISTS "${STAGE}/bin/${program}" OR IS_DIRECTORY "${STAGE}/bin/${program}
   message(FATAL_ERROR "Exec=${program} but no such program in ${STAGE}/bin")
 endif()
 
+# The OFX reader, where the program looks for it: libexec/tallyra beside its own folder.
+if(NOT EXISTS "${STAGE}/libexec/tallyra/tallyra-ofx")
+  message(FATAL_ERROR "no OFX reader at ${STAGE}/libexec/tallyra/tallyra-ofx")
+endif()
+
 entry_value(Icon icon)
 set(hicolor "${STAGE}/share/icons/hicolor")
 if(NOT EXISTS "${hicolor}/scalable/apps/${icon}.svg")

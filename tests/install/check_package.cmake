@@ -19,7 +19,8 @@ endif()
 
 execute_process(COMMAND "${DPKG_DEB}" --field "${deb}" Depends OUTPUT_VARIABLE depends
   OUTPUT_STRIP_TRAILING_WHITESPACE)
-foreach(package libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 hicolor-icon-theme)
+foreach(package libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 hicolor-icon-theme
+    libofx7)
   if(NOT depends MATCHES "(^|, )${package}( |,|$)")
     message(FATAL_ERROR "Depends lacks ${package}: ${depends}")
   endif()
@@ -28,6 +29,7 @@ endforeach()
 execute_process(COMMAND "${DPKG_DEB}" --contents "${deb}" OUTPUT_VARIABLE contents)
 foreach(file
     usr/bin/tallyra
+    usr/libexec/tallyra/tallyra-ofx
     usr/share/applications/org.example.Tallyra.desktop
     usr/share/metainfo/org.example.Tallyra.metainfo.xml
     usr/share/icons/hicolor/scalable/apps/tallyra.svg

@@ -7,11 +7,14 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QPrinter>
+#include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTimer>
+#include <QXmlStreamReader>
 
 #include <arpa/inet.h>
+#include <limits>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -22,6 +25,53 @@ using namespace tallyra::test;
 namespace {
 
 const ReportRange WholeRange{19900101, 20010607, {"1", "1", "1990", "6", "7", "2001"}};
+
+// A word of a PDF file as pdftotext reads it back: its page (from 1) and its box in points.
+struct Word
+{
+    int page;
+    QString text;
+    QRectF box;
+};
+
+QList<Word> pdfWords(const QString &path)
+{
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-bbox", path, "-"});
+    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
+        qFatal("pdftotext failed on %s", qPrintable(path));
+    QList<Word> words;
+    int page = 0;
+    QXmlStreamReader xml(pdftotext.readAllStandardOutput());
+    while (xml.readNextStartElement() || !xml.atEnd()) {
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == QLatin1String("page"))
+            ++page;
+        if (xml.name() != QLatin1String("word"))
+            continue;
+        const QXmlStreamAttributes a = xml.attributes();
+        const auto at = [&](const char *name) { return a.value(QLatin1String(name)).toDouble(); };
+        const QRectF box(QPointF(at("xMin"), at("yMin")), QPointF(at("xMax"), at("yMax")));
+        words.push_back({page, xml.readElementText(), box});
+    }
+    return words;
+}
+
+// The widest amounts beside payees too wide for their column, and enough entries for a
+// second page.
+Checkbook widestEntries()
+{
+    constexpr qint32 Most = std::numeric_limits<qint32>::max();
+    constexpr qint32 Least = std::numeric_limits<qint32>::min();
+    Checkbook book = januaryDays(70);
+    const QString payee(70, u'W');
+    book.slot[1] = Entry{2001, 1, 1, QString(20, u'8'), payee, Least, 0};
+    book.slot[2] = Entry{2001, 1, 2, "ATM", payee, 0, Most};
+    book.slot[3] = Entry{2001, 1, 3, "ATM", payee, Least, Most};
+    book.slot[4] = Entry{2001, 1, 4, "ATM", payee, 100, 0};
+    return book;
+}
 
 QStringList headingsAt(double y)
 {
@@ -147,6 +197,8 @@ private slots:
         }
         QCOMPARE(out.lines, ruled);
         QCOMPARE(out.pages, texts.filter(QStringLiteral("Page ")).size());
+        // Room to the rules' right end and below the last footer.
+        QCOMPARE(out.fitted, QSizeF(11520, 15000));
     }
 
     // Every way out of the window, and the boxes on the way: a failed job offers its pages
@@ -202,6 +254,10 @@ private slots:
         // The file that holds the report, if any.
         const QString saved = boxes.contains("Report Saved") ? *files.back() : QString();
         QCOMPARE(QDir().entryList(QDir::Files).join(u'|'), saved);
+        // What the main window's status bar then says.
+        QCOMPARE(window.reportSentAs(), fault.isEmpty()   ? "Sent to Fake as job 1"
+                                        : saved.isEmpty() ? ""
+                                                          : "Report saved as " + saved);
         if (!saved.isEmpty()) {
             QVERIFY(fileBytes(saved).contains("Report valid: 05-1-1990 to 6-7-2001"));
             QVERIFY(fakes.prompter.shown.back().text.endsWith(saved));
@@ -305,6 +361,72 @@ private slots:
         QCOMPARE(job->saveAsPdf(path), std::nullopt);
 
         QVERIFY(fileBytes(path).startsWith("%PDF"));
+    }
+
+    // Any paper: on Letter the pages are laid out as the columns say; narrower paper scales
+    // each page as a whole. Read back from the PDF, no word leaves the printable area, none
+    // overlaps another and every amount is whole.
+    void paperSizes_data()
+    {
+        QTest::addColumn<QPageSize::PageSizeId>("paper");
+        QTest::addColumn<double>("scale"); // the printable width over the columns' 8 inches
+        QTest::newRow("Letter") << QPageSize::Letter << 1.0;
+        // Qt gives A4 a width of 595 points.
+        QTest::newRow("A4") << QPageSize::A4 << (595 - 36) / 576.0;
+    }
+    void paperSizes()
+    {
+        QFETCH(QPageSize::PageSizeId, paper);
+        QFETCH(double, scale);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("report.pdf");
+        auto pdf = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        pdf->setOutputFileName(path);
+        constexpr double Margin = 18;
+        pdf->setPageLayout(QPageLayout(QPageSize(paper), QPageLayout::Portrait,
+                                       QMarginsF(Margin, Margin, Margin, Margin),
+                                       QPageLayout::Point));
+        // pdftotext rounds a little.
+        const QRectF printable =
+            pdf->pageLayout().paintRect(QPageLayout::Point).adjusted(-0.01, -0.01, 0.01, 0.01);
+        {
+            PrinterSurface surface(std::move(pdf));
+            QCOMPARE(printReport(widestEntries(), WholeRange, surface), std::nullopt);
+        }
+        const QList<Word> words = pdfWords(path);
+        QCOMPARE(words.back().page, 2);
+        QStringList amounts;
+        for (const Word &word : words) {
+            QVERIFY2(printable.contains(word.box), qPrintable(word.text));
+            if (word.text.contains(u'$'))
+                amounts << word.text;
+            for (const Word &other : words)
+                QVERIFY2(&other == &word || other.page != word.page ||
+                             !other.box.intersects(word.box),
+                         qPrintable(word.text + " over " + other.text));
+        }
+        QCOMPARE(amounts.mid(0, 4), (QStringList{"-$21,474,836.48", "$21,474,836.47",
+                                                 "-$21,474,836.48", "$21,474,836.47"}));
+        // Only a payee beside a wide withdrawal (entries 1 and 3) is cut shorter than its column.
+        QList<qsizetype> payees;
+        for (const Word &word : words)
+            if (word.text.startsWith("WW"))
+                payees << word.text.size();
+        QVERIFY(payees[0] < payees[1] && payees[2] < payees[0] && payees[3] == payees[1]);
+        // Centred headings, and the last footer's fixed place, where the scale puts them.
+        const auto first = [&](const QString &text) {
+            return std::find_if(words.begin(), words.end(),
+                                [&](const Word &word) { return word.text == text; })
+                ->box;
+        };
+        const auto placed = [&](double twips) { return Margin + scale * twips / 20; };
+        QVERIFY(qAbs(first("Payee").center().x() - placed(5400)) < 0.1);
+        QVERIFY(qAbs(first("x").center().x() - placed(11340)) < 0.1);
+        const QRectF lastFooter = std::find_if(words.rbegin(), words.rend(), [](const Word &word) {
+                                      return word.text == "Page";
+                                  })->box;
+        QVERIFY(qAbs(lastFooter.left() - placed(10440)) < 0.1);
+        QVERIFY(qAbs(lastFooter.top() - placed(14760)) < 0.1);
     }
 };
 

@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 
 #include <QDate>
+#include <QMap>
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
@@ -92,6 +93,12 @@ struct FakePrompter final : Prompter
     {
         return nextScripted(folderAnswers, title);
     }
+    std::deque<std::optional<QString>> openAnswers;
+    std::optional<QString> askOpenFile(QWidget *, const QString &title, const QString &,
+                                       const QString &) override
+    {
+        return nextScripted(openAnswers, title);
+    }
     void beep() override { ++beeps; }
 
     QStringList titles() const
@@ -111,6 +118,7 @@ struct FakeClock final : Clock
 struct FakeSettings final : Settings
 {
     std::optional<QString> folder;
+    QByteArray geometry;
     std::optional<QString> backupFolder() const override { return folder; }
     // Why a choice is not remembered; nothing: it is.
     std::optional<QString> refusal;
@@ -120,6 +128,19 @@ struct FakeSettings final : Settings
             return refusal;
         folder = chosen;
         return std::nullopt;
+    }
+    QByteArray mainWindowGeometry() const override { return geometry; }
+    void setMainWindowGeometry(const QByteArray &saved) override { geometry = saved; }
+    QMap<QString, QString> csvMappings;
+    std::optional<QString> csvMapping(const QString &heading) const override
+    {
+        if (!csvMappings.contains(heading))
+            return std::nullopt;
+        return csvMappings.value(heading);
+    }
+    void setCsvMapping(const QString &heading, const QString &mapping) override
+    {
+        csvMappings.insert(heading, mapping);
     }
 };
 

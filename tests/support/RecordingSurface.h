@@ -5,6 +5,7 @@
 #include "register/FileStore.h"
 
 #include <QLineF>
+#include <QSizeF>
 #include <QStringList>
 
 #include <optional>
@@ -28,6 +29,7 @@ struct Recording
     std::optional<QString> unmade;  // what endDocument answers
     std::optional<QString> refusal; // what the job's submit answers
 
+    QSizeF fitted; // the layout size the pages were asked to fit
     std::vector<Text> texts;
     std::vector<QLineF> lines;
     int pages = 1;
@@ -40,6 +42,7 @@ public:
     explicit RecordingSurface(Recording &recording) : m_out(recording) {}
 
     void setMediumQuality() override {}
+    void fitPage(double width, double height) override { m_out.fitted = {width, height}; }
     void setFontSize(double) override {}
     void setBold(bool bold) override { m_bold = bold; }
     double currentX() const override { return m_x; }
@@ -86,7 +89,15 @@ public:
     using RecordingSurface::RecordingSurface;
 
     ReportSurface &surface() override { return *this; }
-    std::optional<QString> submit() override { return m_out.refusal; }
+    std::optional<QString> submit() override
+    {
+        m_sent = !m_out.refusal;
+        return m_out.refusal;
+    }
+    QString sentAs() const override
+    {
+        return m_sent ? QStringLiteral("Sent to Fake as job 1") : "";
+    }
     bool canSaveAsPdf() const override { return true; }
     std::optional<QString> saveAsPdf(const QString &path) override
     {
@@ -96,6 +107,9 @@ public:
         const FileResult written = writeFileAtomically(path, lines.join(u'\n').toUtf8());
         return written.ok ? std::nullopt : std::optional<QString>(written.error);
     }
+
+private:
+    bool m_sent = false;
 };
 
 // The default printer of the tests: recording jobs.

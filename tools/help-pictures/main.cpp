@@ -59,6 +59,11 @@ public:
     {
         qFatal("a window asked \"%s\"", qPrintable(title));
     }
+    std::optional<QString> askOpenFile(QWidget *, const QString &title, const QString &,
+                                       const QString &) override
+    {
+        qFatal("a window asked \"%s\"", qPrintable(title));
+    }
     void beep() override {}
 };
 
@@ -112,6 +117,13 @@ class NoSettings final : public Settings
 public:
     std::optional<QString> backupFolder() const override { return std::nullopt; }
     std::optional<QString> setBackupFolder(const QString &) override
+    {
+        qFatal("a window changed a setting");
+    }
+    QByteArray mainWindowGeometry() const override { return {}; }
+    void setMainWindowGeometry(const QByteArray &) override {}
+    std::optional<QString> csvMapping(const QString &) const override { return std::nullopt; }
+    void setCsvMapping(const QString &, const QString &) override
     {
         qFatal("a window changed a setting");
     }

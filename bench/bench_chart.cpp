@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "chart/frmChart.h"
+#include "platform/Platform.h"
+#include "platform/PrinterSurface.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QDir>
+
+#include <benchmark/benchmark.h>
+
+using namespace tallyra;
+
+namespace {
+
+// 1000 entries over three years: checks and cash most days, pay twice a month.
+Checkbook threeYears()
+{
+    Checkbook book;
+    book.entryCount = MaxEntries;
+    for (int i = 1; i <= MaxEntries; ++i) {
+        const QDate date = QDate(2000, 1, 1).addDays((i - 1) * 1095 / MaxEntries);
+        Entry &entry = book.slot[i];
+        entry = {qint16(date.year()),
+                 qint16(date.month()),
+                 qint16(date.day()),
+                 QString::number(1000 + i),
+                 QStringLiteral("PAYEE %1").arg(i % 40),
+                 0,
+                 0};
+        if (i % 14 == 0)
+            entry.depositCents = 180000;
+        else
+            entry.withdrawalCents = 500 + i * 7919 % 20000;
+    }
+    computeBalances(book);
+    return book;
+}
+
+// File > Balance Chart on a full register: the window built, the history and month table
+// summed, and the whole window shown and painted once.
+void openChartWindowOn1000Entries(benchmark::State &state)
+{
+    if (!QApplication::instance()) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "tallyra_bench";
+        static char *argv[] = {name, nullptr};
+        // Lives to the end of the program, like the application object of the program.
+        new QApplication(argc, argv);
+    }
+    if (!qobject_cast<QApplication *>(QApplication::instance())) {
+        state.SkipWithError("windows need a QApplication, and another benchmark made a "
+                            "QGuiApplication first");
+        return;
+    }
+    const Checkbook book = threeYears();
+    // Opening shows no box and prints nothing: the real ones stand by.
+    QtPrompter prompter;
+    SystemClock clock;
+    AppProgramEnd programEnd;
+    Drive drive(QDir::tempPath());
+    DefaultPrinter printer;
+    QtSettings settings;
+    Platform platform{prompter, clock, programEnd, drive, printer, settings};
+    for (auto _ : state) {
+        FrmChart window(book, platform);
+        window.resize(900, 700);
+        window.show();
+        window.repaint();
+    }
+}
+BENCHMARK(openChartWindowOn1000Entries)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/RegisterBoxes.h"
+
+#include "register/DataFile.h"
+#include "register/FileStore.h"
+
+#include <QLocale>
+
+namespace tallyra {
+
+bool askOpenReadOnly(Prompter &prompter, QWidget *parent, const QString &path,
+                     const LockHolder &holder)
+{
+    const QString text =
+        QStringLiteral("%1 is open in another copy of Tallyra (process %2 on %3, since %4).\r\n"
+                       "\r\nOpen it read-only to look at it, print or back it up, or quit.")
+            .arg(path)
+            .arg(holder.pid)
+            .arg(holder.host.isEmpty() ? QStringLiteral("this computer") : holder.host,
+                 QLocale::c().toString(holder.since, QStringLiteral("MM/dd/yyyy h:mm AP")));
+    return prompter.choose(parent, QMessageBox::Warning, QStringLiteral("Register In Use"), text,
+                           {QStringLiteral("Open &Read-Only"), QStringLiteral("&Quit")}, 0, 1) == 0;
+}
+
+bool startNewAfterFailedLoad(RegisterDocument &document, Platform &platform, QWidget *parent,
+                             bool fileExists)
+{
+    const auto answer = platform.prompter.message(
+        parent, QMessageBox::Question, QStringLiteral("Missing File"),
+        QStringLiteral("The default data file is missing.  Do you wish to make one?"),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    if (answer != QMessageBox::Yes) {
+        platform.programEnd.endProgram();
+        return false;
+    }
+    if (fileExists) {
+        QString error;
+        const std::optional<QString> kept = keepUnreadableCopy(QLatin1String(DataFileName), &error);
+        if (!kept) {
+            platform.prompter.message(
+                parent, QMessageBox::Critical, QStringLiteral("FILE KEPT AS IT IS"),
+                QStringLiteral("The unreadable %1 could not be set aside: %2\r\n"
+                               "No new register was made; the program will end.")
+                    .arg(QLatin1String(DataFileName), error));
+            platform.programEnd.endProgram();
+            return false;
+        }
+        platform.prompter.message(
+            parent, QMessageBox::Information, QStringLiteral("Old File Kept"),
+            QStringLiteral("The data file could not be read.  It has been kept as %1, "
+                           "and a new, empty register is started.")
+                .arg(*kept));
+    }
+    const ChangeResult made = document.startEmpty();
+    if (made.saved())
+        return true;
+    // Asking again would only fail again: the folder takes no file.
+    platform.prompter.message(parent, QMessageBox::Critical, QStringLiteral("SAVE FAILED"),
+                              QStringLiteral("A new %1 could not be written: %2\r\n"
+                                             "The program will end.")
+                                  .arg(QLatin1String(DataFileName), made.error));
+    platform.programEnd.endProgram();
+    return false;
+}
+
+} // namespace tallyra

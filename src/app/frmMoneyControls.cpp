@@ -1,0 +1,223 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window's controls and menus, built once as the window is made.
+#include "app/RegisterStatus.h"
+#include "app/frmMoney.h"
+#include "chart/frmChart.h"
+#include "entry/PayeeField.h"
+#include "platform/Controls.h"
+#include "statement/StatementImport.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace tallyra {
+
+namespace {
+
+// A pick list sorted as text, so the day list runs "1", "10", "11", ... "2".
+QComboBox *withItems(QComboBox *combo, QStringList items)
+{
+    sortAsText(items);
+    combo->addItems(items);
+    return combo;
+}
+
+QStringList numbers(int from, int to)
+{
+    QStringList list;
+    for (int n = from; n <= to; ++n)
+        list << QString::number(n);
+    return list;
+}
+
+} // namespace
+
+void FrmMoney::buildEntryArea(QWidget *area)
+{
+    txtMonth = withItems(entryCombo("txtMonth"), numbers(1, 12));
+    txtDay = withItems(entryCombo("txtDay"), numbers(1, 31));
+    txtYear = withItems(entryCombo("txtYear"), numbers(1998, 2003));
+    cmbCheckNum = withItems(entryCombo("cmbCheckNum"), {"ATM", "DEP", "TMP", "TXFR"});
+    cmbCheckNum->setEditText(QStringLiteral("ATM"));
+    cmbPayee = entryCombo<PayeeField>("cmbPayee");
+    txtDollar = entryCombo("txtDollar");
+    txtDollar->setEditText(QStringLiteral("0"));
+    txtCent = entryCombo("txtCent");
+    txtCent->setEditText(QStringLiteral("00"));
+    // Only the point stands between the two amount fields, so the cents have no caption.
+    txtCent->setAccessibleName(QStringLiteral("Cents"));
+    // The combo box, not its line edit, receives the keys, so that is where they are seen:
+    // the point in the dollars, and Ctrl+Z or Ctrl+Y in every field.
+    for (QComboBox *field : {txtMonth, txtDay, txtYear, cmbCheckNum, cmbPayee, txtDollar, txtCent})
+        field->installEventFilter(this);
+
+    frmType = named(new QGroupBox(QStringLiteral("Type")), "frmType");
+    optWithdrawl = named(new QRadioButton(QStringLiteral("Withdrawal")), "optWithdrawl");
+    optDeposit = named(new QRadioButton(QStringLiteral("Deposit")), "optDeposit");
+    optNeither = named(new QRadioButton(QStringLiteral("Neither")), "optNeither");
+    optWithdrawl->setChecked(true);
+    tabToChosenOption({optWithdrawl, optDeposit, optNeither});
+    auto *types = new QHBoxLayout(frmType);
+    types->addWidget(optWithdrawl);
+    types->addWidget(optDeposit);
+    types->addWidget(optNeither);
+
+    cmdAdd = button("cmdAdd", QStringLiteral("&Add"), QStringLiteral("Add an entry"));
+    cmdExit = button("cmdExit", QStringLiteral("E&xit"),
+                     QStringLiteral("Close program (remember to backup!)"));
+    connect(cmdAdd, &QPushButton::clicked, this, &FrmMoney::cmdAdd_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &FrmMoney::cmdExit_Click);
+
+    auto *grid = new QGridLayout(area);
+    grid->addWidget(caption("Label2", QStringLiteral("Month"), txtMonth), 0, 0);
+    grid->addWidget(caption("Label3", QStringLiteral("Day"), txtDay), 0, 1);
+    grid->addWidget(caption("Label4", QStringLiteral("Year"), txtYear), 0, 2);
+    grid->addWidget(caption("Label5", QStringLiteral("Check Number"), cmbCheckNum), 0, 3);
+    grid->addWidget(caption("Label6", QStringLiteral("Payee"), cmbPayee), 0, 4);
+    grid->addWidget(txtMonth, 1, 0);
+    grid->addWidget(txtDay, 1, 1);
+    grid->addWidget(txtYear, 1, 2);
+    grid->addWidget(cmbCheckNum, 1, 3);
+    grid->addWidget(cmbPayee, 1, 4);
+
+    auto *amountLabel = caption("Label7", QStringLiteral("Amount"), txtDollar);
+    grid->addWidget(amountLabel, 2, 0, 1, 2);
+    grid->addLayout(amountRow(txtDollar, txtCent), 3, 0, 1, 3);
+    grid->addWidget(frmType, 2, 3, 2, 2, Qt::AlignLeft | Qt::AlignVCenter);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(cmdAdd);
+    buttons->addWidget(cmdExit);
+    grid->addLayout(buttons, 4, 0, 1, 3);
+    grid->setColumnStretch(4, 1);
+    grid->setRowStretch(5, 1);
+}
+
+void FrmMoney::buildInfoFrame()
+{
+    frmInfo = named(new QGroupBox(QStringLiteral("Information")), "frmInfo");
+    lblE1 = caption("lblE1", QStringLiteral("Account Total:"));
+    lblTotal = caption("lblTotal", QString());
+    lblTotal->setToolTip(QStringLiteral("This is your account total"));
+    lblE2 = caption("lblE2", QStringLiteral("Number of Records:"));
+    lblRecNum = caption("lblRecNum", QString());
+    lblRecNum->setToolTip(QStringLiteral("This is the number or entries you have"));
+    lblWarning = caption("lblWarning", QString());
+    lblWarning->installEventFilter(this);
+    lblTotal->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblRecNum->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    auto *grid = new QGridLayout(frmInfo);
+    grid->addWidget(lblE1, 0, 0);
+    grid->addWidget(lblTotal, 0, 1);
+    grid->addWidget(lblE2, 1, 0);
+    grid->addWidget(lblRecNum, 1, 1);
+    grid->addWidget(lblWarning, 2, 0, 1, 2);
+    // Room for the longest texts, each on one line, so the frame does not jump as they change.
+    const QFontMetrics metrics(font());
+    lblTotal->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("-$21,474,836.47")));
+    lblWarning->setMinimumWidth(metrics.horizontalAdvance(QLatin1String(NearLimitWarning)));
+}
+
+void FrmMoney::buildMenus()
+{
+    const auto item = [this](QMenu *menu, const char *name, const QString &text) {
+        QAction *action = menu->addAction(text);
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
+    QMenu *mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuBackup = item(mnuFile, "mnuBackup", QStringLiteral("&Backup"));
+    mnuRestore = item(mnuFile, "mnuRestore", QStringLiteral("Res&tore"));
+    mnuBackupFolder = item(mnuFile, "mnuBackupFolder", QStringLiteral("Backup &Folder..."));
+    // A status tip is gone once the pointer leaves the menu, so the folder shows as a tooltip
+    // too.
+    mnuFile->setToolTipsVisible(true);
+    showBackupFolder();
+    mnuPrint = item(mnuFile, "mnuPrint", QStringLiteral("&Print"));
+    mnuPrint->setShortcuts(QKeySequence::Print);
+    mnuBalanceChart = item(mnuFile, "mnuBalanceChart", QLatin1String(BalanceChartMenuText));
+    mnuBalanceChart->setStatusTip(
+        QStringLiteral("Show the balance over time and what each month came to"));
+    mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
+    mnuNew = item(mnuFile, "mnuNew", QStringLiteral("&New Record"));
+    mnuCarryForward = item(mnuFile, "mnuCarryForward", QStringLiteral("&Carry Forward..."));
+    mnuCarryForward->setStatusTip(
+        QStringLiteral("Move the entries before a date to an archive and keep their balance"));
+    mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
+    mnuImport = item(mnuFile, "mnuImport", ImportStatementMenuText);
+    mnuImport->setStatusTip(
+        QStringLiteral("Read a bank statement, add what is new and check the balance against it"));
+    mnuExport = item(mnuFile, "mnuExport", QStringLiteral("&Export..."));
+    mnuExport->setStatusTip(QStringLiteral("Write the register to a CSV or QIF file"));
+    mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep4"));
+    mnuExit = item(mnuFile, "mnuExit", QStringLiteral("E&xit"));
+    mnuExit->setShortcuts(QKeySequence::Quit);
+
+    mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
+    // The history gives the texts ("Undo add 12/07/2026 GAS $5.00") and says when each can be
+    // used; pressing one goes through the document, which writes the step first.
+    QUndoStack &history = m_document.history();
+    mnuUndo = history.createUndoAction(this, QStringLiteral("&Undo"));
+    mnuRedo = history.createRedoAction(this, QStringLiteral("&Redo"));
+    for (QAction *action : {mnuUndo, mnuRedo}) {
+        disconnect(action, &QAction::triggered, &history, nullptr);
+        mnuEdit->addAction(action);
+    }
+    mnuUndo->setObjectName(QStringLiteral("mnuUndo"));
+    mnuRedo->setObjectName(QStringLiteral("mnuRedo"));
+    mnuUndo->setShortcuts(QKeySequence::Undo);
+    mnuRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    mnuEdit->addSeparator()->setObjectName(QStringLiteral("mnuSep5"));
+    mnuFind = item(mnuEdit, "mnuFind", QStringLiteral("&Find..."));
+    mnuFind->setShortcuts(QKeySequence::Find);
+    mnuFind->setStatusTip(QStringLiteral("Show the next entry with a check number or payee"));
+    mnuFindNext = item(mnuEdit, "mnuFindNext", QStringLiteral("Find &Next"));
+    mnuFindNext->setShortcuts(QKeySequence::FindNext);
+    mnuFindNext->setStatusTip(QStringLiteral("Show the next entry for the same text"));
+
+    QMenu *mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuContent = item(mnuHelp, "mnuContent", QStringLiteral("&Content"));
+    mnuContent->setShortcuts(QKeySequence::HelpContents);
+    mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuSep3"));
+    mnuAbout = item(mnuHelp, "mnuAbout", QStringLiteral("&About"));
+
+    connect(mnuPrint, &QAction::triggered, this, &FrmMoney::mnuPrint_Click);
+    connect(mnuNew, &QAction::triggered, this, &FrmMoney::mnuNew_Click);
+    connect(mnuImport, &QAction::triggered, this,
+            [this] { openStatementImport(m_document, m_platform, this); });
+    connect(mnuBalanceChart, &QAction::triggered, this, &FrmMoney::mnuBalanceChart_Click);
+    connect(mnuCarryForward, &QAction::triggered, this, &FrmMoney::mnuCarryForward_Click);
+    connect(mnuUndo, &QAction::triggered, this, &FrmMoney::mnuUndo_Click);
+    connect(mnuRedo, &QAction::triggered, this, &FrmMoney::mnuRedo_Click);
+    connect(mnuBackup, &QAction::triggered, this, &FrmMoney::mnuBackup_Click);
+    connect(mnuRestore, &QAction::triggered, this, &FrmMoney::mnuRestore_Click);
+    connect(mnuBackupFolder, &QAction::triggered, this, &FrmMoney::mnuBackupFolder_Click);
+    connect(mnuExport, &QAction::triggered, this, &FrmMoney::mnuExport_Click);
+    connect(mnuExit, &QAction::triggered, this, &FrmMoney::mnuExit_Click);
+    connect(mnuFind, &QAction::triggered, this, &FrmMoney::mnuFind_Click);
+    connect(mnuFindNext, &QAction::triggered, this, &FrmMoney::mnuFindNext_Click);
+    connect(mnuContent, &QAction::triggered, this, &FrmMoney::mnuContent_Click);
+    connect(mnuAbout, &QAction::triggered, this, &FrmMoney::mnuAbout_Click);
+}
+
+void FrmMoney::setTabOrder()
+{
+    QList<QWidget *> order = {txtMonth, txtDay,       txtYear,    cmbCheckNum, cmbPayee, txtDollar,
+                              txtCent,  optWithdrawl, optDeposit, optNeither,  cmdAdd,   cmdExit};
+    order << m_list->tabStops();
+    setTabChain(order);
+}
+
+} // namespace tallyra

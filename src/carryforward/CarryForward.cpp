@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "carryforward/CarryForward.h"
+
+#include "entry/FieldValue.h"
+#include "register/DataFile.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace tallyra {
+
+namespace {
+
+std::optional<int> wholeNumber(const QString &text, int lowest, int highest)
+{
+    const double value = fieldValue(text);
+    if (!(value >= lowest && value <= highest) || value != std::floor(value))
+        return std::nullopt;
+    return int(value);
+}
+
+} // namespace
+
+std::optional<QDate> typedDate(const QString &month, const QString &day, const QString &year)
+{
+    const auto m = wholeNumber(month, 1, 12);
+    const auto d = wholeNumber(day, 1, 31);
+    const auto y = wholeNumber(year, 1900, 9999);
+    if (!m || !d || !y || !QDate::isValid(*y, *m, *d))
+        return std::nullopt;
+    return QDate(*y, *m, *d);
+}
+
+EntriesBefore entriesBefore(const Checkbook &book, QDate date)
+{
+    EntriesBefore before{date, 0, 0};
+    const qint32 key = dateKey(date.year(), date.month(), date.day());
+    for (int i = 1; i <= book.entryCount && dateKey(book.slot[i]) < key; ++i) {
+        const Entry &entry = book.slot[i];
+        before.netCents += qint64(entry.depositCents) - qint64(entry.withdrawalCents);
+        before.count = i;
+    }
+    return before;
+}
+
+std::optional<CarryRefusal> carryRefusal(const EntriesBefore &before)
+{
+    if (before.count == 0)
+        return CarryRefusal::NoEntries;
+    // A negative net is stored as a withdrawal of its size, so the most negative qint32,
+    // whose size no qint32 holds, is refused too.
+    constexpr qint64 most = std::numeric_limits<qint32>::max();
+    if (before.netCents > most || before.netCents < -most)
+        return CarryRefusal::NetTooLarge;
+    return std::nullopt;
+}
+
+Entry balanceForward(const EntriesBefore &before)
+{
+    const QDate day = before.date.addDays(-1);
+    Entry entry{qint16(day.year()),
+                qint16(day.month()),
+                qint16(day.day()),
+                QLatin1String(BalanceForwardCheckNumber),
+                QLatin1String(BalanceForwardPayee),
+                0,
+                0};
+    if (before.netCents < 0)
+        entry.withdrawalCents = qint32(-before.netCents);
+    else
+        entry.depositCents = qint32(before.netCents);
+    return entry;
+}
+
+std::unique_ptr<Checkbook> carriedForward(const Checkbook &book, const EntriesBefore &before)
+{
+    auto after = std::make_unique<Checkbook>();
+    after->slot[1] = balanceForward(before);
+    const auto rest = book.slot.begin() + 1 + before.count;
+    std::copy(rest, book.slot.begin() + 1 + book.entryCount, after->slot.begin() + 2);
+    after->entryCount = qint16(book.entryCount - before.count + 1);
+    return after;
+}
+
+QByteArray archiveFile(const Checkbook &book, const EntriesBefore &before)
+{
+    // Too big for the stack: 1000 entries and their running totals.
+    const auto archive = std::make_unique<Checkbook>();
+    const auto first = book.slot.begin() + 1;
+    std::copy(first, first + before.count, archive->slot.begin() + 1);
+    archive->entryCount = qint16(before.count);
+    return formatDataFile(*archive);
+}
+
+QString archiveName(QDate date, const QStringList &taken)
+{
+    const QString base = QStringLiteral("before-%1-%2-%3")
+                             .arg(date.year(), 4, 10, QLatin1Char('0'))
+                             .arg(date.month(), 2, 10, QLatin1Char('0'))
+                             .arg(date.day(), 2, 10, QLatin1Char('0'));
+    QString name = base + QStringLiteral(".bak");
+    for (int n = 2; taken.contains(name, Qt::CaseInsensitive); ++n)
+        name = QStringLiteral("%1-%2.bak").arg(base).arg(n);
+    return name;
+}
+
+QString shownDate(QDate date)
+{
+    return QStringLiteral("%1/%2/%3").arg(date.month()).arg(date.day()).arg(date.year());
+}
+
+} // namespace tallyra

@@ -1,0 +1,173 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "chart/BalanceHistory.h"
+
+#include "entry/MoneyFormat.h"
+
+#include <algorithm>
+#include <array>
+
+namespace tallyra {
+
+namespace {
+
+// The years the range check accepts.
+constexpr qint32 EarliestKey = dateKey(1960, 1, 1);
+constexpr qint32 LatestKey = dateKey(9999, 12, 31);
+
+int monthIndex(int year, int month)
+{
+    return year * 12 + month - 1;
+}
+
+// The row of the date's month, after rows for the months between it and the last row, which
+// carry the balance on.
+MonthRow &monthRowFor(std::vector<MonthRow> &months, const QDate &date, qint64 carried)
+{
+    if (months.empty())
+        months.push_back({date.year(), date.month(), 0, 0, carried});
+    const int index = monthIndex(date.year(), date.month());
+    for (int next = monthIndex(months.back().year, months.back().month) + 1; next <= index; ++next)
+        months.push_back({next / 12, next % 12 + 1, 0, 0, months.back().balanceCents});
+    return months.back();
+}
+
+// The range fields that show a key, each part within what the check accepts.
+void fillFields(qint32 key, QString &month, QString &day, QString &year)
+{
+    key = std::clamp(key, EarliestKey, LatestKey);
+    year = QString::number(key / 10000);
+    month = QString::number(std::clamp(key / 100 % 100, 1, 12));
+    day = QString::number(std::clamp(key % 100, 1, 31));
+}
+
+QString entryLine(const Entry &entry)
+{
+    QString amount = QStringLiteral("neither");
+    if (entry.withdrawalCents != 0)
+        amount = QStringLiteral("withdrawal ") + formatMoney(entry.withdrawalCents);
+    else if (entry.depositCents != 0)
+        amount = QStringLiteral("deposit ") + formatMoney(entry.depositCents);
+    return QStringLiteral("%1 %2: %3").arg(entry.checkNumber, entry.payee, amount);
+}
+
+} // namespace
+
+QDate calendarDate(qint32 key)
+{
+    const int year = key / 10000;
+    if (year < 1)
+        return {};
+    const int month = std::clamp(key / 100 % 100, 1, 12);
+    return {year, month, std::clamp(key % 100, 1, QDate(year, month, 1).daysInMonth())};
+}
+
+BalanceHistory balanceHistory(const Checkbook &book, qint32 startKey, qint32 endKey)
+{
+    BalanceHistory history;
+    history.startKey = startKey;
+    history.endKey = endKey;
+    qint64 total = 0;
+    for (int i = 1; i <= book.entryCount; ++i) {
+        const Entry &entry = book.slot[i];
+        const qint64 before = total;
+        total += qint64(entry.depositCents) - qint64(entry.withdrawalCents);
+        const qint32 key = dateKey(entry);
+        if (key < startKey)
+            history.openingCents = total;
+        if (key < startKey || key > endKey)
+            continue;
+        std::vector<ChartDay> &days = history.days;
+        if (days.empty() || days.back().key != key) {
+            days.push_back({key, i, i, total});
+        } else {
+            days.back().lastSlot = i;
+            days.back().balanceCents = total;
+        }
+        MonthRow &row = monthRowFor(history.months, calendarDate(key), before);
+        row.depositCents += entry.depositCents;
+        row.withdrawalCents += entry.withdrawalCents;
+        row.balanceCents = total;
+    }
+    return history;
+}
+
+DateFields registerDateRange(const Checkbook &book, const QDate &today)
+{
+    if (book.entryCount == 0) {
+        const QString month = QString::number(today.month());
+        const QString day = QString::number(today.day());
+        const QString year = QString::number(today.year());
+        return {month, day, year, month, day, year};
+    }
+    DateFields fields;
+    fillFields(dateKey(book.slot[1]), fields.startMonth, fields.startDay, fields.startYear);
+    fillFields(dateKey(book.slot[book.entryCount]), fields.endMonth, fields.endDay, fields.endYear);
+    return fields;
+}
+
+QString listDate(const Entry &entry)
+{
+    return QStringLiteral("%1/%2/%3").arg(entry.month).arg(entry.day).arg(entry.year);
+}
+
+QString dayDetails(const Checkbook &book, const ChartDay &day, int shownEntries)
+{
+    const int count = day.lastSlot - day.firstSlot + 1;
+    QString text = QStringLiteral("%1: %2 %3, balance %4")
+                       .arg(listDate(book.slot[day.firstSlot]))
+                       .arg(count)
+                       .arg(count == 1 ? QStringLiteral("entry") : QStringLiteral("entries"),
+                            formatMoney(day.balanceCents));
+    const int shown = std::min(count, shownEntries);
+    for (int i = day.firstSlot; i < day.firstSlot + shown; ++i)
+        text += QLatin1Char('\n') + entryLine(book.slot[i]);
+    if (count > shown)
+        text += QStringLiteral("\nand %1 more").arg(count - shown);
+    return text;
+}
+
+QString monthName(int year, int month)
+{
+    static const std::array<const char *, 12> names = {
+        "January", "February", "March",     "April",   "May",      "June",
+        "July",    "August",   "September", "October", "November", "December"};
+    return QStringLiteral("%1 %2").arg(QLatin1String(names[month - 1])).arg(year);
+}
+
+QString monthHeading(int column)
+{
+    static const std::array<const char *, MonthColumns> headings = {
+        "Month", "Deposits", "Withdrawals", "Net", "Balance at Month's End"};
+    return QLatin1String(headings[column]);
+}
+
+QString monthCell(const MonthRow &row, int column)
+{
+    switch (column) {
+    case 0:
+        return monthName(row.year, row.month);
+    case 1:
+        return formatMoney(row.depositCents);
+    case 2:
+        return formatMoney(row.withdrawalCents);
+    case 3:
+        return formatMoney(row.netCents());
+    default:
+        return formatMoney(row.balanceCents);
+    }
+}
+
+QString monthTableText(const std::vector<MonthRow> &months)
+{
+    QString text;
+    const auto line = [&text](const auto &cell) {
+        for (int column = 0; column < MonthColumns; ++column)
+            text += cell(column) + QLatin1Char(column + 1 < MonthColumns ? '\t' : '\n');
+    };
+    line(monthHeading);
+    for (const MonthRow &row : months)
+        line([&row](int column) { return monthCell(row, column); });
+    return text;
+}
+
+} // namespace tallyra

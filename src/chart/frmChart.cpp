@@ -1,0 +1,232 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "chart/frmChart.h"
+
+#include "chart/ChartPicture.h"
+#include "chart/ChartView.h"
+#include "chart/MonthTable.h"
+#include "platform/Controls.h"
+#include "platform/UserFolders.h"
+#include "register/RegisterDocument.h"
+#include "report/DateFieldControls.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QShowEvent>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <array>
+#include <utility>
+
+namespace tallyra {
+
+namespace {
+
+const QString PointHint =
+    QStringLiteral("Point at the chart, or use the arrow keys on it, to see a date's entries.");
+
+bool sameFields(const DateFields &a, const DateFields &b)
+{
+    return a.startMonth == b.startMonth && a.startDay == b.startDay && a.startYear == b.startYear &&
+           a.endMonth == b.endMonth && a.endDay == b.endDay && a.endYear == b.endYear;
+}
+
+} // namespace
+
+FrmChart::FrmChart(const Checkbook &book, Platform &platform, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_book(book), m_platform(platform)
+{
+    setObjectName(QStringLiteral("frmChart"));
+    setWindowTitle(QStringLiteral("Balance Chart"));
+    buildControls();
+    for (QComboBox *field :
+         {txtStartMonth, txtStartDay, txtStartYear, txtEndMonth, txtEndDay, txtEndYear})
+        connect(field, &QComboBox::editTextChanged, this, &FrmChart::dateField_Change);
+    connect(picChart, &ChartView::selectedDayChanged, this, &FrmChart::picChart_SelectionChange);
+    connect(cmdSavePicture, &QPushButton::clicked, this, &FrmChart::cmdSavePicture_Click);
+    connect(cmdCopyTable, &QPushButton::clicked, this, &FrmChart::cmdCopyTable_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    m_registerRange = registerDateRange(m_book, m_platform.clock.today());
+    showFields(m_registerRange);
+    dateField_Change();
+}
+
+FrmChart::FrmChart(RegisterDocument &document, Platform &platform, QWidget *parent)
+    : FrmChart(document.book(), platform, parent)
+{
+    connect(&document, &RegisterDocument::registerChanged, this, &FrmChart::refresh);
+}
+
+void FrmChart::buildControls()
+{
+    const QString month = QStringLiteral("Month");
+    const QString day = QStringLiteral("Day");
+    const QString year = QStringLiteral("Year");
+    txtStartMonth = dateField("txtStartMonth", month, 2);
+    txtStartDay = dateField("txtStartDay", day, 2);
+    txtStartYear = dateField("txtStartYear", year, 4);
+    txtEndMonth = dateField("txtEndMonth", month, 2);
+    txtEndDay = dateField("txtEndDay", day, 2);
+    txtEndYear = dateField("txtEndYear", year, 4);
+    Label1 = rowCaption("Label1", QStringLiteral("Start Date:"), txtStartMonth);
+    Label2 = rowCaption("Label2", QStringLiteral("End Date:"), txtEndMonth);
+    nameDateFields(QStringLiteral("Start Date"), {txtStartMonth, txtStartDay, txtStartYear});
+    nameDateFields(QStringLiteral("End Date"), {txtEndMonth, txtEndDay, txtEndYear});
+    lblRange = named(new QLabel, "lblRange");
+    setTextColour(lblRange, true);
+
+    picChart = named(new ChartView, "picChart");
+    picChart->setAccessibleName(QStringLiteral("Balance chart"));
+    lblPoint = named(new QLabel(PointHint), "lblPoint");
+    lblPoint->setWordWrap(true);
+    lblPoint->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Room for a date with a few entries, so that the window does not jump as the pointer moves.
+    lblPoint->setMinimumHeight(lblPoint->fontMetrics().lineSpacing() * 4);
+    lblPoint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    m_months = new MonthTable(this);
+    grdMonths = named(new QTableView, "grdMonths");
+    grdMonths->setModel(m_months);
+    grdMonths->setAccessibleName(QStringLiteral("Month by month"));
+    grdMonths->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdMonths->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdMonths->setAlternatingRowColors(true);
+    grdMonths->setTabKeyNavigation(false);
+    grdMonths->verticalHeader()->hide();
+    grdMonths->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+
+    cmdSavePicture = button("cmdSavePicture", QStringLiteral("Save &Picture..."),
+                            QStringLiteral("Save the chart as a PNG picture or a PDF document"));
+    cmdCopyTable = button("cmdCopyTable", QStringLiteral("&Copy Table"),
+                          QStringLiteral("Copy the month table as text"));
+    cmdClose = button("cmdClose", QStringLiteral("Cl&ose"), QStringLiteral("Close this window"));
+
+    auto *range = new QHBoxLayout;
+    const auto addDate = [this, range](QWidget *heading, QWidget *month, QWidget *day,
+                                       QWidget *year) {
+        for (QWidget *control : {heading, month, day, year})
+            range->addWidget(control);
+        range->addSpacing(fontMetrics().averageCharWidth() * 3);
+    };
+    addDate(Label1, txtStartMonth, txtStartDay, txtStartYear);
+    addDate(Label2, txtEndMonth, txtEndDay, txtEndYear);
+    range->addWidget(lblRange, 1);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(cmdSavePicture);
+    buttons->addWidget(cmdCopyTable);
+    buttons->addStretch();
+    buttons->addWidget(cmdClose);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(range);
+    layout->addWidget(picChart, 3);
+    layout->addWidget(lblPoint);
+    layout->addWidget(grdMonths, 2);
+    layout->addLayout(buttons);
+
+    setTabChain({txtStartMonth, txtStartDay, txtStartYear, txtEndMonth, txtEndDay, txtEndYear,
+                 picChart, grdMonths, cmdSavePicture, cmdCopyTable, cmdClose});
+    txtStartMonth->setFocus();
+}
+
+// The latest months are in sight once the table has its height.
+void FrmChart::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    grdMonths->scrollToBottom();
+}
+
+void FrmChart::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+DateFields FrmChart::typedFields() const
+{
+    return {txtStartMonth->currentText(), txtStartDay->currentText(), txtStartYear->currentText(),
+            txtEndMonth->currentText(),   txtEndDay->currentText(),   txtEndYear->currentText()};
+}
+
+void FrmChart::showFields(const DateFields &fields)
+{
+    const std::array<std::pair<QComboBox *, QString>, 6> texts = {{
+        {txtStartMonth, fields.startMonth},
+        {txtStartDay, fields.startDay},
+        {txtStartYear, fields.startYear},
+        {txtEndMonth, fields.endMonth},
+        {txtEndDay, fields.endDay},
+        {txtEndYear, fields.endYear},
+    }};
+    for (const auto &[field, text] : texts) {
+        const QSignalBlocker quiet(field);
+        field->setEditText(text);
+    }
+}
+
+void FrmChart::refresh()
+{
+    const bool followRegister = sameFields(typedFields(), m_registerRange);
+    m_registerRange = registerDateRange(m_book, m_platform.clock.today());
+    if (followRegister)
+        showFields(m_registerRange);
+    dateField_Change();
+}
+
+// The range is checked as the report window checks it, but while it is being typed a wrong
+// range is only pointed out: the chart keeps the last good one.
+void FrmChart::dateField_Change()
+{
+    const std::optional<ReportRange> range = checkDateRange(typedFields());
+    if (!range) {
+        lblRange->setText(QStringLiteral("Invalid date entry"));
+        return;
+    }
+    lblRange->clear();
+    BalanceHistory history = balanceHistory(m_book, range->startKey, range->endKey);
+    m_months->setMonths(history.months);
+    picChart->setHistory(std::move(history));
+    grdMonths->scrollToBottom();
+}
+
+void FrmChart::picChart_SelectionChange(int day)
+{
+    const QString text =
+        day < 0 ? PointHint : dayDetails(m_book, picChart->history().days[size_t(day)]);
+    lblPoint->setText(text);
+    picChart->setAccessibleDescription(text);
+}
+
+void FrmChart::cmdSavePicture_Click()
+{
+    const QString suggested =
+        QDir(documentsFolder()).filePath(defaultPictureName(m_platform.clock.today()));
+    QString filter;
+    const std::optional<QString> chosen = m_platform.prompter.askSaveFile(
+        this, QStringLiteral("Save Picture"), suggested, pictureFilters(), &filter);
+    if (!chosen)
+        return;
+    const PictureTarget target = pictureTarget(*chosen, filter);
+    const QString shown = QDir::toNativeSeparators(target.path);
+    if (const std::optional<QString> failed = saveChartPicture(*picChart, target)) {
+        m_platform.prompter.message(
+            this, QMessageBox::Critical, QStringLiteral("SAVE FAILED"),
+            QStringLiteral("The chart could not be saved as %1: %2").arg(shown, *failed));
+        return;
+    }
+    m_platform.prompter.message(this, QMessageBox::Information, QStringLiteral("Picture Saved"),
+                                QStringLiteral("The chart was saved as %1").arg(shown));
+}
+
+void FrmChart::cmdCopyTable_Click()
+{
+    QGuiApplication::clipboard()->setText(monthTableText(m_months->months()));
+}
+
+} // namespace tallyra

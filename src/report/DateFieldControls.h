@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/Controls.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QSizePolicy>
+#include <QString>
+
+#include <initializer_list>
+
+namespace tallyra {
+
+// The month, day and year fields of a date range, as every window that takes one shows them.
+
+// A date field: typed into only, so its list stays empty and nothing it holds is rewritten.
+inline QComboBox *dateField(const char *name, const QString &tip, int characters)
+{
+    auto *field = entryCombo(name);
+    field->setToolTip(tip);
+    field->setMinimumContentsLength(characters);
+    field->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    field->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    return field;
+}
+
+inline QLabel *rowCaption(const char *name, const QString &text, QWidget *buddy)
+{
+    auto *label = caption(name, text, buddy);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
+// The three fields of a row share its one caption; only their tooltips tell them apart.
+inline void nameDateFields(const QString &row, std::initializer_list<QComboBox *> fields)
+{
+    for (QComboBox *field : fields)
+        field->setAccessibleName(row + QStringLiteral(": ") + field->toolTip());
+}
+
+} // namespace tallyra

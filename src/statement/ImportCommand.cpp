@@ -1,0 +1,200 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "statement/ImportCommand.h"
+
+#include "entry/MoneyFormat.h"
+#include "register/FileStore.h"
+#include "statement/Reconcile.h"
+#include "statement/StatementFile.h"
+#include "statement/StatementPreview.h"
+
+#include <QFileInfo>
+
+namespace tallyra {
+
+namespace {
+
+ImportOutcome refuse(int status, const QString &why)
+{
+    return {status, {}, QStringLiteral("tallyra: %1\n").arg(why)};
+}
+
+QString lineOf(const PreviewRow &row)
+{
+    QString what;
+    switch (row.disposition) {
+    case Disposition::New:
+        what = QStringLiteral("new");
+        break;
+    case Disposition::AlreadyThere:
+        what = QStringLiteral("duplicate");
+        break;
+    case Disposition::CannotAdd:
+        what = QStringLiteral("refused");
+        break;
+    }
+    QString line =
+        QStringLiteral("%1 %2 %3 %4 %5")
+            .arg(what, -9)
+            .arg(row.date.isValid() ? row.date.toString(Qt::ISODate) : QStringLiteral("no date   "))
+            .arg(row.checkNumber, -6)
+            .arg(formatMoney(row.amountCents), 14)
+            .arg(row.payee);
+    if (row.disposition == Disposition::AlreadyThere)
+        line += QStringLiteral(" (entry %1)").arg(row.matchedSlot);
+    if (row.disposition == Disposition::CannotAdd)
+        line += QStringLiteral(": ") + row.reason;
+    if (row.disposition == Disposition::New && !row.changed.isEmpty())
+        line += QStringLiteral(" (%1)").arg(row.changed);
+    return line + u'\n';
+}
+
+QString count(qsizetype n, const char *one, const char *many)
+{
+    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+}
+
+QString reconcileLine(const Checkbook &book, const Statement &statement)
+{
+    if (!statement.endingBalanceCents || !statement.endDate.isValid())
+        return QString();
+    const Reconciliation result =
+        reconcile(book, matchStatement(book, statement), statement.startDate, statement.endDate,
+                  statement.endingBalanceCents);
+    return QStringLiteral("On %1 the statement's balance is %2 and the register's %3 with %4 "
+                          "outstanding: %5\n")
+        .arg(statement.endDate.toString(Qt::ISODate), formatMoney(*statement.endingBalanceCents),
+             formatMoney(result.registerBalance),
+             count(result.outstandingSlots.size(), "entry", "entries"),
+             result.balanced()
+                 ? QStringLiteral("Balanced")
+                 : QStringLiteral("Difference %1").arg(formatMoney(*result.difference)));
+}
+
+// The mapping a CSV file is read by, or the outcome that ends the run.
+std::optional<ImportOutcome> csvMapping(const StatementFile &file, const ImportRequest &request,
+                                        Settings &settings, CsvMapping &mapping)
+{
+    const QString heading = file.table.headerLine();
+    if (!request.csvColumns.isEmpty()) {
+        QString error;
+        const std::optional<CsvMapping> given =
+            csvMappingFromRoles(request.csvColumns, file.table, &error);
+        if (!given)
+            return refuse(ImportUsage, error);
+        mapping = *given;
+        return std::nullopt;
+    }
+    if (const std::optional<QString> remembered = settings.csvMapping(heading)) {
+        if (const std::optional<CsvMapping> read = csvMappingFromText(*remembered);
+            read && csvMappingProblem(*read, file.table.columnCount()).isEmpty()) {
+            mapping = *read;
+            return std::nullopt;
+        }
+    }
+    const CsvMapping guess = guessCsvMapping(file.table);
+    const qsizetype columns = file.table.columnCount();
+    const QString example = csvMappingProblem(guess, columns).isEmpty()
+                                ? csvRolesText(guess, columns)
+                                : QStringLiteral("date,payee,amount");
+    return refuse(ImportUsage,
+                  QStringLiteral("no columns are remembered for the heading \"%1\"; say what each "
+                                 "column holds, e.g. --csv-columns %2")
+                      .arg(heading, example));
+}
+
+} // namespace
+
+ImportOutcome runImport(const ImportRequest &request, RegisterDocument &document,
+                        Settings &settings)
+{
+    const StatementFile file = openStatementFile(request.file);
+    if (!file.error.isEmpty())
+        return refuse(ImportNotAStatement, notAStatementText(request.file, file.error));
+    CsvMapping mapping;
+    if (file.format == StatementFormat::Csv) {
+        if (std::optional<ImportOutcome> ended = csvMapping(file, request, settings, mapping))
+            return *ended;
+    }
+    const StatementRead read = readStatement(file, request.order, mapping);
+    if (read.status == StatementRead::Status::NotAStatement)
+        return refuse(ImportNotAStatement, notAStatementText(request.file, read.error));
+    if (read.status == StatementRead::Status::NeedsDateOrder)
+        return refuse(ImportUsage,
+                      QStringLiteral("a date such as %1 reads both month first and day first; say "
+                                     "which with --date-order mdy or --date-order dmy")
+                          .arg(read.ambiguousDate));
+
+    if (!request.dryRun) {
+        if (const std::optional<LockHolder> holder = document.lock())
+            return refuse(ImportRegisterHeld,
+                          QStringLiteral("%1 is open in %2 (process %3 on %4); nothing was "
+                                         "changed")
+                              .arg(document.path(), holder->application)
+                              .arg(holder->pid)
+                              .arg(holder->host));
+    }
+    ImportOutcome outcome;
+    QString reason;
+    switch (document.load(&reason)) {
+    case RegisterDocument::LoadResult::Loaded:
+        break;
+    case RegisterDocument::LoadResult::Missing:
+        outcome.output +=
+            QStringLiteral("%1 does not exist yet: the register is empty.\n").arg(document.path());
+        break;
+    case RegisterDocument::LoadResult::Unreadable:
+        return refuse(ImportNotAdded, QStringLiteral("%1 cannot be read (%2); nothing was changed")
+                                          .arg(document.path(), reason));
+    }
+
+    const Checkbook &book = document.book();
+    const QList<PreviewRow> rows = previewStatement(book, read.statement);
+    qsizetype counts[3] = {};
+    for (const PreviewRow &row : rows) {
+        outcome.output += lineOf(row);
+        ++counts[int(row.disposition)];
+    }
+    const QString tally = QStringLiteral("%1, %2, %3")
+                              .arg(QStringLiteral("%1 new").arg(counts[0]),
+                                   count(counts[1], "duplicate", "duplicates"),
+                                   QStringLiteral("%1 refused").arg(counts[2]));
+    if (request.dryRun || counts[0] == 0) {
+        outcome.output += reconcileLine(book, read.statement);
+        outcome.output += tally + (request.dryRun ? QStringLiteral(": nothing changed (dry run).\n")
+                                                  : QStringLiteral(": nothing to add.\n"));
+        return outcome;
+    }
+
+    const ImportPlan plan = planImport(book, rows, QList<bool>(rows.size(), true));
+    if (!plan.after) {
+        outcome.status = ImportNotAdded;
+        outcome.error = QStringLiteral("tallyra: only %1 of the %2 new transactions fit in the "
+                                       "register's free slots; nothing was added\n")
+                            .arg(plan.fits)
+                            .arg(plan.ticked);
+        return outcome;
+    }
+    // The name the copy of the register as it was is about to get.
+    const QString keptAs =
+        book.entryCount > 0 ? freeCopyName(document.path() + u'.' + ImportKeepSuffix) : QString();
+    const ChangeResult result =
+        document.replace(*plan.after, importChangeName(plan.added, request.file), ImportKeepSuffix);
+    if (!result.saved()) {
+        outcome.status = ImportNotAdded;
+        outcome.error = QStringLiteral("tallyra: %1 could not be saved (%2); nothing was added\n")
+                            .arg(document.path(), result.error);
+        return outcome;
+    }
+    if (!request.csvColumns.isEmpty())
+        settings.setCsvMapping(file.table.headerLine(), csvMappingText(mapping));
+    outcome.output += reconcileLine(document.book(), read.statement);
+    outcome.output +=
+        tally + QStringLiteral(": %1 added to %2%3.\n")
+                    .arg(plan.added)
+                    .arg(document.path(),
+                         keptAs.isEmpty() ? QString()
+                                          : QStringLiteral(" (as it was before: %1)").arg(keptAs));
+    return outcome;
+}
+
+} // namespace tallyra

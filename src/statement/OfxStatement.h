@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "statement/Statement.h"
+
+#include <QByteArrayView>
+#include <QString>
+
+namespace tallyra {
+
+// Whether the bytes begin as an OFX or QFX file does, in its SGML (OFXHEADER:100) or its XML
+// (<?xml ... <?OFX ...?>) form.
+bool looksLikeOfx(QByteArrayView bytes);
+
+// The program that reads OFX files with libofx (tallyra-ofx), in libexec/tallyra beside the
+// folder that holds this program, both installed and in the build.
+QString ofxReaderProgram();
+
+// Reads an OFX or QFX statement by running `reader` on it. Whatever the file does to the
+// library, a failure, a crash or a hang, ends in NotAStatement with the reason; nothing runs
+// in this process but the reading of the reader's report.
+StatementRead readOfxStatement(const QString &path, const QString &reader = ofxReaderProgram());
+
+// The statement in the reader's report. Only the first account's transactions are taken: a
+// file that holds several accounts is not one checkbook's statement.
+StatementRead ofxStatementFromReport(QByteArrayView report);
+
+} // namespace tallyra

@@ -1,0 +1,274 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "statement/StatementPreview.h"
+
+#include "entry/MoneyFormat.h"
+#include "register/TextCodec.h"
+
+#include <QFileInfo>
+#include <QHash>
+
+#include <algorithm>
+#include <limits>
+#include <optional>
+#include <tuple>
+
+namespace tallyra {
+
+namespace {
+
+// Matching allows this many days between the statement's date and the register's.
+constexpr qint64 MatchDays = 4;
+
+std::optional<qint64> dayNumber(const Entry &entry)
+{
+    // The entry checks let a register hold 2-31; it counts as the days after 2-1.
+    if (entry.month < 1 || entry.month > 12 || entry.day < 1 || entry.day > 31 || entry.year < 1)
+        return std::nullopt;
+    return QDate(entry.year, entry.month, 1).toJulianDay() + entry.day - 1;
+}
+
+qint64 signedCents(const Entry &entry)
+{
+    return qint64(entry.depositCents) - qint64(entry.withdrawalCents);
+}
+
+// A check number is a number: 001042 is check 1042. ATM, DEP and the like are no check.
+QString checkNumberKey(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    const auto digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    if (trimmed.isEmpty() || trimmed.size() > 18 ||
+        !std::all_of(trimmed.begin(), trimmed.end(), digit))
+        return QString();
+    qsizetype first = 0;
+    while (first + 1 < trimmed.size() && trimmed[first] == u'0')
+        ++first;
+    return trimmed.mid(first);
+}
+
+} // namespace
+
+QList<int> matchStatement(const Checkbook &book, const Statement &statement)
+{
+    const QList<StatementTransaction> &transactions = statement.transactions;
+    QList<int> matched(transactions.size(), 0);
+    QList<bool> taken(book.entryCount + 1, false);
+    QHash<qint64, QList<int>> slotsByAmount;
+    for (int slot = 1; slot <= book.entryCount; ++slot)
+        slotsByAmount[signedCents(book.slot[slot])].append(slot);
+
+    QList<QString> checkKeys(transactions.size());
+    for (qsizetype i = 0; i < transactions.size(); ++i) {
+        const StatementTransaction &t = transactions[i];
+        if (!t.problem.isEmpty())
+            continue;
+        checkKeys[i] = checkNumberKey(t.checkNumber);
+        if (checkKeys[i].isEmpty())
+            continue;
+        for (int slot : slotsByAmount.value(t.amountCents)) {
+            if (!taken[slot] && checkNumberKey(book.slot[slot].checkNumber) == checkKeys[i]) {
+                taken[slot] = true;
+                matched[i] = slot;
+                break;
+            }
+        }
+    }
+
+    // The nearest pairs first, so that a withdrawal on the 3rd takes the register's entry of
+    // the 3rd and leaves the one of the 6th for the statement's withdrawal of the 6th.
+    std::vector<std::tuple<qint64, qsizetype, int>> pairs;
+    for (qsizetype i = 0; i < transactions.size(); ++i) {
+        const StatementTransaction &t = transactions[i];
+        if (matched[i] || !t.problem.isEmpty())
+            continue;
+        const qint64 day = t.date.toJulianDay();
+        for (int slot : slotsByAmount.value(t.amountCents)) {
+            const std::optional<qint64> entryDay = dayNumber(book.slot[slot]);
+            if (taken[slot] || !entryDay || qAbs(*entryDay - day) > MatchDays)
+                continue;
+            const QString entryCheck = checkNumberKey(book.slot[slot].checkNumber);
+            if (!checkKeys[i].isEmpty() && !entryCheck.isEmpty() && entryCheck != checkKeys[i])
+                continue;
+            pairs.emplace_back(qAbs(*entryDay - day), i, slot);
+        }
+    }
+    std::sort(pairs.begin(), pairs.end());
+    for (const auto &[distance, i, slot] : pairs) {
+        if (matched[i] || taken[slot])
+            continue;
+        matched[i] = slot;
+        taken[slot] = true;
+    }
+    return matched;
+}
+
+namespace {
+
+QString kindWord(const StatementTransaction &t)
+{
+    if (t.type == u"XFER")
+        return QStringLiteral("TXFR");
+    if (t.amountCents > 0)
+        return QStringLiteral("DEP");
+    return QStringLiteral("ATM");
+}
+
+// The text in capitals with what the data file cannot hold replaced: a double quote by an
+// apostrophe, a line break or tab by a blank, anything outside the code page by a question
+// mark. `changed` collects each replacement once, for the user to see.
+QString storable(const QString &text, QStringList &changed)
+{
+    const QString capitals = toStoredCapitals(text);
+    QString stored;
+    stored.reserve(capitals.size());
+    for (qsizetype i = 0; i < capitals.size(); ++i) {
+        const QChar c = capitals[i];
+        if (c == u'\t' || c == u'\r' || c == u'\n') {
+            stored += u' ';
+            continue;
+        }
+        const qsizetype length = c.isHighSurrogate() && i + 1 < capitals.size() ? 2 : 1;
+        const QString original = capitals.mid(i, length);
+        if (firstUnstorableChar(original) < 0) {
+            stored += c;
+            continue;
+        }
+        const QChar replacement = c == u'"' ? u'\'' : u'?';
+        const QString note = QStringLiteral("%1 shown as %2").arg(original, replacement);
+        if (!changed.contains(note))
+            changed << note;
+        stored += replacement;
+        i += length - 1;
+    }
+    return stored;
+}
+
+QString refusal(const FailedCheck &failed, const PreviewRow &row)
+{
+    switch (failed.field) {
+    case EntryField::Year:
+        return QStringLiteral("the year %1 is not between 1900 and 9999").arg(row.date.year());
+    case EntryField::Dollars:
+        return QStringLiteral("the amount %1 is more than an entry can hold")
+            .arg(formatMoney(qAbs(row.amountCents)));
+    default:
+        return failed.text;
+    }
+}
+
+PreviewRow previewRow(const StatementTransaction &t)
+{
+    PreviewRow row;
+    row.date = t.date;
+    row.amountCents = t.amountCents;
+    QStringList changed;
+    row.checkNumber = t.checkNumber.isEmpty() ? kindWord(t) : storable(t.checkNumber, changed);
+    const QString name = !t.payee.isEmpty()  ? t.payee
+                         : !t.memo.isEmpty() ? t.memo
+                         : !t.type.isEmpty() ? t.type
+                                             : kindWord(t);
+    row.payee = storable(name, changed);
+    row.changed = changed.join(QStringLiteral(", "));
+    if (!t.problem.isEmpty()) {
+        row.disposition = Disposition::CannotAdd;
+        row.reason = t.problem;
+        return row;
+    }
+
+    const quint64 magnitude =
+        t.amountCents < 0 ? 0 - quint64(t.amountCents) : quint64(t.amountCents);
+    row.texts = {QString::number(t.date.year()),
+                 QString::number(t.date.month()),
+                 QString::number(t.date.day()),
+                 row.checkNumber,
+                 row.payee,
+                 QString::number(magnitude / 100),
+                 QString::number(magnitude % 100)};
+    row.type = t.amountCents > 0   ? EntryType::Deposit
+               : t.amountCents < 0 ? EntryType::Withdrawal
+                                   : EntryType::Neither;
+    // The same checks as typing it in; a zero amount is a line that records no money, as
+    // the user may type one too.
+    const std::optional<FailedCheck> failed = firstFailedCheck(row.texts, MainYearMessage);
+    if (failed && !failed->zeroAmountQuestion) {
+        row.disposition = Disposition::CannotAdd;
+        row.reason = refusal(*failed, row);
+    }
+    return row;
+}
+
+} // namespace
+
+QList<PreviewRow> previewStatement(const Checkbook &book, const Statement &statement)
+{
+    const QList<int> matched = matchStatement(book, statement);
+    QList<PreviewRow> rows;
+    rows.reserve(statement.transactions.size());
+    for (qsizetype i = 0; i < statement.transactions.size(); ++i) {
+        PreviewRow row = previewRow(statement.transactions[i]);
+        if (row.disposition == Disposition::New && matched[i]) {
+            row.disposition = Disposition::AlreadyThere;
+            row.matchedSlot = matched[i];
+        }
+        rows.append(row);
+    }
+    return rows;
+}
+
+QString dispositionText(const PreviewRow &row)
+{
+    QString text;
+    switch (row.disposition) {
+    case Disposition::New:
+        text = QStringLiteral("New");
+        break;
+    case Disposition::AlreadyThere:
+        text = QStringLiteral("Already in the register");
+        break;
+    case Disposition::CannotAdd:
+        text = QStringLiteral("Cannot be added: ") + row.reason;
+        break;
+    }
+    // What would be stored differently matters only for what is about to be stored.
+    if (row.disposition == Disposition::New && !row.changed.isEmpty())
+        text += QStringLiteral(" (%1)").arg(row.changed);
+    return text;
+}
+
+ImportPlan planImport(const Checkbook &book, const QList<PreviewRow> &rows,
+                      const QList<bool> &ticked)
+{
+    // Date order; within a date deposits last-first, since each one placed goes before the
+    // entries of its date: so they end up in the statement's order, as the others do.
+    std::vector<std::tuple<qint64, int, qsizetype>> order;
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        if (i >= ticked.size() || !ticked[i] || rows[i].disposition != Disposition::New)
+            continue;
+        const bool deposit = rows[i].type == EntryType::Deposit;
+        order.emplace_back(rows[i].date.toJulianDay(), deposit ? 0 : 1, deposit ? -i : i);
+    }
+    std::sort(order.begin(), order.end());
+
+    ImportPlan plan;
+    plan.ticked = int(order.size());
+    plan.fits = std::max(0, MaxEntries - book.entryCount);
+    if (plan.ticked > plan.fits)
+        return plan;
+    plan.after = std::make_unique<Checkbook>(book);
+    for (const auto &[day, kind, key] : order) {
+        const PreviewRow &row = rows[key < 0 ? -key : key];
+        if (placeEntry(*plan.after, row.texts, row.type))
+            ++plan.added;
+    }
+    return plan;
+}
+
+QString importChangeName(int added, const QString &path)
+{
+    return QStringLiteral("import %1 from %2")
+        .arg(added == 1 ? QStringLiteral("1 transaction")
+                        : QStringLiteral("%1 transactions").arg(added),
+             QFileInfo(path).fileName());
+}
+
+} // namespace tallyra

@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "entry/EntryChecks.h"
+#include "entry/PlaceEntry.h"
+#include "register/Checkbook.h"
+#include "statement/Statement.h"
+
+#include <QList>
+#include <QString>
+
+#include <memory>
+
+namespace tallyra {
+
+// What the import does with one statement transaction.
+enum class Disposition { New, AlreadyThere, CannotAdd };
+
+// One line of the preview: the transaction as the register would store it and what happens
+// to it.
+struct PreviewRow
+{
+    QDate date;
+    QString checkNumber; // as stored: the statement's own, else ATM, DEP or TXFR
+    QString payee;       // as stored: capitals, characters the file cannot hold replaced
+    qint64 amountCents = 0;
+    Disposition disposition = Disposition::New;
+    QString reason;      // why it cannot be added
+    QString changed;     // which characters were replaced, for the user to see
+    int matchedSlot = 0; // the register entry it is already, 1-based; 0 for none
+    EntryTexts texts;    // what Add hands to placeEntry
+    EntryType type = EntryType::Withdrawal;
+};
+
+// For each transaction the register slot (1-based) it is already in, or 0. The statement's own
+// check number and the same amount match first, wherever the entry's date; then the same
+// amount (a deposit never matches a withdrawal) within 4 days either side, the nearest day
+// first. Two checks with different numbers never match each other. Each register entry
+// matches at most one transaction. Transactions that cannot be read match nothing.
+QList<int> matchStatement(const Checkbook &book, const Statement &statement);
+
+// The preview of the whole statement against the register, in the statement's order.
+QList<PreviewRow> previewStatement(const Checkbook &book, const Statement &statement);
+
+// "New", "Already in the register" or "Cannot be added: <reason>"; a new one with the
+// characters that it would store differently after it.
+QString dispositionText(const PreviewRow &row);
+
+// The register with the ticked new rows added in date order, or nothing when they do not all
+// fit in the free slots; `fits` says how many would.
+struct ImportPlan
+{
+    std::unique_ptr<Checkbook> after;
+    int added = 0;
+    int fits = 0;
+    int ticked = 0;
+};
+ImportPlan planImport(const Checkbook &book, const QList<PreviewRow> &rows,
+                      const QList<bool> &ticked);
+
+// The short name of the change in the register's history: "import 12 from june.ofx".
+QString importChangeName(int added, const QString &path);
+
+// The kept copy of the data file that an import makes first: default.dat.before-import.
+inline const QString ImportKeepSuffix = QStringLiteral("before-import");
+
+} // namespace tallyra

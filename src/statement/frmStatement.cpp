@@ -1,0 +1,290 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "statement/frmStatement.h"
+
+#include "entry/ChangeBoxes.h"
+#include "entry/MoneyFormat.h"
+#include "platform/Controls.h"
+#include "statement/StatementText.h"
+
+#include <QDateEdit>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace tallyra {
+
+namespace {
+
+enum Column { Tick, Date, CheckNumber, Payee, Amount, WhatHappens };
+
+QString shownDate(QDate date)
+{
+    return date.isValid() ? date.toString(QStringLiteral("M-d-yyyy")) : QString();
+}
+
+QTableWidget *table(const char *name, const QStringList &headings, const QString &accessible)
+{
+    auto *list = named(new QTableWidget(0, int(headings.size())), name);
+    list->setHorizontalHeaderLabels(headings);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->verticalHeader()->hide();
+    list->horizontalHeader()->setStretchLastSection(true);
+    list->setAccessibleName(accessible);
+    return list;
+}
+
+QTableWidgetItem *cell(const QString &text, Qt::Alignment alignment = Qt::AlignLeft)
+{
+    auto *item = new QTableWidgetItem(text);
+    item->setTextAlignment(alignment | Qt::AlignVCenter);
+    return item;
+}
+
+QString formatName(const Statement &statement, const QString &path)
+{
+    QString text = QStringLiteral("%1 (%2)").arg(QFileInfo(path).fileName(), statement.format);
+    if (statement.startDate.isValid())
+        text += QStringLiteral(", %1 to %2")
+                    .arg(shownDate(statement.startDate), shownDate(statement.endDate));
+    return text;
+}
+
+} // namespace
+
+FrmStatement::FrmStatement(RegisterDocument &document, Platform &platform, const QString &path,
+                           Statement statement, ColumnsAgain rereadColumns, QWidget *parent)
+    : QDialog(parent), m_document(document), m_platform(platform), m_path(path),
+      m_statement(std::move(statement)), m_rereadColumns(std::move(rereadColumns))
+{
+    setObjectName(QStringLiteral("frmStatement"));
+    setWindowTitle(QStringLiteral("Import Statement"));
+    buildControls();
+    showPreview();
+    connect(&m_document, &RegisterDocument::registerChanged, this, &FrmStatement::showPreview);
+}
+
+void FrmStatement::buildControls()
+{
+    lblStatement = named(new QLabel, "lblStatement");
+    lstTransactions =
+        table("lstTransactions",
+              {QStringLiteral("Add"), QStringLiteral("Date"), QStringLiteral("Check Number"),
+               QStringLiteral("Payee"), QStringLiteral("Amount"), QStringLiteral("What happens")},
+              QStringLiteral("Statement transactions"));
+    lblCounts = named(new QLabel, "lblCounts");
+    cmdAdd = button("cmdAdd", QStringLiteral("&Add"),
+                    QStringLiteral("Add the ticked transactions to the register"));
+    cmdAdd->setDefault(true);
+    cmdColumns = button("cmdColumns", QStringLiteral("C&olumns..."),
+                        QStringLiteral("Say again which column of the file holds what"));
+    cmdColumns->setVisible(bool(m_rereadColumns));
+    cmdClose = button("cmdClose", QStringLiteral("&Close"), QStringLiteral("Close this window"));
+
+    frmReconcile = named(new QGroupBox(QStringLiteral("Reconcile")), "frmReconcile");
+    txtEndingBalance = named(new QLineEdit, "txtEndingBalance");
+    txtEndingBalance->setPlaceholderText(QStringLiteral("as printed on the statement"));
+    txtEndingBalance->installEventFilter(this);
+    dtpEndDate = named(new QDateEdit, "dtpEndDate");
+    dtpEndDate->setDisplayFormat(QStringLiteral("M-d-yyyy"));
+    dtpEndDate->setCalendarPopup(true);
+    lblRegisterBalance = named(new QLabel, "lblRegisterBalance");
+    lstOutstanding = table("lstOutstanding",
+                           {QStringLiteral("Date"), QStringLiteral("Check Number"),
+                            QStringLiteral("Payee"), QStringLiteral("Amount")},
+                           QStringLiteral("Outstanding entries"));
+    lblOutstanding = named(new QLabel, "lblOutstanding");
+    lblResult = named(new QLabel, "lblResult");
+    QFont bold = lblResult->font();
+    bold.setBold(true);
+    lblResult->setFont(bold);
+
+    if (m_statement.endingBalanceCents)
+        txtEndingBalance->setText(formatMoney(*m_statement.endingBalanceCents));
+    dtpEndDate->setDate(m_statement.endDate.isValid() ? m_statement.endDate
+                                                      : m_platform.clock.today());
+
+    auto *form = new QFormLayout;
+    form->addRow(caption("lblEndingBalance", QStringLiteral("Statement's &ending balance:"),
+                         txtEndingBalance),
+                 txtEndingBalance);
+    form->addRow(caption("lblEndDate", QStringLiteral("On the statement's end &date:"), dtpEndDate),
+                 dtpEndDate);
+    form->addRow(caption("lblRegisterBalanceCaption", QStringLiteral("Register's balance then:")),
+                 lblRegisterBalance);
+    auto *reconcile = new QVBoxLayout(frmReconcile);
+    reconcile->addLayout(form);
+    reconcile->addWidget(caption("lblOutstandingCaption",
+                                 QStringLiteral("O&utstanding: entries of the period that are not "
+                                                "on the statement"),
+                                 lstOutstanding));
+    reconcile->addWidget(lstOutstanding, 1);
+    reconcile->addWidget(lblOutstanding);
+    reconcile->addWidget(lblResult);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(lblCounts, 1);
+    buttons->addWidget(cmdColumns);
+    buttons->addWidget(cmdAdd);
+    buttons->addWidget(cmdClose);
+    auto *whole = new QVBoxLayout(this);
+    whole->addWidget(lblStatement);
+    whole->addWidget(caption("lblTransactions", QStringLiteral("&Transactions:"), lstTransactions));
+    whole->addWidget(lstTransactions, 3);
+    whole->addLayout(buttons);
+    whole->addWidget(frmReconcile, 2);
+
+    connect(cmdAdd, &QPushButton::clicked, this, &FrmStatement::cmdAdd_Click);
+    connect(cmdColumns, &QPushButton::clicked, this, &FrmStatement::cmdColumns_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
+    connect(txtEndingBalance, &QLineEdit::textChanged, this, &FrmStatement::showReconciliation);
+    connect(dtpEndDate, &QDateEdit::dateChanged, this, &FrmStatement::showReconciliation);
+    resize(860, 680);
+}
+
+bool FrmStatement::eventFilter(QObject *watched, QEvent *event)
+{
+    // Enter after typing the balance settles it; it must not add the transactions.
+    if (watched == txtEndingBalance && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            showReconciliation();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void FrmStatement::showPreview()
+{
+    m_rows = previewStatement(m_document.book(), m_statement);
+    lblStatement->setText(formatName(m_statement, m_path));
+    lstTransactions->setRowCount(int(m_rows.size()));
+    int counts[3] = {};
+    for (int r = 0; r < m_rows.size(); ++r) {
+        const PreviewRow &row = m_rows[r];
+        ++counts[int(row.disposition)];
+        auto *tick = cell(QString());
+        if (row.disposition == Disposition::New) {
+            tick->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+            tick->setCheckState(Qt::Checked);
+        } else {
+            tick->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        }
+        lstTransactions->setItem(r, Tick, tick);
+        lstTransactions->setItem(r, Date, cell(shownDate(row.date)));
+        lstTransactions->setItem(r, CheckNumber, cell(row.checkNumber));
+        auto *payee = cell(row.payee);
+        if (row.disposition == Disposition::New && !row.changed.isEmpty()) {
+            payee->setBackground(QColor(255, 240, 160));
+            payee->setToolTip(row.changed);
+        }
+        lstTransactions->setItem(r, Payee, payee);
+        lstTransactions->setItem(r, Amount, cell(formatMoney(row.amountCents), Qt::AlignRight));
+        auto *what = cell(dispositionText(row));
+        if (row.disposition == Disposition::CannotAdd)
+            what->setForeground(QColor(255, 0, 0));
+        else if (row.disposition == Disposition::AlreadyThere)
+            what->setForeground(QColor(96, 96, 96));
+        lstTransactions->setItem(r, WhatHappens, what);
+    }
+    lstTransactions->resizeColumnsToContents();
+    lblCounts->setText(QStringLiteral("%1 new, %2 already in the register, %3 cannot be added")
+                           .arg(counts[0])
+                           .arg(counts[1])
+                           .arg(counts[2]));
+    cmdAdd->setEnabled(counts[0] > 0);
+    showReconciliation();
+}
+
+void FrmStatement::showReconciliation()
+{
+    const Checkbook &book = m_document.book();
+    QList<int> matched;
+    for (const PreviewRow &row : m_rows)
+        matched << row.matchedSlot;
+    const QString typed = txtEndingBalance->text().trimmed();
+    const std::optional<qint64> balance = parseAmount(typed, DecimalMark::Point);
+    const Reconciliation result =
+        reconcile(book, matched, m_statement.startDate, dtpEndDate->date(), balance);
+
+    lblRegisterBalance->setText(formatMoney(result.registerBalance));
+    lstOutstanding->setRowCount(int(result.outstandingSlots.size()));
+    for (int r = 0; r < result.outstandingSlots.size(); ++r) {
+        const Entry &entry = book.slot[result.outstandingSlots[r]];
+        lstOutstanding->setItem(
+            r, 0, cell(QStringLiteral("%1-%2-%3").arg(entry.month).arg(entry.day).arg(entry.year)));
+        lstOutstanding->setItem(r, 1, cell(entry.checkNumber));
+        lstOutstanding->setItem(r, 2, cell(entry.payee));
+        lstOutstanding->setItem(
+            r, 3,
+            cell(formatMoney(qint64(entry.depositCents) - entry.withdrawalCents), Qt::AlignRight));
+    }
+    lstOutstanding->resizeColumnsToContents();
+    lblOutstanding->setText(QStringLiteral("Outstanding deposits %1, outstanding withdrawals %2")
+                                .arg(formatMoney(result.outstandingDeposits),
+                                     formatMoney(result.outstandingWithdrawals)));
+    if (!balance) {
+        lblResult->setText(typed.isEmpty()
+                               ? QStringLiteral("Type the statement's ending balance to reconcile.")
+                               : QStringLiteral("The ending balance is no amount."));
+        setTextColour(lblResult, !typed.isEmpty());
+        return;
+    }
+    lblResult->setText(result.balanced()
+                           ? QStringLiteral("Balanced")
+                           : QStringLiteral("Difference: %1").arg(formatMoney(*result.difference)));
+    setTextColour(lblResult, !result.balanced());
+}
+
+QList<bool> FrmStatement::tickedRows() const
+{
+    QList<bool> ticked;
+    for (int r = 0; r < lstTransactions->rowCount(); ++r)
+        ticked << (lstTransactions->item(r, Tick)->checkState() == Qt::Checked);
+    return ticked;
+}
+
+void FrmStatement::cmdAdd_Click()
+{
+    const ImportPlan plan = planImport(m_document.book(), m_rows, tickedRows());
+    if (plan.ticked == 0) {
+        m_platform.prompter.message(this, QMessageBox::Information,
+                                    QStringLiteral("Import Statement"),
+                                    QStringLiteral("No transaction is ticked."));
+        return;
+    }
+    if (!plan.after) {
+        m_platform.prompter.message(
+            this, QMessageBox::Warning, QStringLiteral("Not Enough Room"),
+            QStringLiteral("Only %1 of the %2 ticked transactions fit in the register's free "
+                           "slots.\r\nUntick %3 of them and press Add again.")
+                .arg(plan.fits)
+                .arg(plan.ticked)
+                .arg(plan.ticked - plan.fits));
+        return;
+    }
+    const ChangeResult result =
+        m_document.replace(*plan.after, importChangeName(plan.added, m_path), ImportKeepSuffix);
+    showPreview();
+    if (!reportChange(m_platform.prompter, this, result))
+        return;
+    lblCounts->setText(plan.added == 1
+                           ? QStringLiteral("1 transaction was added.")
+                           : QStringLiteral("%1 transactions were added.").arg(plan.added));
+}
+
+void FrmStatement::cmdColumns_Click()
+{
+    if (std::optional<Statement> again = m_rereadColumns(this)) {
+        m_statement = std::move(*again);
+        showPreview();
+    }
+}
+
+} // namespace tallyra

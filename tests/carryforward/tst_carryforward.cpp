@@ -1,0 +1,294 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "TestSupport.h"
+#include "app/RegisterStatus.h"
+#include "carryforward/frmCarryForward.h"
+
+#include <QAction>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <memory>
+
+using namespace tallyra;
+using namespace tallyra::test;
+
+namespace {
+
+// Entries written "YYYY-MM-DD" and an amount in cents after its type: + a deposit, - a
+// withdrawal, = Neither; ~ a withdrawal of a negative amount, as only a hand-edited file
+// holds. Paid to P1, P2, ... in order.
+std::unique_ptr<Checkbook> bookOf(const QStringList &entries)
+{
+    auto book = std::make_unique<Checkbook>();
+    for (const QString &text : entries) {
+        const QDate date = QDate::fromString(text.left(10), Qt::ISODate);
+        const QChar type = text.at(10);
+        const qint32 cents = text.mid(11).toInt();
+        Entry &e = book->slot[++book->entryCount];
+        e = {qint16(date.year()),
+             qint16(date.month()),
+             qint16(date.day()),
+             "101",
+             QStringLiteral("P%1").arg(book->entryCount),
+             0,
+             0};
+        (type == u'+' ? e.depositCents : e.withdrawalCents) = type == u'='   ? 0
+                                                              : type == u'~' ? -cents
+                                                                             : cents;
+    }
+    return book;
+}
+
+// Years of a household account from 2019 on, an entry every other day: pay in, shopping out,
+// a void now and then.
+QStringList yearsOfEntries(int count)
+{
+    QStringList entries;
+    for (int i = 0; i < count; ++i)
+        entries << QDate(2019, 1, 1).addDays(2 * i).toString(Qt::ISODate) +
+                       (i % 10 == 0  ? QStringLiteral("+250000")
+                        : i % 7 == 0 ? QStringLiteral("=0")
+                                     : QStringLiteral("-%1").arg(1234 + 37 * i));
+    return entries;
+}
+
+// Every file in the folder but the register's lock, by name, with its bytes.
+QMap<QString, QByteArray> filesIn(const QString &folder)
+{
+    QMap<QString, QByteArray> files;
+    for (const QString &name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
+        if (name != QLatin1String("default.dat.lock"))
+            files[name] = fileBytes(QDir(folder).filePath(name));
+    return files;
+}
+
+FrmCarryForward *openCarryForward(MainWindow &f, const QString &edits)
+{
+    auto *window = new FrmCarryForward(f.document, f.fakes.platform, &f.window);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    typeInto(window, edits);
+    return window;
+}
+
+} // namespace
+
+class TestCarryForward : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { failOnUnexpectedWarnings(); }
+    void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
+
+    // The entries before 1/1/2025 become one entry dated the day before; every remaining
+    // entry and the running total after it stay as they were. Empty: refused.
+    void totalsUnchanged_data()
+    {
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QString>("balanceForward"); // as an entry of bookOf
+        const auto row = [](const char *tag, QStringList entries, QString balanceForward) {
+            QTest::newRow(tag) << entries << balanceForward;
+        };
+        row("withdrawals and deposits", {"2024-03-01+100000", "2024-05-02-2550", "2025-01-02-9"},
+            "2024-12-31+97450");
+        row("negative net: a withdrawal", {"2024-06-01-5000", "2024-07-01+1000", "2025-02-01+1"},
+            "2024-12-31-4000");
+        row("zero net: Neither", {"2024-06-01+50", "2024-07-01-50", "2024-08-01=0", "2025-03-01+1"},
+            "2024-12-31=0");
+        // Entries of the chosen day itself stay, whatever their type and order.
+        row("entries on the date stay", {"2024-12-31+7", "2025-01-01+1", "2025-01-01-2"},
+            "2024-12-31+7");
+        row("every entry before", {"2023-01-01+5", "2024-01-01-6"}, "2024-12-31-1");
+        row("hand-edited negative withdrawal", {"2024-01-01~300", "2024-02-01-100"},
+            "2024-12-31+200");
+        row("at the 32-bit limit", {"2024-01-01-2147483000", "2024-01-02-647"},
+            "2024-12-31-2147483647");
+        row("nothing before", {"2025-01-01+5", "2026-01-01+5"}, "");
+        row("deposits beyond 32 bits", {"2024-01-01+2147483647", "2024-01-02+1"}, "");
+        // A withdrawal of 2147483648 cents has no 32-bit amount either.
+        row("withdrawals one cent beyond", {"2024-01-01-2147483647", "2024-01-02-1"}, "");
+    }
+    void totalsUnchanged()
+    {
+        QFETCH(QStringList, entries);
+        QFETCH(QString, balanceForward);
+        const auto book = bookOf(entries);
+        const EntriesBefore before = entriesBefore(*book, QDate(2025, 1, 1));
+        QCOMPARE(carryRefusal(before).has_value(), balanceForward.isEmpty());
+        if (balanceForward.isEmpty())
+            return;
+
+        const auto after = carriedForward(*book, before);
+        Entry expected = bookOf({balanceForward})->slot[1];
+        expected.checkNumber = QStringLiteral("BAL");
+        expected.payee = QStringLiteral("BALANCE FORWARD");
+        QCOMPARE(after->slot[1], expected);
+        QCOMPARE(after->entryCount, book->entryCount - before.count + 1);
+        computeBalances(*book);
+        computeBalances(*after);
+        for (int i = 2; i <= after->entryCount; ++i) {
+            QCOMPARE(after->slot[i], book->slot[before.count + i - 1]);
+            QCOMPARE(after->balanceCents[i], book->balanceCents[before.count + i - 1]);
+        }
+        QCOMPARE(after->totalCents, book->totalCents);
+        // Nothing of the moved entries lingers in the free slots of the file.
+        QCOMPARE(after->slot[after->entryCount + 1], Entry{});
+    }
+
+    // One question, then one change: the archive first, a kept copy, one save and one undo
+    // step that gives back the exact bytes. Whatever is refused or fails changes nothing: not
+    // the register, not its file, not the backup folder.
+    void carryForward_data()
+    {
+        QTest::addColumn<QString>("edits");
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QStringList>("titles");
+        const QString ask = QStringLiteral("Carry Forward");
+        const auto row = [](const char *tag, QString edits, QString setup, QStringList titles) {
+            QTest::newRow(tag) << edits << setup << titles;
+        };
+        row("carried", "", "", {ask, "Carried Forward"});
+        row("archive's name taken", "", "taken", {ask, "Carried Forward"});
+        row("answered No", "", "", {ask});
+        row("not a date", "txtCarryMonth=2 txtCarryDay=30", "", {"Need Date"});
+        row("nothing before", "txtCarryYear=2000", "", {"Nothing To Carry"});
+        row("net beyond 32 bits", "txtCarryYear=2002", "", {"Amount Too Large"});
+        row("archive cut off", "", "cut off", {ask, "ARCHIVE FAILED"});
+        row("backup folder missing", "", "no folder", {ask, "DISK NOT READY", "ARCHIVE FAILED"});
+        row("read-only", "", "read-only", {"Not Changed"});
+        // Reload takes the other program's version and keeps the change as a copy: its
+        // archive stays, as the copy needs it. With nobody to ask, the archive goes again.
+        row("changed meanwhile, reloaded", "", "outside change",
+            {ask, "Changed By Another Program", "Archive Kept"});
+        row("changed meanwhile, refused", "", "outside change, refused", {ask, "Not Changed"});
+    }
+    void carryForward()
+    {
+        QFETCH(QString, edits);
+        QFETCH(QString, setup);
+        QFETCH(QStringList, titles);
+        const QString ask = QStringLiteral("Carry Forward");
+        MainWindow f;
+        const auto book = bookOf({"2000-03-01+1000", "2000-05-01-2250", "2000-12-31=0",
+                                  "2001-01-01+2147483647", "2001-02-01+2147483647"});
+        // An old entry in the last free slot: the file is not quite what the register would
+        // be written as, and undo must give back these bytes.
+        book->slot[MaxEntries] = Entry{1999, 1, 1, "OLD", "GONE", 7, 0};
+        const QByteArray before = formatDataFile(*book);
+        const QByteArray theirs = formatDataFile(*bookOf({"2000-01-01+5"}));
+        f.load(before);
+        QMap<QString, QByteArray> drive;
+        if (setup == "taken")
+            drive["before-2001-01-01.bak"] = "an earlier archive";
+        for (auto it = drive.cbegin(); it != drive.cend(); ++it)
+            writeBytes(f.fakes.drive.filePath(it.key()), it.value());
+        if (setup == "no folder")
+            QDir(f.fakes.drive.root()).removeRecursively();
+        f.document.setReadOnly(setup == "read-only");
+        if (setup.endsWith("refused"))
+            f.document.setOutsideChangeQuestion(nullptr);
+        f.fakes.prompter.whileShown = [&](const QString &title) {
+            if (setup.startsWith("outside change") && title == ask)
+                writeBytes(QLatin1String(DataFileName), theirs);
+        };
+        // Yes to the question unless it is the only box; Cancel to the retry; OK to the rest.
+        using enum QMessageBox::StandardButton;
+        for (const QString &title : titles)
+            if (title != "Changed By Another Program")
+                f.fakes.prompter.answers.push_back(title == ask ? titles.size() > 1 ? Yes : No
+                                                   : title == "DISK NOT READY" ? Cancel
+                                                                               : Ok);
+        f.fakes.prompter.chosen = {0}; // Reload
+
+        FrmCarryForward *window = openCarryForward(f, edits);
+        withFileSizeLimit(setup == "cut off" ? 4096 : RLIM_INFINITY,
+                          [&] { child<QPushButton>(window, "cmdCarry")->click(); });
+        QCOMPARE(f.fakes.prompter.titles(), titles);
+        const bool carried = titles.contains("Carried Forward");
+        QCOMPARE(window->isVisible(), !carried);
+        window->close();
+
+        const EntriesBefore moved = entriesBefore(*book, QDate(2001, 1, 1));
+        const QByteArray after = formatDataFile(*carriedForward(*book, moved));
+        QMap<QString, QByteArray> here{{"default.dat", before}};
+        if (carried) {
+            drive[setup == "taken" ? "before-2001-01-01-2.bak" : "before-2001-01-01.bak"] =
+                archiveFile(*book, moved);
+            here = {{"default.dat", after}, {"default.dat.before-carry-forward", before}};
+        } else if (setup.startsWith("outside change")) {
+            here = {{"default.dat", theirs}, {"default.dat.before-carry-forward", theirs}};
+            if (titles.contains("Archive Kept")) {
+                here["default.dat.unsaved-change"] = after;
+                drive["before-2001-01-01.bak"] = archiveFile(*book, moved);
+            }
+        }
+        if (setup != "no folder")
+            QCOMPARE(filesIn(f.fakes.drive.root()), drive);
+        QCOMPARE(filesIn(QDir::currentPath()).keys(), here.keys());
+        QCOMPARE(filesIn(QDir::currentPath()), here);
+        QCOMPARE(f.document.history().count(), carried ? 1 : 0);
+        if (!carried)
+            return;
+        QVERIFY(f.document.undo().saved());
+        QCOMPARE(f.file(), before);
+        QVERIFY(f.document.redo().saved());
+        QCOMPARE(f.file(), after);
+    }
+
+    // As a user would: a register that filled up over six years, carried forward before
+    // 2023. The final total stays, Add works again, the status bar no longer asks for room,
+    // and File > Restore offers the archive and gives back the older entries.
+    void fullRegisterCarriedForward()
+    {
+        MainWindow f;
+        const auto book = bookOf(yearsOfEntries(MaxEntries));
+        f.load(*book);
+        f.show();
+        const QString total = f.label("lblTotal");
+        QVERIFY(nearLimitStatus(f.book).contains("File > Carry Forward"));
+
+        // Opened as File > Carry Forward... opens it. The clock says 7 June 2001: the window
+        // starts at 1 January of that year.
+        QStringList seen;
+        NextModal<FrmCarryForward> carry([&](FrmCarryForward *window) {
+            seen << (window->focusWidget() ? window->focusWidget()->objectName() : "no focus");
+            for (const char *name : {"txtCarryMonth", "txtCarryDay", "txtCarryYear"})
+                seen << child<QComboBox>(window, name)->currentText();
+            seen << child<QLabel>(window, "lblCount")->text();
+            typeInto(window, "txtCarryYear=2023");
+            seen << child<QLabel>(window, "lblCount")->text()
+                 << child<QLabel>(window, "lblNet")->text();
+            QTest::keyClick(child<QComboBox>(window, "txtCarryYear"), Qt::Key_Return);
+        });
+        f.fakes.prompter.answers = {QMessageBox::Yes, QMessageBox::Ok};
+        QCOMPARE(FrmCarryForward(f.document, f.fakes.platform, &f.window).exec(),
+                 QDialog::Accepted);
+        QCOMPARE(seen, (QStringList{"txtCarryMonth", "1", "1", "2001", "0", "731", "$102,041.63"}));
+        QCOMPARE(f.fakes.prompter.titles(), (QStringList{"Carry Forward", "Carried Forward"}));
+        QCOMPARE(f.label("lblRecNum"), "270 / 1000");
+        QCOMPARE(f.label("lblTotal"), total);
+        QCOMPARE(nearLimitStatus(f.book), QString());
+
+        f.fakes.prompter.answers = {QMessageBox::Yes};
+        typeInto(&f.window, "txtMonth=7 txtDay=1 txtYear=2024 cmbPayee=Rent txtDollar=5");
+        f.get<QPushButton>("cmdAdd")->click();
+        QCOMPARE(f.label("lblRecNum"), "271 / 1000");
+
+        NextModal<QDialog> chooser([](QDialog *chooser) {
+            auto *list = child<QListWidget>(chooser, "fliBackup");
+            QCOMPARE(list->item(0)->text(), "before-2023-01-01.bak");
+            list->setCurrentRow(0);
+            QTest::keyClick(list, Qt::Key_Return);
+        });
+        f.fakes.prompter.answers = {QMessageBox::Yes, QMessageBox::Ok};
+        f.get<QAction>("mnuRestore")->trigger();
+        QVERIFY(chooser.handled());
+        QCOMPARE(f.label("lblRecNum"), "731 / 1000");
+        for (int i = 1; i <= MaxEntries; ++i)
+            QCOMPARE(f.book.slot[i], i <= 731 ? book->slot[i] : Entry{});
+    }
+};
+
+QTEST_MAIN(TestCarryForward)
+#include "tst_carryforward.moc"

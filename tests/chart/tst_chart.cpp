@@ -1,0 +1,447 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "TestSupport.h"
+#include "app/RegisterStatus.h"
+#include "chart/BalanceHistory.h"
+#include "chart/ChartAxes.h"
+#include "chart/ChartPicture.h"
+#include "chart/ChartView.h"
+#include "chart/MonthTable.h"
+#include "chart/frmChart.h"
+#include "entry/MoneyFormat.h"
+
+#include <QClipboard>
+#include <QImage>
+#include <QPushButton>
+#include <QTableView>
+
+#include <limits>
+
+using namespace tallyra;
+using namespace tallyra::test;
+
+namespace {
+
+// Entries written "year/month/day" and a type with cents: W1250 withdraws $12.50, D300
+// deposits $3.00, N is a Neither entry. W-100 is what only a hand-made file holds.
+Checkbook registerFrom(const QString &entries)
+{
+    Checkbook book;
+    for (const QString &text : entries.split(u' ', Qt::SkipEmptyParts)) {
+        const qsizetype type = text.indexOf(QRegularExpression("[WDN]"));
+        const QStringList ymd = text.left(type).split(u'/');
+        Entry &e = book.slot[++book.entryCount];
+        e = {ymd[0].toShort(), ymd[1].toShort(), ymd[2].toShort(), "ATM", "E", 0, 0};
+        e.payee += QString::number(book.entryCount);
+        const qint32 cents = text.mid(type + 1).toInt();
+        (text[type] == u'D' ? e.depositCents : e.withdrawalCents) = cents;
+    }
+    computeBalances(book);
+    return book;
+}
+
+// 1000 entries over three years, with a pay deposit every tenth entry.
+Checkbook threeYears()
+{
+    QString entries;
+    for (int i = 0; i < MaxEntries; ++i) {
+        const QDate date = QDate(2000, 1, 1).addDays(i * 1095 / MaxEntries);
+        entries += QStringLiteral("%1/%2/%3%4 ")
+                       .arg(date.year())
+                       .arg(date.month())
+                       .arg(date.day())
+                       .arg(i % 10 == 0 ? QStringLiteral("D250000")
+                                        : QStringLiteral("W%1").arg(1000 + i * 37 % 9000));
+    }
+    return registerFrom(entries);
+}
+
+QString monthRows(const std::vector<MonthRow> &months)
+{
+    QStringList rows;
+    for (const MonthRow &m : months)
+        rows << QStringLiteral("%1/%2 %3 %4 %5")
+                    .arg(m.year)
+                    .arg(m.month)
+                    .arg(m.depositCents)
+                    .arg(m.withdrawalCents)
+                    .arg(m.balanceCents);
+    return rows.join(QStringLiteral(", "));
+}
+
+constexpr qint32 Largest = std::numeric_limits<qint32>::max();
+
+} // namespace
+
+class TestChart : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { failOnUnexpectedWarnings(); }
+
+    // Each month: deposits, withdrawals and the balance at its end, in cents.
+    void monthSums_data()
+    {
+        QTest::addColumn<QString>("entries");
+        QTest::addColumn<QString>("range"); // start and end keys
+        QTest::addColumn<QString>("months");
+        QTest::addColumn<qint64>("opening");
+        const auto row = [](const char *name, const char *entries, const char *range,
+                            const char *months, qint64 opening = 0) {
+            QTest::newRow(name) << entries << range << months << opening;
+        };
+        row("empty register", "", "19600101 99991231", "");
+        row("withdrawals and deposits in one month", "2001/3/1D10000 2001/3/9W2550 2001/3/31W50",
+            "19600101 99991231", "2001/3 10000 2600 7400");
+        row("Neither entries change nothing", "2001/3/1D100 2001/3/2N 2001/4/2N",
+            "19600101 99991231", "2001/3 100 0 100, 2001/4 0 0 100");
+        row("negative balances, a month without entries carries it on",
+            "2001/1/5W2500 2001/3/1D1000", "19600101 99991231",
+            "2001/1 0 2500 -2500, 2001/2 0 0 -2500, 2001/3 1000 0 -1500");
+        row("a withdrawal below zero from a hand-made file raises the balance", "2001/1/5W-100",
+            "19600101 99991231", "2001/1 0 -100 100");
+        row("several years", "1999/12/31D500 2000/1/1W200 2001/1/1W100", "19600101 99991231",
+            "1999/12 500 0 500, 2000/1 0 200 300, 2000/2 0 0 300, 2000/3 0 0 300, 2000/4 0 0 300, "
+            "2000/5 0 0 300, 2000/6 0 0 300, 2000/7 0 0 300, 2000/8 0 0 300, 2000/9 0 0 300, "
+            "2000/10 0 0 300, 2000/11 0 0 300, 2000/12 0 0 300, 2001/1 0 100 200");
+        row("the range keeps what came before as the opening balance",
+            "2001/1/5D900 2001/2/1W100 2001/2/20W100 2001/3/1W100", "20010210 20010228",
+            "2001/2 0 100 700", 800);
+        row("a range without entries", "2001/1/5D900 2001/3/1W100", "20010201 20010228", "", 900);
+        row("the largest amounts do not overflow",
+            "2001/1/1D2147483647 2001/1/2D2147483647 2001/2/1W2147483647", "19600101 99991231",
+            "2001/1 4294967294 0 4294967294, 2001/2 0 2147483647 2147483647");
+    }
+    void monthSums()
+    {
+        QFETCH(QString, entries);
+        QFETCH(QString, range);
+        const Checkbook book = registerFrom(entries);
+        const QStringList keys = range.split(u' ');
+        const BalanceHistory history = balanceHistory(book, keys[0].toInt(), keys[1].toInt());
+        QTEST(monthRows(history.months), "months");
+        QTEST(history.openingCents, "opening");
+    }
+
+    // Every point is the list's running total after the last entry of its date, every entry
+    // is on one point, and the last month ends on the status panel's Account Total.
+    void chartAgreesWithTheList()
+    {
+        const Checkbook book = threeYears();
+        const BalanceHistory history = balanceHistory(book, 19600101, 99991231);
+        int slot = 0;
+        for (const ChartDay &day : history.days) {
+            QCOMPARE(day.firstSlot, slot + 1);
+            QCOMPARE(day.balanceCents, book.balanceCents[size_t(day.lastSlot)]);
+            QCOMPARE(dateKey(book.slot[day.firstSlot]), day.key);
+            QCOMPARE(dateKey(book.slot[day.lastSlot]), day.key);
+            slot = day.lastSlot;
+        }
+        QCOMPARE(slot, MaxEntries);
+        QCOMPARE(history.months.size(), size_t(36));
+        QCOMPARE(formatMoney(history.months.back().balanceCents), statusTexts(book).total);
+    }
+
+    void moneyAxis_data()
+    {
+        QTest::addColumn<qint64>("lowest");
+        QTest::addColumn<qint64>("highest");
+        QTest::addColumn<int>("maxTicks");
+        QTest::newRow("all zero") << qint64(0) << qint64(0) << 5;
+        QTest::newRow("one cent") << qint64(0) << qint64(1) << 5;
+        QTest::newRow("never below zero") << qint64(150000) << qint64(150000) << 6;
+        QTest::newRow("only below zero") << qint64(-99) << qint64(-7) << 4;
+        QTest::newRow("both sides") << qint64(-123456) << qint64(987654) << 8;
+        QTest::newRow("largest totals")
+            << qint64(MaxEntries) * -Largest << qint64(MaxEntries) * Largest << 3;
+        QTest::newRow("one tick") << qint64(-5) << qint64(5000) << 1;
+    }
+    // Zero and every balance on the axis, none on its edge, and no more steps than room for.
+    void moneyAxis()
+    {
+        QFETCH(qint64, lowest);
+        QFETCH(qint64, highest);
+        QFETCH(int, maxTicks);
+        const MoneyAxis axis = tallyra::moneyAxis(lowest, highest, maxTicks);
+        QVERIFY(axis.step > 0);
+        QCOMPARE(axis.low % axis.step, 0);
+        QCOMPARE(axis.high % axis.step, 0);
+        QVERIFY(axis.low <= 0 && axis.high >= 0);
+        QVERIFY(axis.low < lowest || lowest == 0);
+        QVERIFY(axis.high > highest || highest == 0);
+        QVERIFY(axis.low < axis.high);
+        QVERIFY((axis.high - axis.low) / axis.step <= maxTicks + 2);
+    }
+
+    void dateTicks_data()
+    {
+        QTest::addColumn<QDate>("first");
+        QTest::addColumn<QDate>("last");
+        QTest::addColumn<double>("width");
+        QTest::addColumn<QString>("firstLabel");
+        QTest::newRow("one day") << QDate(2001, 6, 7) << QDate(2001, 6, 7) << 500.0 << "6/7/2001";
+        QTest::newRow("a week") << QDate(2001, 6, 1) << QDate(2001, 6, 7) << 500.0 << "6/1/2001";
+        QTest::newRow("three months")
+            << QDate(2001, 1, 15) << QDate(2001, 4, 14) << 400.0 << "Feb 2001";
+        QTest::newRow("three years") << QDate(2000, 1, 1) << QDate(2002, 12, 30) << 400.0 << "2000";
+        QTest::newRow("every year the range allows")
+            << QDate(1960, 1, 1) << QDate(9999, 12, 31) << 700.0 << "2000";
+    }
+    // Labels 7 pixels a character, centred on their ticks, never closer than the gap.
+    void dateTicks()
+    {
+        QFETCH(QDate, first);
+        QFETCH(QDate, last);
+        QFETCH(double, width);
+        const qint64 firstDay = first.toJulianDay();
+        const qint64 days = last.toJulianDay() - firstDay + 1;
+        const auto textWidth = [](const QString &text) { return 7.0 * double(text.size()); };
+        const std::vector<DateTick> ticks =
+            tallyra::dateTicks(firstDay, last.toJulianDay(), width / double(days), textWidth, 20);
+        QVERIFY(!ticks.empty());
+        QTEST(ticks.front().text, "firstLabel");
+        for (size_t i = 0; i < ticks.size(); ++i) {
+            QVERIFY(ticks[i].julianDay >= firstDay && ticks[i].julianDay <= last.toJulianDay());
+            if (i == 0)
+                continue;
+            const double apart =
+                double(ticks[i].julianDay - ticks[i - 1].julianDay) * width / double(days);
+            QVERIFY2(apart >= (textWidth(ticks[i].text) + textWidth(ticks[i - 1].text)) / 2 + 20,
+                     qPrintable(ticks[i].text));
+        }
+    }
+
+    // The range starts at the register's first date and ends at its last; an empty register
+    // shows today, and dates the range cannot hold are brought within it.
+    void defaultRange_data()
+    {
+        QTest::addColumn<QString>("entries");
+        QTest::addColumn<QString>("fields");
+        QTest::newRow("empty") << ""
+                               << "6 7 2001 6 7 2001";
+        QTest::newRow("one entry") << "2000/5/18W1"
+                                   << "5 18 2000 5 18 2000";
+        QTest::newRow("several") << "1998/2/3W1 1999/1/1D5 2000/12/31W1"
+                                 << "2 3 1998 12 31 2000";
+        QTest::newRow("before 1960") << "1950/7/4W1 1961/1/2W1"
+                                     << "1 1 1960 1 2 1961";
+    }
+    void defaultRange()
+    {
+        QFETCH(QString, entries);
+        FakePlatform fakes;
+        const Checkbook book = registerFrom(entries);
+        FrmChart window(book, fakes.platform);
+        QStringList shown;
+        for (const char *name : {"txtStartMonth", "txtStartDay", "txtStartYear", "txtEndMonth",
+                                 "txtEndDay", "txtEndYear"})
+            shown << child<QComboBox>(&window, name)->currentText();
+        QTEST(shown.join(u' '), "fields");
+        QVERIFY(checkDateRange({shown[0], shown[1], shown[2], shown[3], shown[4], shown[5]}));
+    }
+
+    // The chart and the table follow the range as it is typed; a range the report window
+    // would refuse is pointed out and the last good one stays drawn.
+    void rangeRedraws()
+    {
+        FakePlatform fakes;
+        const Checkbook book = registerFrom("2000/1/5D900 2000/6/1W100 2001/2/20W100");
+        FrmChart window(book, fakes.platform);
+        const auto *chart = child<ChartView>(&window, "picChart");
+        const QAbstractItemModel *table = child<QTableView>(&window, "grdMonths")->model();
+        QCOMPARE(table->rowCount(), 14);
+        typeInto(&window, "txtEndMonth=12 txtEndDay=31 txtEndYear=2000");
+        QCOMPARE(chart->history().endKey, 20001231);
+        QCOMPARE(chart->history().days.size(), size_t(2));
+        QCOMPARE(table->rowCount(), 6);
+        QCOMPARE(table->index(5, 4).data().toString(), "$8.00");
+        QCOMPARE(child<QLabel>(&window, "lblRange")->text(), "");
+        typeInto(&window, "txtEndMonth=13");
+        QCOMPARE(child<QLabel>(&window, "lblRange")->text(), "Invalid date entry");
+        QCOMPARE(chart->history().endKey, 20001231);
+        QCOMPARE(fakes.prompter.shown.size(), size_t(0));
+        typeInto(&window, "txtEndMonth=12 txtStartYear=2001");
+        QCOMPARE(child<QLabel>(&window, "lblRange")->text(), "Invalid date entry");
+        typeInto(&window, "txtStartYear=1999");
+        QCOMPARE(chart->history().startKey, 19990105);
+        QCOMPARE(table->rowCount(), 6);
+    }
+
+    // The month table shows the money format, a negative balance in red as the list does,
+    // and copies as text with its headings.
+    void monthTable()
+    {
+        FakePlatform fakes;
+        const Checkbook book = registerFrom("2001/1/5W2500 2001/3/1D123456");
+        FrmChart window(book, fakes.platform);
+        const QAbstractItemModel *table = child<QTableView>(&window, "grdMonths")->model();
+        QCOMPARE(table->index(0, 0).data().toString(), "January 2001");
+        QCOMPARE(table->index(0, 3).data().toString(), "-$25.00");
+        QCOMPARE(table->index(0, 4).data(Qt::ForegroundRole).value<QColor>(), QColor(255, 0, 0));
+        QVERIFY(!table->index(2, 4).data(Qt::ForegroundRole).isValid());
+        child<QPushButton>(&window, "cmdCopyTable")->click();
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 "Month\tDeposits\tWithdrawals\tNet\tBalance at Month's End\n"
+                 "January 2001\t$.00\t$25.00\t-$25.00\t-$25.00\n"
+                 "February 2001\t$.00\t$.00\t$.00\t-$25.00\n"
+                 "March 2001\t$1,234.56\t$.00\t$1,234.56\t$1,209.56\n");
+    }
+
+    // Pointing at a date or moving to it with the keys shows its entries and balance.
+    void pointAndKeys()
+    {
+        FakePlatform fakes;
+        Checkbook book = registerFrom("2000/5/18W3150 2000/5/18D1000 2000/6/1W100");
+        book.slot[1].checkNumber = "1042";
+        book.slot[1].payee = "WATER COMPANY";
+        FrmChart window(book, fakes.platform);
+        window.resize(800, 600);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *chart = child<ChartView>(&window, "picChart");
+        const auto *point = child<QLabel>(&window, "lblPoint");
+        QTest::mouseMove(chart, chart->pointOf(1).toPoint());
+        QCOMPARE(point->text(), "6/1/2000: 1 entry, balance -$22.50\nATM E3: withdrawal $1.00");
+        chart->setFocus();
+        QTest::keyClick(chart, Qt::Key_Left);
+        QCOMPARE(point->text(), "5/18/2000: 2 entries, balance -$21.50\n"
+                                "1042 WATER COMPANY: withdrawal $31.50\nATM E2: deposit $10.00");
+        QCOMPARE(chart->accessibleDescription(), point->text());
+        QTest::keyClick(chart, Qt::Key_Left);
+        QCOMPARE(chart->selectedDay(), 0);
+        QTest::keyClick(chart, Qt::Key_End);
+        QCOMPARE(chart->selectedDay(), 1);
+        // Enter in a date field presses no button; Esc closes the window.
+        QTest::keyClick(child<QComboBox>(&window, "txtEndYear"), Qt::Key_Return);
+        QVERIFY(fakes.prompter.suggestedFiles.empty());
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QVERIFY(!window.isVisible());
+    }
+
+    // Drawn well inside the chart whatever the register: no line along an edge, higher
+    // balances higher up.
+    void pointsInside_data()
+    {
+        QTest::addColumn<QString>("entries");
+        QTest::newRow("one entry") << "2001/6/7D100";
+        QTest::newRow("all on one day") << "2001/6/7D100 2001/6/7W30 2001/6/7D5";
+        QTest::newRow("never below zero") << "2001/1/1D5000 2001/3/1W100 2001/9/1W100";
+        QTest::newRow("the largest totals")
+            << QStringLiteral("2001/1/1W%1 2001/1/2W%1 2001/5/1D%1 2001/5/2D%1 2001/5/3D%1")
+                   .arg(Largest);
+    }
+    void pointsInside()
+    {
+        QFETCH(QString, entries);
+        FakePlatform fakes;
+        const Checkbook book = registerFrom(entries);
+        FrmChart window(book, fakes.platform);
+        window.resize(700, 500);
+        auto *chart = child<ChartView>(&window, "picChart");
+        const std::vector<ChartDay> &days = chart->history().days;
+        const QRectF inside = QRectF(chart->rect()).adjusted(20, 10, -20, -10);
+        for (size_t i = 0; i < days.size(); ++i) {
+            const QPointF at = chart->pointOf(int(i));
+            QVERIFY2(inside.contains(at), qPrintable(QString("%1,%2").arg(at.x()).arg(at.y())));
+            if (i > 0)
+                QCOMPARE(at.y() < chart->pointOf(int(i) - 1).y(),
+                         days[i].balanceCents > days[i - 1].balanceCents);
+        }
+    }
+
+    // A change or an undo through the document redraws an open window; a range the user
+    // typed stays.
+    void followsTheDocument()
+    {
+        MainWindow main;
+        main.load(registerFrom("2001/1/5D900 2001/2/1W100"));
+        FrmChart window(main.document, main.fakes.platform);
+        const auto *chart = child<ChartView>(&window, "picChart");
+        const auto *endMonth = child<QComboBox>(&window, "txtEndMonth");
+        QVERIFY(main.document.replace(registerFrom("2001/1/5D900 2001/2/1W100 2001/4/1W50"), "add")
+                    .saved());
+        QCOMPARE(chart->history().days.size(), size_t(3));
+        QCOMPARE(endMonth->currentText(), "4");
+        QVERIFY(main.document.undo().saved());
+        QCOMPARE(chart->history().days.size(), size_t(2));
+        QCOMPARE(endMonth->currentText(), "2");
+        typeInto(&window, "txtEndMonth=12");
+        QVERIFY(main.document.redo().saved());
+        QCOMPARE(endMonth->currentText(), "12");
+        QCOMPARE(chart->history().closingCents(), 750);
+    }
+
+    // The picture is the chart at its size on the screen, in the chosen type.
+    void savePicture_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("png") << "chart.png"
+                             << ""
+                             << "chart.png";
+        QTest::newRow("pdf by its type") << "chart"
+                                         << "PDF documents (*.pdf)"
+                                         << "chart.pdf";
+        QTest::newRow("png when no type is named") << "chart"
+                                                   << ""
+                                                   << "chart.png";
+    }
+    void savePicture()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, filter);
+        QFETCH(QString, written);
+        QTemporaryDir dir;
+        FakePlatform fakes;
+        const Checkbook book = registerFrom("2001/1/5D900 2001/2/1W1000");
+        FrmChart window(book, fakes.platform);
+        window.resize(640, 480);
+        const QSize size = child<ChartView>(&window, "picChart")->size();
+        fakes.prompter.fileAnswers = {dir.filePath(name)};
+        fakes.prompter.filterAnswers = {filter};
+        fakes.prompter.answers = {QMessageBox::Ok};
+        child<QPushButton>(&window, "cmdSavePicture")->click();
+        QCOMPARE(fakes.prompter.titles(), QStringList{"Picture Saved"});
+        const QByteArray bytes = fileBytes(dir.filePath(written));
+        QCOMPARE(fakes.prompter.offeredFilters,
+                 std::vector<QString>{"PNG pictures (*.png);;PDF documents (*.pdf)"});
+        if (written.endsWith("png")) {
+            // The balance goes below zero in February: the line is blue, then red.
+            const QImage image = QImage::fromData(bytes, "PNG");
+            QCOMPARE(image.size(), size);
+            bool blue = false;
+            bool red = false;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) {
+                    const QColor pixel = image.pixelColor(x, y);
+                    blue = blue || pixel == QColor(0, 70, 160);
+                    red = red || pixel == QColor(255, 0, 0);
+                }
+            QVERIFY(blue && red);
+        } else {
+            QVERIFY(bytes.startsWith("%PDF-"));
+            const QRegularExpressionMatch box =
+                QRegularExpression(R"(/MediaBox \[0 0 ([\d.]+) ([\d.]+)\])").match(bytes);
+            QCOMPARE(QSizeF(box.captured(1).toDouble(), box.captured(2).toDouble()), QSizeF(size));
+        }
+    }
+
+    // A file that cannot be written is said so.
+    void savePictureFails()
+    {
+        FakePlatform fakes;
+        const Checkbook book = registerFrom("2001/1/5D900");
+        FrmChart window(book, fakes.platform);
+        fakes.prompter.fileAnswers = {QStringLiteral("/nonexistent/folder/chart.png")};
+        fakes.prompter.filterAnswers = {""};
+        fakes.prompter.answers = {QMessageBox::Ok};
+        child<QPushButton>(&window, "cmdSavePicture")->click();
+        QCOMPARE(fakes.prompter.titles(), QStringList{"SAVE FAILED"});
+        QVERIFY(fakes.prompter.shown[0].text.startsWith(
+            "The chart could not be saved as /nonexistent/folder/chart.png: "));
+    }
+};
+
+QTEST_MAIN(TestChart)
+#include "tst_chart.moc"

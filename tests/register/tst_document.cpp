@@ -1,0 +1,312 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "TestSupport.h"
+#include "edit/EditEntry.h"
+#include "entry/PlaceEntry.h"
+#include "register/DataFile.h"
+#include "register/RegisterDocument.h"
+
+#include <QFileInfo>
+#include <QLockFile>
+#include <QProcess>
+#include <QSignalSpy>
+
+#include <csignal>
+#include <memory>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace tallyra;
+using namespace tallyra::test;
+
+namespace {
+
+const QString Data = QStringLiteral("default.dat");
+
+// A document over default.dat of the current folder, loaded from the bytes given.
+struct Document
+{
+    explicit Document(const QByteArray &bytes)
+    {
+        writeBytes(Data, bytes);
+        loaded = document.load() == RegisterDocument::LoadResult::Loaded;
+    }
+    std::unique_ptr<Checkbook> book = std::make_unique<Checkbook>();
+    RegisterDocument document{*book, Data};
+    bool loaded = false;
+};
+
+// Another program's version of the file: one byte changed, the length and the modification
+// time as they were, so that only the bytes tell.
+void rewriteInTheSameSecond(const QString &path)
+{
+    const QDateTime modified = QFileInfo(path).lastModified();
+    QByteArray bytes = fileBytes(path);
+    bytes[bytes.indexOf("E1")] = 'X';
+    writeBytes(path, bytes);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(modified, QFileDevice::FileModificationTime));
+}
+
+Checkbook added(const Checkbook &book)
+{
+    Checkbook after = book;
+    placeEntry(after, {"2001", "1", "2", "101", "Gas", "5", "00"}, EntryType::Withdrawal);
+    return after;
+}
+
+} // namespace
+
+class TestDocument : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { failOnUnexpectedWarnings(); }
+
+    // Each command is written at once; its undo gives back the file byte for byte as it was
+    // before, even one that Tallyra did not write (LF line ends, lines past the count), and
+    // its redo the file after it.
+    void undoAndRedoGiveBackTheBytes_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("command");
+        const QByteArray written = formatDataFile(registerOf("1/1W 1/3D 2/1W"));
+        // Lines ended by LF alone, and a record past the count that is never read.
+        QByteArray foreign = written;
+        foreign.replace("\r\n", "\n");
+        foreign.replace(foreign.lastIndexOf("0,0,0,\"\",\"\",0,0"), 17, "2001,9,9,\"X\",\"Y\",1,0");
+        for (const char *command : {"add", "change", "remove", "new register", "restore"})
+            QTest::newRow(command) << written << command;
+        QTest::newRow("add to a file from elsewhere") << foreign << "add";
+        QTest::newRow("new register over a file from elsewhere") << foreign << "new register";
+    }
+    void undoAndRedoGiveBackTheBytes()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, command);
+        TempWorkingFolder folder;
+        Document f(file);
+        QVERIFY(f.loaded);
+        auto after = std::make_unique<Checkbook>(*f.book);
+        if (command == "add")
+            *after = added(*f.book);
+        else if (command == "change")
+            changeEntryAt(*after, 1, {"2001", "3", "1", "7", "Rent", "9", "99"},
+                          EntryType::Deposit);
+        else if (command == "remove")
+            removeEntryAt(*after, 2);
+        else if (command == "new register")
+            *after = Checkbook{};
+        else
+            *after = registerOf("5/5D");
+
+        QVERIFY(f.document.replace(*after, command).saved());
+        const QByteArray changed = formatDataFile(*after);
+        QCOMPARE(fileBytes(Data), changed);
+        QCOMPARE(f.book->entryCount, after->entryCount);
+        QCOMPARE(f.document.history().undoText(), command);
+
+        QVERIFY(f.document.undo().saved());
+        QCOMPARE(fileBytes(Data), file);
+        QVERIFY(f.document.redo().saved());
+        QCOMPARE(fileBytes(Data), changed);
+        QCOMPARE(f.book->totalCents, [&] {
+            computeBalances(*after);
+            return after->totalCents;
+        }());
+        QVERIFY(f.document.undo().saved());
+        QCOMPARE(fileBytes(Data), file);
+        QVERIFY(!f.document.changedOnDisk());
+    }
+
+    // The lock is the first document's; a second one on the same file learns who holds it,
+    // and as read-only changes nothing. Once the first is gone the lock is free again.
+    void lockHeldByAnotherDocument()
+    {
+        TempWorkingFolder folder;
+        const QByteArray file = formatDataFile(registerOf("1/1W"));
+        auto first = std::make_unique<Document>(file);
+        QCOMPARE(first->document.lock(), std::nullopt);
+
+        Document second(file);
+        const std::optional<LockHolder> holder = second.document.lock();
+        QVERIFY(holder);
+        QCOMPARE(holder->pid, QCoreApplication::applicationPid());
+        QVERIFY(holder->since.isValid());
+        second.document.setReadOnly(true);
+        const Checkbook after = added(*second.book);
+        for (const ChangeResult &result :
+             {second.document.replace(after, "add"), second.document.startEmpty()})
+            QCOMPARE(int(result.status), int(ChangeResult::Status::Refused));
+        QCOMPARE(fileBytes(Data), file);
+
+        first.reset();
+        QCOMPARE(second.document.lock(), std::nullopt);
+    }
+
+    // A copy killed while it held the lock leaves the lock file behind; the next start takes
+    // it over without asking.
+    void staleLockTakenOver()
+    {
+        TempWorkingFolder folder;
+        const pid_t child = fork();
+        if (child == 0) {
+            QLockFile lock(Data + QStringLiteral(".lock"));
+            lock.tryLock(0);
+            raise(SIGKILL);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        QVERIFY(QFile::exists(Data + QStringLiteral(".lock")));
+        Document f(formatDataFile(registerOf("1/1W")));
+        QCOMPARE(f.document.lock(), std::nullopt);
+    }
+
+    // Before every write the file must still be the one last read or written: a rewrite of
+    // the same length in the same second counts, a file merely touched does not.
+    void outsideChangeNeverOverwritten_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("changed");
+        QTest::newRow("same size, same second") << "same second" << true;
+        QTest::newRow("longer") << "longer" << true;
+        QTest::newRow("removed") << "removed" << true;
+        QTest::newRow("only touched") << "touched" << false;
+    }
+    void outsideChangeNeverOverwritten()
+    {
+        QFETCH(QString, change);
+        QFETCH(bool, changed);
+        TempWorkingFolder folder;
+        Document f(formatDataFile(registerOf("1/1W 1/2W")));
+        if (change == "same second")
+            rewriteInTheSameSecond(Data);
+        else if (change == "longer")
+            writeBytes(Data, fileBytes(Data) + "\r\n");
+        else if (change == "removed")
+            QFile::remove(Data);
+        else {
+            QFile file(Data);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(5),
+                                     QFileDevice::FileModificationTime));
+        }
+        QCOMPARE(f.document.changedOnDisk(), changed);
+        const QByteArray outside = fileBytes(Data);
+        const ChangeResult result = f.document.replace(added(*f.book), "add");
+        QCOMPARE(result.saved(), !changed);
+        if (changed) {
+            QCOMPARE(fileBytes(Data), outside);
+            QCOMPARE(f.book->entryCount, 2);
+        }
+    }
+
+    // Whatever the user answers, both versions stay on disk, where the question said.
+    void reloadOrKeepMine_data()
+    {
+        QTest::addColumn<bool>("keepMine");
+        QTest::newRow("Reload") << false;
+        QTest::newRow("Keep Mine") << true;
+    }
+    void reloadOrKeepMine()
+    {
+        QFETCH(bool, keepMine);
+        TempWorkingFolder folder;
+        Document f(formatDataFile(registerOf("1/1W 1/2W")));
+        QVERIFY(f.document.replace(added(*f.book), "add").saved());
+        rewriteInTheSameSecond(Data);
+        const QByteArray theirs = fileBytes(Data);
+        const Checkbook mine = added(*f.book);
+        OutsideChange asked;
+        f.document.setOutsideChangeQuestion([&](const OutsideChange &names) {
+            asked = names;
+            return keepMine ? OutsideChangeChoice::KeepMine : OutsideChangeChoice::Reload;
+        });
+
+        const ChangeResult result = f.document.replace(mine, "add");
+        QCOMPARE(result.keptCopy, keepMine ? asked.theirsKeptAs : asked.mineKeptAs);
+        QCOMPARE(fileBytes(result.keptCopy), keepMine ? theirs : formatDataFile(mine));
+        QCOMPARE(fileBytes(Data), keepMine ? formatDataFile(mine) : theirs);
+        QCOMPARE(int(result.status),
+                 int(keepMine ? ChangeResult::Status::Saved : ChangeResult::Status::Reloaded));
+        QCOMPARE(f.book->entryCount, keepMine ? 4 : 3);
+        // Reloading another version starts a new history.
+        QCOMPARE(f.document.history().count(), keepMine ? 2 : 0);
+        QVERIFY(!f.document.changedOnDisk());
+    }
+
+    // An undo that cannot be written (the disk full) leaves the file, the register and the
+    // history where they were.
+    void failedUndoChangesNothing()
+    {
+        TempWorkingFolder folder;
+        Document f(formatDataFile(registerOf("1/1W")));
+        QVERIFY(f.document.replace(added(*f.book), "add").saved());
+        const QByteArray file = fileBytes(Data);
+        withFileSizeLimit(100, [&] {
+            QCOMPARE(int(f.document.undo().status), int(ChangeResult::Status::SaveFailed));
+        });
+        QCOMPARE(fileBytes(Data), file);
+        QCOMPARE(f.book->entryCount, 2);
+        QVERIFY(f.document.history().canUndo());
+    }
+
+    // While the program is idle a change on disk is noticed, once; its own writes are not.
+    void idleChangeNoticed()
+    {
+        TempWorkingFolder folder;
+        Document f(formatDataFile(registerOf("1/1W")));
+        QSignalSpy noticed(&f.document, &RegisterDocument::fileChangedOnDisk);
+        QTest::qWait(50);
+        QVERIFY(f.document.replace(added(*f.book), "add").saved());
+        QTest::qWait(700);
+        QCOMPARE(noticed.count(), 0);
+        rewriteInTheSameSecond(Data);
+        QTRY_COMPARE_WITH_TIMEOUT(noticed.count(), 1, 5000);
+        QTest::qWait(700);
+        QCOMPARE(noticed.count(), 1);
+    }
+
+    // The program ends in order on each signal a desktop sends, letting go of the lock; after
+    // SIGKILL the lock stays, and the next start takes it over without asking.
+    void signalsEndTheProgramInOrder_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGINT") << SIGINT;
+        QTest::newRow("SIGHUP") << SIGHUP;
+        QTest::newRow("SIGKILL") << SIGKILL;
+    }
+    void signalsEndTheProgramInOrder()
+    {
+        QFETCH(int, signal);
+        TempWorkingFolder folder;
+        writeBytes(Data, formatDataFile(registerOf("1/1W")));
+        const QString lock = Data + QStringLiteral(".lock");
+        const auto start = [&](QProcess &program) {
+            program.start(QStringLiteral(TallyraProgram));
+            QVERIFY(program.waitForStarted());
+            QTRY_VERIFY_WITH_TIMEOUT(
+                fileBytes(lock).startsWith(QByteArray::number(program.processId()) + '\n'), 10000);
+        };
+        QProcess first;
+        start(first);
+        ::kill(pid_t(first.processId()), signal);
+        QVERIFY(first.waitForFinished(10000));
+        QCOMPARE(QFile::exists(lock), signal == SIGKILL);
+        if (signal != SIGKILL) {
+            QCOMPARE(first.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(first.exitCode(), 0);
+            return;
+        }
+        QProcess next;
+        start(next);
+        next.terminate();
+        QVERIFY(next.waitForFinished(10000));
+        QVERIFY(!QFile::exists(lock));
+    }
+};
+
+QTEST_MAIN(TestDocument)
+#include "tst_document.moc"

@@ -1,0 +1,969 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "entry/PlaceEntry.h"
+#include "export/RegisterExport.h"
+#include "register/DataFile.h"
+#include "register/RegisterDocument.h"
+#include "statement/CsvStatement.h"
+#include "statement/ImportCommand.h"
+#include "statement/OfxStatement.h"
+#include "statement/QifStatement.h"
+#include "statement/Reconcile.h"
+#include "statement/StatementFile.h"
+#include "statement/StatementPreview.h"
+#include "statement/StatementText.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tallyra;
+
+namespace {
+
+const QString Data = QStringLiteral(StatementData);
+
+// "M/D CHECK CENTS; ..." in 2026: money in above zero, out below.
+QList<Entry> entriesOf(const QString &text)
+{
+    QList<Entry> entries;
+    for (const QString &part : text.split(u';', Qt::SkipEmptyParts)) {
+        const QStringList f = part.trimmed().split(u' ');
+        const qint32 cents = f[2].toInt();
+        entries.append({2026, f[0].section(u'/', 0, 0).toShort(),
+                        f[0].section(u'/', 1, 1).toShort(), f[1],
+                        QStringLiteral("E%1").arg(entries.size() + 1), cents < 0 ? -cents : 0,
+                        cents > 0 ? cents : 0});
+    }
+    return entries;
+}
+
+Checkbook bookOf(const QList<Entry> &entries)
+{
+    Checkbook book;
+    book.entryCount = qint16(entries.size());
+    std::copy(entries.begin(), entries.end(), book.slot.begin() + 1);
+    return book;
+}
+
+// The same form for a statement; a check number "-" is none.
+Statement statementOf(const QString &text)
+{
+    Statement statement;
+    for (const Entry &e : entriesOf(text)) {
+        StatementTransaction t;
+        t.date = QDate(e.year, e.month, e.day);
+        t.amountCents = qint64(e.depositCents) - e.withdrawalCents;
+        t.checkNumber = e.checkNumber == u"-" ? QString() : e.checkNumber;
+        t.payee = e.payee;
+        statement.transactions.append(t);
+    }
+    fillPeriod(statement);
+    return statement;
+}
+
+// One line per transaction: date|cents|check|payee|memo|problem.
+QString summary(const Statement &statement)
+{
+    QStringList lines;
+    for (const StatementTransaction &t : statement.transactions)
+        lines << QStringList{t.date.toString(Qt::ISODate),
+                             QString::number(t.amountCents),
+                             t.checkNumber,
+                             t.payee,
+                             t.memo,
+                             t.problem}
+                     .join(u'|');
+    return lines.join(u'\n');
+}
+
+QString summary(const StatementRead &read)
+{
+    if (read.status == StatementRead::Status::NotAStatement)
+        return u'!' + read.error;
+    if (read.status == StatementRead::Status::NeedsDateOrder)
+        return QStringLiteral("? ") + read.ambiguousDate;
+    return summary(read.statement);
+}
+
+QList<Entry> entriesIn(const Checkbook &book)
+{
+    return QList<Entry>(book.slot.begin() + 1, book.slot.begin() + 1 + book.entryCount);
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+struct Folder
+{
+    QString previous = QDir::currentPath();
+    QTemporaryDir dir;
+    Folder() { QDir::setCurrent(dir.path()); }
+    ~Folder() { QDir::setCurrent(previous); }
+    QString write(const QString &name, const QByteArray &bytes) const
+    {
+        QFile file(dir.filePath(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(name));
+        return file.fileName();
+    }
+};
+
+struct NoSettings final : Settings
+{
+    QMap<QString, QString> mappings;
+    std::optional<QString> backupFolder() const override { return std::nullopt; }
+    std::optional<QString> setBackupFolder(const QString &) override { return std::nullopt; }
+    QByteArray mainWindowGeometry() const override { return {}; }
+    void setMainWindowGeometry(const QByteArray &) override {}
+    std::optional<QString> csvMapping(const QString &heading) const override
+    {
+        if (!mappings.contains(heading))
+            return std::nullopt;
+        return mappings.value(heading);
+    }
+    void setCsvMapping(const QString &heading, const QString &mapping) override
+    {
+        mappings.insert(heading, mapping);
+    }
+};
+
+} // namespace
+
+class StatementTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void dates_data()
+    {
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<DateOrder>("order");
+        QTest::addColumn<QString>("expected"); // ISO dates, ! for a refused one, ? to ask
+
+        const auto undecided = DateOrder::Undecided;
+        QTest::newRow("a day above 12 settles month first")
+            << QStringList{"1/5/26", "1/13/26"} << undecided << "2026-01-05 2026-01-13";
+        QTest::newRow("a day above 12 settles day first")
+            << QStringList{"01/05/2026", "13/01/2026"} << undecided << "2026-05-01 2026-01-13";
+        QTest::newRow("dots and dashes")
+            << QStringList{"05.01.2026", "31-12-2025"} << undecided << "2026-01-05 2025-12-31";
+        QTest::newRow("apostrophe years are 2000 on")
+            << QStringList{"1/5'26", " 1/ 5'26", "12/31'99"} << undecided
+            << "2026-01-05 2026-01-05 2099-12-31";
+        QTest::newRow("two-digit years") << QStringList{"1/13/69", "1/13/70", "1/13/00"}
+                                         << undecided << "2069-01-13 1970-01-13 2000-01-13";
+        QTest::newRow("year first never asks")
+            << QStringList{"2026-01-05", "2026/01/05", "20260105", "2026-01-05 13:45:00",
+                           "2026-01-05T08:00"}
+            << undecided << "2026-01-05 2026-01-05 2026-01-05 2026-01-05 2026-01-05";
+        QTest::newRow("every date both ways asks")
+            << QStringList{"01/05/2026", "02/03/2026", "2026-07-01"} << undecided << "?";
+        QTest::newRow("the answer reads them") << QStringList{"01/05/2026", "02/03/2026"}
+                                               << DateOrder::DayFirst << "2026-05-01 2026-03-02";
+        QTest::newRow("day equal to month reads the same either way")
+            << QStringList{"1/1/2026", "2/2/2026"} << undecided << "2026-01-01 2026-02-02";
+        QTest::newRow("mixed orders refuse all but year first")
+            << QStringList{"1/13/2026", "13/1/2026", "2026-02-01"} << undecided << "! ! 2026-02-01";
+        QTest::newRow("no such day")
+            << QStringList{"2/30/2026", "1/13/2026"} << undecided << "! 2026-01-13";
+        QTest::newRow("no date at all")
+            << QStringList{"yesterday", "", "1/5", "1/5/123"} << undecided << "! ! ! !";
+        QTest::newRow("the answer against a date")
+            << QStringList{"13/1/2026"} << DateOrder::MonthFirst << "!";
+    }
+    void dates()
+    {
+        QFETCH(QStringList, texts);
+        QFETCH(DateOrder, order);
+        QFETCH(QString, expected);
+        const StatementDates read = readStatementDates(texts, order);
+        if (expected == u"?") {
+            QVERIFY(read.needsOrder);
+            QCOMPARE(read.ambiguous, QStringLiteral("01/05/2026"));
+            return;
+        }
+        QVERIFY(!read.needsOrder);
+        QStringList got;
+        for (qsizetype i = 0; i < read.dates.size(); ++i) {
+            QCOMPARE(read.dates[i].isValid(), read.problems[i].isEmpty());
+            got << (read.dates[i].isValid() ? read.dates[i].toString(Qt::ISODate) : "!");
+        }
+        QCOMPARE(got.join(u' '), expected);
+    }
+
+    void amounts_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<DecimalMark>("mark");
+        QTest::addColumn<QString>("cents"); // empty: no amount
+
+        const auto point = DecimalMark::Point;
+        const auto comma = DecimalMark::Comma;
+        QTest::newRow("grouped") << "1,234.56" << point << "123456";
+        QTest::newRow("minus") << "-31.50" << point << "-3150";
+        QTest::newRow("trailing minus") << "31.50-" << point << "-3150";
+        QTest::newRow("parentheses") << "(12.00)" << point << "-1200";
+        QTest::newRow("dollar sign and blanks") << " $ 1,234.56 " << point << "123456";
+        QTest::newRow("euro and comma") << "-1.234,56 \u20AC" << comma << "-123456";
+        QTest::newRow("one decimal") << "12,5" << comma << "1250";
+        QTest::newRow("no whole part") << ".75" << point << "75";
+        QTest::newRow("groups of a thousand") << "1,234" << point << "123400";
+        QTest::newRow("apostrophe groups") << "1'234.50" << point << "123450";
+        QTest::newRow("blank groups") << "1 234,56" << comma << "123456";
+        QTest::newRow("zeros past the cents") << "12.3400" << point << "1234";
+        QTest::newRow("a comma that is no group") << "12,50" << point << "";
+        QTest::newRow("three decimals") << "12.345" << point << "";
+        QTest::newRow("two points") << "1.2.3" << point << "";
+        QTest::newRow("words") << "abc" << point << "";
+        QTest::newRow("nothing") << "" << point << "";
+        QTest::newRow("too many digits") << "1234567890123456" << point << "";
+    }
+    void amounts()
+    {
+        QFETCH(QString, text);
+        QFETCH(DecimalMark, mark);
+        QFETCH(QString, cents);
+        const std::optional<qint64> read = parseAmount(text, mark);
+        QCOMPARE(read ? QString::number(*read) : QString(), cents);
+    }
+
+    void decimalMark_data()
+    {
+        QTest::addColumn<QStringList>("amounts");
+        QTest::addColumn<DecimalMark>("mark");
+        QTest::newRow("comma decimals") << QStringList{"12,50", "3,00", ""} << DecimalMark::Comma;
+        QTest::newRow("point wins") << QStringList{"1,234", "5.00"} << DecimalMark::Point;
+        QTest::newRow("grouped comma") << QStringList{"1.234,56"} << DecimalMark::Comma;
+        QTest::newRow("thousands alone") << QStringList{"1,234"} << DecimalMark::Point;
+    }
+    void decimalMark()
+    {
+        QFETCH(QStringList, amounts);
+        QFETCH(DecimalMark, mark);
+        QCOMPARE(decimalMarkOf(amounts), mark);
+    }
+
+    void qif_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("bank records")
+            << QByteArray(
+                   "!Type:Bank\r\nD1/13/26\r\nT-1,031.50\r\nN1042\r\nPWater Co\r\n"
+                   "MJanuary\r\nCX\r\nLUtilities\r\n^\r\nD1/14'26\r\nU250.00\r\nPPay\r\n^\r\n")
+            << "2026-01-13|-103150|1042|Water Co|January|\n2026-01-14|25000||Pay||";
+        QTest::newRow("other sections passed over")
+            << QByteArray("!Option:AutoSwitch\n!Account\nNChecking\nTBank\n^\n!Type:Cat\nNFood\n^\n"
+                          "!Type:Bank\nD2026-01-05\nT5\nPShop\n^\n!Type:Invst\nD1/1/26\nT9\n^\n")
+            << "2026-01-05|500||Shop||";
+        QTest::newRow("a record without its date or amount")
+            << QByteArray("!Type:Bank\nT5.00\nPA\n^\nD1/13/2026\nT5.0.0\nPB\n^\n")
+            << "|500||A||it has no date\n2026-01-13|0||B||the amount \"5.0.0\" cannot be read";
+        QTest::newRow("cut short") << QByteArray("!Type:Bank\nD1/13/2026\nT-31.5")
+                                   << "!it ends in the middle of a transaction, so it may have "
+                                      "been cut short";
+        QTest::newRow("no bank account")
+            << QByteArray("!Type:CCard\nD1/13/2026\nT-5\n^\n")
+            << "!it holds no bank account transactions (no !Type:Bank section)";
+        QTest::newRow("every date both ways")
+            << QByteArray("!Type:Bank\nD01/02/2026\nT1\n^\nD03/04/2026\nT2\n^\n") << "? 01/02/2026";
+    }
+    void qif()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, expected);
+        QVERIFY(looksLikeQif(file));
+        QCOMPARE(summary(readQifStatement(file)), expected);
+    }
+
+    void csv_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("roles"); // empty: the guess from the heading
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("the program's own export, guessed")
+            << QByteArray("\xEF\xBB\xBF"
+                          "Date,Check Number,Payee,Withdrawal,Deposit,Balance\r\n"
+                          "2026-01-02,DEP,\"PAYROLL, INC.\",,1234.56,1234.56\r\n"
+                          "2026-01-05,1042,\"SAID \"\"HI\"\"\",31.50,,1203.06\r\n"
+                          "2026-02-03,1043,VOIDED,,,1203.06\r\n")
+            << QString()
+            << "2026-01-02|123456|DEP|PAYROLL, INC.||\n"
+               "2026-01-05|-3150|1042|SAID \"HI\"||\n"
+               "2026-02-03|0|1043|VOIDED||";
+        QTest::newRow("decimal comma, semicolons, day first")
+            << QByteArray("Datum;Empf\xC3\xA4nger;Betrag\n05.01.2026;B\xC3\xA4"
+                          "ckerei;-3,50\n"
+                          "13.01.2026;Lohn;1.234,56\n")
+            << "date,payee,amount"
+            << QString::fromUtf8("2026-01-05|-350||Bäckerei||\n2026-01-13|123456||Lohn||");
+        QTest::newRow("no heading, tabs, a line break in a cell")
+            << QByteArray("1/13/2026\t\"Two\nlines\"\t-5\n1/14/2026\tB\t7.25\n")
+            << "date,payee,amount"
+            << "2026-01-13|-500||Two\nlines||\n2026-01-14|725||B||";
+        QTest::newRow("withdrawals written below zero, a short row")
+            << QByteArray("When,Who,Out,In,No\n2026-01-05,A,-31.50,,7\n2026-01-06,B\n")
+            << "date,payee,withdrawal,deposit,check"
+            << "2026-01-05|-3150|7|A||\n2026-01-06|0||B||";
+        QTest::newRow("a cell that is no amount")
+            << QByteArray("d,p,a\n2026-01-05,A,12,50\n") << "date,payee,amount"
+            << "2026-01-05|1200||A||";
+        QTest::newRow("an amount with text")
+            << QByteArray("d,p,a\n2026-01-05,A,ten\n2026-01-06,B,\n") << "date,payee,amount"
+            << "2026-01-05|0||A||the amount \"ten\" cannot be read\n2026-01-06|0||B||it has no "
+               "amount";
+    }
+    void csv()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, roles);
+        QFETCH(QString, expected);
+        const CsvTable table = readCsvTable(file);
+        QVERIFY2(table.error.isEmpty(), qPrintable(table.error));
+        QString error;
+        const std::optional<CsvMapping> mapping =
+            roles.isEmpty() ? guessCsvMapping(table) : csvMappingFromRoles(roles, table, &error);
+        QVERIFY2(mapping, qPrintable(error));
+        QCOMPARE(csvMappingFromText(csvMappingText(*mapping)), mapping);
+        QCOMPARE(summary(readCsvStatement(table, *mapping)), expected);
+    }
+
+    void csvRefused_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("roles");
+        QTest::addColumn<QString>("error");
+        const QByteArray file("d,p,a\n2026-01-05,A,1\n");
+        QTest::newRow("quote never closed") << QByteArray("d,p,a\n2026-01-05,\"A,1\n") << ""
+                                            << "a quoted cell is never closed, so the file may "
+                                               "have been cut short";
+        QTest::newRow("one column") << QByteArray("hello\nworld\n") << ""
+                                    << "its rows have only one column";
+        QTest::newRow("role twice") << file << "date,date,amount"
+                                    << "'date' is given twice in --csv-columns";
+        QTest::newRow("unknown role") << file << "date,who,amount"
+                                      << "unknown column 'who' in --csv-columns (use date, payee, "
+                                         "amount, withdrawal, deposit, check, or nothing to skip "
+                                         "one)";
+        QTest::newRow("no date") << file << ",payee,amount"
+                                 << "--csv-columns: Choose the column that holds the date.";
+        QTest::newRow("withdrawal alone")
+            << file << "date,payee,withdrawal"
+            << "--csv-columns: Choose either the amount column or both the withdrawal and the "
+               "deposit columns.";
+    }
+    void csvRefused()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, roles);
+        QFETCH(QString, error);
+        const CsvTable table = readCsvTable(file);
+        QString got = table.error;
+        if (got.isEmpty())
+            QVERIFY(!csvMappingFromRoles(roles, table, &got));
+        QCOMPARE(got, error);
+    }
+
+    void matching_data()
+    {
+        QTest::addColumn<QString>("book");
+        QTest::addColumn<QString>("statement");
+        QTest::addColumn<QString>("matched"); // the slot each transaction is found as
+
+        QTest::newRow("check number and amount, whatever the date") << "1/5 1042 -15000"
+                                                                    << "3/1 1042 -15000"
+                                                                    << "1";
+        QTest::newRow("leading zeros") << "1/5 1042 -15000"
+                                       << "1/6 001042 -15000"
+                                       << "1";
+        QTest::newRow("same check, another amount") << "1/5 1042 -15000"
+                                                    << "1/5 1042 -15001"
+                                                    << "0";
+        QTest::newRow("amount 4 days later") << "1/5 ATM -6000"
+                                             << "1/9 - -6000"
+                                             << "1";
+        QTest::newRow("amount 4 days earlier") << "1/9 ATM -6000"
+                                               << "1/5 - -6000"
+                                               << "1";
+        QTest::newRow("amount 5 days later") << "1/5 ATM -6000"
+                                             << "1/10 - -6000"
+                                             << "0";
+        QTest::newRow("two equal withdrawals, one in the register") << "1/15 ATM -4000"
+                                                                    << "1/15 - -4000; 1/15 - -4000"
+                                                                    << "1 0";
+        QTest::newRow("a deposit is never a withdrawal") << "1/5 DEP 6000"
+                                                         << "1/5 - -6000"
+                                                         << "0";
+        QTest::newRow("a withdrawal is never a deposit") << "1/5 ATM -6000"
+                                                         << "1/5 - 6000"
+                                                         << "0";
+        QTest::newRow("the nearest day first") << "1/3 ATM -4000; 1/6 ATM -4000"
+                                               << "1/6 - -4000; 1/3 - -4000"
+                                               << "2 1";
+        QTest::newRow("two different checks") << "1/5 1042 -15000"
+                                              << "1/5 1043 -15000"
+                                              << "0";
+        QTest::newRow("a check the statement gives no number") << "1/5 1042 -15000"
+                                                               << "1/7 - -15000"
+                                                               << "1";
+        QTest::newRow("the check number first, then the amount") << "1/5 1042 -15000"
+                                                                 << "1/5 - -15000; 1/20 1042 -15000"
+                                                                 << "0 1";
+        QTest::newRow("2-31 in the register is 3-3") << "2/31 ATM -100"
+                                                     << "3/2 - -100"
+                                                     << "1";
+    }
+    void matching()
+    {
+        QFETCH(QString, book);
+        QFETCH(QString, statement);
+        QFETCH(QString, matched);
+        QStringList got;
+        for (int slot : matchStatement(bookOf(entriesOf(book)), statementOf(statement)))
+            got << QString::number(slot);
+        QCOMPARE(got.join(u' '), matched);
+    }
+
+    void preview_data()
+    {
+        QTest::addColumn<StatementTransaction>("transaction");
+        QTest::addColumn<QString>("checkNumber");
+        QTest::addColumn<QString>("payee");
+        QTest::addColumn<QString>("what");
+
+        const QDate day(2026, 1, 5);
+        const auto t = [day](qint64 cents, const QString &payee, const QString &check = {},
+                             const QString &memo = {}, const QString &type = {}) {
+            return StatementTransaction{day, cents, check, payee, memo, type, {}};
+        };
+        QTest::newRow("capitals") << t(-500, "Corner Store", "dep") << "DEP"
+                                  << "CORNER STORE"
+                                  << "New";
+        QTest::newRow("double quotes") << t(-2350, "Joe's \"Diner\"") << "ATM"
+                                       << "JOE'S 'DINER'"
+                                       << "New (\" shown as ')";
+        QTest::newRow("outside the code page")
+            << t(-1800, QString::fromUtf8("Ωmega €uro ✓✓")) << "ATM"
+            << QString::fromUtf8("?MEGA €URO ??")
+            << QString::fromUtf8("New (Ω shown as ?, ✓ shown as ?)");
+        QTest::newRow("a line break") << t(-1, "Two\r\nlines") << "ATM"
+                                      << "TWO  LINES"
+                                      << "New";
+        QTest::newRow("no name: the memo") << t(-1, "", "", "Rent for May") << "ATM"
+                                           << "RENT FOR MAY"
+                                           << "New";
+        QTest::newRow("no name or memo: the type") << t(-500, "", "", "", "SRVCHG") << "ATM"
+                                                   << "SRVCHG"
+                                                   << "New";
+        QTest::newRow("deposit without anything") << t(500, "") << "DEP"
+                                                  << "DEP"
+                                                  << "New";
+        QTest::newRow("transfer") << t(-500, "To savings", "", "", "XFER") << "TXFR"
+                                  << "TO SAVINGS"
+                                  << "New";
+        QTest::newRow("zero") << t(0, "Note") << "ATM"
+                              << "NOTE"
+                              << "New";
+        QTest::newRow("year before 1900")
+            << StatementTransaction{{1850, 1, 1}, -5, {}, "Old", {}, {}, {}} << "ATM"
+            << "OLD"
+            << "Cannot be added: the year 1850 is not between 1900 and 9999";
+        QTest::newRow("amount beyond an entry")
+            << t(-3000000000, "Big") << "ATM"
+            << "BIG"
+            << "Cannot be added: the amount $30,000,000.00 is more than an entry can hold";
+        QTest::newRow("unreadable")
+            << StatementTransaction{{}, 0, {}, "X", {}, {}, "the date \"x\" cannot be read"}
+            << "ATM"
+            << "X"
+            << "Cannot be added: the date \"x\" cannot be read";
+    }
+    void preview()
+    {
+        QFETCH(StatementTransaction, transaction);
+        QFETCH(QString, checkNumber);
+        QFETCH(QString, payee);
+        QFETCH(QString, what);
+        Statement statement;
+        statement.transactions << transaction;
+        const QList<PreviewRow> rows = previewStatement(Checkbook{}, statement);
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows[0].checkNumber, checkNumber);
+        QCOMPARE(rows[0].payee, payee);
+        QCOMPARE(dispositionText(rows[0]), what);
+        if (rows[0].disposition == Disposition::New) {
+            QCOMPARE(rows[0].type, transaction.amountCents > 0   ? EntryType::Deposit
+                                   : transaction.amountCents < 0 ? EntryType::Withdrawal
+                                                                 : EntryType::Neither);
+            QVERIFY(!firstFailedCheck(rows[0].texts, MainYearMessage) ||
+                    transaction.amountCents == 0);
+        }
+    }
+
+    void reconcile_data()
+    {
+        QTest::addColumn<QString>("book");
+        QTest::addColumn<QList<int>>("matched");
+        QTest::addColumn<qint64>("statementBalance");
+        QTest::addColumn<qint64>("registerBalance");
+        QTest::addColumn<QList<int>>("outstanding");
+        QTest::addColumn<qint64>("difference");
+
+        // A salary on the statement, a check and a deposit the bank has not seen, a withdrawal
+        // after the end date; the statement runs from 1-1 to 1-31.
+        const QString book = "1/2 DEP 100000; 1/10 1042 -20000; 1/20 DEP 5000; 2/3 ATM -999";
+        QTest::newRow("balanced with outstanding entries")
+            << book << QList<int>{1} << qint64(100000) << qint64(85000) << QList<int>{2, 3}
+            << qint64(0);
+        QTest::newRow("a fee missing from the register")
+            << book << QList<int>{1} << qint64(100000 - 500) << qint64(85000) << QList<int>{2, 3}
+            << qint64(-500);
+        QTest::newRow("all on the statement")
+            << "1/2 DEP 100000; 1/10 1042 -20000" << QList<int>{2, 1} << qint64(80000)
+            << qint64(80000) << QList<int>{} << qint64(0);
+        QTest::newRow("entries before the period count, but are not outstanding")
+            << "1/2 DEP 100; 1/5 ATM -30" << QList<int>{0} << qint64(70) << qint64(70)
+            << QList<int>{} << qint64(0);
+    }
+    void reconcile()
+    {
+        QFETCH(QString, book);
+        QFETCH(QList<int>, matched);
+        QFETCH(qint64, statementBalance);
+        QFETCH(qint64, registerBalance);
+        QFETCH(QList<int>, outstanding);
+        QFETCH(qint64, difference);
+        Checkbook register_ = bookOf(entriesOf(book));
+        if (QTest::currentDataTag() ==
+            QLatin1String("entries before the period count, but are not outstanding"))
+            register_.slot[1].year = register_.slot[2].year = 2025;
+        const Reconciliation result =
+            tallyra::reconcile(register_, matched, {2026, 1, 1}, {2026, 1, 31}, statementBalance);
+        QCOMPARE(result.registerBalance, registerBalance);
+        QCOMPARE(result.outstandingSlots, outstanding);
+        QCOMPARE(result.difference, difference);
+        QCOMPARE(result.balanced(), difference == 0);
+    }
+
+    // Ticked new rows go in by date, each in its place among the register's; a deposit before
+    // the entries of its day, the statement's order kept within a day.
+    void planImport()
+    {
+        const Checkbook book = bookOf(entriesOf("1/5 ATM -100; 1/9 ATM -5"));
+        const Statement statement =
+            statementOf("1/9 - -5; 1/5 - 7; 1/5 - 8; 1/1 - -9; 1/5 - -10; 1/20 - -11");
+        const QList<PreviewRow> rows = previewStatement(book, statement);
+        QList<bool> ticked(rows.size(), true);
+        ticked[5] = false;
+        const ImportPlan plan = tallyra::planImport(book, rows, ticked);
+        QVERIFY(plan.after);
+        QCOMPARE(plan.added, 4); // the withdrawal of 1-9 is already there
+        QStringList order;
+        for (const Entry &e : entriesIn(*plan.after))
+            order << QStringLiteral("%1/%2 %3")
+                         .arg(e.month)
+                         .arg(e.day)
+                         .arg(e.depositCents - e.withdrawalCents);
+        QCOMPARE(order.join(u';'), "1/1 -9;1/5 7;1/5 8;1/5 -100;1/5 -10;1/9 -5");
+        QCOMPARE(importChangeName(plan.added, "/x/june.ofx"),
+                 "import 4 transactions from june.ofx");
+    }
+
+    void registerLimit_data()
+    {
+        QTest::addColumn<int>("entries");
+        QTest::addColumn<int>("ticked");
+        QTest::addColumn<int>("fits");
+        QTest::addColumn<bool>("added");
+        QTest::newRow("three into two free slots") << 998 << 3 << 2 << false;
+        QTest::newRow("two into two") << 998 << 2 << 2 << true;
+        QTest::newRow("full") << 1000 << 1 << 0 << false;
+    }
+    void registerLimit()
+    {
+        QFETCH(int, entries);
+        QFETCH(int, ticked);
+        QFETCH(int, fits);
+        QFETCH(bool, added);
+        Checkbook book;
+        for (int i = 1; i <= entries; ++i)
+            book.slot[i] = {2020, 1, 1, "ATM", "OLD", 1, 0};
+        book.entryCount = qint16(entries);
+        const QList<PreviewRow> rows =
+            previewStatement(book, statementOf("2/1 - -1; 2/2 - -2; 2/3 - -3"));
+        QList<bool> ticks(rows.size(), false);
+        for (int i = 0; i < ticked; ++i)
+            ticks[i] = true;
+        const ImportPlan plan = tallyra::planImport(book, rows, ticks);
+        QCOMPARE(plan.fits, fits);
+        QCOMPARE(plan.ticked, ticked);
+        QCOMPARE(bool(plan.after), added);
+        if (added)
+            QCOMPARE(int(plan.after->entryCount), entries + ticked);
+    }
+
+    // What Tallyra exports reads back as the same entries, in the same order; read again, the
+    // file adds nothing.
+    void exportThenImport_data()
+    {
+        QTest::addColumn<ExportFormat>("format");
+        QTest::addColumn<DateOrder>("order");
+        QTest::newRow("CSV") << ExportFormat::Csv << DateOrder::Undecided;
+        QTest::newRow("QIF") << ExportFormat::Qif << DateOrder::MonthFirst;
+    }
+    void exportThenImport()
+    {
+        QFETCH(ExportFormat, format);
+        QFETCH(DateOrder, order);
+        // Typed as the entry window does: two deposits and a withdrawal on one day, a voided
+        // check, texts with a comma, an apostrophe and a character beyond ASCII.
+        Checkbook typed;
+        const QList<std::pair<EntryTexts, EntryType>> entries{
+            {{"2026", "1", "12", "1042", "Water, Inc.", "31", "50"}, EntryType::Withdrawal},
+            {{"2026", "1", "12", "DEP", "Payroll", "1234", "56"}, EntryType::Deposit},
+            {{"2026", "1", "12", "DEP", "Refund", "5", "0"}, EntryType::Deposit},
+            {{"2026", "2", "3", "1043", "Voided", "0", "0"}, EntryType::Neither},
+            {{"2026", "2", "4", "TXFR", QString::fromUtf8("Café O'Neil"), "20", "0"},
+             EntryType::Withdrawal},
+        };
+        for (const auto &[texts, type] : entries)
+            QVERIFY(placeEntry(typed, texts, type));
+
+        Folder folder;
+        const QString path = folder.write(format == ExportFormat::Csv ? "out.csv" : "out.qif",
+                                          exportBytes(typed, format));
+        const StatementFile file = openStatementFile(path);
+        QVERIFY2(file.error.isEmpty(), qPrintable(file.error));
+        const StatementRead asked =
+            readStatement(file, DateOrder::Undecided, guessCsvMapping(file.table));
+        QCOMPARE(asked.status, order == DateOrder::Undecided
+                                   ? StatementRead::Status::Read
+                                   : StatementRead::Status::NeedsDateOrder);
+        const StatementRead read = readStatement(file, order, guessCsvMapping(file.table));
+        QCOMPARE(read.status, StatementRead::Status::Read);
+
+        const Checkbook empty;
+        const QList<PreviewRow> rows = previewStatement(empty, read.statement);
+        const ImportPlan plan = tallyra::planImport(empty, rows, QList<bool>(rows.size(), true));
+        QVERIFY(plan.after);
+        QCOMPARE(entriesIn(*plan.after), entriesIn(typed));
+
+        for (const PreviewRow &row : previewStatement(*plan.after, read.statement))
+            QCOMPARE(dispositionText(row), "Already in the register");
+    }
+
+    // Both forms of the same hand-written OFX 2.1 statement read alike through libofx.
+    void ofxFiles_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("XML 2.1") << "january-2026.ofx";
+        QTest::newRow("SGML 1.02") << "january-2026-sgml.qfx";
+    }
+    void ofxFiles()
+    {
+        QFETCH(QString, name);
+        const StatementFile file = openStatementFile(Data + u'/' + name);
+        QCOMPARE(file.format, StatementFormat::Ofx);
+        QVERIFY(file.error.isEmpty());
+        const StatementRead read = readStatement(file, DateOrder::Undecided);
+        QCOMPARE(read.status, StatementRead::Status::Read);
+        const Statement &s = read.statement;
+        QCOMPARE(s.format, "OFX");
+        QCOMPARE(s.endingBalanceCents, qint64(224677));
+        QCOMPARE(s.startDate, QDate(2026, 1, 1));
+        QCOMPARE(s.endDate, QDate(2026, 1, 31));
+        QCOMPARE(s.transactions.size(), 11);
+        const QStringList lines = summary(s).split(u'\n');
+        QCOMPARE(lines[0], "2026-01-02|250000||ACME PAYROLL|January salary|");
+        QCOMPARE(lines[1], "2026-01-05|-15000|1042|CITY WATER||");
+        QCOMPARE(lines[7], "2026-01-17|-2350||Joe's \"Diner\"||");
+        QCOMPARE(s.transactions[4].type, "XFER");
+        QCOMPARE(s.transactions[9].payee, QString::fromUtf8("Ωmega Books"));
+    }
+
+    // Whatever reaches the OFX library ends in a reason, never in this process stopping.
+    void ofxGarbage_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QByteArray noise(200000, Qt::Uninitialized);
+        QRandomGenerator random(24);
+        for (char &byte : noise)
+            byte = char(random.bounded(256));
+        QByteArray nested = "OFXHEADER:100\n\n";
+        for (int i = 0; i < 20000; ++i)
+            nested += "<STMTTRN><BANKTRANLIST>";
+        QFile sample(Data + QStringLiteral("/january-2026.ofx"));
+        QVERIFY(sample.open(QIODevice::ReadOnly));
+        const QByteArray whole = sample.readAll();
+        QTest::newRow("noise") << noise;
+        QTest::newRow("an OFX header and noise") << QByteArray("OFXHEADER:100\n\n") + noise;
+        QTest::newRow("tags nested deep") << nested;
+        QTest::newRow("half a statement") << whole.left(whole.size() / 2);
+        QTest::newRow("an endless name")
+            << QByteArray(whole).replace("CITY WATER", QByteArray(300000, 'W'));
+        QTest::newRow("empty") << QByteArray();
+    }
+    void ofxGarbage()
+    {
+        QFETCH(QByteArray, bytes);
+        Folder folder;
+        const StatementRead read = readOfxStatement(folder.write("bad.ofx", bytes));
+        if (read.status == StatementRead::Status::Read) {
+            // The library may keep what it could read; never a transaction without its date.
+            for (const StatementTransaction &t : read.statement.transactions)
+                QVERIFY(t.date.isValid() || !t.problem.isEmpty());
+        } else {
+            QCOMPARE(read.status, StatementRead::Status::NotAStatement);
+            QVERIFY(!read.error.isEmpty());
+        }
+        const StatementFile file = openStatementFile(folder.dir.filePath("bad.ofx"));
+        QVERIFY(!file.error.isEmpty() || file.format != StatementFormat::Ofx ||
+                bytes.contains("</OFX>"));
+    }
+
+    void ofxReaderFailures_data()
+    {
+        QTest::addColumn<QByteArray>("reader");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("crash") << QByteArray("#!/bin/sh\nkill -SEGV $$\n")
+                               << "the OFX library crashed while reading it";
+        QTest::newRow("stops half way")
+            << QByteArray("#!/bin/sh\nprintf 'transaction\\t\\t2026-01-05\\t-5\\n'\n")
+            << "the OFX library stopped before the end of it";
+        QTest::newRow("fails") << QByteArray("#!/bin/sh\nexit 1\n")
+                               << "the OFX library could not read it";
+        QTest::newRow("finds nothing")
+            << QByteArray("#!/bin/sh\necho end\n") << "it holds no bank statement";
+    }
+    void ofxReaderFailures()
+    {
+        QFETCH(QByteArray, reader);
+        QFETCH(QString, error);
+        Folder folder;
+        const QString program = folder.write("reader", reader);
+        QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner);
+        const StatementRead read =
+            readOfxStatement(Data + QStringLiteral("/january-2026.ofx"), program);
+        QCOMPARE(read.status, StatementRead::Status::NotAStatement);
+        QCOMPARE(read.error, error);
+        QVERIFY(readOfxStatement(Data, folder.dir.filePath("none")).error.contains("is missing"));
+    }
+
+    // A file with two accounts is not one checkbook's statement: the first account's only.
+    void ofxTwoAccounts()
+    {
+        const StatementRead read =
+            ofxStatementFromReport("statement\tA\t500\t2026-01-01\t2026-01-31\t\n"
+                                   "transaction\tA\t2026-01-05\t-5\tPOS\t\tShop\\tone\tm\n"
+                                   "statement\tB\t900\t2026-01-01\t2026-01-31\t2026-01-30\n"
+                                   "transaction\tB\t2026-01-06\t-6\tPOS\t\tOther\t\n"
+                                   "end\n");
+        QCOMPARE(read.status, StatementRead::Status::Read);
+        QCOMPARE(summary(read.statement), "2026-01-05|-5||Shop\tone|m|");
+        QCOMPARE(read.statement.endingBalanceCents, qint64(500));
+        QCOMPARE(read.statement.endDate, QDate(2026, 1, 31));
+    }
+
+    void badFiles_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("binary") << "x.csv" << QByteArray("PK\x03\x04\0\0junk", 10)
+                                << "it is no text file";
+        QTest::newRow("empty") << "x.qif" << QByteArray() << "it is empty";
+        QTest::newRow("QIF that is not") << "x.qif" << QByteArray("hello,world\n")
+                                         << "it does not begin as a QIF file does (!Type:Bank)";
+        QTest::newRow("OFX that is not") << "x.ofx" << QByteArray("hello,world\n")
+                                         << "it does not begin as an OFX file does (OFXHEADER "
+                                            "or <?xml)";
+        QTest::newRow("OFX cut short") << "x.ofx" << QByteArray("OFXHEADER:100\n\n<OFX><BANK")
+                                       << "it ends before its closing </OFX> tag, so it may "
+                                          "have been cut short";
+    }
+    void badFiles()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, error);
+        Folder folder;
+        QCOMPARE(openStatementFile(folder.write(name, bytes)).error, error);
+    }
+
+    // A spreadsheet's "Unicode text": UTF-16 with its byte-order mark, either way round.
+    void utf16Text_data()
+    {
+        QTest::addColumn<QByteArray>("bom");
+        QTest::addColumn<bool>("bigEndian");
+        QTest::newRow("little-endian") << QByteArray("\xFF\xFE") << false;
+        QTest::newRow("big-endian") << QByteArray("\xFE\xFF") << true;
+    }
+    void utf16Text()
+    {
+        QFETCH(QByteArray, bom);
+        QFETCH(bool, bigEndian);
+        const QString text =
+            QString::fromUtf8("Date\tPayee\tAmount\r\n2026-01-05\tCafé\t-3.50\r\n");
+        QByteArray bytes = bom;
+        for (const QChar c : text) {
+            const char high = char(c.unicode() >> 8);
+            const char low = char(c.unicode() & 0xFF);
+            bytes.append(bigEndian ? high : low).append(bigEndian ? low : high);
+        }
+        Folder folder;
+        const StatementFile file = openStatementFile(folder.write("unicode.txt", bytes));
+        QVERIFY2(file.error.isEmpty(), qPrintable(file.error));
+        QCOMPARE(summary(readStatement(file, DateOrder::Undecided, guessCsvMapping(file.table))),
+                 QString::fromUtf8("2026-01-05|-350||Café||"));
+    }
+
+    // 50 MB is refused by its size, without reading it all.
+    void hugeFile()
+    {
+        Folder folder;
+        QFile file(folder.dir.filePath("huge.csv"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(50 * 1024 * 1024));
+        file.close();
+        const StatementFile opened = openStatementFile(file.fileName());
+        QCOMPARE(opened.error, "it is 50.0 MB, and a statement Tallyra reads is at most 10.0 MB");
+        QVERIFY(opened.bytes.isEmpty());
+        QCOMPARE(notAStatementText(file.fileName(), opened.error),
+                 "huge.csv is no statement Tallyra can read: it is 50.0 MB, and a statement "
+                 "Tallyra reads is at most 10.0 MB.");
+    }
+
+    // tallyra --import: the OFX statement into a folder with no register, then again.
+    void importCommand()
+    {
+        Folder folder;
+        NoSettings settings;
+        const QString ofx = Data + QStringLiteral("/january-2026.ofx");
+        QByteArray bytes;
+        {
+            Checkbook book;
+            RegisterDocument document(book);
+            ImportOutcome outcome = runImport({ofx, true, {}, {}}, document, settings);
+            QCOMPARE(outcome.status, ImportDone);
+            QVERIFY(!QFile::exists("default.dat"));
+            QStringList lines = outcome.output.split(u'\n', Qt::SkipEmptyParts);
+            QCOMPARE(lines.size(), 14);
+            QCOMPARE(lines[2], "new       2026-01-05 1042         -$150.00 CITY WATER");
+            QCOMPARE(lines[8],
+                     "new       2026-01-17 ATM           -$23.50 JOE'S 'DINER' (\" shown as ')");
+            QCOMPARE(lines.last(), "11 new, 0 duplicates, 0 refused: nothing changed (dry run).");
+
+            outcome = runImport({ofx, false, {}, {}}, document, settings);
+            QCOMPARE(outcome.status, ImportDone);
+            QVERIFY(outcome.output.endsWith("11 new, 0 duplicates, 0 refused: 11 added to "
+                                            "default.dat.\n"));
+            QVERIFY(outcome.output.contains("with 0 entries outstanding: Balanced\n"));
+            bytes = fileBytes("default.dat");
+            QVERIFY(bytes.startsWith("11\r\n2026,1,2,\"DEP\",\"ACME PAYROLL\",0,250000\r\n"));
+        }
+        Checkbook again;
+        RegisterDocument second(again);
+        ImportOutcome outcome = runImport(
+            {Data + QStringLiteral("/january-2026-sgml.qfx"), false, {}, {}}, second, settings);
+        QCOMPARE(outcome.status, ImportDone);
+        QVERIFY(outcome.output.contains("duplicate 2026-01-15 ATM           -$40.00 ATM "
+                                        "WITHDRAWAL (entry 7)\n"));
+        QVERIFY(outcome.output.endsWith("0 new, 11 duplicates, 0 refused: nothing to add.\n"));
+        QCOMPARE(fileBytes("default.dat"), bytes);
+
+        // Held by the document above: refused, nothing changed; a dry run only reads.
+        Checkbook third;
+        RegisterDocument held(third);
+        const QString csv = folder.write("s.csv", "Date,Payee,Amount\n2026-02-01,Shop,-5\n");
+        outcome = runImport({csv, false, "date,payee,amount", {}}, held, settings);
+        QCOMPARE(outcome.status, ImportRegisterHeld);
+        QVERIFY(outcome.error.startsWith("tallyra: default.dat is open in "));
+        QCOMPARE(runImport({csv, true, "date,payee,amount", {}}, held, settings).status,
+                 ImportDone);
+        QCOMPARE(fileBytes("default.dat"), bytes);
+    }
+
+    void importCommandRefusals_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("columns");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("noise") << QByteArray("\x01\x02\0\x03", 4) << "" << ImportNotAStatement
+                               << "tallyra: s is no statement Tallyra can read: it is no text "
+                                  "file.\n";
+        QTest::newRow("no columns for a CSV")
+            << QByteArray("Date,Payee,Amount\n2026-02-01,Shop,-5\n") << "" << ImportUsage
+            << "tallyra: no columns are remembered for the heading \"Date,Payee,Amount\"; say "
+               "what each column holds, e.g. --csv-columns date,payee,amount\n";
+        QTest::newRow("bad columns")
+            << QByteArray("Date,Payee,Amount\n2026-02-01,Shop,-5\n") << "date" << ImportUsage
+            << "tallyra: --csv-columns: Choose either the amount column "
+               "or both the withdrawal and the deposit columns.\n";
+        QTest::newRow("dates both ways")
+            << QByteArray("!Type:Bank\nD01/02/2026\nT1\n^\n") << "" << ImportUsage
+            << "tallyra: a date such as 01/02/2026 reads both month first and day first; say "
+               "which with --date-order mdy or --date-order dmy\n";
+    }
+    void importCommandRefusals()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, columns);
+        QFETCH(int, status);
+        QFETCH(QString, error);
+        Folder folder;
+        Checkbook book;
+        RegisterDocument document(book);
+        NoSettings settings;
+        const ImportOutcome outcome =
+            runImport({folder.write("s", file), false, columns, {}}, document, settings);
+        QCOMPARE(outcome.status, status);
+        QCOMPARE(outcome.error, error);
+        QVERIFY(outcome.output.isEmpty());
+        QVERIFY(!QFile::exists("default.dat"));
+    }
+
+    // Columns given once are remembered for the heading; a full register takes nothing.
+    void importCommandColumnsAndRoom()
+    {
+        Folder folder;
+        Checkbook full;
+        for (int i = 1; i <= 999; ++i)
+            full.slot[i] = {2020, 1, 1, "ATM", "OLD", 1, 0};
+        full.entryCount = 999;
+        folder.write("default.dat", formatDataFile(full));
+        NoSettings settings;
+        const QString csv = folder.write(
+            "s.csv", "Date;Payee;Amount\n01.02.2026;Shop;-5,00\n13.02.2026;Pay;7,00\n");
+        Checkbook book;
+        RegisterDocument document(book);
+        ImportOutcome outcome =
+            runImport({csv, false, "date,payee,amount", {}}, document, settings);
+        QCOMPARE(outcome.status, ImportNotAdded);
+        QCOMPARE(outcome.error, "tallyra: only 1 of the 2 new transactions fit in the register's "
+                                "free slots; nothing was added\n");
+        QVERIFY(settings.mappings.isEmpty());
+
+        full.entryCount = 998;
+        folder.write("default.dat", formatDataFile(full));
+        outcome = runImport({csv, false, "date,payee,amount", {}}, document, settings);
+        QCOMPARE(outcome.status, ImportDone);
+        QVERIFY(outcome.output.endsWith(
+            "2 new, 0 duplicates, 0 refused: 2 added to default.dat (as it was before: "
+            "default.dat.before-import).\n"));
+        QVERIFY(QFile::exists("default.dat.before-import"));
+        QCOMPARE(settings.mappings.value("Date;Payee;Amount"),
+                 "date=0;payee=1;amount=2;withdrawal=-1;deposit=-1;check=-1;order=auto;"
+                 "decimal=comma;header=1");
+    }
+};
+
+QTEST_GUILESS_MAIN(StatementTest)
+#include "tst_statement.moc"

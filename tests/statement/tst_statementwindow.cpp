@@ -1,0 +1,270 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "TestSupport.h"
+#include "register/RegisterDocument.h"
+#include "statement/StatementImport.h"
+#include "statement/StatementPreview.h"
+#include "statement/frmCsvColumns.h"
+#include "statement/frmStatement.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+
+using namespace tallyra;
+using namespace tallyra::test;
+
+namespace {
+
+const QString Data = QStringLiteral(StatementData);
+const QString January = Data + QStringLiteral("/january-2026.ofx");
+
+// What the window shows when it opens, and after Add when `add` is set.
+struct Seen
+{
+    QStringList what;   // each row's "What happens"
+    QStringList ticked; // the rows ticked, by date
+    QString result;
+    QString counts;
+    bool addEnabled = false;
+    QString resultAfterAdd;
+    QString countsAfterAdd;
+};
+
+QStringList column(const QTableWidget *list, int column)
+{
+    QStringList texts;
+    for (int row = 0; row < list->rowCount(); ++row)
+        texts << list->item(row, column)->text();
+    return texts;
+}
+
+struct ImportWindow
+{
+    TempWorkingFolder folder;
+    FakePlatform fakes;
+    Checkbook book;
+    RegisterDocument document{book};
+
+    ImportWindow(const Checkbook &stored = {})
+    {
+        if (stored.entryCount > 0)
+            writeBytes(QLatin1String(DataFileName), formatDataFile(stored));
+        document.load();
+    }
+
+    // Imports `path`; `act` runs on the window once it shows, then the window is closed.
+    Seen import(const QString &path, const std::function<void(FrmStatement *)> &act = {})
+    {
+        Seen seen;
+        NextModal<FrmStatement> next([&seen, &act](FrmStatement *window) {
+            const auto *list = child<QTableWidget>(window, "lstTransactions");
+            seen.what = column(list, 5);
+            for (int row = 0; row < list->rowCount(); ++row) {
+                if (list->item(row, 0)->checkState() == Qt::Checked)
+                    seen.ticked << list->item(row, 1)->text();
+            }
+            seen.result = child<QLabel>(window, "lblResult")->text();
+            seen.counts = child<QLabel>(window, "lblCounts")->text();
+            seen.addEnabled = child<QPushButton>(window, "cmdAdd")->isEnabled();
+            if (act)
+                act(window);
+            seen.resultAfterAdd = child<QLabel>(window, "lblResult")->text();
+            seen.countsAfterAdd = child<QLabel>(window, "lblCounts")->text();
+            window->close();
+        });
+        importStatementFile(path, document, fakes.platform, nullptr);
+        return seen;
+    }
+
+    QByteArray file() const { return fileBytes(QLatin1String(DataFileName)); }
+};
+
+void add(FrmStatement *window)
+{
+    child<QPushButton>(window, "cmdAdd")->click();
+}
+
+Checkbook oldEntries(int count)
+{
+    Checkbook book;
+    for (int i = 1; i <= count; ++i)
+        book.slot[i] = {2020, 1, 1, "ATM", "OLD", 1, 0};
+    book.entryCount = qint16(count);
+    return book;
+}
+
+} // namespace
+
+class StatementWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { failOnUnexpectedWarnings(); }
+
+    // The bank's file into an empty register: all new, then Balanced once added, in one
+    // change; the same file again finds everything there.
+    void importIntoEmptyRegister()
+    {
+        ImportWindow w;
+        const Seen first = w.import(January, add);
+        QCOMPARE(first.what.size(), 11);
+        QCOMPARE(first.what.count("New"), 9);
+        QCOMPARE(first.what[7], "New (\" shown as ')");
+        QCOMPARE(first.ticked.size(), 11);
+        QCOMPARE(first.result, "Difference: $2,246.77");
+        QCOMPARE(first.counts, "11 new, 0 already in the register, 0 cannot be added");
+        QCOMPARE(first.resultAfterAdd, "Balanced");
+        QCOMPARE(first.countsAfterAdd, "11 transactions were added.");
+        QVERIFY(w.file().startsWith("11\r\n2026,1,2,\"DEP\",\"ACME PAYROLL\",0,250000\r\n"));
+        QVERIFY(w.file().contains("2026,1,17,\"ATM\",\"JOE'S 'DINER'\",2350,0\r\n"));
+        QCOMPARE(w.document.history().count(), 1);
+        QVERIFY(w.fakes.prompter.shown.empty());
+
+        const Seen again = w.import(Data + QStringLiteral("/january-2026-sgml.qfx"));
+        QCOMPARE(again.what, QStringList(11, "Already in the register"));
+        QVERIFY(again.ticked.isEmpty());
+        QVERIFY(!again.addEnabled);
+        QCOMPARE(again.result, "Balanced");
+    }
+
+    // One entry the register lacks: it is the one new line, and the difference is its amount.
+    void oneEntryMissing()
+    {
+        ImportWindow w;
+        w.import(January, add);
+        Checkbook fewer = w.book;
+        std::move(fewer.slot.begin() + 5, fewer.slot.begin() + 12, fewer.slot.begin() + 4);
+        --fewer.entryCount;
+        QVERIFY(w.document.replace(fewer, "remove").saved());
+        const Seen seen = w.import(January);
+        QCOMPARE(seen.ticked, QStringList{"1-9-2026"});
+        QCOMPARE(seen.result, "Difference: -$43.17");
+    }
+
+    // More ticked than free slots: nothing added until enough are unticked.
+    void notEnoughRoom()
+    {
+        ImportWindow w(oldEntries(995));
+        const QByteArray before = w.file();
+        w.fakes.prompter.answers = {QMessageBox::Ok};
+        const Seen seen = w.import(January, [&w, &before](FrmStatement *window) {
+            add(window);
+            QCOMPARE(w.file(), before);
+            auto *list = child<QTableWidget>(window, "lstTransactions");
+            for (int row = 0; row < 6; ++row)
+                list->item(row, 0)->setCheckState(Qt::Unchecked);
+            add(window);
+        });
+        QCOMPARE(w.fakes.prompter.titles(), QStringList{"Not Enough Room"});
+        QCOMPARE(w.fakes.prompter.shown[0].text,
+                 "Only 5 of the 11 ticked transactions fit in the register's free slots.\r\n"
+                 "Untick 6 of them and press Add again.");
+        QCOMPARE(seen.countsAfterAdd, "5 transactions were added.");
+        QVERIFY(w.file().startsWith("1000\r\n"));
+        QCOMPARE(fileBytes("default.dat.before-import"), before);
+    }
+
+    // A CSV file's columns are asked once, then remembered by its heading.
+    void csvColumnsRemembered()
+    {
+        ImportWindow w;
+        const QString path = w.folder.folder.filePath("bank.csv");
+        writeBytes(path, "Posted;Text;Value;Ref\n02.01.2026;Pay;1.234,56;\n"
+                         "13.01.2026;Shop;-3,50;77\n");
+        int asked = 0;
+        NextModal<FrmCsvColumns> columns([&asked](FrmCsvColumns *dialog) {
+            ++asked;
+            auto *ok = child<QPushButton>(dialog, "cmdOk");
+            child<QComboBox>(dialog, "cmbAmount")->setCurrentIndex(0);
+            QVERIFY(!ok->isEnabled());
+            QCOMPARE(child<QLabel>(dialog, "lblProblem")->text(),
+                     "Column 1 is chosen twice: each column can hold only one thing.");
+            child<QComboBox>(dialog, "cmbDate")->setCurrentIndex(0);
+            child<QComboBox>(dialog, "cmbPayee")->setCurrentIndex(2);
+            child<QComboBox>(dialog, "cmbAmount")->setCurrentIndex(2);
+            child<QComboBox>(dialog, "cmbCheckNum")->setCurrentIndex(4);
+            QCOMPARE(child<QComboBox>(dialog, "cmbDecimal")->currentText(), "Comma (1.234,56)");
+            QVERIFY(ok->isEnabled());
+            ok->click();
+        });
+        const Seen seen = w.import(path);
+        QCOMPARE(asked, 1);
+        QCOMPARE(seen.ticked, (QStringList{"1-2-2026", "1-13-2026"}));
+        QCOMPARE(w.fakes.settings.csvMappings.value("Posted;Text;Value;Ref"),
+                 "date=0;payee=1;amount=2;withdrawal=-1;deposit=-1;check=3;order=auto;"
+                 "decimal=comma;header=1");
+
+        writeBytes(path, "Posted;Text;Value;Ref\n20.01.2026;Rent;-500,00;\n");
+        QCOMPARE(w.import(path).what, QStringList{"New"});
+        QCOMPARE(asked, 1);
+    }
+
+    // Only a file whose every date reads both ways asks, and the answer reads them.
+    void dateOrderAsked_data()
+    {
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::addColumn<QStringList>("dates");
+        QTest::newRow("month first") << QMessageBox::Yes << QStringList{"1-2-2026", "3-4-2026"};
+        QTest::newRow("day first") << QMessageBox::No << QStringList{"2-1-2026", "4-3-2026"};
+        QTest::newRow("cancel") << QMessageBox::Cancel << QStringList{};
+    }
+    void dateOrderAsked()
+    {
+        QFETCH(QMessageBox::StandardButton, answer);
+        QFETCH(QStringList, dates);
+        ImportWindow w;
+        const QString path = w.folder.folder.filePath("bank.qif");
+        writeBytes(path, "!Type:Bank\nD01/02/2026\nT1\nPA\n^\nD03/04/2026\nT2\nPB\n^\n");
+        w.fakes.prompter.answers = {answer};
+        QStringList shown;
+        NextModal<FrmStatement> window([&shown](FrmStatement *opened) {
+            shown = column(child<QTableWidget>(opened, "lstTransactions"), 1);
+            opened->close();
+        });
+        importStatementFile(path, w.document, w.fakes.platform, nullptr);
+        QCOMPARE(w.fakes.prompter.titles(), QStringList{"Date Order"});
+        QCOMPARE(w.fakes.prompter.shown[0].text,
+                 "Every date in bank.qif reads both month first and day first.\r\n"
+                 "Is 01/02/2026 January 2, 2026?\r\n(No reads it as February 1, 2026.)");
+        QCOMPARE(shown, dates);
+        QCOMPARE(window.handled(), !dates.isEmpty());
+    }
+
+    // The balance typed for a statement without one; Enter there adds nothing.
+    void typedBalance()
+    {
+        ImportWindow w;
+        const QString path = w.folder.folder.filePath("bank.qif");
+        writeBytes(path, "!Type:Bank\nD1/13/2026\nT-31.50\nPShop\n^\n");
+        const Seen seen = w.import(path, [](FrmStatement *window) {
+            auto *balance = child<QLineEdit>(window, "txtEndingBalance");
+            balance->setText("-31.50");
+            QTest::keyClick(balance, Qt::Key_Return);
+            QCOMPARE(child<QLabel>(window, "lblResult")->text(), "Difference: -$31.50");
+            add(window);
+        });
+        QCOMPARE(seen.result, "Type the statement's ending balance to reconcile.");
+        QCOMPARE(seen.resultAfterAdd, "Balanced");
+    }
+
+    void notAStatement()
+    {
+        ImportWindow w;
+        const QString path = w.folder.folder.filePath("bank.ofx");
+        writeBytes(path, QByteArray("\x89PNG\r\n\x1a\n\0\0", 10));
+        w.fakes.prompter.answers = {QMessageBox::Ok};
+        NextModal<FrmStatement> never([](FrmStatement *window) { window->close(); });
+        importStatementFile(path, w.document, w.fakes.platform, nullptr);
+        QCOMPARE(w.fakes.prompter.titles(), QStringList{"Import Statement"});
+        QCOMPARE(w.fakes.prompter.shown[0].icon, QMessageBox::Warning);
+        QCOMPARE(w.fakes.prompter.shown[0].text,
+                 "bank.ofx is no statement Tallyra can read: it is no text file.");
+        QVERIFY(!never.handled());
+        QVERIFY(!QFile::exists(DataFileName));
+    }
+};
+
+QTEST_MAIN(StatementWindowTest)
+#include "tst_statementwindow.moc"
