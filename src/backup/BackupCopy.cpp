@@ -30,6 +30,17 @@ DriveError notARegister(const ReadFailure &fault, const QString &file)
             file};
 }
 
+// A backup that does not read whole was cut short or damaged on its way: the user hears so,
+// and the register stays as it is.
+DriveError damagedBackup(const ReadFailure &fault, const QString &file)
+{
+    return {DriveFailure::Damaged, 0,
+            QStringLiteral("it is damaged or cut short (line %1: %2)")
+                .arg(fault.lineNumber)
+                .arg(fault.reason),
+            file};
+}
+
 } // namespace
 
 QString backupFileName(const QString &description)
@@ -67,7 +78,7 @@ std::optional<DriveError> readBackup(Drive &drive, const QString &fileName,
     if (auto failure = withRetries([&] { return drive.readFile(fileName, backup); }, retry))
         return failure;
     if (const auto fault = readDataFile(backup, restored, ReadExtent::AllSlots))
-        return notARegister(*fault, drive.filePath(fileName));
+        return damagedBackup(*fault, drive.filePath(fileName));
     return std::nullopt;
 }
 

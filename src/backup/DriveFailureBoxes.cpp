@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "backup/DriveFailureBoxes.h"
 
+#include <QDir>
+
 namespace tallyra {
 
 namespace {
@@ -40,6 +42,12 @@ void reportDriveFailure(Platform &platform, QWidget *parent, const DriveError &e
     case DriveFailure::BadFileName:
         prompter.message(parent, QMessageBox::Critical, QStringLiteral("HUH!?"),
                          QStringLiteral("What kind of file name was that?  Try to backup again."));
+        return;
+    case DriveFailure::Damaged:
+        prompter.message(parent, QMessageBox::Critical, QStringLiteral("DAMAGED BACKUP"),
+                         QStringLiteral("The backup %1 cannot be restored: %2.\r\n"
+                                        "Your register is as it was.")
+                             .arg(QDir::toNativeSeparators(error.file), error.description));
         return;
     case DriveFailure::Other:
         prompter.message(

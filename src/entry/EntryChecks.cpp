@@ -3,6 +3,7 @@
 
 #include "entry/FieldValue.h"
 #include "entry/MoneyFormat.h"
+#include "register/Entry.h"
 #include "register/TextCodec.h"
 
 #include <QLocale>
@@ -36,30 +37,63 @@ std::optional<FailedCheck> rangeCheck(const EntryTexts &texts, const QString &ye
     return std::nullopt;
 }
 
-// A text field must hold something, and only what the data file can store unchanged.
+// Commas between thousands, whatever the user's regional settings.
+QString groupedNumber(qsizetype number)
+{
+    QLocale numbers = QLocale::c();
+    numbers.setNumberOptions(QLocale::DefaultNumberOptions);
+    return numbers.toString(qint64(number));
+}
+
+FailedCheck rejectedPart(EntryField field, const QString &title, const QString &text, qsizetype at,
+                         qsizetype length)
+{
+    FailedCheck failed = rejected(field, title, text);
+    failed.badCharAt = at;
+    failed.badCharLength = length;
+    return failed;
+}
+
+// How the message names a character the file cannot hold; a control character would show as
+// nothing, or break the message's lines.
+QString characterName(QStringView text, qsizetype at, qsizetype length)
+{
+    const QChar c = text[at];
+    if (c == u'"')
+        return QStringLiteral("a double quote");
+    if (c == u'\r' || c == u'\n')
+        return QStringLiteral("a line break");
+    if (c == u'\t')
+        return QStringLiteral("a tab");
+    if (c.category() == QChar::Other_Control)
+        return QStringLiteral("a control character (U+%1)")
+            .arg(QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0'));
+    return QStringLiteral("the character \"%1\"").arg(text.mid(at, length));
+}
+
+// A text field must hold something, no more than an entry takes, and only what the data file
+// can store unchanged. What is wrong is selected for the user, never cut or changed.
 std::optional<FailedCheck> textCheck(const QString &text, EntryField field, const QString &name,
                                      const QString &emptyTitle)
 {
     if (text.isEmpty())
         return rejected(field, emptyTitle,
                         QStringLiteral("Must enter something in the %1 field.").arg(name));
+    if (text.size() > MaxTextLength)
+        return rejectedPart(
+            field, QStringLiteral("Too Long"),
+            QStringLiteral("The %1 field cannot hold more than %2 characters; "
+                           "it holds %3.")
+                .arg(name, groupedNumber(MaxTextLength), groupedNumber(text.size())),
+            MaxTextLength, text.size() - MaxTextLength);
     const qsizetype at = firstUnstorableChar(text);
     if (at < 0)
         return std::nullopt;
-    const QChar c = text[at];
-    const qsizetype length = c.isHighSurrogate() && at + 1 < text.size() ? 2 : 1;
-    QString what;
-    if (c == QLatin1Char('"'))
-        what = QStringLiteral("a double quote");
-    else if (c == QLatin1Char('\r') || c == QLatin1Char('\n'))
-        what = QStringLiteral("a line break");
-    else
-        what = QStringLiteral("the character \"%1\"").arg(text.mid(at, length));
-    FailedCheck failed = rejected(field, QStringLiteral("Invalid Character"),
-                                  QStringLiteral("The %1 field cannot hold %2.").arg(name, what));
-    failed.badCharAt = at;
-    failed.badCharLength = length;
-    return failed;
+    const qsizetype length = text[at].isHighSurrogate() && at + 1 < text.size() ? 2 : 1;
+    return rejectedPart(
+        field, QStringLiteral("Invalid Character"),
+        QStringLiteral("The %1 field cannot hold %2.").arg(name, characterName(text, at, length)),
+        at, length);
 }
 
 // The date values in their shortest plain form: 05 shows as 5, 5.5 as 5.5.

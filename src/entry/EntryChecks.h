@@ -38,7 +38,8 @@ struct FailedCheck
     EntryField field = EntryField::Year;
     QString title;
     QString text;
-    // For a character the data file cannot hold: where it is in the field, and its length.
+    // For a character the data file cannot hold, or the part of a text past what an entry
+    // takes: where it is in the field, and its length.
     qsizetype badCharAt = -1;
     qsizetype badCharLength = 0;
 };

@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QList>
 #include <QMouseEvent>
 #include <QPalette>
@@ -14,6 +15,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <limits>
 
 namespace tallyra {
 
@@ -29,13 +31,15 @@ template <typename T> T *named(T *widget, const char *name)
 // An entry field: an editable combo box that never rewrites what the user typed. Qt's inline
 // completion would turn a typed "D" into "DEP" and a year "20" into "2000" from the pick list,
 // so there is none: the list stays in the drop-down. Enter must not add the typed text to the
-// list either.
+// list either. Nor does the field cut a long paste at a length of its own without a word:
+// the checks refuse a text longer than an entry takes, and show the part too many.
 template <typename Combo = QComboBox> Combo *entryCombo(const char *name)
 {
     auto *combo = named(new Combo, name);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setCompleter(nullptr);
+    combo->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
     return combo;
 }
 

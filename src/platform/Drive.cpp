@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Drive.h"
 
+#include "register/FileStore.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -161,20 +162,18 @@ std::optional<DriveError> Drive::readFile(const QString &name, QByteArray &bytes
 {
     if (auto refused = refuse(name))
         return refused;
-    // As with the data file: a FIFO would block the read for ever.
+    // A backup is a register: a file larger than any is not one, and is not read.
     const QFileInfo info(filePath(name));
-    if (info.exists() && !info.isFile())
-        return DriveError{DriveFailure::Other, 0, QStringLiteral("it is not a regular file"),
+    if (info.isFile() && info.size() > MaxDataFileSize)
+        return DriveError{DriveFailure::Damaged, 0, tooLargeForRegister(info.size()),
                           filePath(name)};
-    QFile file(filePath(name));
+    // Only a regular file is read: a FIFO would block the read for ever.
     clearSystemError();
-    if (!file.open(QIODevice::ReadOnly))
-        return failure(lastSystemError(), file.errorString(), name);
-    clearSystemError();
-    QByteArray read = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return failure(lastSystemError(), file.errorString(), name);
-    bytes = std::move(read);
+    QString why;
+    std::optional<QByteArray> read = readWholeFile(filePath(name), &why);
+    if (!read)
+        return failure(lastSystemError(), why, name);
+    bytes = std::move(*read);
     return std::nullopt;
 }
 
@@ -197,6 +196,15 @@ std::optional<DriveError> Drive::writeFile(const QString &name, const QByteArray
     clearSystemError();
     if (!file.commit())
         return failure(lastSystemError(), file.errorString(), name);
+    // The backup is there only once the folder that names it is on the disk too.
+    clearSystemError();
+    if (const FileResult synced = syncFolderOf(filePath(name)); !synced.ok) {
+        const int systemError = lastSystemError();
+        return DriveError{
+            classifyDriveError(systemError, rootReady()), systemError,
+            QStringLiteral("the disk did not confirm the new file: %1").arg(synced.error),
+            filePath(name)};
+    }
     return std::nullopt;
 }
 

@@ -15,6 +15,9 @@ enum class DriveFailure {
     DiskFull = 61,
     BadFileName = 52,
     Other = 0,
+    // Not of the drive: the file is there but no whole register (cut short, damaged, or
+    // larger than any register can be).
+    Damaged = -1,
 };
 
 struct DriveError
@@ -59,6 +62,7 @@ public:
 
     // The names of the "*.bak" files in the root, sorted as the user reads them.
     virtual std::optional<DriveError> listBackups(QStringList &names) const;
+    // A file larger than any register can be is refused as damaged, unread.
     virtual std::optional<DriveError> readFile(const QString &name, QByteArray &bytes) const;
     // Replaces the file whole: a failure leaves no part of the new content under the name,
     // and an earlier file of that name as it was.

@@ -4,6 +4,7 @@
 #include "register/FileStore.h"
 
 #include <QFile>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTemporaryDir>
@@ -13,6 +14,7 @@
 
 #ifndef Q_OS_WIN
 #include "platform/CupsJob.h"
+#include "platform/ServerWait.h"
 #endif
 
 namespace tallyra {
@@ -28,7 +30,13 @@ constexpr int MediumQualityDpi = 300;
 } // namespace
 
 PrinterSurface::PrinterSurface(std::unique_ptr<QPrinter> printer)
-    : m_printer(std::move(printer)), m_metrics(m_font, m_printer.get())
+    : m_printer(std::move(printer)), m_device(m_printer.get()), m_metrics(m_font, m_device)
+{
+}
+
+PrinterSurface::PrinterSurface(std::unique_ptr<QPdfWriter> pdf, QString fileName)
+    : m_pdf(std::move(pdf)), m_pdfName(std::move(fileName)), m_device(m_pdf.get()),
+      m_metrics(m_font, m_device)
 {
 }
 
@@ -39,13 +47,16 @@ void PrinterSurface::setMediumQuality()
     // The resolution of a job cannot change once it has begun.
     if (m_painter.isActive())
         return;
-    m_printer->setResolution(MediumQualityDpi);
+    if (m_printer)
+        m_printer->setResolution(MediumQualityDpi);
+    else
+        m_pdf->setResolution(MediumQualityDpi);
     fontChanged();
 }
 
 void PrinterSurface::fitPage(double width, double height)
 {
-    const QRectF area = m_printer->pageRect(QPrinter::Point);
+    const QRectF area = printableArea();
     m_scale = std::min(
         {1.0, area.width() * TwipsPerPoint / width, area.height() * TwipsPerPoint / height});
 }
@@ -64,7 +75,7 @@ void PrinterSurface::setBold(bool bold)
 
 void PrinterSurface::fontChanged()
 {
-    m_metrics = QFontMetricsF(m_font, m_printer.get());
+    m_metrics = QFontMetricsF(m_font, m_device);
     if (m_painter.isActive())
         m_painter.setFont(m_font);
 }
@@ -102,12 +113,12 @@ double PrinterSurface::textHeight(const QString &) const
 
 double PrinterSurface::pageWidth() const
 {
-    return m_printer->pageRect(QPrinter::Point).width() * TwipsPerPoint / m_scale;
+    return printableArea().width() * TwipsPerPoint / m_scale;
 }
 
 double PrinterSurface::pageHeight() const
 {
-    return m_printer->pageRect(QPrinter::Point).height() * TwipsPerPoint / m_scale;
+    return printableArea().height() * TwipsPerPoint / m_scale;
 }
 
 void PrinterSurface::drawLine(double x1, double y1, double x2, double y2)
@@ -118,7 +129,7 @@ void PrinterSurface::drawLine(double x1, double y1, double x2, double y2)
 
 void PrinterSurface::newPage()
 {
-    if (painter() && !m_printer->newPage())
+    if (painter() && !m_device->newPage())
         m_failure = destination() + QStringLiteral(" reported an error during the job.");
     m_x = 0;
     m_y = 0;
@@ -129,10 +140,12 @@ std::optional<QString> PrinterSurface::endDocument()
     if (m_painter.isActive()) {
         // A job that went wrong on the way is dropped where the system allows it, rather
         // than printed in part.
-        if (m_failure)
+        if (m_failure && m_printer)
             m_printer->abort();
         m_painter.end();
     }
+    if (!m_printer)
+        return m_failure;
     const QPrinter::PrinterState state = m_printer->printerState();
     if (!m_failure && (state == QPrinter::Error || state == QPrinter::Aborted))
         m_failure = destination() + QStringLiteral(" reported an error during the job.");
@@ -146,7 +159,7 @@ QPainter *PrinterSurface::painter()
         return nullptr;
     if (m_painter.isActive())
         return &m_painter;
-    if (!m_painter.begin(m_printer.get())) {
+    if (!m_painter.begin(m_device)) {
         m_failure = destination() + QStringLiteral(" refused the job.");
         return nullptr;
     }
@@ -159,22 +172,36 @@ QPainter *PrinterSurface::painter()
 
 QString PrinterSurface::destination() const
 {
+    if (!m_printer)
+        return QStringLiteral("the file \"%1\"").arg(m_pdfName);
     if (m_printer->outputFormat() == QPrinter::PdfFormat)
         return QStringLiteral("the file \"%1\"").arg(m_printer->outputFileName());
     return QStringLiteral("the printer \"%1\"").arg(m_printer->printerName());
 }
 
+QRectF PrinterSurface::printableArea() const
+{
+    return m_device->pageLayout().paintRect(QPageLayout::Point);
+}
+
+int PrinterSurface::resolution() const
+{
+    return m_printer ? m_printer->resolution() : m_pdf->resolution();
+}
+
 double PrinterSurface::toDevice(double twips) const
 {
-    return twips * m_printer->resolution() / TwipsPerInch;
+    return twips * resolution() / TwipsPerInch;
 }
 
 double PrinterSurface::toTwips(double pixels) const
 {
-    return pixels * TwipsPerInch / m_printer->resolution();
+    return pixels * TwipsPerInch / resolution();
 }
 
 namespace {
+
+const QString ReportTitle = QStringLiteral("Tallyra report");
 
 // Letter less a quarter inch all round: the report's columns need 8 inches across.
 QPageLayout letterLayout()
@@ -195,12 +222,11 @@ public:
     PdfJob(const QPageLayout &layout, Sender send)
         : m_path(m_folder.filePath(QStringLiteral("report.pdf"))), m_send(std::move(send))
     {
-        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(m_path);
-        printer->setPageLayout(layout);
-        printer->setDocName(QStringLiteral("Tallyra report"));
-        m_surface = std::make_unique<PrinterSurface>(std::move(printer));
+        auto pdf = std::make_unique<QPdfWriter>(m_path);
+        pdf->setPageLayout(layout);
+        pdf->setTitle(ReportTitle);
+        pdf->setCreator(QStringLiteral("Tallyra"));
+        m_surface = std::make_unique<PrinterSurface>(std::move(pdf), m_path);
     }
 
     ReportSurface &surface() override { return *m_surface; }
@@ -254,7 +280,7 @@ public:
         : m_sentAs(QStringLiteral("Sent to %1").arg(info.printerName()))
     {
         auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-        printer->setDocName(QStringLiteral("Tallyra report"));
+        printer->setDocName(ReportTitle);
         m_surface = std::make_unique<PrinterSurface>(std::move(printer));
     }
 
@@ -271,19 +297,54 @@ private:
     std::unique_ptr<PrinterSurface> m_surface;
 };
 #else
-// The printer's own page size and printable area, so the pages fit as a direct print would.
-QPageLayout layoutOf(const QString &destination)
+// The printer's own paper and printable area, so the pages fit as a direct print would.
+QPageLayout layoutOf(const std::optional<CupsPaper> &paper)
 {
-    if (destination.isEmpty())
+    if (!paper || paper->width <= 0 || paper->length <= 0)
         return letterLayout();
-    const QPrinterInfo info = QPrinterInfo::printerInfo(destination);
-    if (info.isNull())
-        return letterLayout();
-    return QPrinter(info, QPrinter::HighResolution).pageLayout();
+    return QPageLayout(QPageSize(QSizeF(paper->width, paper->length), QPageSize::Millimeter),
+                       QPageLayout::Portrait,
+                       QMarginsF(paper->left, paper->top, paper->right, paper->bottom),
+                       QPageLayout::Millimeter);
+}
+
+// Why a wait for the print server ended without its answer.
+QString notAnswered(WaitEnd end, std::chrono::milliseconds limit)
+{
+    if (end == WaitEnd::Cancelled)
+        return QStringLiteral("you stopped waiting for the printing system.");
+    return QStringLiteral("the printing system did not answer within %1 seconds.")
+        .arg(double(limit.count()) / 1000);
+}
+
+// The pages as the printer took them, or why not. The job and the answer belong to the call
+// in progress, which may outlast a wait the user gave up on.
+struct Sent
+{
+    int job = 0;
+    QString whyNot;
+};
+
+std::optional<QString> send(const std::shared_ptr<CupsJob> &cups, const QString &pdfPath,
+                            QString &sentAs, std::chrono::milliseconds limit)
+{
+    auto sent = std::make_shared<Sent>();
+    const WaitEnd end = waitForServer(
+        QStringLiteral("Sending the report to the printer..."),
+        [cups, sent, pdfPath] { sent->job = cups->submit(pdfPath, ReportTitle, sent->whyNot); },
+        [cups] { cups->cancel(); }, limit);
+    if (end != WaitEnd::Answered)
+        return notAnswered(end, limit);
+    if (sent->job <= 0)
+        return sent->whyNot;
+    sentAs = QStringLiteral("Sent to %1 as job %2").arg(cups->destination()).arg(sent->job);
+    return std::nullopt;
 }
 #endif
 
 } // namespace
+
+DefaultPrinter::DefaultPrinter(std::chrono::milliseconds limit) : m_limit(limit) {}
 
 std::unique_ptr<ReportJob> DefaultPrinter::startJob()
 {
@@ -294,16 +355,18 @@ std::unique_ptr<ReportJob> DefaultPrinter::startJob()
     return std::make_unique<PdfJob>(letterLayout(),
                                     [](const QString &, QString &) { return NoDefaultPrinter; });
 #else
-    auto cups = std::make_shared<CupsJob>();
+    auto cups = std::make_shared<CupsJob>(m_limit);
+    const WaitEnd end = waitForServer(
+        QStringLiteral("Looking for the default printer..."), [cups] { cups->lookUp(); },
+        [cups] { cups->cancel(); }, m_limit);
+    if (end != WaitEnd::Answered) {
+        const QString why = notAnswered(end, m_limit);
+        return std::make_unique<PdfJob>(letterLayout(),
+                                        [why](const QString &, QString &) { return why; });
+    }
     return std::make_unique<PdfJob>(
-        layoutOf(cups->destination()),
-        [cups](const QString &pdfPath, QString &sentAs) -> std::optional<QString> {
-            QString whyNot;
-            const int job = cups->submit(pdfPath, QStringLiteral("Tallyra report"), whyNot);
-            if (job <= 0)
-                return whyNot;
-            sentAs = QStringLiteral("Sent to %1 as job %2").arg(cups->destination()).arg(job);
-            return std::nullopt;
+        layoutOf(cups->paper()), [cups, limit = m_limit](const QString &pdfPath, QString &sentAs) {
+            return send(cups, pdfPath, sentAs, limit);
         });
 #endif
 }

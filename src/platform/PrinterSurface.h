@@ -7,20 +7,26 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
+#include <chrono>
 #include <memory>
 
+class QPagedPaintDevice;
+class QPdfWriter;
 class QPrinter;
 
 namespace tallyra {
 
-// The report surface over a QPrinter. Twips become device pixels at the printer's
-// resolution, and positions count from the printable area's top-left corner. The job starts
-// with the first output, so the quality can still change the resolution before it.
+// The report surface over a printer's pages or a PDF file's. Twips become device pixels at
+// the device's resolution, and positions count from the printable area's top-left corner. The
+// job starts with the first output, so the quality can still change the resolution before it.
 class PrinterSurface final : public ReportSurface
 {
 public:
-    // The printer is set up for one job: a printer of the system, or a PDF file.
+    // The printer is set up for one job on a printer of the system.
     explicit PrinterSurface(std::unique_ptr<QPrinter> printer);
+    // The pages go to a PDF file. Unlike a QPrinter, the writer asks no printing system
+    // anything, so it never waits for one.
+    PrinterSurface(std::unique_ptr<QPdfWriter> pdf, QString fileName);
     ~PrinterSurface() override;
     PrinterSurface(const PrinterSurface &) = delete;
     PrinterSurface &operator=(const PrinterSurface &) = delete;
@@ -52,10 +58,16 @@ private:
     void fontChanged();
     void drawText(const QString &text);
     QString destination() const;
+    QRectF printableArea() const;
+    int resolution() const;
     double toDevice(double twips) const;
     double toTwips(double pixels) const;
 
+    // One of the two, and the device it paints on.
     std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<QPdfWriter> m_pdf;
+    QString m_pdfName;
+    QPagedPaintDevice *m_device;
     QPainter m_painter;
     QFont m_font;
     QFontMetricsF m_metrics;
@@ -66,14 +78,21 @@ private:
     std::optional<QString> m_failure;
 };
 
-// The system's default printer. On Linux the report is laid out as a PDF file in the
-// printer's page layout and handed to CUPS, which says whether it took the job; QPrinter's own
-// CUPS path would not. Without a printer the report is laid out on Letter paper, so that the
-// same pages can still be kept as a file. Windows prints through QPrinter.
+// The system's default printer. On Linux the report is laid out as a PDF file on the
+// printer's paper and handed to CUPS, which says whether it took the job; QPrinter's own CUPS
+// path would not, and would wait minutes for a print server that never answers. Every call to
+// the server runs off the window's thread and ends within the limit, or sooner when the user
+// cancels the wait. Without a printer the report is laid out on Letter paper, so that the same
+// pages can still be kept as a file. Windows prints through QPrinter.
 class DefaultPrinter final : public ReportPrinter
 {
 public:
+    explicit DefaultPrinter(std::chrono::milliseconds limit = std::chrono::seconds(5));
+
     std::unique_ptr<ReportJob> startJob() override;
+
+private:
+    std::chrono::milliseconds m_limit;
 };
 
 } // namespace tallyra

@@ -32,12 +32,25 @@ std::optional<QString> QtSettings::backupFolder() const
     return folder;
 }
 
-void QtSettings::setBackupFolder(const QString &folder)
+std::optional<QString> QtSettings::setBackupFolder(const QString &folder)
 {
     QSettings settings;
+    const QString file = QDir::toNativeSeparators(settings.fileName());
+    if (!settings.isWritable())
+        return QStringLiteral("%1 cannot be written").arg(file);
     settings.setValue(BackupFolderKey, folder);
-    // Written now, not when the program ends: a crash must not forget the choice.
+    // Written now, not when the program ends: a crash must not forget the choice, and a
+    // failure is known while the user can still be told.
     settings.sync();
+    switch (settings.status()) {
+    case QSettings::NoError:
+        return std::nullopt;
+    case QSettings::AccessError:
+        return QStringLiteral("%1 cannot be written").arg(file);
+    case QSettings::FormatError:
+        return QStringLiteral("%1 is damaged").arg(file);
+    }
+    return std::nullopt;
 }
 
 QByteArray QtSettings::mainWindowGeometry() const

@@ -19,7 +19,9 @@ public:
     virtual ~Settings() = default;
 
     virtual std::optional<QString> backupFolder() const = 0;
-    virtual void setBackupFolder(const QString &folder) = 0;
+    // Remembers the folder for the next start: nothing when it is written down, or why it
+    // could not be (the choice then holds for this run only).
+    virtual std::optional<QString> setBackupFolder(const QString &folder) = 0;
     // As QWidget::saveGeometry gives it and restoreGeometry takes it; empty before the first.
     virtual QByteArray mainWindowGeometry() const = 0;
     virtual void setMainWindowGeometry(const QByteArray &geometry) = 0;
@@ -34,7 +36,7 @@ class QtSettings final : public Settings
 {
 public:
     std::optional<QString> backupFolder() const override;
-    void setBackupFolder(const QString &folder) override;
+    std::optional<QString> setBackupFolder(const QString &folder) override;
     std::optional<QString> csvMapping(const QString &heading) const override;
     void setCsvMapping(const QString &heading, const QString &mapping) override;
     QByteArray mainWindowGeometry() const override;

@@ -11,9 +11,6 @@ namespace tallyra {
 
 namespace {
 
-// Seven fields at their widest ("-32768" and "-2147483648"), six commas, four quotes, CR LF.
-constexpr qsizetype WidestRecordWithoutTexts = 3 * 6 + 2 * 11 + 6 + 4 + 2;
-
 qsizetype widestRecord(const Entry &entry)
 {
     return WidestRecordWithoutTexts + entry.checkNumber.size() + entry.payee.size();

@@ -13,6 +13,16 @@ namespace tallyra {
 
 inline constexpr char DataFileName[] = "default.dat";
 
+// A record line without its texts at the widest: the numbers ("-32768", "-2147483648"), six
+// commas, four quotes and CR LF.
+inline constexpr qint64 WidestRecordWithoutTexts = 3 * 6 + 2 * 11 + 6 + 4 + 2;
+
+// More than any data file a register makes (the count line and 1000 records with both texts
+// at their longest), with a mebibyte to spare for what a hand edit adds. A larger file is no
+// register, and nothing of it is read.
+inline constexpr qint64 MaxDataFileSize =
+    8 + MaxEntries * (WidestRecordWithoutTexts + 2 * qint64(MaxTextLength)) + (1 << 20);
+
 // The whole data file: the count line, then one record line for each of the 1000 slots, each
 // ended by CR LF, e.g. 2000,5,18,"1042","WATER COMPANY",3150,0. Characters the file cannot
 // hold (see firstUnstorableChar) are written as stand-ins: ' for a double quote, a blank for

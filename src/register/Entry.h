@@ -6,6 +6,10 @@
 
 namespace tallyra {
 
+// The longest check number or payee an entry takes: what the entry fields have always held,
+// so that every register the program has written keeps within it.
+inline constexpr int MaxTextLength = 32767;
+
 // One line of the register. Amounts are whole cents; at most one of them is non-zero
 // (both zero for a voided or informational "Neither" line).
 struct Entry

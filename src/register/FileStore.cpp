@@ -3,7 +3,16 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QSaveFile>
+
+#include <algorithm>
+#include <cerrno>
+
+#ifndef Q_OS_WIN
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace tallyra {
 
@@ -12,14 +21,30 @@ namespace {
 // Far beyond any real number of kept copies; it only stops a runaway search.
 constexpr int MostKeptCopies = 9999;
 
+constexpr qint64 ReadPiece = 1 << 20;
+
 bool nameTaken(const QString &path)
 {
     const QFileInfo info(path);
     return info.exists() || info.isSymLink();
 }
 
-// Tries base, base.1, base.2, ... in turn: `keep` makes the copy under a free name and
-// answers false when the name was taken meanwhile, so that the next one is tried.
+FolderSync &folderSyncInUse()
+{
+    static FolderSync sync;
+    return sync;
+}
+
+QString notConfirmed(const QString &file, const QString &why)
+{
+    return QStringLiteral("%1 was written, but the disk did not confirm its new name: %2")
+        .arg(QFileInfo(file).fileName(), why);
+}
+
+enum class Kept { Yes, NameTaken, Failed };
+
+// Tries base, base.1, base.2, ... in turn: `keep` makes the copy under a free name, and
+// answers NameTaken when the name was taken meanwhile, so that the next one is tried.
 template <typename Keep>
 std::optional<QString> keepUnderFreeName(const QString &base, QString *error, Keep keep)
 {
@@ -28,9 +53,10 @@ std::optional<QString> keepUnderFreeName(const QString &base, QString *error, Ke
         if (nameTaken(candidate))
             continue;
         QString why;
-        if (keep(candidate, why))
+        const Kept kept = keep(candidate, why);
+        if (kept == Kept::Yes)
             return candidate;
-        if (!nameTaken(candidate)) {
+        if (kept == Kept::Failed) {
             if (error)
                 *error = why;
             return std::nullopt;
@@ -59,46 +85,109 @@ FileResult writeFileAtomically(const QString &path, const QByteArray &bytes)
     }
     if (!file.commit())
         return {false, file.errorString()};
+    if (const FileResult synced = syncFolderOf(path); !synced.ok)
+        return {false, notConfirmed(path, synced.error), true};
     return {};
 }
 
-std::optional<QByteArray> readWholeFile(const QString &path, QString *error)
+FileResult syncFolder(const QString &folder)
 {
+#ifdef Q_OS_WIN
+    // Windows offers no sync of a folder; its file systems journal the rename.
+    Q_UNUSED(folder);
+    return {};
+#else
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return {false, qt_error_string(errno)};
+    const int synced = ::fsync(fd);
+    const int error = errno;
+    ::close(fd);
+    errno = error;
+    if (synced == 0 || error == EINVAL || error == ENOTSUP || error == ENOSYS)
+        return {};
+    return {false, qt_error_string(error)};
+#endif
+}
+
+void setFolderSync(FolderSync sync)
+{
+    folderSyncInUse() = std::move(sync);
+}
+
+FileResult syncFolderOf(const QString &file)
+{
+    const QString folder = QFileInfo(file).absolutePath();
+    if (const FolderSync &sync = folderSyncInUse())
+        return sync(folder);
+    return syncFolder(folder);
+}
+
+std::optional<QByteArray> readWholeFile(const QString &path, QString *error, qint64 largest)
+{
+    const auto fail = [error](const QString &why) -> std::optional<QByteArray> {
+        if (error)
+            *error = why;
+        return std::nullopt;
+    };
     // Opening a FIFO for reading waits for a writer, for ever; a device could be endless.
     // Only a regular file, after following links, is read at all.
     const QFileInfo info(path);
-    if (info.exists() && !info.isFile()) {
-        if (error)
-            *error = QStringLiteral("it is not a regular file");
-        return std::nullopt;
-    }
+    if (info.exists() && !info.isFile())
+        return fail(QStringLiteral("it is not a regular file"));
+    if (info.size() > largest)
+        return fail(tooLargeForRegister(info.size()));
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString();
-        return std::nullopt;
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return fail(file.errorString());
+    // Read in pieces, so that a file that grew since it was measured is still read no
+    // further than just past the limit.
+    QByteArray bytes;
+    bytes.reserve(qsizetype(info.size()));
+    while (bytes.size() <= largest) {
+        const QByteArray piece = file.read(std::min(ReadPiece, largest + 1 - bytes.size()));
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
     }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = file.errorString();
-        return std::nullopt;
-    }
+    if (file.error() != QFileDevice::NoError)
+        return fail(file.errorString());
+    if (bytes.size() > largest)
+        return fail(tooLargeForRegister(file.size()));
     return bytes;
+}
+
+QString tooLargeForRegister(qint64 size)
+{
+    // Commas between thousands, as every number the program shows.
+    QLocale numbers = QLocale::c();
+    numbers.setNumberOptions(QLocale::DefaultNumberOptions);
+    return QStringLiteral("at %1 bytes it is larger than any register can be")
+        .arg(numbers.toString(size));
 }
 
 std::optional<QString> keepUnreadableCopy(const QString &path, QString *error)
 {
     // QFile::rename never replaces an existing file, so a copy that appears meanwhile is
     // safe too.
-    return keepUnderFreeName(path + QStringLiteral(".unreadable"), error,
-                             [&](const QString &candidate, QString &why) {
-                                 QFile file(path);
-                                 if (file.rename(candidate))
-                                     return true;
-                                 why = file.errorString();
-                                 return false;
-                             });
+    const std::optional<QString> kept = keepUnderFreeName(
+        path + QStringLiteral(".unreadable"), error, [&](const QString &candidate, QString &why) {
+            QFile file(path);
+            if (file.rename(candidate))
+                return Kept::Yes;
+            why = file.errorString();
+            return nameTaken(candidate) ? Kept::NameTaken : Kept::Failed;
+        });
+    if (!kept)
+        return std::nullopt;
+    if (const FileResult synced = syncFolderOf(*kept); !synced.ok) {
+        if (error)
+            *error = QStringLiteral("it was moved to %1, but the disk did not confirm the move: %2")
+                         .arg(QFileInfo(*kept).fileName(), synced.error);
+        return std::nullopt;
+    }
+    return kept;
 }
 
 std::optional<QString> keepCopyBeforeReplacing(const QString &path, const QString &suffix,
@@ -119,7 +208,10 @@ std::optional<QString> keepBytes(const QString &base, const QByteArray &bytes, Q
     return keepUnderFreeName(base, error, [&](const QString &candidate, QString &why) {
         const FileResult written = writeFileAtomically(candidate, bytes);
         why = written.error;
-        return written.ok;
+        if (written.ok)
+            return Kept::Yes;
+        // A copy that is there but not confirmed must not be followed by another.
+        return !written.replaced && nameTaken(candidate) ? Kept::NameTaken : Kept::Failed;
     });
 }
 

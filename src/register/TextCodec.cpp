@@ -5,12 +5,23 @@
 
 namespace tallyra {
 
+namespace {
+
+// C0, DEL and C1: line breaks, tabs, escapes, NUL.
+bool isControl(char16_t unit)
+{
+    return unit < 0x20 || (unit >= 0x7F && unit <= 0x9F);
+}
+
+} // namespace
+
 qsizetype firstUnstorableChar(QStringView text)
 {
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t u = text[i].unicode();
-        // A quote would end the field early and a line break would split the record.
-        if (u == u'"' || u == u'\r' || u == u'\n' || cp1252::byteFor(u) < 0)
+        // A quote would end the field early, a line break would split the record, and other
+        // control characters would reach every program that reads the file or an export.
+        if (u == u'"' || isControl(u) || cp1252::byteFor(u) < 0)
             return i;
     }
     return -1;

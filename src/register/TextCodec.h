@@ -9,7 +9,9 @@ namespace tallyra {
 // Texts in the data file are one byte per character in Windows-1252 (see Cp1252.h).
 
 // Index of the first character that a text field of the data file cannot hold (a double
-// quote, a line break, or a character outside the code page), or -1 when there is none.
+// quote, a line break, or a character outside the code page), or should not (any other
+// control character: a tab, escape or NUL would reach the file and every export raw), or -1
+// when there is none.
 qsizetype firstUnstorableChar(QStringView text);
 
 // The text in capitals, character by character. A character whose capital the file could

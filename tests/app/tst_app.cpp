@@ -248,6 +248,7 @@ private slots:
         row("day 0", "txtDay=0", "Need Day", "txtDay");
         row("first failure only", "txtMonth=13 cmbPayee=", "Need Month", "txtMonth");
         row("check quote", "cmbCheckNum=1\"2", "Invalid Character", "cmbCheckNum");
+        row("check tab", "cmbCheckNum=1\t2", "Invalid Character", "cmbCheckNum");
         row("payee empty", "cmbPayee=", "Need Payee", "cmbPayee");
         row("payee outside code page", "cmbPayee=Łódź", "Invalid Character", "cmbPayee");
         row("-1 and 100, Yes", "txtDollar=-1 txtCent=100", "Zero For Amount, Continue?", "cmdAdd");

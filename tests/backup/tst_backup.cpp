@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QListWidget>
 #include <QMap>
+#include <QSettings>
 #include <QStandardPaths>
 
 using namespace tallyra;
@@ -80,21 +81,17 @@ private slots:
         row("retried, replaced", "OTHER", {noDisk, noDisk}, {notReady, notReady, "SUCCESS"});
         row("hidden restored", ".hidden.bak", {}, {Sure, "All Was Good"});
         row("no to the question", "OTHER.bak", {}, {Sure});
-        row("cut short", "SHORT.bak", {}, {Sure, "UH OH!", "FAILURE"});
     }
     void flows()
     {
         QFETCH(QString, name);
         QFETCH(QList<int>, faults);
         QFETCH(QStringList, titles);
-        // A register of five one-dollar deposits; on the drive a backup of three and the same
-        // backup cut off half-way.
+        // A register of five one-dollar deposits; on the drive a backup of three.
         MainWindow f;
         const QByteArray dataFile = registerFile("1/1D 1/2D 1/3D 1/4D 1/5D");
         const QByteArray backup = registerFile("1/1D 1/2D 1/3D");
-        QMap<QString, QByteArray> drive{{"OTHER.bak", backup},
-                                        {"SHORT.bak", backup.first(backup.size() / 2)},
-                                        {".hidden.bak", backup}};
+        QMap<QString, QByteArray> drive{{"OTHER.bak", backup}, {".hidden.bak", backup}};
         for (auto it = drive.cbegin(); it != drive.cend(); ++it)
             writeBytes(f.fakes.drive.filePath(it.key()), it.value());
         f.load(dataFile);
@@ -119,6 +116,52 @@ private slots:
         const bool restored = titles.contains("All Was Good");
         QCOMPARE(f.file(), restored ? backup : dataFile);
         QCOMPARE(f.label(QStringLiteral("lblTotal")), restored ? "$3.00" : "$5.00");
+    }
+
+    // A backup cut short, damaged on the way, or far larger than any register (sparse, and
+    // never read) is said to be damaged; the register, its file and the drive stay as they
+    // were, no copy is kept, and the program goes on.
+    void damagedBackupChangesNothing_data()
+    {
+        QTest::addColumn<qint64>("size"); // of a sparse file; 0: the backup, cut or damaged
+        QTest::addColumn<QString>("reason");
+        const QString damaged = QStringLiteral("it is damaged or cut short (line 3: %1)");
+        QTest::newRow("cut short") << qint64(0) << damaged.arg("the file ends before this line");
+        QTest::newRow("a line damaged") << qint64(0) << damaged.arg("year: not a whole number");
+        QTest::newRow("64 GB") << (qint64(64) << 30)
+                               << "at 68,719,476,736 bytes it is larger than any register can be";
+    }
+    void damagedBackupChangesNothing()
+    {
+        QFETCH(qint64, size);
+        QFETCH(QString, reason);
+        MainWindow f;
+        const QByteArray dataFile = registerFile("1/1D 1/2D");
+        f.load(dataFile);
+        // A backup of one entry, cut or damaged at its first free line.
+        QByteArray backup = registerFile("1/1D");
+        const qsizetype freeLine = backup.indexOf("\r\n0,0,0,") + 2;
+        if (QTest::currentDataTag() == QLatin1String("cut short"))
+            backup.truncate(freeLine);
+        else
+            backup[freeLine] = 'X';
+        const QString path = f.fakes.drive.filePath(QStringLiteral("MAY.bak"));
+        writeBytes(path, size > 0 ? QByteArray() : backup);
+        if (size > 0)
+            QVERIFY(QFile::resize(path, size));
+        f.fakes.prompter.answers = {Box::Yes, Box::Ok};
+        restore(f, QStringLiteral("MAY"));
+
+        QCOMPARE(f.fakes.prompter.titles(), (QStringList{Sure, "DAMAGED BACKUP"}));
+        QCOMPARE(f.fakes.prompter.shown.back().text,
+                 QStringLiteral("The backup %1 cannot be restored: %2.\r\n"
+                                "Your register is as it was.")
+                     .arg(QDir::toNativeSeparators(path), reason));
+        QCOMPARE(f.fakes.programEnd.calls, 0);
+        QCOMPARE(filesIn(QDir::currentPath()),
+                 (QMap<QString, QByteArray>{{"default.dat", dataFile}}));
+        QCOMPARE(QFileInfo(path).size(), size > 0 ? size : backup.size());
+        QCOMPARE(f.label(QStringLiteral("lblTotal")), QStringLiteral("$2.00"));
     }
 
     // The folder chosen with File > Backup Folder... is where backups go and where the chooser
@@ -209,6 +252,21 @@ private slots:
         QCOMPARE(filesIn(folder.path), (QMap<QString, QByteArray>{{"MAY.bak", f.file()}}));
         QCOMPARE(backupMadeMessage(f.fakes.drive, "MAY.bak"),
                  "Backed up to " + folder.path + "/MAY.bak");
+    }
+
+    // A choice that cannot be written down for the next start says why.
+    void unrememberedBackupFolder()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        // Without an organization's name QSettings remembers nothing; the program sets it.
+        QCoreApplication::setOrganizationName(QStringLiteral("Tallyra"));
+        QVERIFY(!QtSettings().setBackupFolder(QStringLiteral("/media/u/STICK")));
+        // A folder where the settings file should be cannot be written, even by root.
+        const QString file = QSettings().fileName();
+        QVERIFY(QFile::remove(file) && QDir().mkpath(file));
+        const std::optional<QString> why = QtSettings().setBackupFolder(QStringLiteral("/x"));
+        QDir(file).removeRecursively();
+        QCOMPARE(why.value_or(QString()), QDir::toNativeSeparators(file) + " cannot be written");
     }
 
     // New Record keeps the register it replaces, when it holds entries, under a name no earlier

@@ -2,6 +2,8 @@
 #include "TestSupport.h"
 #include "edit/frmEdit.h"
 
+#include <QClipboard>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
 
@@ -57,6 +59,8 @@ private slots:
         row("day 1.5 placed as 1, stored as 2", days, "txtEditDay=1.5", ok, "Y", "Continue?",
             "5/2 E1 100 0, 5/2 E2 100 0, 5/3 E3 100 0");
         row("summary No", days, "txtEditDay=9", ok, "N", "Continue?", same, "cmdAccept");
+        row("escape in payee", days, "txtEditPayee=A\x1b!", ok, "O", "Invalid Character", same,
+            "txtEditPayee");
         row("no type", "5/1N", "txtEditDollar=5", ok, "O", "Need Type", "5/1 E1 -100 0",
             "optEditOut");
         row("save failed", days, "txtEditDay=9", ok, "YO", "Continue? SAVE FAILED", same);
@@ -94,6 +98,55 @@ private slots:
         // The register in memory is the one on disk, whichever way the window ended.
         QCOMPARE(formatDataFile(f.book), f.file());
         QTEST(storedEntries(), "after");
+    }
+
+    // A paste goes into a field whole, however long: a payee or check number longer than an
+    // entry takes is refused with its length, the part too many selected, and never cut.
+    void longPaste_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("payee, one too many") << "txtEditPayee" << MaxTextLength + 1 << "Too Long";
+        QTest::newRow("payee, longest") << "txtEditPayee" << MaxTextLength << "Continue?";
+        QTest::newRow("check number, far too many") << "txtEditCheckNum" << 100000 << "Too Long";
+    }
+    void longPaste()
+    {
+        QFETCH(QString, field);
+        QFETCH(int, length);
+        QFETCH(QString, title);
+        MainWindow f;
+        f.load(registerOf(QStringLiteral("5/1W")));
+        const QByteArray before = f.file();
+        f.fakes.prompter.answers = {QMessageBox::No};
+        qsizetype held = 0, selectedAt = 0, selected = 0;
+        NextModal<FrmEdit> editor([&](FrmEdit *edit) {
+            auto *combo = child<QComboBox>(edit, field);
+            combo->setEditText(QString());
+            QApplication::clipboard()->setText(QString(length, u'7'));
+            QTest::keyClick(combo, Qt::Key_V, Qt::ControlModifier);
+            held = combo->currentText().size();
+            QTest::mouseClick(child<QPushButton>(edit, QStringLiteral("cmdAccept")),
+                              Qt::LeftButton);
+            selectedAt = combo->lineEdit()->selectionStart();
+            selected = combo->lineEdit()->selectedText().size();
+            edit->close();
+        });
+        QTest::mouseClick(f.get<QPushButton>("cmd1"), Qt::LeftButton);
+
+        QCOMPARE(held, length);
+        QCOMPARE(f.fakes.prompter.titles(), QStringList{title});
+        QCOMPARE(f.file(), before);
+        if (title != u"Too Long")
+            return;
+        QCOMPARE(f.fakes.prompter.shown.back().text,
+                 QStringLiteral("The %1 field cannot hold more than 32,767 characters; it "
+                                "holds %2.")
+                     .arg(field == u"txtEditPayee" ? "payee" : "check number",
+                          QLocale(QLocale::English).toString(length)));
+        QCOMPARE(selectedAt, MaxTextLength);
+        QCOMPARE(selected, length - MaxTextLength);
     }
 };
 

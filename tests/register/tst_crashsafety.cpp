@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestSupport.h"
+#include "export/RegisterExport.h"
 #include "register/DataFile.h"
 #include "register/FileStore.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QMap>
 #include <QRandomGenerator>
 
 #include <memory>
@@ -27,6 +29,45 @@ QByteArray saveNumber(int n)
     for (int slot = 1; slot <= MaxEntries; ++slot)
         book->slot[slot] = Entry{2001, 1, 2, "ATM", QString(n % 40, u'X'), n + slot, 0};
     return formatDataFile(*book);
+}
+
+// What a writer reports, and the file it was to leave with the bytes it was to hold.
+struct Written
+{
+    bool ok;
+    QString error;
+    QString path;
+    QByteArray bytes;
+};
+
+// One of the writers that end in a rename, into `folder` which holds save 1 as the data file.
+Written write(const QString &writer, const QString &folder)
+{
+    const QString dataFile = QDir(folder).filePath(DataFileName);
+    const QByteArray saved = saveNumber(1);
+    QString error;
+    if (writer == u"data file") {
+        const FileResult result = writeFileAtomically(dataFile, saveNumber(2));
+        return {result.ok, result.error, dataFile, saveNumber(2)};
+    }
+    if (writer == u"kept copy") {
+        const auto kept = keepCopyBeforeReplacing(dataFile, QStringLiteral("before-new"), &error);
+        return {bool(kept), error, dataFile + QStringLiteral(".before-new"), saved};
+    }
+    if (writer == u"unreadable set aside") {
+        const auto kept = keepUnreadableCopy(dataFile, &error);
+        return {bool(kept), error, dataFile + QStringLiteral(".unreadable"), saved};
+    }
+    if (writer == u"backup") {
+        Drive drive(folder);
+        const auto failed = drive.writeFile(QStringLiteral("MAY.bak"), saved);
+        return {!failed, failed ? failed->description : QString(),
+                drive.filePath(QStringLiteral("MAY.bak")), saved};
+    }
+    const Checkbook book = registerOf(QStringLiteral("5/3W"));
+    const QString csv = QDir(folder).filePath(QStringLiteral("out.csv"));
+    const ExportResult result = exportRegister(book, ExportFormat::Csv, csv);
+    return {result.ok, result.error, csv, exportCsv(book)};
 }
 
 } // namespace
@@ -74,6 +115,58 @@ private slots:
             QVERIFY2(now >= saved && bytes == saveNumber(now), "not one whole later save");
             saved = now;
         }
+    }
+
+    // A new name is on the disk only once its folder is: every rename is followed by a sync of
+    // the folder, with the new file already under its name. A sync that fails is reported as
+    // the writer's failure, and a kept copy is not then made again under the next name.
+    void renamesAreSyncedToDisk_data()
+    {
+        QTest::addColumn<QString>("writer");
+        QTest::addColumn<bool>("syncFails");
+        for (const char *writer :
+             {"data file", "kept copy", "unreadable set aside", "backup", "export"}) {
+            QTest::addRow("%s", writer) << QString(writer) << false;
+            QTest::addRow("%s, sync fails", writer) << QString(writer) << true;
+        }
+    }
+    void renamesAreSyncedToDisk()
+    {
+        QFETCH(QString, writer);
+        QFETCH(bool, syncFails);
+        QTemporaryDir folder;
+        QVERIFY(writeFileAtomically(folder.filePath(DataFileName), saveNumber(1)).ok);
+        QStringList synced;
+        QMap<QString, QByteArray> heldWhenSynced;
+        setFolderSync([&](const QString &syncedFolder) {
+            synced << syncedFolder;
+            const QDir dir(syncedFolder);
+            for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden))
+                heldWhenSynced[name] = fileBytes(dir.filePath(name));
+            errno = EIO;
+            return syncFails ? FileResult{false, QStringLiteral("Input/output error")}
+                             : FileResult{};
+        });
+        const Written written = write(writer, folder.path());
+        setFolderSync(nullptr);
+
+        const QString name = QFileInfo(written.path).fileName();
+        QCOMPARE(synced, QStringList{QFileInfo(folder.path()).absoluteFilePath()});
+        QCOMPARE(heldWhenSynced.value(name), written.bytes);
+        QCOMPARE(written.ok, !syncFails);
+        QCOMPARE(written.error.contains(QLatin1String("Input/output error")), syncFails);
+        QCOMPARE(fileBytes(written.path), written.bytes);
+        QVERIFY(!QFile::exists(written.path + QStringLiteral(".1")));
+    }
+
+    // The system's own folder sync: a folder there is synced, one that is not is a failure.
+    void systemFolderSync()
+    {
+        QTemporaryDir folder;
+        QVERIFY(syncFolder(folder.path()).ok);
+        const FileResult missing = syncFolder(folder.filePath(QStringLiteral("gone")));
+        QVERIFY(!missing.ok);
+        QCOMPARE(missing.error, qt_error_string(ENOENT));
     }
 
     // A full disk (a file size limit, where the write that reaches it fails with EFBIG instead

@@ -1,8 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "register/DataFile.h"
+#include "register/FileStore.h"
+#include "register/RegisterDocument.h"
 #include "register/TextCodec.h"
 
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <memory>
 
 using namespace tallyra;
 
@@ -91,6 +96,41 @@ private slots:
         QCOMPARE(formatDataFile(book), formatDataFile(expected));
     }
 
+    // No register, not even one of 1000 entries with both texts as long as a field takes, is
+    // larger than the size beyond which a file is refused unread; a 64 GB file is refused at
+    // once, as the data file that then cannot be read.
+    void filesLargerThanAnyRegister()
+    {
+        auto widest = std::make_unique<Checkbook>();
+        widest->entryCount = MaxEntries;
+        const QString longest(MaxTextLength, u'\xFF');
+        for (int slot = 1; slot <= MaxEntries; ++slot)
+            widest->slot[slot] =
+                Entry{-32768, -32768, -32768, longest, longest, -2147483647 - 1, -2147483647 - 1};
+        const qint64 largest = formatDataFile(*widest).size();
+        QVERIFY2(largest <= MaxDataFileSize && MaxDataFileSize - largest <= 2 << 20,
+                 qPrintable(QString::number(MaxDataFileSize - largest)));
+
+        QTemporaryDir folder;
+        const QString path = folder.filePath(DataFileName);
+        QFile huge(path);
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(64) << 30));
+        huge.close();
+        QString why;
+        QVERIFY(!readWholeFile(path, &why));
+        QCOMPARE(why, "at 68,719,476,736 bytes it is larger than any register can be");
+        auto book = std::make_unique<Checkbook>();
+        RegisterDocument document(*book, path);
+        QCOMPARE(document.load(&why), RegisterDocument::LoadResult::Unreadable);
+        QVERIFY(why.contains(QLatin1String("larger than any register")));
+
+        // The limit itself is read, a byte more is not.
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.write("0123456789") == 10);
+        huge.close();
+        QCOMPARE(readWholeFile(path, &why, 10), QByteArray("0123456789"));
+        QVERIFY(!readWholeFile(path, &why, 9));
+    }
+
     void storedText_data()
     {
         QTest::addColumn<QString>("typed");
@@ -102,7 +142,8 @@ private slots:
         row("capitals in the code page and not", "café ÿšœž€ µß 12", "CAFÉ ŸŠŒŽ€ µß 12", -1);
         row("quote", "say \"hi\"", "SAY \"HI\"", 4);
         row("line feed", "a\nb", "A\nB", 1);
-        row("C1 with and without a byte", "\u0081\u0080", "\u0081\u0080", 1);
+        row("C1 with a byte", "\u0081\u0080", "\u0081\u0080", 0);
+        row("escape", "a\x1b", "A\x1b", 1);
     }
 
     void storedText()

@@ -5,12 +5,19 @@
 #include "report/frmPrint.h"
 
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QPrinter>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QTimer>
 #include <QXmlStreamReader>
 
+#include <arpa/inet.h>
 #include <limits>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 using namespace tallyra;
 using namespace tallyra::test;
@@ -72,6 +79,28 @@ QStringList headingsAt(double y)
                        "Withdrawal@8500", "Deposit@10090", "x@11290"}
         .replaceInStrings(QRegularExpression("$"), QStringLiteral(",%1 bold").arg(y));
 }
+
+// A print server on this machine that takes every connection and never answers: the system
+// accepts for it, and it reads nothing.
+struct SilentServer
+{
+    int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    quint16 port = 0;
+
+    SilentServer()
+    {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        if (::bind(fd, reinterpret_cast<sockaddr *>(&address), length) != 0 ||
+            ::listen(fd, 16) != 0 ||
+            ::getsockname(fd, reinterpret_cast<sockaddr *>(&address), &length) != 0)
+            qFatal("no silent server");
+        port = ntohs(address.sin_port);
+    }
+    ~SilentServer() { ::close(fd); }
+};
 
 } // namespace
 
@@ -238,6 +267,64 @@ private slots:
         if (!files.isEmpty())
             QVERIFY(
                 fakes.prompter.suggestedFiles.front().endsWith("/tallyra-report-2001-06-07.pdf"));
+    }
+
+    // Print with a print server that never answers: the window shows that it waits, with
+    // Cancel, and ends in PRINT FAILED with the PDF offer when the limit passes, or at once
+    // when the user cancels.
+    void silentPrintServer_data()
+    {
+        QTest::addColumn<bool>("cancel");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("waited out")
+            << false << "the printing system did not answer within 2 seconds.";
+        QTest::newRow("cancelled") << true << "you stopped waiting for the printing system.";
+    }
+    void silentPrintServer()
+    {
+        QFETCH(bool, cancel);
+        QFETCH(QString, reason);
+        const SilentServer server;
+        qputenv("CUPS_SERVER", QByteArray("127.0.0.1:") + QByteArray::number(server.port));
+        qunsetenv("PRINTER");
+        qunsetenv("LPDEST");
+        QTemporaryDir folder;
+        const QString saved = folder.filePath("report.pdf");
+        FakePlatform fakes;
+        DefaultPrinter printer(std::chrono::seconds(2));
+        Platform platform{fakes.prompter, fakes.clock, fakes.programEnd,
+                          fakes.drive,    printer,     fakes.settings};
+        fakes.prompter.answers = {QMessageBox::Ok, QMessageBox::Yes, QMessageBox::Ok};
+        fakes.prompter.fileAnswers = {saved};
+        const Checkbook book = januaryDays(3);
+        FrmPrint window(book, platform);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        // Watches for the box while the window waits: it shows only if the window is not frozen.
+        QString shown;
+        QTimer look;
+        connect(&look, &QTimer::timeout, this, [&] {
+            auto *box = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
+            if (!box || !shown.isEmpty())
+                return;
+            shown = box->labelText();
+            if (cancel)
+                QTest::mouseClick(box->findChild<QPushButton *>(), Qt::LeftButton);
+        });
+        look.start(10);
+        QElapsedTimer clock;
+        clock.start();
+        child<QPushButton>(&window, QStringLiteral("cmdPrint"))->click();
+        const qint64 took = clock.elapsed();
+
+        QCOMPARE(shown, "Looking for the default printer...");
+        QVERIFY2(cancel ? took < 1500 : took >= 1700 && took < 6000,
+                 qPrintable(QString::number(took)));
+        QCOMPARE(fakes.prompter.titles(),
+                 (QStringList{"PRINT FAILED", "Save As PDF", "Report Saved"}));
+        QCOMPARE(fakes.prompter.shown.front().text, "Nothing was printed: " + reason);
+        QVERIFY(fileBytes(saved).startsWith("%PDF"));
     }
 
     // The real surface: a PDF file that cannot be made gives its reason. Through the real

@@ -117,7 +117,7 @@ struct NoSettings final : Settings
 {
     QMap<QString, QString> mappings;
     std::optional<QString> backupFolder() const override { return std::nullopt; }
-    void setBackupFolder(const QString &) override {}
+    std::optional<QString> setBackupFolder(const QString &) override { return std::nullopt; }
     QByteArray mainWindowGeometry() const override { return {}; }
     void setMainWindowGeometry(const QByteArray &) override {}
     std::optional<QString> csvMapping(const QString &heading) const override

@@ -120,7 +120,15 @@ struct FakeSettings final : Settings
     std::optional<QString> folder;
     QByteArray geometry;
     std::optional<QString> backupFolder() const override { return folder; }
-    void setBackupFolder(const QString &chosen) override { folder = chosen; }
+    // Why a choice is not remembered; nothing: it is.
+    std::optional<QString> refusal;
+    std::optional<QString> setBackupFolder(const QString &chosen) override
+    {
+        if (refusal)
+            return refusal;
+        folder = chosen;
+        return std::nullopt;
+    }
     QByteArray mainWindowGeometry() const override { return geometry; }
     void setMainWindowGeometry(const QByteArray &saved) override { geometry = saved; }
     QMap<QString, QString> csvMappings;

@@ -116,7 +116,10 @@ class NoSettings final : public Settings
 {
 public:
     std::optional<QString> backupFolder() const override { return std::nullopt; }
-    void setBackupFolder(const QString &) override { qFatal("a window changed a setting"); }
+    std::optional<QString> setBackupFolder(const QString &) override
+    {
+        qFatal("a window changed a setting");
+    }
     QByteArray mainWindowGeometry() const override { return {}; }
     void setMainWindowGeometry(const QByteArray &) override {}
     std::optional<QString> csvMapping(const QString &) const override { return std::nullopt; }
