@@ -126,6 +126,9 @@ void FrmMoney::Form_Load()
 void FrmMoney::lockRegister()
 {
     const std::optional<LockHolder> holder = m_document.lock();
+    if (const QStringList &kept = m_document.unfinishedSavesKept(); !kept.isEmpty())
+        tell(QStringLiteral("A save cut short left a copy, kept as %1")
+                 .arg(QFileInfo(kept.constFirst()).fileName()));
     if (!holder)
         return;
     if (!askOpenReadOnly(m_platform.prompter, this, m_document.path(), *holder)) {
@@ -315,8 +318,11 @@ bool FrmMoney::commit(const Checkbook &after, const QString &what, const QString
                  .arg(QFileInfo(result.keptCopy).fileName()));
     if (!reportChange(m_platform.prompter, this, result))
         return false;
-    if (!result.keptCopy.isEmpty())
+    if (result.kept == ChangeResult::Kept::OtherVersion)
         tell(QStringLiteral("%1; the other program's version is kept as %2")
+                 .arg(done, QFileInfo(result.keptCopy).fileName()));
+    else if (result.kept == ChangeResult::Kept::LinesPastCount)
+        tell(QStringLiteral("%1; the file as it was is kept as %2")
                  .arg(done, QFileInfo(result.keptCopy).fileName()));
     else
         tell(done);
@@ -387,8 +393,13 @@ void FrmMoney::mnuBackupFolder_Click()
     if (!folder)
         return;
     m_platform.drive.setRoot(*folder);
-    m_platform.settings.setBackupFolder(*folder);
     showBackupFolder();
+    if (const std::optional<QString> why = m_platform.settings.setBackupFolder(*folder))
+        m_platform.prompter.message(
+            this, QMessageBox::Warning, QStringLiteral("FOLDER NOT REMEMBERED"),
+            QStringLiteral("Backups go to %1 until Tallyra ends, but the choice could not be "
+                           "remembered for the next start: %2.")
+                .arg(QDir::toNativeSeparators(*folder), *why));
 }
 
 void FrmMoney::showBackupFolder()

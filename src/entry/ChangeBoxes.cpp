@@ -10,8 +10,22 @@ namespace tallyra {
 bool reportChange(Prompter &prompter, QWidget *parent, const ChangeResult &result)
 {
     using Status = ChangeResult::Status;
+    if (result.saved() && result.kept == ChangeResult::Kept::LinesPastCount)
+        prompter.message(parent, QMessageBox::Information, QStringLiteral("Lines Kept"),
+                         QStringLiteral("%1 held record lines past the number of entries its "
+                                        "first line gives, which the register never showed.  "
+                                        "The file as it was is kept as %2.")
+                             .arg(QLatin1String(DataFileName),
+                                  QFileInfo(result.keptCopy).fileName()));
     switch (result.status) {
     case Status::Saved:
+        return true;
+    case Status::Unconfirmed:
+        prompter.message(parent, QMessageBox::Warning, QStringLiteral("SAVE NOT CONFIRMED"),
+                         QStringLiteral("%1 was written, but the disk did not confirm its new "
+                                        "name: %2\r\nThe change is in the file, but a power cut "
+                                        "now could undo it.")
+                             .arg(QLatin1String(DataFileName), result.error));
         return true;
     case Status::Refused:
         prompter.message(parent, QMessageBox::Warning, QStringLiteral("Not Changed"),

@@ -92,6 +92,9 @@ class Scanner
 public:
     explicit Scanner(QByteArrayView bytes) : p(bytes.begin()), end(bytes.end()) {}
 
+    // Where reading has got to.
+    const char *position() const { return p; }
+
     bool countLine(qint16 &count)
     {
         if (!lineAhead())
@@ -268,6 +271,48 @@ std::optional<ReadFailure> readDataFile(QByteArrayView bytes, Checkbook &book, R
     for (int i = 0; i < records; ++i)
         store(raw[i], book.slot[i + 1]);
     return std::nullopt;
+}
+
+namespace {
+
+// The line from `at` up to its line end (without it), and where the next one starts.
+QByteArrayView lineAt(QByteArrayView bytes, qsizetype &at)
+{
+    if (at >= bytes.size())
+        return {};
+    qsizetype end = bytes.indexOf('\n', at);
+    if (end < 0)
+        end = bytes.size();
+    QByteArrayView line = bytes.sliced(at, end - at);
+    at = end + 1;
+    return line.endsWith('\r') ? line.chopped(1) : line;
+}
+
+} // namespace
+
+bool overwritesRecordsPastCount(QByteArrayView before, QByteArrayView after)
+{
+    Scanner scanner(before);
+    qint16 count = 0;
+    if (!scanner.countLine(count))
+        return false;
+    RawRecord skipped;
+    for (int i = 0; i < count; ++i) {
+        if (!scanner.record(skipped))
+            return false;
+    }
+    static constexpr QByteArrayView FreeSlot = "0,0,0,\"\",\"\",0,0";
+    qsizetype old = scanner.position() - before.data();
+    qsizetype now = 0;
+    for (int line = 0; line <= count; ++line)
+        lineAt(after, now);
+    while (old < before.size()) {
+        const QByteArrayView was = lineAt(before, old);
+        const QByteArrayView becomes = lineAt(after, now);
+        if (!was.isEmpty() && was != FreeSlot && was != becomes)
+            return true;
+    }
+    return false;
 }
 
 } // namespace tallyra

@@ -52,4 +52,9 @@ struct ReadFailure
 std::optional<ReadFailure> readDataFile(QByteArrayView bytes, Checkbook &book,
                                         ReadExtent extent = ReadExtent::CountedEntries);
 
+// Whether writing `after` over the file `before` changes a record line of `before` past the
+// ones its count line says are in use, other than a free slot's: lines that reading never
+// shows (a count line damaged or edited by hand), which the write would destroy.
+bool overwritesRecordsPastCount(QByteArrayView before, QByteArrayView after);
+
 } // namespace tallyra

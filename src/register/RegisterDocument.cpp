@@ -4,7 +4,10 @@
 #include "register/DataFile.h"
 #include "register/FileStore.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <vector>
@@ -16,15 +19,31 @@ namespace {
 // Names of the copies an outside change leaves, each saying which version it holds.
 const QString UnsavedChangeSuffix = QStringLiteral(".unsaved-change");
 const QString OutsideChangeSuffix = QStringLiteral(".outside-change");
+const QString LinesPastCountSuffix = QStringLiteral(".lines-past-count");
+const QString UnfinishedSaveSuffix = QStringLiteral(".unfinished-save");
 
 // How long the file must stay quiet before a change on disk is looked at: a program that
 // writes it in pieces is then done.
 constexpr int SettleMilliseconds = 300;
 
 ChangeResult notDone(ChangeResult::Status status, const QString &why,
-                     const QString &keptCopy = QString())
+                     const QString &keptCopy = QString(),
+                     ChangeResult::Kept kept = ChangeResult::Kept::Nothing)
 {
-    return {status, why, keptCopy};
+    return {status, why, keptCopy, kept};
+}
+
+// What a save cut short between writing and renaming leaves: the data file's name and six
+// letters or digits. A name of six small letters could be one a user gave a copy
+// (default.dat.backup), so those are left alone.
+bool isUnfinishedSave(const QString &name, const QString &dataFile)
+{
+    static const QRegularExpression pattern(QStringLiteral("^[A-Za-z0-9]{6}$"));
+    static const QRegularExpression words(QStringLiteral("^[a-z]{6}$"));
+    if (!name.startsWith(dataFile + u'.'))
+        return false;
+    const QString tail = name.mid(dataFile.size() + 1);
+    return pattern.match(tail).hasMatch() && !words.match(tail).hasMatch();
 }
 
 ChangeResult readOnlyRefusal()
@@ -108,8 +127,10 @@ std::optional<LockHolder> RegisterDocument::lock()
     // A lock is stale only when the process that took it is gone, however old it is: a
     // register may well stay open for days.
     m_lock->setStaleLockTime(0);
-    if (m_lock->tryLock(0))
+    if (m_lock->tryLock(0)) {
+        keepUnfinishedSaves();
         return std::nullopt;
+    }
     if (m_lock->error() == QLockFile::LockFailedError) {
         m_holder.emplace();
         m_lock->getLockInfo(&m_holder->pid, &m_holder->host, &m_holder->application);
@@ -156,7 +177,8 @@ ChangeResult RegisterDocument::replace(const Checkbook &after, const QString &wh
     if (m_readOnly)
         return readOnlyRefusal();
     const QByteArray bytes = formatDataFile(after);
-    if (!keepSuffix.isEmpty() && m_book.entryCount > 0) {
+    const bool keepFirst = !keepSuffix.isEmpty() && m_book.entryCount > 0;
+    if (keepFirst) {
         QString error;
         if (!keepCopyBeforeReplacing(m_path, keepSuffix, &error))
             return notDone(ChangeResult::Status::CopyFailed, error);
@@ -164,7 +186,7 @@ ChangeResult RegisterDocument::replace(const Checkbook &after, const QString &wh
     if (m_foreignBytes && *m_foreignBytes == formatDataFile(m_book))
         m_foreignBytes.reset();
     std::optional<QByteArray> bytesBefore = m_foreignBytes;
-    ChangeResult result = write(bytes);
+    ChangeResult result = write(bytes, keepFirst);
     if (result.saved()) {
         m_history.push(new Command(m_book, after, what, std::move(bytesBefore)));
         emit registerChanged();
@@ -179,7 +201,7 @@ ChangeResult RegisterDocument::startEmpty()
         return readOnlyRefusal();
     const QByteArray bytes = emptyDataFile();
     const FileResult written = writeFileAtomically(m_path, bytes);
-    if (!written.ok)
+    if (!written.ok && !written.replaced)
         return notDone(ChangeResult::Status::SaveFailed, written.error);
     remember(bytes);
     m_book = Checkbook{};
@@ -224,7 +246,7 @@ ChangeResult RegisterDocument::step(bool forward)
 
 // Writes the file unless it has changed on disk since it was last read or written; then the
 // user chooses which version stays, and the other is kept as a copy first.
-ChangeResult RegisterDocument::write(const QByteArray &bytes)
+ChangeResult RegisterDocument::write(const QByteArray &bytes, bool fileKept)
 {
     ChangeResult result;
     QByteArray onDisk;
@@ -244,12 +266,31 @@ ChangeResult RegisterDocument::write(const QByteArray &bytes)
             if (!kept)
                 return notDone(ChangeResult::Status::CopyFailed, error);
             result.keptCopy = *kept;
+            result.kept = ChangeResult::Kept::OtherVersion;
         }
     }
+    // A file whose count line says fewer entries than it holds: the lines past the count were
+    // never shown, and this write replaces them, so the file as it was is kept first (unless
+    // the change kept it already).
+    if (!fileKept && result.keptCopy.isEmpty() && m_foreignBytes &&
+        overwritesRecordsPastCount(*m_foreignBytes, bytes)) {
+        QString error;
+        const std::optional<QString> kept =
+            keepBytes(m_path + LinesPastCountSuffix, *m_foreignBytes, &error);
+        if (!kept)
+            return notDone(ChangeResult::Status::CopyFailed, error);
+        result.keptCopy = *kept;
+        result.kept = ChangeResult::Kept::LinesPastCount;
+    }
     const FileResult written = writeFileAtomically(m_path, bytes);
-    if (!written.ok)
-        return notDone(ChangeResult::Status::SaveFailed, written.error, result.keptCopy);
+    if (!written.ok && !written.replaced)
+        return notDone(ChangeResult::Status::SaveFailed, written.error, result.keptCopy,
+                       result.kept);
     remember(bytes);
+    if (!written.ok) {
+        result.status = ChangeResult::Status::Unconfirmed;
+        result.error = written.error;
+    }
     return result;
 }
 
@@ -264,7 +305,8 @@ ChangeResult RegisterDocument::takeVersionOnDisk(const QByteArray &mine)
     if (reloadFromDisk(&reason) != LoadResult::Loaded)
         return notDone(ChangeResult::Status::SaveFailed,
                        QStringLiteral("the other version cannot be read: %1").arg(reason), *kept);
-    return notDone(ChangeResult::Status::Reloaded, QString(), *kept);
+    return notDone(ChangeResult::Status::Reloaded, QString(), *kept,
+                   ChangeResult::Kept::UnsavedChange);
 }
 
 bool RegisterDocument::changedOnDisk() const
@@ -298,6 +340,21 @@ void RegisterDocument::watchFile()
         m_watcher.addPath(QFileInfo(m_path).absolutePath());
     if (m_watcher.files().isEmpty() && QFileInfo::exists(m_path))
         m_watcher.addPath(m_path);
+}
+
+void RegisterDocument::keepUnfinishedSaves()
+{
+    const QFileInfo data(m_path);
+    const QDir folder = data.absoluteDir();
+    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden)) {
+        if (!isUnfinishedSave(name, data.fileName()))
+            continue;
+        const QString kept = freeCopyName(m_path + UnfinishedSaveSuffix);
+        if (QFile::rename(folder.filePath(name), kept))
+            m_unfinishedSaves << kept;
+    }
+    if (!m_unfinishedSaves.isEmpty())
+        syncFolderOf(m_path);
 }
 
 void RegisterDocument::checkDisk()

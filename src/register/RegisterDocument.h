@@ -10,6 +10,7 @@
 #include <QLockFile>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <QUndoStack>
 
@@ -33,6 +34,8 @@ struct ChangeResult
 {
     enum class Status {
         Saved,      // written; memory, file and history follow the change
+        Unconfirmed, // written, but the disk did not confirm the new name: a power cut could
+                     // still undo it
         Refused,    // nothing to do, or the register is open read-only: nothing written
         CopyFailed, // the copy kept before replacing a register failed: nothing written
         SaveFailed, // the write failed: the file and the register are as they were
@@ -41,10 +44,18 @@ struct ChangeResult
     Status status = Status::Saved;
     // Why a save failed, in the system's words.
     QString error;
-    // A kept copy made on the way (of a change not written, or of the other version).
+    // A kept copy made on the way, and what it holds.
     QString keptCopy;
+    enum class Kept {
+        Nothing,
+        OtherVersion,   // the version another program wrote
+        UnsavedChange,  // the change that was not written
+        LinesPastCount, // the file as it was, with record lines past its count that the
+                        // register never showed and the write replaced
+    };
+    Kept kept = Kept::Nothing;
 
-    bool saved() const { return status == Status::Saved; }
+    bool saved() const { return status == Status::Saved || status == Status::Unconfirmed; }
 };
 
 // What the user chose when the data file changed on disk since it was last read or written.
@@ -83,6 +94,9 @@ public:
     // the register is then read-only. Tried once: taking the lock syncs it to disk, which a
     // window need not wait for before it first shows, so every write asks for it first too.
     std::optional<LockHolder> lock();
+    // Complete copies a save cut short left beside the data file (default.dat.Ab3x9Q), renamed
+    // when the lock was taken to names that say what they are.
+    const QStringList &unfinishedSavesKept() const { return m_unfinishedSaves; }
     // Works on without the lock: every change is refused.
     void setReadOnly(bool readOnly);
     bool readOnly() const { return m_readOnly; }
@@ -133,18 +147,20 @@ signals:
 private:
     class Command;
 
-    ChangeResult write(const QByteArray &bytes);
+    ChangeResult write(const QByteArray &bytes, bool fileKept = false);
     ChangeResult takeVersionOnDisk(const QByteArray &mine);
     ChangeResult step(bool forward);
     void remember(const QByteArray &bytes);
     void watchFile();
     void checkDisk();
+    void keepUnfinishedSaves();
 
     Checkbook &m_book;
     const QString m_path;
     std::unique_ptr<QLockFile> m_lock;
     bool m_lockTried = false;
     std::optional<LockHolder> m_holder;
+    QStringList m_unfinishedSaves;
     bool m_readOnly = false;
     FileIdentity m_identity;
     // An outside version already reported, so that it is reported once.

@@ -270,7 +270,8 @@ private slots:
     }
 
     // New Record keeps the register it replaces, when it holds entries, under a name no earlier
-    // copy has; without the copy, or answered No, nothing is replaced.
+    // copy has; without the copy, or answered No, nothing is replaced. (Each file here holds an
+    // old entry past its count line, which an empty register's file keeps for that reason.)
     void replacedRegisterIsKept_data()
     {
         QTest::addColumn<QString>("entries");
@@ -298,8 +299,9 @@ private slots:
                 files = {{"default.dat", replaced}};
                 break;
             }
-            if (!entries.isEmpty())
-                files["default.dat.before-new" + copy] = replaced;
+            // An empty register is not kept, but the old entry past its count line is.
+            files[(entries.isEmpty() ? "default.dat.lines-past-count" : "default.dat.before-new") +
+                  copy] = replaced;
         }
         QCOMPARE(filesIn(QDir::currentPath()), files);
         QCOMPARE(f.label(QStringLiteral("lblTotal")), refusal.isEmpty() ? "$.00" : "$2.00");

@@ -237,6 +237,54 @@ private slots:
         QVERIFY(!f.document.changedOnDisk());
     }
 
+    // A count line lower than the records the file holds: the first save keeps the file as it
+    // was, once, so every record line it held is still on disk; a register whose lines past
+    // its count are free slots keeps nothing.
+    void recordsPastTheCountKept_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("kept");
+        QByteArray fifty = formatDataFile(januaryDays(50));
+        QTest::newRow("50 entries, count 5") << fifty.replace(0, 2, "5") << true;
+        QTest::newRow("count 0 with records") << fifty.replace(0, 1, "0") << true;
+        QByteArray unreadable = formatDataFile(registerOf("1/1W"));
+        unreadable.replace(unreadable.lastIndexOf("0,0,0"), 5, "x,?,\"");
+        QTest::newRow("a free line that does not read") << unreadable << true;
+        QTest::newRow("free slots only") << formatDataFile(registerOf("1/1W")) << false;
+    }
+    void recordsPastTheCountKept()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, kept);
+        TempWorkingFolder folder;
+        Document f(file);
+        const ChangeResult first = f.document.replace(added(*f.book), "add");
+        QVERIFY(first.saved());
+        QCOMPARE(int(first.kept), int(kept ? ChangeResult::Kept::LinesPastCount
+                                           : ChangeResult::Kept::Nothing));
+        if (kept)
+            QCOMPARE(fileBytes(first.keptCopy), file);
+        QVERIFY(f.document.replace(added(*f.book), "add").keptCopy.isEmpty());
+    }
+
+    // A save cut short between writing its temporary file and the rename leaves a whole copy
+    // (default.dat.Xy12Ab); taking the lock gives it a name that says what it is. A copy the
+    // user named in small letters stays as it is.
+    void unfinishedSavesRenamed()
+    {
+        TempWorkingFolder folder;
+        const QByteArray file = formatDataFile(registerOf("1/1W"));
+        writeBytes("default.dat.Xy12Ab", file);
+        writeBytes("default.dat.backup", file);
+        Document f(file);
+        QCOMPARE(f.document.lock(), std::nullopt);
+        const QString kept = QFileInfo("default.dat.unfinished-save").absoluteFilePath();
+        QCOMPARE(f.document.unfinishedSavesKept(), QStringList{kept});
+        QCOMPARE(fileBytes(kept), file);
+        QVERIFY(!QFile::exists("default.dat.Xy12Ab"));
+        QVERIFY(QFile::exists("default.dat.backup"));
+    }
+
     // An undo that cannot be written (the disk full) leaves the file, the register and the
     // history where they were.
     void failedUndoChangesNothing()
