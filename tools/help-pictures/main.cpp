@@ -10,6 +10,7 @@
 #include "platform/Platform.h"
 #include "register/Checkbook.h"
 #include "register/DataFile.h"
+#include "register/RegisterDocument.h"
 #include "report/frmPrint.h"
 
 #include <QApplication>
@@ -43,6 +44,11 @@ public:
     QMessageBox::StandardButton message(QWidget *, QMessageBox::Icon, const QString &title,
                                         const QString &, QMessageBox::StandardButtons,
                                         QMessageBox::StandardButton) override
+    {
+        qFatal("a window showed the box \"%s\"", qPrintable(title));
+    }
+    int choose(QWidget *, QMessageBox::Icon, const QString &title, const QString &,
+               const QStringList &, int, int) override
     {
         qFatal("a window showed the box \"%s\"", qPrintable(title));
     }
@@ -358,7 +364,9 @@ int main(int argc, char *argv[])
          {406, 339},
          true,
          [&] {
-             auto *window = new FrmMoney(book, platform);
+             auto *document = new RegisterDocument(book);
+             auto *window = new FrmMoney(*document, platform);
+             document->setParent(window);
              window->Form_Load();
              return window;
          }},
