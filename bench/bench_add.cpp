@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "WidgetsApplication.h"
 #include "app/PayeeList.h"
 #include "app/RegisterList.h"
 #include "app/RegisterStatus.h"
@@ -129,18 +130,6 @@ public:
     void beep() override {}
 };
 
-void ensureApplication()
-{
-    if (!QApplication::instance()) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "tallyra_bench";
-        static char *argv[] = {name, nullptr};
-        // Lives to the end of the program, like the application object of the program.
-        new QApplication(argc, argv);
-    }
-}
-
 // The real window at 999 entries over a data file of its own, on disk or in memory.
 struct AlmostFullWindow
 {
@@ -192,7 +181,8 @@ struct AlmostFullWindow
 // (where the fsync costs next to nothing).
 void addThroughTheWindowAt999Entries(benchmark::State &state)
 {
-    ensureApplication();
+    if (!ensureWidgetsApplication())
+        state.SkipWithError("another benchmark made a QGuiApplication first");
     AlmostFullWindow f(state.range(0) != 0);
     for (auto _ : state) {
         state.PauseTiming();
@@ -212,7 +202,8 @@ BENCHMARK(addThroughTheWindowAt999Entries)
 // One undo, then one redo, of that add through the window's Edit menu: each writes the file.
 void undoOrRedoThroughTheWindowAt1000Entries(benchmark::State &state)
 {
-    ensureApplication();
+    if (!ensureWidgetsApplication())
+        state.SkipWithError("another benchmark made a QGuiApplication first");
     AlmostFullWindow f(state.range(0) != 0);
     if (!f.add())
         state.SkipWithError("the add did not go through");

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "WidgetsApplication.h"
 #include "chart/frmChart.h"
 #include "platform/Platform.h"
 #include "platform/PrinterSurface.h"
@@ -41,15 +42,7 @@ Checkbook threeYears()
 // summed, and the whole window shown and painted once.
 void openChartWindowOn1000Entries(benchmark::State &state)
 {
-    if (!QApplication::instance()) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "tallyra_bench";
-        static char *argv[] = {name, nullptr};
-        // Lives to the end of the program, like the application object of the program.
-        new QApplication(argc, argv);
-    }
-    if (!qobject_cast<QApplication *>(QApplication::instance())) {
+    if (!ensureWidgetsApplication()) {
         state.SkipWithError("windows need a QApplication, and another benchmark made a "
                             "QGuiApplication first");
         return;

@@ -37,7 +37,9 @@ QByteArray ofxOf(const Checkbook &book)
         const bool check = !e.checkNumber.isEmpty() && e.checkNumber[0].isDigit();
         ofx += QStringLiteral("<STMTTRN><TRNTYPE>%1</TRNTYPE><DTPOSTED>%2</DTPOSTED>"
                               "<TRNAMT>%3</TRNAMT><FITID>%4</FITID>%5<NAME>%6</NAME></STMTTRN>\n")
-                   .arg(check ? "CHECK" : cents > 0 ? "DEP" : "DEBIT")
+                   .arg(check       ? "CHECK"
+                        : cents > 0 ? "DEP"
+                                    : "DEBIT")
                    .arg(QDate(e.year, e.month, 1).addDays(e.day - 1).toString("yyyyMMdd"))
                    .arg(double(cents) / 100, 0, 'f', 2)
                    .arg(i)

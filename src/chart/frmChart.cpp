@@ -62,19 +62,8 @@ FrmChart::FrmChart(RegisterDocument &document, Platform &platform, QWidget *pare
 
 void FrmChart::buildControls()
 {
-    const QString month = QStringLiteral("Month");
-    const QString day = QStringLiteral("Day");
-    const QString year = QStringLiteral("Year");
-    txtStartMonth = dateField("txtStartMonth", month, 2);
-    txtStartDay = dateField("txtStartDay", day, 2);
-    txtStartYear = dateField("txtStartYear", year, 4);
-    txtEndMonth = dateField("txtEndMonth", month, 2);
-    txtEndDay = dateField("txtEndDay", day, 2);
-    txtEndYear = dateField("txtEndYear", year, 4);
-    Label1 = rowCaption("Label1", QStringLiteral("Start Date:"), txtStartMonth);
-    Label2 = rowCaption("Label2", QStringLiteral("End Date:"), txtEndMonth);
-    nameDateFields(QStringLiteral("Start Date"), {txtStartMonth, txtStartDay, txtStartYear});
-    nameDateFields(QStringLiteral("End Date"), {txtEndMonth, txtEndDay, txtEndYear});
+    buildDateRange(txtStartMonth, txtStartDay, txtStartYear, txtEndMonth, txtEndDay, txtEndYear,
+                   Label1, Label2);
     lblRange = named(new QLabel, "lblRange");
     setTextColour(lblRange, true);
 

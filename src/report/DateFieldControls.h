@@ -42,4 +42,24 @@ inline void nameDateFields(const QString &row, std::initializer_list<QComboBox *
         field->setAccessibleName(row + QStringLiteral(": ") + field->toolTip());
 }
 
+// The two rows of a date range, each field and caption named as the windows know them.
+inline void buildDateRange(QComboBox *&txtStartMonth, QComboBox *&txtStartDay,
+                           QComboBox *&txtStartYear, QComboBox *&txtEndMonth, QComboBox *&txtEndDay,
+                           QComboBox *&txtEndYear, QLabel *&Label1, QLabel *&Label2)
+{
+    const QString month = QStringLiteral("Month");
+    const QString day = QStringLiteral("Day");
+    const QString year = QStringLiteral("Year");
+    txtStartMonth = dateField("txtStartMonth", month, 2);
+    txtStartDay = dateField("txtStartDay", day, 2);
+    txtStartYear = dateField("txtStartYear", year, 4);
+    txtEndMonth = dateField("txtEndMonth", month, 2);
+    txtEndDay = dateField("txtEndDay", day, 2);
+    txtEndYear = dateField("txtEndYear", year, 4);
+    Label1 = rowCaption("Label1", QStringLiteral("Start Date:"), txtStartMonth);
+    Label2 = rowCaption("Label2", QStringLiteral("End Date:"), txtEndMonth);
+    nameDateFields(QStringLiteral("Start Date"), {txtStartMonth, txtStartDay, txtStartYear});
+    nameDateFields(QStringLiteral("End Date"), {txtEndMonth, txtEndDay, txtEndYear});
+}
+
 } // namespace tallyra

@@ -39,22 +39,11 @@ FrmPrint::FrmPrint(const Checkbook &book, Platform &platform, QWidget *parent)
 
 void FrmPrint::buildControls()
 {
-    const QString month = QStringLiteral("Month");
-    const QString day = QStringLiteral("Day");
-    const QString year = QStringLiteral("Year");
-    txtStartMonth = dateField("txtStartMonth", month, 2);
-    txtStartDay = dateField("txtStartDay", day, 2);
-    txtStartYear = dateField("txtStartYear", year, 4);
-    txtEndMonth = dateField("txtEndMonth", month, 2);
-    txtEndDay = dateField("txtEndDay", day, 2);
-    txtEndYear = dateField("txtEndYear", year, 4);
+    buildDateRange(txtStartMonth, txtStartDay, txtStartYear, txtEndMonth, txtEndDay, txtEndYear,
+                   Label1, Label2);
     txtStartMonth->setEditText(QStringLiteral("1"));
     txtStartDay->setEditText(QStringLiteral("1"));
     txtStartYear->setEditText(QStringLiteral("1990"));
-    Label1 = rowCaption("Label1", QStringLiteral("Start Date:"), txtStartMonth);
-    Label2 = rowCaption("Label2", QStringLiteral("End Date:"), txtEndMonth);
-    nameDateFields(QStringLiteral("Start Date"), {txtStartMonth, txtStartDay, txtStartYear});
-    nameDateFields(QStringLiteral("End Date"), {txtEndMonth, txtEndDay, txtEndYear});
 
     cmdPrint = named(new QPushButton(QStringLiteral("&Print")), "cmdPrint");
     cmdPrint->setDefault(true);

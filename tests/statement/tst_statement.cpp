@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "FakePlatform.h"
 #include "entry/PlaceEntry.h"
 #include "export/RegisterExport.h"
 #include "register/DataFile.h"
@@ -19,6 +20,7 @@
 #include <QTest>
 
 using namespace tallyra;
+using namespace tallyra::test;
 
 namespace {
 
@@ -110,25 +112,6 @@ struct Folder
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
             qFatal("cannot write %s", qPrintable(name));
         return file.fileName();
-    }
-};
-
-struct NoSettings final : Settings
-{
-    QMap<QString, QString> mappings;
-    std::optional<QString> backupFolder() const override { return std::nullopt; }
-    std::optional<QString> setBackupFolder(const QString &) override { return std::nullopt; }
-    QByteArray mainWindowGeometry() const override { return {}; }
-    void setMainWindowGeometry(const QByteArray &) override {}
-    std::optional<QString> csvMapping(const QString &heading) const override
-    {
-        if (!mappings.contains(heading))
-            return std::nullopt;
-        return mappings.value(heading);
-    }
-    void setCsvMapping(const QString &heading, const QString &mapping) override
-    {
-        mappings.insert(heading, mapping);
     }
 };
 
@@ -844,7 +827,7 @@ private slots:
     void importCommand()
     {
         Folder folder;
-        NoSettings settings;
+        FakeSettings settings;
         const QString ofx = Data + QStringLiteral("/january-2026.ofx");
         QByteArray bytes;
         {
@@ -921,7 +904,7 @@ private slots:
         Folder folder;
         Checkbook book;
         RegisterDocument document(book);
-        NoSettings settings;
+        FakeSettings settings;
         const ImportOutcome outcome =
             runImport({folder.write("s", file), false, columns, {}}, document, settings);
         QCOMPARE(outcome.status, status);
@@ -939,7 +922,7 @@ private slots:
             full.slot[i] = {2020, 1, 1, "ATM", "OLD", 1, 0};
         full.entryCount = 999;
         folder.write("default.dat", formatDataFile(full));
-        NoSettings settings;
+        FakeSettings settings;
         const QString csv = folder.write(
             "s.csv", "Date;Payee;Amount\n01.02.2026;Shop;-5,00\n13.02.2026;Pay;7,00\n");
         Checkbook book;
@@ -949,7 +932,7 @@ private slots:
         QCOMPARE(outcome.status, ImportNotAdded);
         QCOMPARE(outcome.error, "tallyra: only 1 of the 2 new transactions fit in the register's "
                                 "free slots; nothing was added\n");
-        QVERIFY(settings.mappings.isEmpty());
+        QVERIFY(settings.csvMappings.isEmpty());
 
         full.entryCount = 998;
         folder.write("default.dat", formatDataFile(full));
@@ -959,7 +942,7 @@ private slots:
             "2 new, 0 duplicates, 0 refused: 2 added to default.dat (as it was before: "
             "default.dat.before-import).\n"));
         QVERIFY(QFile::exists("default.dat.before-import"));
-        QCOMPARE(settings.mappings.value("Date;Payee;Amount"),
+        QCOMPARE(settings.csvMappings.value("Date;Payee;Amount"),
                  "date=0;payee=1;amount=2;withdrawal=-1;deposit=-1;check=-1;order=auto;"
                  "decimal=comma;header=1");
     }
