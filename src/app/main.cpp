@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
 #include "app/frmMoney.h"
+#include "platform/Console.h"
 #include "platform/Platform.h"
 #include "platform/PrinterSurface.h"
 #include "platform/QuitOnSignals.h"
@@ -59,6 +60,8 @@ int main(int argc, char *argv[])
     // display and without touching default.dat.
     const tallyra::CommandLine command = tallyra::readCommandLine(
         tallyra::commandLineArguments(argc, argv), tallyra::defaultBackupFolder());
+    if (command.exitStatus || !command.importFile.isEmpty())
+        tallyra::useParentConsole();
     if (command.exitStatus)
         return tallyra::answerCommandLine(command);
     if (!command.importFile.isEmpty())
@@ -85,6 +88,8 @@ int main(int argc, char *argv[])
 
     // The document outlives the window, and its lock is let go as the program ends.
     tallyra::RegisterDocument document(book, QLatin1String(tallyra::DataFileName));
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &document,
+                     &tallyra::RegisterDocument::releaseLock);
     tallyra::FrmMoney window(document, platform);
     window.Form_Load();
     // "No" to the missing-file question ends the program before the window is ever shown.

@@ -141,6 +141,14 @@ std::optional<LockHolder> RegisterDocument::lock()
     return m_holder;
 }
 
+void RegisterDocument::releaseLock()
+{
+    if (!m_lock)
+        return;
+    m_lock.reset();
+    m_readOnly = true;
+}
+
 void RegisterDocument::setReadOnly(bool readOnly)
 {
     m_readOnly = readOnly;

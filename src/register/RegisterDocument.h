@@ -97,6 +97,9 @@ public:
     // Complete copies a save cut short left beside the data file (default.dat.Ab3x9Q), renamed
     // when the lock was taken to names that say what they are.
     const QStringList &unfinishedSavesKept() const { return m_unfinishedSaves; }
+    // Lets the lock go as the program ends (on Windows, a logoff ends the process right after
+    // the windows were told, before anything is destroyed). Nothing is written after it.
+    void releaseLock();
     // Works on without the lock: every change is refused.
     void setReadOnly(bool readOnly);
     bool readOnly() const { return m_readOnly; }

@@ -1,0 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+namespace tallyra {
+
+// On Windows a program with windows has no console of its own, so what --help, --version
+// and --import print would go nowhere: it is sent to the console of the program that started
+// Tallyra (the command prompt it was typed in) unless the output already goes to a file or
+// pipe. Elsewhere standard output is always there, and this does nothing.
+void useParentConsole();
+
+} // namespace tallyra
