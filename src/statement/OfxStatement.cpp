@@ -69,8 +69,13 @@ bool looksLikeOfx(QByteArrayView bytes)
 
 QString ofxReaderProgram()
 {
+#ifdef Q_OS_WIN
+    const QLatin1String suffix(".exe");
+#else
+    const QLatin1String suffix("");
+#endif
     return QCoreApplication::applicationDirPath() +
-           QStringLiteral("/../libexec/tallyra/tallyra-ofx");
+           QStringLiteral("/../libexec/tallyra/tallyra-ofx") + suffix;
 }
 
 StatementRead readOfxStatement(const QString &path, const QString &reader)

@@ -20,6 +20,13 @@
 #include <string>
 #include <unistd.h>
 
+#ifdef _WIN32
+#include <io.h>
+constexpr const char *NullDevice = "NUL";
+#else
+constexpr const char *NullDevice = "/dev/null";
+#endif
+
 namespace {
 
 FILE *out = nullptr;
@@ -61,8 +68,13 @@ std::string date(int valid, time_t when)
     if (!valid || when <= 0 || (when >= parseStarted - 1 && when <= std::time(nullptr) + 1))
         return {};
     tm local{};
+#ifdef _WIN32
+    if (localtime_s(&local, &when) != 0)
+        return {};
+#else
     if (!localtime_r(&when, &local))
         return {};
+#endif
     char buffer[16];
     std::strftime(buffer, sizeof buffer, "%Y-%m-%d", &local);
     return buffer;
@@ -128,9 +140,13 @@ int main(int argc, char *argv[])
     }
     // What the library prints goes nowhere; the records go to the real standard output.
     out = fdopen(dup(STDOUT_FILENO), "w");
-    const int nowhere = open("/dev/null", O_WRONLY);
+    const int nowhere = open(NullDevice, O_WRONLY);
     if (!out || nowhere < 0 || dup2(nowhere, STDOUT_FILENO) < 0)
         return 1;
+#ifdef _WIN32
+    // Lines end in LF alone, as Tallyra reads them.
+    _setmode(fileno(out), _O_BINARY);
+#endif
     quiet();
 
     LibofxContextPtr context = libofx_get_new_context();
