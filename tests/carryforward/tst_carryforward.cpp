@@ -202,7 +202,7 @@ private slots:
         f.fakes.prompter.chosen = {0}; // Reload
 
         FrmCarryForward *window = openCarryForward(f, edits);
-        withFileSizeLimit(setup == "cut off" ? 4096 : RLIM_INFINITY,
+        WITH_FILE_SIZE_LIMIT(setup == "cut off" ? 4096 : NoFileSizeLimit,
                           [&] { child<QPushButton>(window, "cmdCarry")->click(); });
         QCOMPARE(f.fakes.prompter.titles(), titles);
         const bool carried = titles.contains("Carried Forward");

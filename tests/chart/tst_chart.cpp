@@ -439,7 +439,8 @@ private slots:
         child<QPushButton>(&window, "cmdSavePicture")->click();
         QCOMPARE(fakes.prompter.titles(), QStringList{"SAVE FAILED"});
         QVERIFY(fakes.prompter.shown[0].text.startsWith(
-            "The chart could not be saved as /nonexistent/folder/chart.png: "));
+            "The chart could not be saved as " +
+            QDir::toNativeSeparators(QStringLiteral("/nonexistent/folder/chart.png: "))));
     }
 };
 

@@ -90,7 +90,7 @@ private slots:
             edit->close();
         });
         // Only the save of the "save failed" row meets the size limit; reading works.
-        withFileSizeLimit(qstrcmp(QTest::currentDataTag(), "save failed") ? RLIM_INFINITY : 4096,
+        WITH_FILE_SIZE_LIMIT(qstrcmp(QTest::currentDataTag(), "save failed") ? NoFileSizeLimit : 4096,
                           [&] { QTest::mouseClick(f.get<QPushButton>("cmd1"), Qt::LeftButton); });
 
         QVERIFY(editor.handled());

@@ -198,7 +198,7 @@ private slots:
             if (room < 0 && QFile(folder.filePath("probe")).open(QIODevice::WriteOnly))
                 _exit(2); // some users write in any folder
             FileResult result;
-            withFileSizeLimit(room < 0 ? RLIM_INFINITY : rlim_t(room),
+            WITH_FILE_SIZE_LIMIT(room < 0 ? NoFileSizeLimit : FileSize(room),
                               [&] { result = writeFileAtomically(path, saveNumber(2)); });
             _exit(result.ok || result.error.isEmpty() ? 1 : 0);
         }

@@ -13,11 +13,14 @@
 #include <QTimer>
 #include <QXmlStreamReader>
 
-#include <arpa/inet.h>
 #include <limits>
+
+#ifndef Q_OS_WIN
+#include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#endif
 
 using namespace tallyra;
 using namespace tallyra::test;
@@ -80,6 +83,7 @@ QStringList headingsAt(double y)
         .replaceInStrings(QRegularExpression("$"), QStringLiteral(",%1 bold").arg(y));
 }
 
+#ifndef Q_OS_WIN
 // A print server on this machine that takes every connection and never answers: the system
 // accepts for it, and it reads nothing.
 struct SilentServer
@@ -101,6 +105,7 @@ struct SilentServer
     }
     ~SilentServer() { ::close(fd); }
 };
+#endif
 
 } // namespace
 
@@ -282,6 +287,9 @@ private slots:
     }
     void silentPrintServer()
     {
+#ifdef Q_OS_WIN
+        QSKIP("Windows programs print through the system's spooler, not to a print server");
+#else
         QFETCH(bool, cancel);
         QFETCH(QString, reason);
         const SilentServer server;
@@ -325,6 +333,7 @@ private slots:
                  (QStringList{"PRINT FAILED", "Save As PDF", "Report Saved"}));
         QCOMPARE(fakes.prompter.shown.front().text, "Nothing was printed: " + reason);
         QVERIFY(fileBytes(saved).startsWith("%PDF"));
+#endif
     }
 
     // The real surface: a PDF file that cannot be made gives its reason. Through the real
@@ -342,19 +351,25 @@ private slots:
         QCOMPARE(printReport(januaryDays(1), WholeRange, refusing),
                  "the file \"" + unmade + "\" refused the job.");
 
+#ifdef Q_OS_WIN
+        // The tests run where Windows has no printer at all (wine-run.sh hides the print
+        // server's queues).
+        const QString reason = QStringLiteral("there is no default printer.  ");
+#else
         qputenv("CUPS_SERVER", QFile::encodeName(folder.filePath("none.sock")));
         qunsetenv("PRINTER");
         qunsetenv("LPDEST");
+        const QString reason = QStringLiteral("the printing system did not answer: ");
+#endif
         DefaultPrinter printer;
         const std::unique_ptr<ReportJob> job = printer.startJob();
         QCOMPARE(printReport(januaryDays(120), WholeRange, job->surface()), std::nullopt);
         const std::optional<QString> refused = job->submit();
-        QVERIFY2(refused && refused->startsWith("the printing system did not answer: "),
-                 qPrintable(refused.value_or("printed")));
+        QVERIFY2(refused && refused->startsWith(reason), qPrintable(refused.value_or("printed")));
 
         const QString path = folder.filePath("kept.pdf");
         writeBytes(path, "earlier");
-        withFileSizeLimit(1000, [&] { QVERIFY(job->saveAsPdf(path)); });
+        WITH_FILE_SIZE_LIMIT(1000, [&] { QVERIFY(job->saveAsPdf(path)); });
         QVERIFY(job->saveAsPdf(folder.filePath("missing/kept.pdf")));
         QCOMPARE(fileBytes(path), "earlier");
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"kept.pdf"});
