@@ -12,3 +12,10 @@ fi
 for size in 16 24 32 48 64 128 256; do
   rsvg-convert --width "$size" --height "$size" tallyra.svg --output "tallyra-$size.png"
 done
+# The Windows icon (the .exe's, the installer's and the Start menu's) holds the same sizes.
+if command -v convert >/dev/null; then
+  convert tallyra-16.png tallyra-24.png tallyra-32.png tallyra-48.png tallyra-64.png \
+    tallyra-128.png tallyra-256.png tallyra.ico
+else
+  echo "make-icons: tallyra.ico not made: needs convert (Debian package imagemagick)" >&2
+fi
