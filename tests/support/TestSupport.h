@@ -29,7 +29,15 @@ struct TempWorkingFolder
     QString previous = QDir::currentPath();
     QTemporaryDir folder;
     TempWorkingFolder() { QDir::setCurrent(folder.path()); }
-    ~TempWorkingFolder() { QDir::setCurrent(previous); }
+    ~TempWorkingFolder()
+    {
+        QDir::setCurrent(previous);
+#ifdef Q_OS_WIN
+        // Windows removes no folder while a watcher's handle on it is open, and a closed
+        // register's watcher lets go of it on a thread of its own.
+        QTest::qWait(100);
+#endif
+    }
 };
 
 inline QByteArray fileBytes(const QString &path)

@@ -8,9 +8,12 @@ build=$1 version=$2 statement=$3
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 export WINEPREFIX=$build/wine-installer WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-rm -rf "$WINEPREFIX"
-wineboot -i </dev/null >/dev/null 2>&1
-wineserver -p 60 </dev/null >/dev/null 2>&1
+# Wine links the user's Documents to the home folder: a home of the test's own.
+export HOME=$build/wine-installer-home
+rm -rf "$WINEPREFIX" "$HOME"
+mkdir -p "$HOME"
+wineboot -i </dev/null >/dev/null 2>&1 || true
+wineserver -p 60 </dev/null >/dev/null 2>&1 || true
 
 cd "$build"
 rm -f "Tallyra-$version-win64.exe"
@@ -27,15 +30,16 @@ program="$drive/Program Files/Tallyra/bin/tallyra.exe"
 shortcut=$(find "$drive" -path "*Start Menu/Programs/Tallyra/Tallyra.lnk" | head -1)
 [ -n "$shortcut" ] || fail "no Start menu entry"
 # The shortcut starts the program in the user's Documents.
-iconv -f UTF-16LE -t UTF-8 "$shortcut" 2>/dev/null | tr -d '\0' | grep -aq 'Documents' ||
-  strings -a "$shortcut" | grep -q 'Documents' || fail "the Start menu entry does not start in Documents"
+# (Its texts are UTF-16: without the zero bytes the ASCII ones read plainly.)
+tr -d '\0' <"$shortcut" | grep -aq 'C:\\users\\[^\\]*\\Documents' ||
+  fail "the Start menu entry does not start in Documents"
 
 answer=$(cd "$drive" && wine "C:\\Program Files\\Tallyra\\bin\\tallyra.exe" --version </dev/null 2>/dev/null | tr -d '\r')
 [ "$answer" = "tallyra $version" ] || fail "--version answered '$answer'"
 
 # The installed OFX reader finds its library's DTDs: an import that changes nothing.
-documents=$drive/users/$USER/Documents
-[ -d "$documents" ] || documents=$(find "$drive/users" -maxdepth 2 -name Documents -type d | head -1)
+documents=$(find "$drive/users" -mindepth 2 -maxdepth 2 -name Documents ! -path '*/Public/*' | head -1)
+[ -d "$documents" ] || fail "wine made no Documents folder"
 cp "$statement" "$documents/statement.ofx"
 imported=$(cd "$documents" && wine "C:\\Program Files\\Tallyra\\bin\\tallyra.exe" --import statement.ofx --dry-run \
   </dev/null 2>&1 | tr -d '\r') || fail "the import failed: $imported"
@@ -53,5 +57,5 @@ wineserver -w
 [ -f "$documents/default.dat" ] || fail "the uninstaller removed default.dat"
 [ -f "$documents/Tallyra Backups/before.bak" ] || fail "the uninstaller removed a backup"
 wineserver -k || true
-rm -rf "$WINEPREFIX"
+rm -rf "$WINEPREFIX" "$HOME"
 echo "PASS: installed, answered '$answer', imported, uninstalled; default.dat and the backups kept"
