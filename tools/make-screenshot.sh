@@ -3,20 +3,30 @@
 # Takes dist/screenshots/main-window.png again: the program itself on a virtual X display,
 # over a few weeks of a household account, its main window grabbed with ImageMagick and made
 # smaller with optipng. Needs xvfb, xdotool, imagemagick and optipng.
+#   make-screenshot.sh            the Linux program of the dev build
+#   make-screenshot.sh --windows  windows-main-window.png: the Windows build under wine
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 picture="$root/dist/screenshots/main-window.png"
+program=("$root/build/dev/bin/tallyra")
+if [ "${1-}" = --windows ]; then
+  picture="$root/dist/screenshots/windows-main-window.png"
+  program=("$root/tools/windows/wine-run.sh" "$root/build/windows/bin/tallyra.exe")
+fi
 
 # Inside the virtual display: start the program in the folder given, grab its window, end it.
 if [ "${1-}" = --grab ]; then
   cd "$2"
-  "$root/build/dev/bin/tallyra" &
-  program=$!
+  picture=$3
+  shift 3
+  "$@" &
+  started=$!
   window=$(xdotool search --sync --onlyvisible --name '^Tallyra v')
-  sleep 1 # the first frame is painted after the window maps
+  sleep 3 # the first frame is painted after the window maps
   import -window "$window" "$picture"
-  kill "$program"
+  xdotool windowclose "$window" 2>/dev/null || kill "$started"
+  wait "$started" || true
   exit 0
 fi
 
@@ -28,8 +38,12 @@ for tool in xvfb-run xdotool import optipng; do
 done
 
 cd "$root"
-cmake --preset dev >/dev/null
-cmake --build --preset dev --target tallyra
+if [ "${1-}" = --windows ]; then
+  cmake --build --preset windows --target tallyra
+else
+  cmake --preset dev >/dev/null
+  cmake --build --preset dev --target tallyra
+fi
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -53,7 +67,7 @@ entries=(
   for ((i = ${#entries[@]}; i < 1000; i++)); do printf '0,0,0,"","",0,0\r\n'; done
 } >"$work/default.dat"
 
-env -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb \
-  xvfb-run -a -s '-screen 0 1280x800x24' "$0" --grab "$work"
+env -u WAYLAND_DISPLAY QT_QPA_PLATFORM="$([ "${1-}" = --windows ] && echo windows || echo xcb)" \
+  xvfb-run -a -s '-screen 0 1280x800x24' "$0" --grab "$work" "$picture" "${program[@]}"
 optipng -quiet -o7 -strip all "$picture"
 identify "$picture"
