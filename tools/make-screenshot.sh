@@ -25,7 +25,10 @@ if [ "${1-}" = --grab ]; then
   window=$(xdotool search --sync --onlyvisible --name '^Tallyra v')
   sleep 3 # the first frame is painted after the window maps
   import -window "$window" "$picture"
-  xdotool windowclose "$window" 2>/dev/null || kill "$started"
+  # Under wine, Alt+F4 closes the window as Windows would; a Linux program is ended by SIGTERM.
+  xdotool key --window "$window" alt+F4 2>/dev/null || true
+  sleep 2
+  kill "$started" 2>/dev/null || true
   wait "$started" || true
   exit 0
 fi
