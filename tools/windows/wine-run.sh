@@ -23,6 +23,8 @@ wineserver -p 60 </dev/null >/dev/null 2>&1 || true
 wine wineboot </dev/null >/dev/null 2>&1 || true
 # Without a console window Qt writes its messages where nobody reads them.
 export QT_FORCE_STDERR_LOGGING=${QT_FORCE_STDERR_LOGGING:-1}
+# Wine would offer this machine's print queues as Windows printers: the tests see none.
+export CUPS_SERVER=${TALLYRA_WINE_CUPS_SERVER:-/nonexistent/cups.sock}
 # The offscreen platform draws text with FreeType and needs a font folder.
 export QT_QPA_FONTDIR=${QT_QPA_FONTDIR:-Z:/usr/share/fonts/truetype/dejavu}
 # Wine hands no variable named QT_* to a Windows program, but WINEQT_X arrives as QT_X.
