@@ -156,13 +156,12 @@ struct AlmostFullWindow
         field("txtDollar")->setEditText(OldestEntry.dollars);
         prompter.boxes = 0;
         window.findChild<QPushButton *>(QStringLiteral("cmdAdd"))->click();
-        return prompter.boxes == 1 && book.entryCount == MaxEntries;
+        return prompter.boxes == 1 && document.book().entryCount == MaxEntries;
     }
 
     const QString previous = QDir::currentPath();
     QTemporaryDir dir;
     const QByteArray before = formatDataFile(almostFullRegister());
-    Checkbook book;
     AnswerYes prompter;
     SystemClock clock;
     AppProgramEnd programEnd;
@@ -171,7 +170,7 @@ struct AlmostFullWindow
     DefaultPrinter printer;
     QtSettings settings;
     Platform platform{prompter, clock, programEnd, drive, printer, settings};
-    RegisterDocument document{book, QLatin1String(DataFileName)};
+    RegisterDocument document;
     FrmMoney window{document, platform};
 };
 
@@ -186,7 +185,7 @@ void addThroughTheWindowAt999Entries(benchmark::State &state)
     AlmostFullWindow f(state.range(0) != 0);
     for (auto _ : state) {
         state.PauseTiming();
-        if (f.book.entryCount == MaxEntries && !f.document.undo().saved())
+        if (f.document.book().entryCount == MaxEntries && !f.document.undo().saved())
             state.SkipWithError("the undo did not go through");
         state.ResumeTiming();
         if (!f.add())
@@ -210,7 +209,7 @@ void undoOrRedoThroughTheWindowAt1000Entries(benchmark::State &state)
     auto *undo = f.window.findChild<QAction *>(QStringLiteral("mnuUndo"));
     auto *redo = f.window.findChild<QAction *>(QStringLiteral("mnuRedo"));
     for (auto _ : state) {
-        (f.book.entryCount == MaxEntries ? undo : redo)->trigger();
+        (f.document.book().entryCount == MaxEntries ? undo : redo)->trigger();
         if (f.prompter.boxes != 1)
             state.SkipWithError("a box was shown");
     }

@@ -59,8 +59,7 @@ void restoreFullRegister(benchmark::State &state)
     }
     const QString previous = QDir::currentPath();
     QDir::setCurrent(root.path());
-    const auto book = std::make_unique<Checkbook>();
-    RegisterDocument document(*book, QLatin1String(DataFileName));
+    RegisterDocument document;
     document.startEmpty();
     for (auto _ : state) {
         const auto restored = std::make_unique<Checkbook>();

@@ -39,8 +39,7 @@ int importWithoutWindow(const tallyra::CommandLine &command, int argc, char *arg
 {
     QCoreApplication app(argc, argv);
     nameApplication();
-    tallyra::Checkbook book;
-    tallyra::RegisterDocument document(book, QLatin1String(tallyra::DataFileName));
+    tallyra::RegisterDocument document;
     tallyra::QtSettings settings;
     const tallyra::DateOrder order = command.dateOrder == u"mdy"   ? tallyra::DateOrder::MonthFirst
                                      : command.dateOrder == u"dmy" ? tallyra::DateOrder::DayFirst
@@ -73,7 +72,6 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("org.example.Tallyra"));
     QApplication::setWindowIcon(windowIcon());
 
-    tallyra::Checkbook book;
     tallyra::QtPrompter prompter;
     tallyra::SystemClock clock;
     tallyra::AppProgramEnd programEnd;
@@ -87,7 +85,7 @@ int main(int argc, char *argv[])
     tallyra::quitOnSignals(programEnd);
 
     // The document outlives the window, and its lock is let go as the program ends.
-    tallyra::RegisterDocument document(book, QLatin1String(tallyra::DataFileName));
+    tallyra::RegisterDocument document;
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &document,
                      &tallyra::RegisterDocument::releaseLock);
     tallyra::FrmMoney window(document, platform);

@@ -12,8 +12,8 @@ inline constexpr int MaxEntries = 1000;
 inline constexpr int WarningThreshold = 971;
 inline constexpr char VersionText[] = "1.3";
 
-// The register of one checking account and the totals derived from it. Owned by the
-// application and handed by reference to the windows that show or change it.
+// The register of one checking account and the totals derived from it. Owned by the register
+// document; windows read it through the document and change it only through its commands.
 struct Checkbook
 {
     // Entries occupy slots 1..entryCount in ascending dateKey order; slot 0 is never used.

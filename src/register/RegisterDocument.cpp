@@ -105,8 +105,8 @@ private:
     std::optional<QByteArray> m_bytesBefore;
 };
 
-RegisterDocument::RegisterDocument(Checkbook &book, QString path, QObject *parent)
-    : QObject(parent), m_book(book), m_path(QFileInfo(path).absoluteFilePath())
+RegisterDocument::RegisterDocument(QString path, QObject *parent)
+    : QObject(parent), m_path(QFileInfo(path).absoluteFilePath())
 {
     m_settle.setSingleShot(true);
     m_settle.setInterval(SettleMilliseconds);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "register/Checkbook.h"
+#include "register/DataFile.h"
 #include "register/FileIdentity.h"
 
 #include <QByteArray>
@@ -71,7 +72,7 @@ struct OutsideChange
     QString theirsKeptAs; // where "Keep Mine" keeps the other version
 };
 
-// The register as a document: the data file it lives in, the lock that keeps a second copy of
+// The register as a document: the register itself, the data file it lives in, the lock that keeps a second copy of
 // the program from writing it too, the identity of the bytes last read or written (so that an
 // outside change is never overwritten) and the undo history. Every change goes through here
 // as one command: it is written at once, and memory always equals the file.
@@ -80,8 +81,7 @@ class RegisterDocument : public QObject
     Q_OBJECT
 
 public:
-    explicit RegisterDocument(Checkbook &book, QString path = QStringLiteral("default.dat"),
-                              QObject *parent = nullptr);
+    explicit RegisterDocument(QString path = QLatin1String(DataFileName), QObject *parent = nullptr);
     ~RegisterDocument() override;
 
     const Checkbook &book() const { return m_book; }
@@ -158,7 +158,7 @@ private:
     void checkDisk();
     void keepUnfinishedSaves();
 
-    Checkbook &m_book;
+    Checkbook m_book;
     const QString m_path;
     std::unique_ptr<QLockFile> m_lock;
     bool m_lockTried = false;

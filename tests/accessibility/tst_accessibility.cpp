@@ -26,7 +26,7 @@ std::unique_ptr<QWidget> open(const QString &window, Checkbook &book, Platform &
         return std::make_unique<FrmPrint>(book, platform);
     if (window == QLatin1String("chooser"))
         return std::make_unique<FrmFileOpen>(platform);
-    auto *document = new RegisterDocument(book);
+    auto *document = new RegisterDocument;
     auto main = std::make_unique<FrmMoney>(*document, platform);
     document->setParent(main.get());
     return main;

@@ -286,7 +286,7 @@ private slots:
         QCOMPARE(fieldTexts(f), typed);
         QCOMPARE(f.file(), before);
         // Free slots may keep what was placed there: only the entries count.
-        Checkbook entries = f.book;
+        Checkbook entries = f.document.book();
         std::fill(entries.slot.begin() + entries.entryCount + 1, entries.slot.end(), Entry{});
         QCOMPARE(formatDataFile(entries), before);
     }
@@ -315,7 +315,7 @@ private slots:
         QCOMPARE(int(prompter.shown[1].icon), int(QMessageBox::Information));
         QCOMPARE(prompter.shown[1].text,
                  QStringLiteral("3 entries were written to %1.").arg(written));
-        QCOMPARE(fileBytes(written), exportBytes(f.book, ExportFormat::Qif));
+        QCOMPARE(fileBytes(written), exportBytes(f.document.book(), ExportFormat::Qif));
         QCOMPARE(filesHere(QDir::AllEntries), (QStringList{"default.dat", "out.qif"}));
     }
 
@@ -421,8 +421,7 @@ private slots:
         MainWindow f;
         const QByteArray file = formatDataFile(registerOf("5/3W"));
         writeBytes(QLatin1String(DataFileName), file);
-        Checkbook otherBook;
-        RegisterDocument other(otherBook, QLatin1String(DataFileName));
+        RegisterDocument other;
         QCOMPARE(other.lock(), std::nullopt);
         f.fakes.prompter.chosen = {answer};
         f.load(QByteArray());

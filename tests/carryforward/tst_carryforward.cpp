@@ -246,7 +246,7 @@ private slots:
         f.load(*book);
         f.show();
         const QString total = f.label("lblTotal");
-        QVERIFY(nearLimitStatus(f.book).contains("File > Carry Forward"));
+        QVERIFY(nearLimitStatus(f.document.book()).contains("File > Carry Forward"));
 
         // Opened as File > Carry Forward... opens it. The clock says 7 June 2001: the window
         // starts at 1 January of that year.
@@ -268,7 +268,7 @@ private slots:
         QCOMPARE(f.fakes.prompter.titles(), (QStringList{"Carry Forward", "Carried Forward"}));
         QCOMPARE(f.label("lblRecNum"), "270 / 1000");
         QCOMPARE(f.label("lblTotal"), total);
-        QCOMPARE(nearLimitStatus(f.book), QString());
+        QCOMPARE(nearLimitStatus(f.document.book()), QString());
 
         f.fakes.prompter.answers = {QMessageBox::Yes};
         typeInto(&f.window, "txtMonth=7 txtDay=1 txtYear=2024 cmbPayee=Rent txtDollar=5");
@@ -286,7 +286,7 @@ private slots:
         QVERIFY(chooser.handled());
         QCOMPARE(f.label("lblRecNum"), "731 / 1000");
         for (int i = 1; i <= MaxEntries; ++i)
-            QCOMPARE(f.book.slot[i], i <= 731 ? book->slot[i] : Entry{});
+            QCOMPARE(f.document.book().slot[i], i <= 731 ? book->slot[i] : Entry{});
     }
 };
 

@@ -96,7 +96,7 @@ private slots:
         QVERIFY(editor.handled());
         QTEST(f.fakes.prompter.titles().join(' '), "titles");
         // The register in memory is the one on disk, whichever way the window ended.
-        QCOMPARE(formatDataFile(f.book), f.file());
+        QCOMPARE(formatDataFile(f.document.book()), f.file());
         QTEST(storedEntries(), "after");
     }
 

@@ -48,8 +48,8 @@ struct Document
         writeBytes(Data, bytes);
         loaded = document.load() == RegisterDocument::LoadResult::Loaded;
     }
-    std::unique_ptr<Checkbook> book = std::make_unique<Checkbook>();
-    RegisterDocument document{*book, Data};
+    RegisterDocument document{Data};
+    const Checkbook *book = &document.book();
     bool loaded = false;
 };
 

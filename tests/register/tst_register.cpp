@@ -119,8 +119,7 @@ private slots:
         QString why;
         QVERIFY(!readWholeFile(path, &why));
         QCOMPARE(why, "at 68,719,476,736 bytes it is larger than any register can be");
-        auto book = std::make_unique<Checkbook>();
-        RegisterDocument document(*book, path);
+        RegisterDocument document(path);
         QCOMPARE(document.load(&why), RegisterDocument::LoadResult::Unreadable);
         QVERIFY(why.contains(QLatin1String("larger than any register")));
 

@@ -834,8 +834,7 @@ private slots:
         const QString ofx = Data + QStringLiteral("/january-2026.ofx");
         QByteArray bytes;
         {
-            Checkbook book;
-            RegisterDocument document(book);
+            RegisterDocument document;
             ImportOutcome outcome = runImport({ofx, true, {}, {}}, document, settings);
             QCOMPARE(outcome.status, ImportDone);
             QVERIFY(!QFile::exists("default.dat"));
@@ -854,8 +853,7 @@ private slots:
             bytes = fileBytes("default.dat");
             QVERIFY(bytes.startsWith("11\r\n2026,1,2,\"DEP\",\"ACME PAYROLL\",0,250000\r\n"));
         }
-        Checkbook again;
-        RegisterDocument second(again);
+        RegisterDocument second;
         ImportOutcome outcome = runImport(
             {Data + QStringLiteral("/january-2026-sgml.qfx"), false, {}, {}}, second, settings);
         QCOMPARE(outcome.status, ImportDone);
@@ -865,8 +863,7 @@ private slots:
         QCOMPARE(fileBytes("default.dat"), bytes);
 
         // Held by the document above: refused, nothing changed; a dry run only reads.
-        Checkbook third;
-        RegisterDocument held(third);
+        RegisterDocument held;
         const QString csv = folder.write("s.csv", "Date,Payee,Amount\n2026-02-01,Shop,-5\n");
         outcome = runImport({csv, false, "date,payee,amount", {}}, held, settings);
         QCOMPARE(outcome.status, ImportRegisterHeld);
@@ -905,8 +902,7 @@ private slots:
         QFETCH(int, status);
         QFETCH(QString, error);
         Folder folder;
-        Checkbook book;
-        RegisterDocument document(book);
+        RegisterDocument document;
         FakeSettings settings;
         const ImportOutcome outcome =
             runImport({folder.write("s", file), false, columns, {}}, document, settings);
@@ -928,8 +924,7 @@ private slots:
         FakeSettings settings;
         const QString csv = folder.write(
             "s.csv", "Date;Payee;Amount\n01.02.2026;Shop;-5,00\n13.02.2026;Pay;7,00\n");
-        Checkbook book;
-        RegisterDocument document(book);
+        RegisterDocument document;
         ImportOutcome outcome =
             runImport({csv, false, "date,payee,amount", {}}, document, settings);
         QCOMPARE(outcome.status, ImportNotAdded);

@@ -43,8 +43,8 @@ struct ImportWindow
 {
     TempWorkingFolder folder;
     FakePlatform fakes;
-    Checkbook book;
-    RegisterDocument document{book};
+    RegisterDocument document;
+    const Checkbook &book = document.book();
 
     ImportWindow(const Checkbook &stored = {})
     {
@@ -134,7 +134,7 @@ private slots:
     {
         ImportWindow w;
         w.import(January, add);
-        Checkbook fewer = w.book;
+        Checkbook fewer = w.document.book();
         std::move(fewer.slot.begin() + 5, fewer.slot.begin() + 12, fewer.slot.begin() + 4);
         --fewer.entryCount;
         QVERIFY(w.document.replace(fewer, "remove").saved());

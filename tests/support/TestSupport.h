@@ -177,8 +177,7 @@ struct MainWindow
 {
     TempWorkingFolder folder;
     FakePlatform fakes;
-    Checkbook book;
-    RegisterDocument document{book, QLatin1String(DataFileName)};
+    RegisterDocument document;
     FrmMoney window{document, fakes.platform};
 
     void load(const Checkbook &stored) { load(formatDataFile(stored)); }

@@ -364,7 +364,7 @@ int main(int argc, char *argv[])
          {406, 339},
          true,
          [&] {
-             auto *document = new RegisterDocument(book);
+             auto *document = new RegisterDocument;
              auto *window = new FrmMoney(*document, platform);
              document->setParent(window);
              window->Form_Load();
