@@ -63,4 +63,26 @@ bool startNewAfterFailedLoad(RegisterDocument &document, Platform &platform, QWi
     return false;
 }
 
+bool askDeleteRegister(Prompter &prompter, QWidget *parent)
+{
+    return prompter.message(parent, QMessageBox::Question, QStringLiteral("Are You Sure"),
+                            QStringLiteral("Doing this will delete your current register.\r\n"
+                                           "Do you wish to continue?"),
+                            QMessageBox::Yes | QMessageBox::No,
+                            QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+void tellRegisterFull(Prompter &prompter, QWidget *parent)
+{
+    prompter.message(parent, QMessageBox::Critical, QStringLiteral("Register Full"),
+                     QStringLiteral("You Have reached the maximum allowed records.\r\n"
+                                    "You must backup then make a new record."));
+}
+
+void tellNothingToEdit(Prompter &prompter, QWidget *parent)
+{
+    prompter.message(parent, QMessageBox::Information, QStringLiteral("Nothing To Do"),
+                     QStringLiteral("There is nothing to edit."));
+}
+
 } // namespace tallyra

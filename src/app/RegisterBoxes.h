@@ -19,4 +19,11 @@ bool askOpenReadOnly(Prompter &prompter, QWidget *parent, const QString &path,
 bool startNewAfterFailedLoad(RegisterDocument &document, Platform &platform, QWidget *parent,
                              bool fileExists);
 
+// File > New Record's question: true when the user wants the register deleted.
+bool askDeleteRegister(Prompter &prompter, QWidget *parent);
+// Add with the register at its limit.
+void tellRegisterFull(Prompter &prompter, QWidget *parent);
+// An empty line of the list was pressed.
+void tellNothingToEdit(Prompter &prompter, QWidget *parent);
+
 } // namespace tallyra

@@ -10,28 +10,22 @@
 #include "edit/frmEdit.h"
 #include "entry/ChangeBoxes.h"
 #include "entry/MoneyFormat.h"
-#include "export/RegisterExport.h"
+#include "export/ExportCommand.h"
 #include "help/HelpTopics.h"
 #include "help/SupportAddresses.h"
 #include "help/frmAbout.h"
 #include "help/frmHelp.h"
 #include "platform/Controls.h"
-#include "platform/UserFolders.h"
-#include "register/DataFile.h"
-#include "register/FileStore.h"
-#include "register/FindEntry.h"
 #include "report/frmPrint.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -44,24 +38,6 @@ namespace {
 
 // How long a word in the status bar stays.
 constexpr int StatusMilliseconds = 10000;
-
-// A field keeps Ctrl+Z for its own typing; with nothing typed to undo (or redo) there, the
-// keys undo (or redo) the last change of the register instead.
-bool leavesHistoryKeyToRegister(QObject *watched, QEvent *event)
-{
-    const auto *combo = qobject_cast<QComboBox *>(watched);
-    const QLineEdit *field = combo ? combo->lineEdit() : nullptr;
-    if (!field || event->type() != QEvent::ShortcutOverride)
-        return false;
-    const auto *key = static_cast<QKeyEvent *>(event);
-    const QKeySequence pressed(key->keyCombination());
-    if (key->matches(QKeySequence::Undo))
-        return !field->isUndoAvailable();
-    const bool redo = key->matches(QKeySequence::Redo) ||
-                      pressed == QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) ||
-                      pressed == QKeySequence(Qt::CTRL | Qt::Key_Y);
-    return redo && !field->isRedoAvailable();
-}
 
 } // namespace
 
@@ -80,6 +56,7 @@ FrmMoney::FrmMoney(RegisterDocument &document, Platform &platform, QWidget *pare
 
     m_list = new RegisterListView(m_book);
     connect(m_list, &RegisterListView::linePressed, this, &FrmMoney::openEditor);
+    m_find = std::make_unique<FindCommand>(m_book, *m_list, m_platform.prompter);
 
     auto *whole = new QVBoxLayout(central);
     whole->addLayout(top);
@@ -143,11 +120,9 @@ void FrmMoney::showReadOnly(const LockHolder &holder)
     setWindowTitle(QStringLiteral("Tallyra v") + QLatin1String(VersionText) +
                    QStringLiteral(" (Read-Only)"));
     m_document.setReadOnly(true);
-    for (QAction *change : {mnuNew, mnuCarryForward, mnuImport, mnuRestore, mnuUndo, mnuRedo})
+    for (QAction *change : {mnuNew, mnuCarryForward, mnuImport, mnuRestore})
         change->setEnabled(false);
-    // The history's own signals would enable them again.
-    disconnect(&m_document.history(), nullptr, mnuUndo, nullptr);
-    disconnect(&m_document.history(), nullptr, mnuRedo, nullptr);
+    updateHistoryActions();
     cmdAdd->setEnabled(false);
     statusBar()->showMessage(
         QStringLiteral("Read-only: held by process %1 on %2").arg(holder.pid).arg(holder.host));
@@ -198,8 +173,7 @@ void FrmMoney::openEditor(int offset)
 {
     const int slot = m_list->firstShown() + offset;
     if (slot > m_book.entryCount) {
-        m_platform.prompter.message(this, QMessageBox::Information, QStringLiteral("Nothing To Do"),
-                                    QStringLiteral("There is nothing to edit."));
+        tellNothingToEdit(m_platform.prompter, this);
         return;
     }
     const QString entry = entryDescription(m_book.slot[slot]);
@@ -223,9 +197,7 @@ EntryFields FrmMoney::entryFields() const
 void FrmMoney::cmdAdd_Click()
 {
     if (m_book.entryCount >= MaxEntries) {
-        m_platform.prompter.message(this, QMessageBox::Critical, QStringLiteral("Register Full"),
-                                    QStringLiteral("You Have reached the maximum allowed records."
-                                                   "\r\nYou must backup then make a new record."));
+        tellRegisterFull(m_platform.prompter, this);
         return;
     }
     const EntryFields fields = entryFields();
@@ -264,12 +236,7 @@ void FrmMoney::clearEntryExceptDate()
 
 void FrmMoney::mnuNew_Click()
 {
-    const auto answer = m_platform.prompter.message(
-        this, QMessageBox::Question, QStringLiteral("Are You Sure"),
-        QStringLiteral("Doing this will delete your current register.\r\n"
-                       "Do you wish to continue?"),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-    if (answer != QMessageBox::Yes)
+    if (!askDeleteRegister(m_platform.prompter, this))
         return;
     const auto empty = std::make_unique<Checkbook>();
     if (commit(*empty, QStringLiteral("new record"), QStringLiteral("New record started"),
@@ -314,18 +281,10 @@ bool FrmMoney::commit(const Checkbook &after, const QString &what, const QString
 {
     const ChangeResult result = m_document.replace(after, what, keepSuffix);
     if (result.status == ChangeResult::Status::Reloaded)
-        tell(QStringLiteral("Reloaded: changed by another program; your change is kept as %1")
-                 .arg(QFileInfo(result.keptCopy).fileName()));
+        tell(reloadedInsteadText(result));
     if (!reportChange(m_platform.prompter, this, result))
         return false;
-    if (result.kept == ChangeResult::Kept::OtherVersion)
-        tell(QStringLiteral("%1; the other program's version is kept as %2")
-                 .arg(done, QFileInfo(result.keptCopy).fileName()));
-    else if (result.kept == ChangeResult::Kept::LinesPastCount)
-        tell(QStringLiteral("%1; the file as it was is kept as %2")
-                 .arg(done, QFileInfo(result.keptCopy).fileName()));
-    else
-        tell(done);
+    tell(changeDoneText(result, done));
     return true;
 }
 
@@ -351,26 +310,23 @@ void FrmMoney::register_ChangedOnDisk()
         QTimer::singleShot(500, this, &FrmMoney::register_ChangedOnDisk);
         return;
     }
-    if (!m_document.changedOnDisk())
-        return;
-    QString reason;
-    if (m_document.reloadFromDisk(&reason) == RegisterDocument::LoadResult::Loaded) {
+    using Result = RegisterDocument::OutsideReload::Result;
+    const RegisterDocument::OutsideReload reload = m_document.takeOutsideChange();
+    if (reload.result == Result::Reloaded)
         tell(QStringLiteral("Reloaded: changed by another program; the undo history is cleared"));
+    if (reload.result != Result::Unreadable)
         return;
-    }
-    // What the window showed last is on no disk now: keep it before the file's usual handling.
-    const std::optional<QString> kept =
-        keepBytes(m_document.path() + QStringLiteral(".last-shown"), formatDataFile(m_book));
-    if (kept)
+    // Then the file's usual handling: the missing-file question, a copy of what is unreadable.
+    if (reload.lastShownKept)
         tell(QStringLiteral("The register as last shown is kept as %1")
-                 .arg(QFileInfo(*kept).fileName()));
+                 .arg(QFileInfo(*reload.lastShownKept).fileName()));
     if (loadRegister())
         register_Changed();
 }
 
 void FrmMoney::mnuBackup_Click()
 {
-    if (const std::optional<QString> made = backupRegister(m_platform, this))
+    if (const std::optional<QString> made = backupRegister(m_document.path(), m_platform, this))
         tell(backupMadeMessage(m_platform.drive, *made));
 }
 
@@ -388,18 +344,8 @@ void FrmMoney::mnuRestore_Click()
 
 void FrmMoney::mnuBackupFolder_Click()
 {
-    const std::optional<QString> folder = m_platform.prompter.askFolder(
-        this, QStringLiteral("Backup Folder"), m_platform.drive.root());
-    if (!folder)
-        return;
-    m_platform.drive.setRoot(*folder);
-    showBackupFolder();
-    if (const std::optional<QString> why = m_platform.settings.setBackupFolder(*folder))
-        m_platform.prompter.message(
-            this, QMessageBox::Warning, QStringLiteral("FOLDER NOT REMEMBERED"),
-            QStringLiteral("Backups go to %1 until Tallyra ends, but the choice could not be "
-                           "remembered for the next start: %2.")
-                .arg(QDir::toNativeSeparators(*folder), *why));
+    if (chooseBackupFolder(m_platform, this))
+        showBackupFolder();
 }
 
 void FrmMoney::showBackupFolder()
@@ -421,54 +367,17 @@ void FrmMoney::mnuPrint_Click()
 
 void FrmMoney::mnuExport_Click()
 {
-    const QString suggested =
-        QDir(documentsFolder())
-            .filePath(defaultExportName(m_platform.clock.today(), ExportFormat::Csv));
-    QString filter;
-    const std::optional<QString> chosen = m_platform.prompter.askSaveFile(
-        this, QStringLiteral("Export"), suggested, exportFilters(), &filter);
-    if (!chosen)
-        return;
-    const ExportTarget target = exportTarget(*chosen, filter);
-    const ExportResult result = exportRegister(m_book, target.format, target.path);
-    m_platform.prompter.message(this, result.ok ? QMessageBox::Information : QMessageBox::Warning,
-                                QStringLiteral("Export"), exportResultText(result));
+    exportCommand(m_book, m_platform, this);
 }
 
-// The search starts after the line the user is on, or, from anywhere else, at the top of
-// what the list shows: both are in sight, where a slot remembered from an earlier search
-// would not be once the user has scrolled or edited.
 void FrmMoney::mnuFind_Click()
 {
-    const int after = m_list->focusedSlot().value_or(m_list->firstShown() - 1);
-    const QString text = m_platform.prompter
-                             .askText(this, QStringLiteral("Find"),
-                                      QStringLiteral("Find the check number or payee containing:"))
-                             .value_or(QString());
-    if (text.isEmpty())
-        return;
-    m_findText = text;
-    findFrom(after);
+    m_find->find(this);
 }
 
 void FrmMoney::mnuFindNext_Click()
 {
-    if (m_findText.isEmpty()) {
-        mnuFind_Click();
-        return;
-    }
-    findFrom(m_list->focusedSlot().value_or(m_list->firstShown() - 1));
-}
-
-void FrmMoney::findFrom(int afterSlot)
-{
-    const std::optional<int> found = findNextEntry(m_book, m_findText, afterSlot);
-    if (!found) {
-        m_platform.prompter.message(this, QMessageBox::Information, QStringLiteral("Find"),
-                                    QStringLiteral("\"%1\" was not found.").arg(m_findText));
-        return;
-    }
-    m_list->showSlot(*found);
+    m_find->findNext(this);
 }
 
 void FrmMoney::cmdExit_Click()
@@ -509,7 +418,7 @@ bool FrmMoney::txtDollar_KeyPress(QChar typed)
 
 bool FrmMoney::eventFilter(QObject *watched, QEvent *event)
 {
-    if (leavesHistoryKeyToRegister(watched, event)) {
+    if (fieldLeavesHistoryKey(watched, event)) {
         event->ignore();
         return true;
     }

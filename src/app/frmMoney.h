@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/FindCommand.h"
 #include "app/PayeeList.h"
 #include "app/RegisterListView.h"
 #include "entry/EntryFields.h"
@@ -10,6 +11,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <memory>
 #include <optional>
 
 class QAction;
@@ -50,6 +52,7 @@ private:
     void buildInfoFrame();
     void buildMenus();
     void setTabOrder();
+    void updateHistoryActions();
 
     void lockRegister();
     void showReadOnly(const LockHolder &holder);
@@ -82,7 +85,6 @@ private:
     void mnuExport_Click();
     void mnuFind_Click();
     void mnuFindNext_Click();
-    void findFrom(int afterSlot);
     bool txtDollar_KeyPress(QChar typed);
 
     RegisterDocument &m_document;
@@ -91,8 +93,6 @@ private:
     // The lock is asked for once, after the first start-up.
     bool m_lockTried = false;
     PayeeList m_payees;
-    // What Find looked for last, for Find Next.
-    QString m_findText;
 
     // The controls, named as the rest of the program and its tests know them.
     QComboBox *txtMonth = nullptr;
@@ -119,6 +119,7 @@ private:
     QLabel *lblRoom = nullptr;
 
     RegisterListView *m_list = nullptr;
+    std::unique_ptr<FindCommand> m_find;
     // The chart window stays open beside this one, following every change; one at a time.
     QPointer<QWidget> m_chart;
 

@@ -164,17 +164,16 @@ void FrmMoney::buildMenus()
 
     mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
-    // The history gives the texts ("Undo add 12/07/2026 GAS $5.00") and says when each can be
-    // used; pressing one goes through the document, which writes the step first.
-    QUndoStack &history = m_document.history();
-    mnuUndo = history.createUndoAction(this, QStringLiteral("&Undo"));
-    mnuRedo = history.createRedoAction(this, QStringLiteral("&Redo"));
-    for (QAction *action : {mnuUndo, mnuRedo}) {
-        disconnect(action, &QAction::triggered, &history, nullptr);
-        mnuEdit->addAction(action);
-    }
-    mnuUndo->setObjectName(QStringLiteral("mnuUndo"));
-    mnuRedo->setObjectName(QStringLiteral("mnuRedo"));
+    // Named and enabled from the history ("Undo add 12/07/2026 GAS $5.00"); pressing one goes
+    // through the document, which writes the step first.
+    mnuUndo = item(mnuEdit, "mnuUndo", QStringLiteral("&Undo"));
+    mnuRedo = item(mnuEdit, "mnuRedo", QStringLiteral("&Redo"));
+    const QUndoStack *history = &m_document.history();
+    for (auto changed : {&QUndoStack::canUndoChanged, &QUndoStack::canRedoChanged})
+        connect(history, changed, this, &FrmMoney::updateHistoryActions);
+    for (auto changed : {&QUndoStack::undoTextChanged, &QUndoStack::redoTextChanged})
+        connect(history, changed, this, &FrmMoney::updateHistoryActions);
+    updateHistoryActions();
     mnuUndo->setShortcuts(QKeySequence::Undo);
     mnuRedo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
@@ -210,6 +209,19 @@ void FrmMoney::buildMenus()
     connect(mnuFindNext, &QAction::triggered, this, &FrmMoney::mnuFindNext_Click);
     connect(mnuContent, &QAction::triggered, this, &FrmMoney::mnuContent_Click);
     connect(mnuAbout, &QAction::triggered, this, &FrmMoney::mnuAbout_Click);
+}
+
+void FrmMoney::updateHistoryActions()
+{
+    const QUndoStack &history = m_document.history();
+    const auto named = [](const char *command, const QString &step) {
+        return step.isEmpty() ? QLatin1String(command)
+                              : QLatin1String(command) + QLatin1Char(' ') + step;
+    };
+    mnuUndo->setText(named("&Undo", history.undoText()));
+    mnuRedo->setText(named("&Redo", history.redoText()));
+    mnuUndo->setEnabled(!m_document.readOnly() && history.canUndo());
+    mnuRedo->setEnabled(!m_document.readOnly() && history.canRedo());
 }
 
 void FrmMoney::setTabOrder()

@@ -7,6 +7,9 @@
 #include "register/DataFile.h"
 #include "register/FileStore.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace tallyra {
 
 namespace {
@@ -30,16 +33,15 @@ std::optional<QString> askBackupDescription(Prompter &prompter, QWidget *parent)
 
 } // namespace
 
-std::optional<QString> backupRegister(Platform &platform, QWidget *parent)
+std::optional<QString> backupRegister(const QString &dataPath, Platform &platform, QWidget *parent)
 {
     QString readError;
-    const std::optional<QByteArray> dataFile =
-        readWholeFile(QLatin1String(DataFileName), &readError);
+    const std::optional<QByteArray> dataFile = readWholeFile(dataPath, &readError);
     if (!dataFile) {
         platform.prompter.message(parent, QMessageBox::Critical, QStringLiteral("BACKUP FAILED"),
                                   QStringLiteral("%1 could not be read: %2\r\n"
                                                  "No backup was made.")
-                                      .arg(QLatin1String(DataFileName), readError));
+                                      .arg(QFileInfo(dataPath).fileName(), readError));
         return std::nullopt;
     }
     const std::optional<QString> description = askBackupDescription(platform.prompter, parent);
@@ -83,6 +85,22 @@ std::optional<RestoredBackup> chooseBackupToRestore(Platform &platform, QWidget 
         return std::nullopt;
     }
     return restored;
+}
+
+bool chooseBackupFolder(Platform &platform, QWidget *parent)
+{
+    const std::optional<QString> folder =
+        platform.prompter.askFolder(parent, QStringLiteral("Backup Folder"), platform.drive.root());
+    if (!folder)
+        return false;
+    platform.drive.setRoot(*folder);
+    if (const std::optional<QString> why = platform.settings.setBackupFolder(*folder))
+        platform.prompter.message(
+            parent, QMessageBox::Warning, QStringLiteral("FOLDER NOT REMEMBERED"),
+            QStringLiteral("Backups go to %1 until Tallyra ends, but the choice could not be "
+                           "remembered for the next start: %2.")
+                .arg(QDir::toNativeSeparators(*folder), *why));
+    return true;
 }
 
 } // namespace tallyra

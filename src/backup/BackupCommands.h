@@ -15,7 +15,7 @@ namespace tallyra {
 
 // File > Backup: asks for a description and copies the data file to the backup folder,
 // reporting success or the failure. Returns the backup's file name when one was made.
-std::optional<QString> backupRegister(Platform &platform, QWidget *parent);
+std::optional<QString> backupRegister(const QString &dataPath, Platform &platform, QWidget *parent);
 
 // A backup read and checked whole, for the register to become.
 struct RestoredBackup
@@ -28,5 +28,10 @@ struct RestoredBackup
 // the whole backup read and checked. Nothing when the user stopped or the backup failed (the
 // failure reported).
 std::optional<RestoredBackup> chooseBackupToRestore(Platform &platform, QWidget *parent);
+
+// File > Backup Folder: the folder chooser; backups go to the folder chosen from then on, and
+// it is remembered for the next start (a failure to remember it is said). True when a folder
+// was chosen.
+bool chooseBackupFolder(Platform &platform, QWidget *parent);
 
 } // namespace tallyra

@@ -4,6 +4,8 @@
 #include "register/DataFile.h"
 
 #include <QFileInfo>
+#include <QPointer>
+#include <QWidget>
 
 namespace tallyra {
 
@@ -11,12 +13,12 @@ bool reportChange(Prompter &prompter, QWidget *parent, const ChangeResult &resul
 {
     using Status = ChangeResult::Status;
     if (result.saved() && result.kept == ChangeResult::Kept::LinesPastCount)
-        prompter.message(parent, QMessageBox::Information, QStringLiteral("Lines Kept"),
-                         QStringLiteral("%1 held record lines past the number of entries its "
-                                        "first line gives, which the register never showed.  "
-                                        "The file as it was is kept as %2.")
-                             .arg(QLatin1String(DataFileName),
-                                  QFileInfo(result.keptCopy).fileName()));
+        prompter.message(
+            parent, QMessageBox::Information, QStringLiteral("Lines Kept"),
+            QStringLiteral("%1 held record lines past the number of entries its "
+                           "first line gives, which the register never showed.  "
+                           "The file as it was is kept as %2.")
+                .arg(QLatin1String(DataFileName), QFileInfo(result.keptCopy).fileName()));
     switch (result.status) {
     case Status::Saved:
         return true;
@@ -52,7 +54,11 @@ bool reportChange(Prompter &prompter, QWidget *parent, const ChangeResult &resul
 
 void askAboutOutsideChanges(RegisterDocument &document, Prompter &prompter, QWidget *parent)
 {
-    document.setOutsideChangeQuestion([&document, &prompter, parent](const OutsideChange &names) {
+    // The document outlives the window: the question goes with it.
+    QObject::connect(parent, &QObject::destroyed, &document,
+                     [&document] { document.setOutsideChangeQuestion({}); });
+    const QPointer<QWidget> window(parent);
+    document.setOutsideChangeQuestion([&document, &prompter, window](const OutsideChange &names) {
         const QString text =
             QStringLiteral("%1 was changed by another program since Tallyra last read or wrote "
                            "it.\r\n\r\n"
@@ -63,10 +69,29 @@ void askAboutOutsideChanges(RegisterDocument &document, Prompter &prompter, QWid
                      QFileInfo(names.theirsKeptAs).fileName());
         // Esc takes the choice that writes over nothing.
         const int answer = prompter.choose(
-            parent, QMessageBox::Warning, QStringLiteral("Changed By Another Program"), text,
+            window.data(), QMessageBox::Warning, QStringLiteral("Changed By Another Program"), text,
             {QStringLiteral("&Reload"), QStringLiteral("&Keep Mine")}, 0, 0);
         return answer == 1 ? OutsideChangeChoice::KeepMine : OutsideChangeChoice::Reload;
     });
+}
+
+QString changeDoneText(const ChangeResult &result, const QString &done)
+{
+    const QString kept = QFileInfo(result.keptCopy).fileName();
+    switch (result.kept) {
+    case ChangeResult::Kept::OtherVersion:
+        return QStringLiteral("%1; the other program's version is kept as %2").arg(done, kept);
+    case ChangeResult::Kept::LinesPastCount:
+        return QStringLiteral("%1; the file as it was is kept as %2").arg(done, kept);
+    default:
+        return done;
+    }
+}
+
+QString reloadedInsteadText(const ChangeResult &result)
+{
+    return QStringLiteral("Reloaded: changed by another program; your change is kept as %1")
+        .arg(QFileInfo(result.keptCopy).fileName());
 }
 
 } // namespace tallyra

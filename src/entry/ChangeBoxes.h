@@ -12,8 +12,14 @@ namespace tallyra {
 // read-only register, another version taken instead. True when the change was saved.
 bool reportChange(Prompter &prompter, QWidget *parent, const ChangeResult &result);
 
+// The status bar's word on a change that was saved: `done` ("Added 12/07/2026 GAS $5.00"),
+// and where the file or the other program's version was kept when it was.
+QString changeDoneText(const ChangeResult &result, const QString &done);
+// The status bar's word when the user chose the other program's version over a change.
+QString reloadedInsteadText(const ChangeResult &result);
+
 // From now on the document asks through these boxes which version stays when the data file
-// has changed on disk since it was last read or written.
+// has changed on disk since it was last read or written, until `parent` is destroyed.
 void askAboutOutsideChanges(RegisterDocument &document, Prompter &prompter, QWidget *parent);
 
 } // namespace tallyra

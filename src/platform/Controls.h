@@ -5,6 +5,8 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QList>
@@ -119,6 +121,25 @@ inline bool isClickOn(const QWidget *widget, const QEvent *event)
     const auto *mouse = static_cast<const QMouseEvent *>(event);
     return mouse->button() == Qt::LeftButton &&
            widget->rect().contains(mouse->position().toPoint());
+}
+
+// A field keeps Ctrl+Z for its own typing; with nothing typed to undo (or redo) there, the
+// keys undo (or redo) something bigger instead (the
+// last change of the register, in the main window).
+inline bool fieldLeavesHistoryKey(QObject *watched, QEvent *event)
+{
+    const auto *combo = qobject_cast<QComboBox *>(watched);
+    const QLineEdit *field = combo ? combo->lineEdit() : nullptr;
+    if (!field || event->type() != QEvent::ShortcutOverride)
+        return false;
+    const auto *key = static_cast<QKeyEvent *>(event);
+    const QKeySequence pressed(key->keyCombination());
+    if (key->matches(QKeySequence::Undo))
+        return !field->isUndoAvailable();
+    const bool redo = key->matches(QKeySequence::Redo) ||
+                      pressed == QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) ||
+                      pressed == QKeySequence(Qt::CTRL | Qt::Key_Y);
+    return redo && !field->isRedoAvailable();
 }
 
 } // namespace tallyra

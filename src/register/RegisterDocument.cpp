@@ -322,6 +322,17 @@ bool RegisterDocument::changedOnDisk() const
     return !identityOnDisk(m_path).sameBytes(m_identity);
 }
 
+RegisterDocument::OutsideReload RegisterDocument::takeOutsideChange()
+{
+    using Result = OutsideReload::Result;
+    if (!changedOnDisk())
+        return {Result::Unchanged, std::nullopt};
+    if (reloadFromDisk() == LoadResult::Loaded)
+        return {Result::Reloaded, std::nullopt};
+    return {Result::Unreadable,
+            keepBytes(m_path + QStringLiteral(".last-shown"), formatDataFile(m_book))};
+}
+
 RegisterDocument::LoadResult RegisterDocument::reloadFromDisk(QString *reason)
 {
     const LoadResult loaded = load(reason);

@@ -34,13 +34,13 @@ struct LockHolder
 struct ChangeResult
 {
     enum class Status {
-        Saved,      // written; memory, file and history follow the change
+        Saved,       // written; memory, file and history follow the change
         Unconfirmed, // written, but the disk did not confirm the new name: a power cut could
                      // still undo it
-        Refused,    // nothing to do, or the register is open read-only: nothing written
-        CopyFailed, // the copy kept before replacing a register failed: nothing written
-        SaveFailed, // the write failed: the file and the register are as they were
-        Reloaded,   // the file had changed elsewhere and the user took that version
+        Refused,     // nothing to do, or the register is open read-only: nothing written
+        CopyFailed,  // the copy kept before replacing a register failed: nothing written
+        SaveFailed,  // the write failed: the file and the register are as they were
+        Reloaded,    // the file had changed elsewhere and the user took that version
     };
     Status status = Status::Saved;
     // Why a save failed, in the system's words.
@@ -72,16 +72,17 @@ struct OutsideChange
     QString theirsKeptAs; // where "Keep Mine" keeps the other version
 };
 
-// The register as a document: the register itself, the data file it lives in, the lock that keeps a second copy of
-// the program from writing it too, the identity of the bytes last read or written (so that an
-// outside change is never overwritten) and the undo history. Every change goes through here
-// as one command: it is written at once, and memory always equals the file.
+// The register as a document: the register itself, the data file it lives in, the lock that keeps a
+// second copy of the program from writing it too, the identity of the bytes last read or written
+// (so that an outside change is never overwritten) and the undo history. Every change goes through
+// here as one command: it is written at once, and memory always equals the file.
 class RegisterDocument : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit RegisterDocument(QString path = QLatin1String(DataFileName), QObject *parent = nullptr);
+    explicit RegisterDocument(QString path = QLatin1String(DataFileName),
+                              QObject *parent = nullptr);
     ~RegisterDocument() override;
 
     const Checkbook &book() const { return m_book; }
@@ -138,6 +139,23 @@ public:
     // Takes the version on disk: reads it, clears the history. A file that no longer reads
     // gives Unreadable, and the register stays as it was.
     LoadResult reloadFromDisk(QString *reason = nullptr);
+
+    // What came of taking in what another program wrote to the data file.
+    struct OutsideReload
+    {
+        enum class Result {
+            Unchanged, // the file is the one last read or written after all
+            Reloaded,  // the other version is the register now; the history is cleared
+            Unreadable // the file no longer reads; the register is as it was
+        };
+        Result result = Result::Unchanged;
+        // When it no longer reads: where the register as last shown was kept (path +
+        // ".last-shown"), since it is then on no disk; nothing when it could not be kept.
+        std::optional<QString> lastShownKept;
+    };
+    // Called while idle once fileChangedOnDisk() was signalled and no window works on the
+    // register: takes the version on disk, or keeps the register as last shown beside it.
+    OutsideReload takeOutsideChange();
 
 signals:
     // The register in memory changed: by a command, an undo or redo, or a reload.
