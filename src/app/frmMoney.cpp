@@ -21,16 +21,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QGroupBox>
-#include <QHBoxLayout>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTimer>
-#include <QVBoxLayout>
 
 namespace tallyra {
 
@@ -46,32 +44,8 @@ FrmMoney::FrmMoney(RegisterDocument &document, Platform &platform, QWidget *pare
 {
     setObjectName(QStringLiteral("frmMoney"));
 
-    auto *central = new QWidget;
-    auto *top = new QHBoxLayout;
-    auto *entryArea = new QWidget;
-    buildEntryArea(entryArea);
-    buildInfoFrame();
-    top->addWidget(entryArea, 1);
-    top->addWidget(frmInfo, 0, Qt::AlignTop);
-
-    m_list = new RegisterListView(m_book);
-    connect(m_list, &RegisterListView::linePressed, this, &FrmMoney::openEditor);
+    buildWindow();
     m_find = std::make_unique<FindCommand>(m_book, *m_list, m_platform.prompter);
-
-    auto *whole = new QVBoxLayout(central);
-    whole->addLayout(top);
-    whole->addWidget(ruling("Line11", QFrame::HLine));
-    whole->addWidget(m_list, 1);
-    setCentralWidget(central);
-
-    buildMenus();
-    setTabOrder();
-    // The first field in tab order has the focus when the window first shows.
-    txtMonth->setFocus();
-    statusBar()->setObjectName(QStringLiteral("statusBar"));
-    lblRoom = new QLabel;
-    lblRoom->setObjectName(QStringLiteral("lblRoom"));
-    statusBar()->addPermanentWidget(lblRoom);
 
     // The size and place the window had when the program last ended.
     restoreGeometry(m_platform.settings.mainWindowGeometry());

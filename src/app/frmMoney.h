@@ -48,6 +48,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void buildWindow();
     void buildEntryArea(QWidget *area);
     void buildInfoFrame();
     void buildMenus();

@@ -16,6 +16,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
+#include <QVBoxLayout>
 
 namespace tallyra {
 
@@ -38,6 +40,38 @@ QStringList numbers(int from, int to)
 }
 
 } // namespace
+
+// The entry fields beside the information frame, the list below them, the menus and the
+// status bar.
+void FrmMoney::buildWindow()
+{
+    auto *central = new QWidget;
+    auto *top = new QHBoxLayout;
+    auto *entryArea = new QWidget;
+    buildEntryArea(entryArea);
+    buildInfoFrame();
+    top->addWidget(entryArea, 1);
+    top->addWidget(frmInfo, 0, Qt::AlignTop);
+
+    m_list = new RegisterListView(m_book);
+    connect(m_list, &RegisterListView::linePressed, this, &FrmMoney::openEditor);
+
+    auto *whole = new QVBoxLayout(central);
+    whole->addLayout(top);
+    whole->addWidget(ruling("Line11", QFrame::HLine));
+    whole->addWidget(m_list, 1);
+    setCentralWidget(central);
+
+    buildMenus();
+    setTabOrder();
+    // The first field in tab order has the focus when the window first shows.
+    txtMonth->setFocus();
+    statusBar()->setObjectName(QStringLiteral("statusBar"));
+    lblRoom = new QLabel;
+    lblRoom->setObjectName(QStringLiteral("lblRoom"));
+    statusBar()->addPermanentWidget(lblRoom);
+
+}
 
 void FrmMoney::buildEntryArea(QWidget *area)
 {
