@@ -442,6 +442,26 @@ private slots:
         QCOMPARE(f.file(), file);
     }
 
+    // The document outlives the window: with the window gone, a write over another program's
+    // change is refused rather than asked about through a window that is no longer there.
+    void outsideChangeQuestionGoesWithTheWindow()
+    {
+        TempWorkingFolder folder;
+        FakePlatform fakes;
+        RegisterDocument document;
+        writeBytes(QLatin1String(DataFileName), formatDataFile(registerOf("5/3W")));
+        {
+            FrmMoney window(document, fakes.platform);
+            window.Form_Load();
+        }
+        const QByteArray theirs = formatDataFile(registerOf("5/3W 5/4W"));
+        writeBytes(QLatin1String(DataFileName), theirs);
+        const ChangeResult result = document.replace(registerOf("5/5D"), "add");
+        QCOMPARE(int(result.status), int(ChangeResult::Status::Refused));
+        QVERIFY(fakes.prompter.shown.empty());
+        QCOMPARE(fileBytes(QLatin1String(DataFileName)), theirs);
+    }
+
     // The main window's size and place come back at the next start: written to the settings
     // file at once (the test's own, in test mode), and read back from it.
     void geometrySurvivesARestart()
