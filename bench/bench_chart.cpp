@@ -3,10 +3,14 @@
 #include "chart/frmChart.h"
 #include "platform/Platform.h"
 #include "platform/PrinterSurface.h"
+#include "register/DataFile.h"
+#include "register/FileStore.h"
+#include "register/RegisterDocument.h"
 
 #include <QApplication>
 #include <QDate>
 #include <QDir>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -47,7 +51,12 @@ void openChartWindowOn1000Entries(benchmark::State &state)
                             "QGuiApplication first");
         return;
     }
-    const Checkbook book = threeYears();
+    // The window reads the register through a document over a file of its own.
+    QTemporaryDir folder;
+    RegisterDocument document(folder.filePath(QLatin1String(DataFileName)));
+    writeFileAtomically(document.path(), formatDataFile(threeYears()));
+    if (document.load() != RegisterDocument::LoadResult::Loaded)
+        state.SkipWithError("the register did not load");
     // Opening shows no box and prints nothing: the real ones stand by.
     QtPrompter prompter;
     SystemClock clock;
@@ -57,7 +66,7 @@ void openChartWindowOn1000Entries(benchmark::State &state)
     QtSettings settings;
     Platform platform{prompter, clock, programEnd, drive, printer, settings};
     for (auto _ : state) {
-        FrmChart window(book, platform);
+        FrmChart window(document, platform);
         window.resize(900, 700);
         window.show();
         window.repaint();

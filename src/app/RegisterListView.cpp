@@ -16,8 +16,8 @@
 
 namespace tallyra {
 
-RegisterListView::RegisterListView(const Checkbook &book, QWidget *parent)
-    : QWidget(parent), m_book(book)
+RegisterListView::RegisterListView(const RegisterDocument &document, QWidget *parent)
+    : QWidget(parent), m_book(document.book())
 {
     buildLines();
 }

@@ -3,6 +3,7 @@
 
 #include "app/RegisterList.h"
 #include "register/Checkbook.h"
+#include "register/RegisterDocument.h"
 
 #include <QList>
 #include <QWidget>
@@ -25,7 +26,7 @@ class RegisterListView : public QWidget
     Q_OBJECT
 
 public:
-    explicit RegisterListView(const Checkbook &book, QWidget *parent = nullptr);
+    explicit RegisterListView(const RegisterDocument &document, QWidget *parent = nullptr);
 
     // Sets the scroll range for the register as it is and draws the lines for the position.
     void showList();

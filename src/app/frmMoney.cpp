@@ -151,7 +151,7 @@ void FrmMoney::openEditor(int offset)
         return;
     }
     const QString entry = entryDescription(m_book.slot[slot]);
-    FrmEdit window(m_book, slot, m_platform, this);
+    FrmEdit window(m_document, slot, m_platform, this);
     window.exec();
     if (const Checkbook *changed = window.changedRegister()) {
         if (window.outcome() == EditOutcome::Removed)

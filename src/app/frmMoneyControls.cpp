@@ -53,7 +53,7 @@ void FrmMoney::buildWindow()
     top->addWidget(entryArea, 1);
     top->addWidget(frmInfo, 0, Qt::AlignTop);
 
-    m_list = new RegisterListView(m_book);
+    m_list = new RegisterListView(m_document);
     connect(m_list, &RegisterListView::linePressed, this, &FrmMoney::openEditor);
 
     auto *whole = new QVBoxLayout(central);

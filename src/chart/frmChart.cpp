@@ -36,8 +36,8 @@ bool sameFields(const DateFields &a, const DateFields &b)
 
 } // namespace
 
-FrmChart::FrmChart(const Checkbook &book, Platform &platform, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_book(book), m_platform(platform)
+FrmChart::FrmChart(const RegisterDocument &document, Platform &platform, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_book(document.book()), m_platform(platform)
 {
     setObjectName(QStringLiteral("frmChart"));
     setWindowTitle(QStringLiteral("Balance Chart"));
@@ -52,11 +52,6 @@ FrmChart::FrmChart(const Checkbook &book, Platform &platform, QWidget *parent)
     m_registerRange = registerDateRange(m_book, m_platform.clock.today());
     showFields(m_registerRange);
     dateField_Change();
-}
-
-FrmChart::FrmChart(RegisterDocument &document, Platform &platform, QWidget *parent)
-    : FrmChart(document.book(), platform, parent)
-{
     connect(&document, &RegisterDocument::registerChanged, this, &FrmChart::refresh);
 }
 

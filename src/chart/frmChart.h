@@ -30,9 +30,8 @@ class FrmChart : public QWidget
     Q_OBJECT
 
 public:
-    FrmChart(const Checkbook &book, Platform &platform, QWidget *parent = nullptr);
     // Follows the document: drawn again after every change, undo, redo and reload.
-    FrmChart(RegisterDocument &document, Platform &platform, QWidget *parent = nullptr);
+    FrmChart(const RegisterDocument &document, Platform &platform, QWidget *parent = nullptr);
 
 public slots:
     // A range the user has not changed follows the register's first and last dates.

@@ -16,8 +16,8 @@
 
 namespace tallyra {
 
-FrmEdit::FrmEdit(const Checkbook &book, int slot, Platform &platform, QWidget *parent)
-    : QDialog(parent), m_book(book), m_slot(slot), m_platform(platform)
+FrmEdit::FrmEdit(const RegisterDocument &document, int slot, Platform &platform, QWidget *parent)
+    : QDialog(parent), m_book(document.book()), m_slot(slot), m_platform(platform)
 {
     setObjectName(QStringLiteral("frmEdit"));
     setWindowTitle(QStringLiteral("Edit"));

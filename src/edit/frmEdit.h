@@ -4,6 +4,7 @@
 #include "entry/EntryFields.h"
 #include "platform/Platform.h"
 #include "register/Checkbook.h"
+#include "register/RegisterDocument.h"
 
 #include <QDialog>
 
@@ -28,7 +29,8 @@ class FrmEdit : public QDialog
     Q_OBJECT
 
 public:
-    FrmEdit(const Checkbook &book, int slot, Platform &platform, QWidget *parent = nullptr);
+    FrmEdit(const RegisterDocument &document, int slot, Platform &platform,
+            QWidget *parent = nullptr);
     ~FrmEdit() override;
 
     EditOutcome outcome() const { return m_outcome; }

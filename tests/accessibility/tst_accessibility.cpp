@@ -18,12 +18,13 @@ using namespace tallyra::test;
 namespace {
 
 // Each window as the main window opens it; the edit window on the register's first entry.
-std::unique_ptr<QWidget> open(const QString &window, Checkbook &book, Platform &platform)
+std::unique_ptr<QWidget> open(const QString &window, const RegisterDocument &sample,
+                              Platform &platform)
 {
     if (window == QLatin1String("edit"))
-        return std::make_unique<FrmEdit>(book, 1, platform);
+        return std::make_unique<FrmEdit>(sample, 1, platform);
     if (window == QLatin1String("print"))
-        return std::make_unique<FrmPrint>(book, platform);
+        return std::make_unique<FrmPrint>(sample.book(), platform);
     if (window == QLatin1String("chooser"))
         return std::make_unique<FrmFileOpen>(platform);
     auto *document = new RegisterDocument;
@@ -82,8 +83,8 @@ private slots:
         QFETCH(QStringList, row);
         FakePlatform fakes;
         // The edit window shows the deposit, not the first option.
-        Checkbook book = registerOf("2/3D");
-        const std::unique_ptr<QWidget> shown = open(row[0], book, fakes.platform);
+        const DocumentOf held(registerOf("2/3D"));
+        const std::unique_ptr<QWidget> shown = open(row[0], held.document, fakes.platform);
         QSet<QString> names, tabStops;
         for (QWidget *widget : shown->findChildren<QWidget *>()) {
             if (qobject_cast<QMenuBar *>(widget) || qobject_cast<QMenu *>(widget)) {

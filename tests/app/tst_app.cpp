@@ -278,8 +278,9 @@ private slots:
         f.show();
         f.fakes.prompter.answers.assign(titles.count(u','), QMessageBox::Yes);
         f.fakes.prompter.answers.push_back(QMessageBox::No);
-        WITH_FILE_SIZE_LIMIT(tag == QLatin1String("save failed") ? 4096 : NoFileSizeLimit,
-                          [&] { QTest::mouseClick(f.get<QPushButton>("cmdAdd"), Qt::LeftButton); });
+        WITH_FILE_SIZE_LIMIT(tag == QLatin1String("save failed") ? 4096 : NoFileSizeLimit, [&] {
+            QTest::mouseClick(f.get<QPushButton>("cmdAdd"), Qt::LeftButton);
+        });
 
         QCOMPARE(f.fakes.prompter.titles().join(", "), titles);
         QTEST(QApplication::focusWidget()->objectName(), "focus");
@@ -500,8 +501,8 @@ private slots:
     {
         QFETCH(QString, over);
         QFETCH(int, notches);
-        const Checkbook book = januaryDays(25);
-        RegisterListView list(book);
+        const DocumentOf held(januaryDays(25));
+        RegisterListView list(held.document);
         list.scrollToEnd();
         list.showList();
         list.show();

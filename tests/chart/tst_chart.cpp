@@ -231,7 +231,8 @@ private slots:
         QFETCH(QString, entries);
         FakePlatform fakes;
         const Checkbook book = registerFrom(entries);
-        FrmChart window(book, fakes.platform);
+        DocumentOf held(book);
+        FrmChart window(held.document, fakes.platform);
         QStringList shown;
         for (const char *name : {"txtStartMonth", "txtStartDay", "txtStartYear", "txtEndMonth",
                                  "txtEndDay", "txtEndYear"})
@@ -246,7 +247,8 @@ private slots:
     {
         FakePlatform fakes;
         const Checkbook book = registerFrom("2000/1/5D900 2000/6/1W100 2001/2/20W100");
-        FrmChart window(book, fakes.platform);
+        DocumentOf held(book);
+        FrmChart window(held.document, fakes.platform);
         const auto *chart = child<ChartView>(&window, "picChart");
         const QAbstractItemModel *table = child<QTableView>(&window, "grdMonths")->model();
         QCOMPARE(table->rowCount(), 14);
@@ -273,7 +275,8 @@ private slots:
     {
         FakePlatform fakes;
         const Checkbook book = registerFrom("2001/1/5W2500 2001/3/1D123456");
-        FrmChart window(book, fakes.platform);
+        DocumentOf held(book);
+        FrmChart window(held.document, fakes.platform);
         const QAbstractItemModel *table = child<QTableView>(&window, "grdMonths")->model();
         QCOMPARE(table->index(0, 0).data().toString(), "January 2001");
         QCOMPARE(table->index(0, 3).data().toString(), "-$25.00");
@@ -294,7 +297,8 @@ private slots:
         Checkbook book = registerFrom("2000/5/18W3150 2000/5/18D1000 2000/6/1W100");
         book.slot[1].checkNumber = "1042";
         book.slot[1].payee = "WATER COMPANY";
-        FrmChart window(book, fakes.platform);
+        DocumentOf held(book);
+        FrmChart window(held.document, fakes.platform);
         window.resize(800, 600);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -335,7 +339,8 @@ private slots:
         QFETCH(QString, entries);
         FakePlatform fakes;
         const Checkbook book = registerFrom(entries);
-        FrmChart window(book, fakes.platform);
+        DocumentOf held(book);
+        FrmChart window(held.document, fakes.platform);
         window.resize(700, 500);
         auto *chart = child<ChartView>(&window, "picChart");
         const std::vector<ChartDay> &days = chart->history().days;
@@ -395,7 +400,8 @@ private slots:
         QTemporaryDir dir;
         FakePlatform fakes;
         const Checkbook book = registerFrom("2001/1/5D900 2001/2/1W1000");
-        FrmChart window(book, fakes.platform);
+        DocumentOf held(book);
+        FrmChart window(held.document, fakes.platform);
         window.resize(640, 480);
         const QSize size = child<ChartView>(&window, "picChart")->size();
         fakes.prompter.fileAnswers = {dir.filePath(name)};
@@ -432,7 +438,8 @@ private slots:
     {
         FakePlatform fakes;
         const Checkbook book = registerFrom("2001/1/5D900");
-        FrmChart window(book, fakes.platform);
+        DocumentOf held(book);
+        FrmChart window(held.document, fakes.platform);
         fakes.prompter.fileAnswers = {QStringLiteral("/nonexistent/folder/chart.png")};
         fakes.prompter.filterAnswers = {""};
         fakes.prompter.answers = {QMessageBox::Ok};

@@ -101,10 +101,10 @@ template <typename Act> bool withFileSizeLimit(FileSize bytes, Act act)
 
 // Runs the rest of the statement as on a disk that takes only so many bytes; skips the test
 // row where the system cannot limit them.
-#define WITH_FILE_SIZE_LIMIT(bytes, ...)                                                          \
-    do {                                                                                         \
-        if (!tallyra::test::withFileSizeLimit(bytes, __VA_ARGS__))                                \
-            QSKIP("no file size limit can be set here");                                         \
+#define WITH_FILE_SIZE_LIMIT(bytes, ...)                                                           \
+    do {                                                                                           \
+        if (!tallyra::test::withFileSizeLimit(bytes, __VA_ARGS__))                                 \
+            QSKIP("no file size limit can be set here");                                           \
     } while (false)
 
 // The child of the given type and object name; a missing one ends the test run loudly.
@@ -173,6 +173,20 @@ inline Checkbook januaryDays(int count)
 }
 
 // The main window over a data file of its own, started as the program starts it.
+// A register document over a data file of its own that holds `book`, for a window that
+// reads the register through its document.
+struct DocumentOf
+{
+    explicit DocumentOf(const Checkbook &book)
+    {
+        writeBytes(document.path(), formatDataFile(book));
+        document.load();
+    }
+
+    QTemporaryDir folder;
+    RegisterDocument document{folder.filePath(QLatin1String(DataFileName))};
+};
+
 struct MainWindow
 {
     TempWorkingFolder folder;

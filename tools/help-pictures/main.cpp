@@ -136,10 +136,9 @@ public:
 };
 
 // The edit window as it opens on the grocer's check.
-QWidget *editWindow(Checkbook &book, Platform &platform)
+QWidget *editWindow(const RegisterDocument &sample, Platform &platform)
 {
-    book = sampleRegister();
-    return new FrmEdit(book, 5, platform);
+    return new FrmEdit(sample, 5, platform);
 }
 
 // The backup chooser listing three monthly backups, the newest chosen.
@@ -341,7 +340,11 @@ int main(int argc, char *argv[])
     QTemporaryDir work;
     QDir::setCurrent(work.path());
     writeSampleRegister();
+    RegisterDocument sample;
+    if (sample.load() != RegisterDocument::LoadResult::Loaded)
+        qFatal("cannot read the sample register");
 
+    // The report window as it opens on an empty register.
     Checkbook book;
     NoQuestions prompter;
     MadeOnClock clock;
@@ -370,7 +373,7 @@ int main(int argc, char *argv[])
              window->Form_Load();
              return window;
          }},
-        {"editing.gif", {250, 190}, true, [&] { return editWindow(book, platform); }},
+        {"editing.gif", {250, 190}, true, [&] { return editWindow(sample, platform); }},
         {"backup.gif", {194, 154}, true, [&] { return chooserWindow(platform); }},
         {"printing.gif", {163, 113}, false, [&] { return new FrmPrint(book, platform); }},
     };
