@@ -4,6 +4,7 @@
 #include "register/DataFile.h"
 #include "register/FileStore.h"
 
+#include <QFileInfo>
 #include <QLocale>
 
 namespace tallyra {
@@ -35,7 +36,7 @@ bool startNewAfterFailedLoad(RegisterDocument &document, Platform &platform, QWi
     }
     if (fileExists) {
         QString error;
-        const std::optional<QString> kept = keepUnreadableCopy(QLatin1String(DataFileName), &error);
+        const std::optional<QString> kept = keepUnreadableCopy(document.path(), &error);
         if (!kept) {
             platform.prompter.message(
                 parent, QMessageBox::Critical, QStringLiteral("FILE KEPT AS IT IS"),
@@ -49,7 +50,7 @@ bool startNewAfterFailedLoad(RegisterDocument &document, Platform &platform, QWi
             parent, QMessageBox::Information, QStringLiteral("Old File Kept"),
             QStringLiteral("The data file could not be read.  It has been kept as %1, "
                            "and a new, empty register is started.")
-                .arg(*kept));
+                .arg(QFileInfo(*kept).fileName()));
     }
     const ChangeResult made = document.startEmpty();
     if (made.saved())
