@@ -144,6 +144,9 @@ private slots:
             << QStringList{"2026-01-05", "2026/01/05", "20260105", "2026-01-05 13:45:00",
                            "2026-01-05T08:00"}
             << undecided << "2026-01-05 2026-01-05 2026-01-05 2026-01-05 2026-01-05";
+        QTest::newRow("year first with apostrophes")
+            << QStringList{"2024'01'02", "2024'12'31", "2024'1'2"} << undecided
+            << "2024-01-02 2024-12-31 2024-01-02";
         QTest::newRow("every date both ways asks")
             << QStringList{"01/05/2026", "02/03/2026", "2026-07-01"} << undecided << "?";
         QTest::newRow("the answer reads them") << QStringList{"01/05/2026", "02/03/2026"}
@@ -241,6 +244,8 @@ private slots:
                    "!Type:Bank\r\nD1/13/26\r\nT-1,031.50\r\nN1042\r\nPWater Co\r\n"
                    "MJanuary\r\nCX\r\nLUtilities\r\n^\r\nD1/14'26\r\nU250.00\r\nPPay\r\n^\r\n")
             << "2026-01-13|-103150|1042|Water Co|January|\n2026-01-14|25000||Pay||";
+        QTest::newRow("year first with apostrophes")
+            << QByteArray("!Type:Bank\nD2024'01'02\nT-5\nPShop\n^\n") << "2024-01-02|-500||Shop||";
         QTest::newRow("other sections passed over")
             << QByteArray("!Option:AutoSwitch\n!Account\nNChecking\nTBank\n^\n!Type:Cat\nNFood\n^\n"
                           "!Type:Bank\nD2026-01-05\nT5\nPShop\n^\n!Type:Invst\nD1/1/26\nT9\n^\n")
