@@ -4,6 +4,7 @@
 #include "statement/StatementText.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStringList>
@@ -74,8 +75,9 @@ QString ofxReaderProgram()
 #else
     const QLatin1String suffix("");
 #endif
-    return QCoreApplication::applicationDirPath() +
-           QStringLiteral("/../libexec/tallyra/tallyra-ofx") + suffix;
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + u'/' +
+                           QLatin1String(OfxReaderFolder) + QStringLiteral("/tallyra-ofx") +
+                           suffix);
 }
 
 StatementRead readOfxStatement(const QString &path, const QString &reader)

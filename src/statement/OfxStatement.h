@@ -12,8 +12,8 @@ namespace tallyra {
 // (<?xml ... <?OFX ...?>) form.
 bool looksLikeOfx(QByteArrayView bytes);
 
-// The program that reads OFX files with libofx (tallyra-ofx), in libexec/tallyra beside the
-// folder that holds this program, both installed and in the build.
+// The program that reads OFX files with libofx (tallyra-ofx), where the installation puts it
+// relative to this program; the build lays its programs out the same way.
 QString ofxReaderProgram();
 
 // Reads an OFX or QFX statement by running `reader` on it. Whatever the file does to the
