@@ -91,7 +91,7 @@ StatementRead readStatement(const StatementFile &file, DateOrder order, const Cs
     StatementRead read;
     switch (file.format) {
     case StatementFormat::Ofx:
-        read = readOfxStatement(file.path);
+        read = readOfxStatement(file.bytes);
         break;
     case StatementFormat::Qif:
         read = readQifStatement(file.bytes, order);

@@ -100,6 +100,36 @@ QByteArray fileBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// A one-account statement in the SGML form (declared in the Windows code page) or the XML
+// form (in `encoding`): the period's dates, then (date, name) of each transaction, as written.
+QByteArray ofxStatement(bool xml, const QByteArrayList &period,
+                        const QList<std::pair<QByteArray, QByteArray>> &transactions,
+                        const QByteArray &encoding = "UTF-8")
+{
+    const auto element = [xml](const QByteArray &tag, const QByteArray &value) {
+        return '<' + tag + '>' + value + (xml ? "</" + tag + '>' : QByteArray()) + '\n';
+    };
+    QByteArray ofx = xml ? "<?xml version=\"1.0\" encoding=\"" + encoding +
+                               "\"?>\n<?OFX OFXHEADER=\"200\" VERSION=\"211\" SECURITY=\"NONE\" "
+                               "OLDFILEUID=\"NONE\" NEWFILEUID=\"NONE\"?>\n"
+                         : "OFXHEADER:100\r\nDATA:OFXSGML\r\nVERSION:102\r\nSECURITY:NONE\r\n"
+                           "ENCODING:USASCII\r\nCHARSET:1252\r\nCOMPRESSION:NONE\r\n"
+                           "OLDFILEUID:NONE\r\nNEWFILEUID:NONE\r\n\r\n";
+    ofx += "<OFX><BANKMSGSRSV1><STMTTRNRS>" + element("TRNUID", "1") + "<STMTRS>" +
+           element("CURDEF", "USD") + "<BANKACCTFROM>" + element("BANKID", "1") +
+           element("ACCTID", "42") + element("ACCTTYPE", "CHECKING") +
+           "</BANKACCTFROM><BANKTRANLIST>" + element("DTSTART", period[0]) +
+           element("DTEND", period[1]);
+    int id = 0;
+    for (const auto &[date, name] : transactions)
+        ofx += "<STMTTRN>" + element("TRNTYPE", "POS") + element("DTPOSTED", date) +
+               element("TRNAMT", "-1.00") + element("FITID", QByteArray::number(++id)) +
+               element("NAME", name) + "</STMTTRN>";
+    return ofx + "</BANKTRANLIST><LEDGERBAL>" + element("BALAMT", "1.00") +
+           element("DTASOF", period[2]) +
+           "</LEDGERBAL></STMTRS></STMTTRNRS></BANKMSGSRSV1></OFX>\n";
+}
+
 struct Folder
 {
     QString previous = QDir::currentPath();
@@ -676,6 +706,76 @@ private slots:
         QCOMPARE(s.transactions[9].payee, QString::fromUtf8("Ωmega Books"));
     }
 
+    // The day the bank wrote, whatever the time, the zone and the computer's own zone.
+    void ofxDatesInEveryZone_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<bool>("xml");
+        for (const char *zone : {"UTC0", "JST-9", "PST8PDT", "EST5EDT", "LINT-14", "SST11"}) {
+            QTest::addRow("%s SGML", zone) << QByteArray(zone) << false;
+            QTest::addRow("%s XML", zone) << QByteArray(zone) << true;
+        }
+    }
+    void ofxDatesInEveryZone()
+    {
+        QFETCH(QByteArray, zone);
+        QFETCH(bool, xml);
+        const QByteArray previous = qgetenv("TZ");
+        qputenv("TZ", zone);
+        const StatementRead read = readOfxStatement(
+            ofxStatement(xml, {"20010301", "20010331235959.999[-5:EST]", "20010331000000[+9]"},
+                         {{"20010312", "A"},
+                          {"20010312225109", "B"},
+                          {"20010312225109.000[-5:EST]", "C"},
+                          {"20010312000000.000[+9:JST]", "D"},
+                          {"20010312235959[+9]", "E"},
+                          {"20010312000001.5[-12:Y]", "F"},
+                          {"20010231", "G"}}));
+        qputenv("TZ", previous);
+        QCOMPARE(read.status, StatementRead::Status::Read);
+        QCOMPARE(read.statement.startDate, QDate(2001, 3, 1));
+        QCOMPARE(read.statement.endDate, QDate(2001, 3, 31));
+        QStringList dates;
+        for (const StatementTransaction &t : read.statement.transactions)
+            dates << (t.date.isValid() ? t.date.toString(Qt::ISODate) : t.problem);
+        QCOMPARE(dates, QStringList({"2001-03-12", "2001-03-12", "2001-03-12", "2001-03-12",
+                                     "2001-03-12", "2001-03-12", "its date cannot be read"}));
+    }
+
+    // What a character reference names, whatever the form and the file's own encoding.
+    void ofxCharacters_data()
+    {
+        QTest::addColumn<QByteArray>("written");
+        QTest::addColumn<QString>("expected");
+        const QList<std::pair<const char *, const char *>> rows{
+            {"Caf&#233; &amp; Bar", "Café & Bar"},
+            {"Caf&#xE9; &lt;x&gt; &#60;&#38;", "Café <x> <&"},
+            {"&quot;Joe&apos;s&quot;", "\"Joe's\""},
+            {"A&#150;B&#x2019;", "A–B’"},
+            {"&#937;mega", "Ωmega"},
+            {"&amp;#233;", "&#233;"},
+        };
+        for (const auto &[written, expected] : rows) {
+            for (const char *form : {"SGML", "XML"})
+                QTest::addRow("%s %s", form, written)
+                    << QByteArray(form) + ' ' + written << QString::fromUtf8(expected);
+        }
+        QTest::newRow("SGML in its code page") << QByteArray("SGML Caf\xE9") << "Café";
+        QTest::newRow("XML in Latin-1") << QByteArray("XML Caf\xE9") << "Café";
+    }
+    void ofxCharacters()
+    {
+        QFETCH(QByteArray, written);
+        QFETCH(QString, expected);
+        const bool xml = written.startsWith("XML");
+        const QByteArray name = written.sliced(written.indexOf(' ') + 1);
+        const StatementRead read = readOfxStatement(
+            ofxStatement(xml, {"20010301", "20010331", "20010331"}, {{"20010312", name}},
+                         name.contains('\xE9') ? "ISO-8859-1" : "UTF-8"));
+        QCOMPARE(read.status, StatementRead::Status::Read);
+        QCOMPARE(read.statement.transactions.value(0).payee, expected);
+    }
+
     // Whatever reaches the OFX library ends in a reason, never in this process stopping.
     void ofxGarbage_data()
     {
@@ -702,7 +802,7 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         Folder folder;
-        const StatementRead read = readOfxStatement(folder.write("bad.ofx", bytes));
+        const StatementRead read = readOfxStatement(bytes);
         if (read.status == StatementRead::Status::Read) {
             // The library may keep what it could read; never a transaction without its date.
             for (const StatementTransaction &t : read.statement.transactions)
@@ -711,7 +811,7 @@ private slots:
             QCOMPARE(read.status, StatementRead::Status::NotAStatement);
             QVERIFY(!read.error.isEmpty());
         }
-        const StatementFile file = openStatementFile(folder.dir.filePath("bad.ofx"));
+        const StatementFile file = openStatementFile(folder.write("bad.ofx", bytes));
         QVERIFY(!file.error.isEmpty() || file.format != StatementFormat::Ofx ||
                 bytes.contains("</OFX>"));
     }
@@ -741,10 +841,10 @@ private slots:
         const QString program = folder.write("reader", reader);
         QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner);
         const StatementRead read =
-            readOfxStatement(Data + QStringLiteral("/january-2026.ofx"), program);
+            readOfxStatement(fileBytes(Data + QStringLiteral("/january-2026.ofx")), program);
         QCOMPARE(read.status, StatementRead::Status::NotAStatement);
         QCOMPARE(read.error, error);
-        QVERIFY(readOfxStatement(Data, folder.dir.filePath("none")).error.contains("is missing"));
+        QVERIFY(readOfxStatement({}, folder.dir.filePath("none")).error.contains("is missing"));
     }
 
     // A file with two accounts is not one checkbook's statement: the first account's only.
