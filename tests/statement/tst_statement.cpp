@@ -19,6 +19,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 using namespace tallyra;
 using namespace tallyra::test;
 
@@ -915,20 +919,59 @@ private slots:
                  QString::fromUtf8("2026-01-05|-350||Café||"));
     }
 
-    // 50 MB is refused by its size, without reading it all.
+    // Only plain files are opened: a named pipe without a writer or a device would keep the
+    // program waiting.
+    void notPlainFiles_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("folder") << "."
+                                << "it is a folder";
+#ifdef Q_OS_UNIX
+        QTest::newRow("named pipe") << "fifo"
+                                    << "it is a named pipe, not a file";
+        QTest::newRow("device") << "/dev/zero"
+                                << "it is a device, not a file";
+        QTest::newRow("missing") << "none.ofx"
+                                 << "No such file or directory";
+#endif
+    }
+    void notPlainFiles()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, error);
+        Folder folder;
+#ifdef Q_OS_UNIX
+        QCOMPARE(::mkfifo("fifo", 0600), 0);
+#endif
+        QCOMPARE(openStatementFile(path).error, error);
+    }
+
+    // 50 MB is refused by its size, without reading it all; a stream when it passes 10 MB.
+    void hugeFile_data()
+    {
+        QTest::addColumn<bool>("stream");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("file") << false
+                              << "huge.csv is no statement Tallyra can read: at 50.0 MB it is "
+                                 "larger than 10 MB, the most Tallyra reads as a statement.";
+        QTest::newRow("stream") << true
+                                << "standard input is no statement Tallyra can read: it is "
+                                   "larger than 10 MB, the most Tallyra reads as a statement.";
+    }
     void hugeFile()
     {
+        QFETCH(bool, stream);
+        QFETCH(QString, error);
         Folder folder;
         QFile file(folder.dir.filePath("huge.csv"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QVERIFY(file.resize(50 * 1024 * 1024));
-        file.close();
-        const StatementFile opened = openStatementFile(file.fileName());
-        QCOMPARE(opened.error, "it is 50.0 MB, and a statement Tallyra reads is at most 10.0 MB");
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.resize(stream ? StatementSizeLimit + 1 : 50 * 1024 * 1024));
+        file.seek(0);
+        const StatementFile opened = stream ? readStatementStream(file, "standard input")
+                                            : openStatementFile(file.fileName());
         QVERIFY(opened.bytes.isEmpty());
-        QCOMPARE(notAStatementText(file.fileName(), opened.error),
-                 "huge.csv is no statement Tallyra can read: it is 50.0 MB, and a statement "
-                 "Tallyra reads is at most 10.0 MB.");
+        QCOMPARE(notAStatementText(opened.path, opened.error), error);
     }
 
     // tallyra --import: the OFX statement into a folder with no register, then again.
