@@ -1001,7 +1001,15 @@ private slots:
             bytes = fileBytes("default.dat");
             QVERIFY(bytes.startsWith("11\r\n2026,1,2,\"DEP\",\"ACME PAYROLL\",0,250000\r\n"));
         }
+        // Standard input gives the same lines as the file, read once.
         RegisterDocument second;
+        const QString named = runImport({ofx, true, {}, {}}, second, settings).output;
+        for (const char *name : {"-", "/dev/stdin"}) {
+            QFile input(ofx);
+            QVERIFY(input.open(QIODevice::ReadOnly));
+            QCOMPARE(runImport({name, true, {}, {}, &input}, second, settings).output, named);
+            QVERIFY(input.atEnd());
+        }
         ImportOutcome outcome = runImport(
             {Data + QStringLiteral("/january-2026-sgml.qfx"), false, {}, {}}, second, settings);
         QCOMPARE(outcome.status, ImportDone);
