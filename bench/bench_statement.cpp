@@ -68,7 +68,7 @@ void readAndMatch(benchmark::State &state, const char *name, const QByteArray &b
         const StatementFile opened = openStatementFile(file.fileName());
         const StatementRead read =
             opened.format == StatementFormat::Ofx
-                ? readOfxStatement(opened.path, QStringLiteral(OfxReaderProgram))
+                ? readOfxStatement(opened.bytes, QStringLiteral(OfxReaderProgram))
                 : readStatement(opened, order, guessCsvMapping(opened.table));
         if (read.status != StatementRead::Status::Read ||
             read.statement.transactions.size() != book.entryCount) {

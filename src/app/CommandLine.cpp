@@ -22,7 +22,7 @@ QList<QCommandLineOption> programOptions()
          QStringLiteral("Use DIR as the backup folder for this run only."), QStringLiteral("DIR")},
         {QStringLiteral("import"),
          QStringLiteral("Add a bank statement (OFX, QFX, QIF or CSV) to default.dat, without a "
-                        "window."),
+                        "window; - reads it from standard input."),
          QStringLiteral("FILE")},
         {QStringLiteral("dry-run"), QStringLiteral("With --import: show, but change nothing.")},
         {QStringLiteral("csv-columns"),

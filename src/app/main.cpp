@@ -10,6 +10,7 @@
 #include "statement/ImportCommand.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QIcon>
 
 #include <cstdio>
@@ -44,8 +45,16 @@ int importWithoutWindow(const tallyra::CommandLine &command, int argc, char *arg
     const tallyra::DateOrder order = command.dateOrder == u"mdy"   ? tallyra::DateOrder::MonthFirst
                                      : command.dateOrder == u"dmy" ? tallyra::DateOrder::DayFirst
                                                                    : tallyra::DateOrder::Undecided;
-    const tallyra::ImportOutcome outcome = tallyra::runImport(
-        {command.importFile, command.dryRun, command.csvColumns, order}, document, settings);
+    QFile input;
+    if (tallyra::namesStandardInput(command.importFile)) {
+        if (const QString refused = tallyra::openStandardInput(input); !refused.isEmpty()) {
+            std::fprintf(stderr, "tallyra: %s\n", refused.toLocal8Bit().constData());
+            return tallyra::ImportUsage;
+        }
+    }
+    const tallyra::ImportOutcome outcome =
+        tallyra::runImport({command.importFile, command.dryRun, command.csvColumns, order, &input},
+                           document, settings);
     std::fputs(outcome.output.toLocal8Bit().constData(), stdout);
     std::fputs(outcome.error.toLocal8Bit().constData(), stderr);
     return outcome.status;

@@ -1,9 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Console.h"
 
-#ifdef _WIN32
+#include <QCoreApplication>
+
 #include <cstdio>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
+#else
+#include <unistd.h>
 #endif
 
 namespace tallyra {
@@ -34,5 +41,23 @@ void useParentConsole()
 #else
 void useParentConsole() {}
 #endif
+
+QString openStandardInput(QFile &input)
+{
+    const int fd = fileno(stdin);
+#ifdef _WIN32
+    const bool terminal = _isatty(fd);
+    _setmode(fd, _O_BINARY);
+#else
+    const bool terminal = isatty(fd);
+#endif
+    if (terminal)
+        return QCoreApplication::translate("Console",
+                                           "standard input is a terminal; give the statement "
+                                           "with < FILE or through a pipe");
+    if (!input.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return input.errorString();
+    return QString();
+}
 
 } // namespace tallyra

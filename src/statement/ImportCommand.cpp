@@ -7,7 +7,7 @@
 #include "statement/StatementFile.h"
 #include "statement/StatementPreview.h"
 
-#include <QDir>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -106,12 +106,22 @@ std::optional<ImportOutcome> csvMapping(const StatementFile &file, const ImportR
 
 } // namespace
 
+bool namesStandardInput(const QString &file)
+{
+    // /dev/stdin is taken as standard input, not opened by its name: a pipe there is no file.
+    return file == u"-" || file == u"/dev/stdin";
+}
+
 ImportOutcome runImport(const ImportRequest &request, RegisterDocument &document,
                         Settings &settings)
 {
-    const StatementFile file = openStatementFile(request.file);
+    const bool fromInput = request.standardInput && namesStandardInput(request.file);
+    const QString source =
+        fromInput ? QCoreApplication::translate("ImportCommand", "standard input") : request.file;
+    const StatementFile file = fromInput ? readStatementStream(*request.standardInput, source)
+                                         : openStatementFile(request.file);
     if (!file.error.isEmpty())
-        return refuse(ImportNotAStatement, notAStatementText(request.file, file.error));
+        return refuse(ImportNotAStatement, notAStatementText(source, file.error));
     CsvMapping mapping;
     if (file.format == StatementFormat::Csv) {
         if (std::optional<ImportOutcome> ended = csvMapping(file, request, settings, mapping))
@@ -119,7 +129,7 @@ ImportOutcome runImport(const ImportRequest &request, RegisterDocument &document
     }
     const StatementRead read = readStatement(file, request.order, mapping);
     if (read.status == StatementRead::Status::NotAStatement)
-        return refuse(ImportNotAStatement, notAStatementText(request.file, read.error));
+        return refuse(ImportNotAStatement, notAStatementText(source, read.error));
     if (read.status == StatementRead::Status::NeedsDateOrder)
         return refuse(ImportUsage,
                       QStringLiteral("a date such as %1 reads both month first and day first; say "
@@ -183,7 +193,7 @@ ImportOutcome runImport(const ImportRequest &request, RegisterDocument &document
     const QString keptAs =
         book.entryCount > 0 ? freeCopyName(document.path() + u'.' + ImportKeepSuffix) : QString();
     const ChangeResult result =
-        document.replace(*plan.after, importChangeName(plan.added, request.file), ImportKeepSuffix);
+        document.replace(*plan.after, importChangeName(plan.added, source), ImportKeepSuffix);
     if (!result.saved()) {
         outcome.status = ImportNotAdded;
         outcome.error = QStringLiteral("tallyra: %1 could not be saved (%2); nothing was added\n")

@@ -5,6 +5,7 @@
 #include "register/RegisterDocument.h"
 #include "statement/Statement.h"
 
+#include <QIODevice>
 #include <QString>
 
 namespace tallyra {
@@ -22,7 +23,11 @@ struct ImportRequest
     bool dryRun = false;
     QString csvColumns; // the roles of a CSV file's columns, as --csv-columns gives them
     DateOrder order = DateOrder::Undecided;
+    QIODevice *standardInput = nullptr; // read when `file` names it
 };
+
+// Whether a file name given to --import means standard input: - or /dev/stdin.
+bool namesStandardInput(const QString &file);
 
 struct ImportOutcome
 {

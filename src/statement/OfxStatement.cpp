@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "statement/OfxStatement.h"
 
+#include "register/Cp1252.h"
 #include "statement/StatementText.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStringList>
+#include <QTemporaryFile>
 
 namespace tallyra {
 
@@ -54,6 +58,104 @@ std::optional<qint64> reportCents(const QString &text)
     return ok ? std::optional<qint64>(cents) : std::nullopt;
 }
 
+// The character a reference names, or nothing for one better left to the library: the markup
+// characters, which it reads right, and controls. Numbers 128 to 159 are taken as the
+// Windows code page's, as web browsers take them (&#150; is the en dash).
+std::optional<QString> referencedText(const QRegularExpressionMatch &reference)
+{
+    const QString name = reference.captured(3);
+    if (!name.isEmpty())
+        return name.compare(u"quot", Qt::CaseInsensitive) == 0 ? QStringLiteral("\"")
+                                                               : QStringLiteral("'");
+    bool ok = false;
+    const uint code = reference.hasCaptured(1) ? reference.captured(1).toUInt(&ok)
+                                               : reference.captured(2).toUInt(&ok, 16);
+    if (!ok || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+        return std::nullopt;
+    const char32_t character = code >= 0x80 && code <= 0x9F ? cp1252::CharForByte[code] : code;
+    if (character < 0x20 || (character >= 0x7F && character <= 0x9F) || character == U'<' ||
+        character == U'&' || character == U'>')
+        return std::nullopt;
+    return QString::fromUcs4(&character, 1);
+}
+
+QString withReferencesResolved(const QString &text)
+{
+    static const QRegularExpression reference(
+        QStringLiteral("&(?:#([0-9]{1,7})|#[xX]([0-9A-Fa-f]{1,6})|(quot|apos));?"),
+        QRegularExpression::CaseInsensitiveOption);
+    QString resolved;
+    qsizetype done = 0;
+    for (QRegularExpressionMatchIterator it = reference.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        const std::optional<QString> character = referencedText(match);
+        if (!character)
+            continue;
+        resolved += QStringView(text).sliced(done, match.capturedStart() - done);
+        resolved += *character;
+        done = match.capturedEnd();
+    }
+    return resolved + text.sliced(done);
+}
+
+// YYYYMMDD[HHMMSS[.XXX]][[offset:zone]]: the day as written, whatever the time and zone.
+QString dayAtNoon(QStringView value)
+{
+    const QStringView day = value.first(std::min<qsizetype>(value.size(), 8));
+    const bool digits = std::all_of(day.begin(), day.end(), [](QChar c) { return c.isDigit(); });
+    if (day.size() < 8 || !digits || !QDate::fromString(day.toString(), u"yyyyMMdd").isValid())
+        return QString();
+    return day.toString() + QStringLiteral("120000.000[0:GMT]");
+}
+
+QString withDaysAtNoon(const QString &text)
+{
+    // In the SGML form a value ends at the next tag or line end, in the XML form at its end tag.
+    static const QRegularExpression date(QStringLiteral("<DT[A-Z0-9.]*>\\s*([^<\\r\\n]*)"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    QString result;
+    qsizetype done = 0;
+    for (QRegularExpressionMatchIterator it = date.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        const QStringView value =
+            QStringView(text).sliced(match.capturedStart(1), match.capturedLength(1));
+        result += QStringView(text).sliced(done, match.capturedStart(1) - done);
+        result += dayAtNoon(value.trimmed());
+        done = match.capturedEnd(1);
+    }
+    return result + text.sliced(done);
+}
+
+// The declared encoding made UTF-8: the XML declaration's, or the SGML header's lines, which
+// the library reads before the first tag (a header without them means the Windows code page).
+QString declaredUtf8(const QString &text)
+{
+    static const QRegularExpression xml(
+        QStringLiteral("^\\s*<\\?xml[^>]*?\\bencoding\\s*=\\s*([\"'])[^\"']*\\1"),
+        QRegularExpression::CaseInsensitiveOption);
+    if (text.trimmed().startsWith(u"<?xml", Qt::CaseInsensitive)) {
+        const QRegularExpressionMatch match = xml.match(text);
+        if (!match.hasMatch())
+            return text;
+        return text.first(match.capturedStart(1)) + QStringLiteral("\"UTF-8\"") +
+               text.sliced(match.capturedEnd());
+    }
+    const qsizetype body = std::max<qsizetype>(text.indexOf(u'<'), 0);
+    const QString lineEnd =
+        text.first(body).contains(u'\r') ? QStringLiteral("\r\n") : QStringLiteral("\n");
+    QStringList header = text.first(body).split(lineEnd);
+    header.removeIf([](const QString &line) {
+        return line.startsWith(u"ENCODING:", Qt::CaseInsensitive) ||
+               line.startsWith(u"CHARSET:", Qt::CaseInsensitive);
+    });
+    const qsizetype at = header.first().startsWith(u"OFXHEADER", Qt::CaseInsensitive) ? 1 : 0;
+    header.insert(at, QStringLiteral("CHARSET:NONE"));
+    header.insert(at, QStringLiteral("ENCODING:UTF-8"));
+    if (body == 0)
+        header.append(QString());
+    return header.join(lineEnd) + text.sliced(body);
+}
+
 } // namespace
 
 bool looksLikeOfx(QByteArrayView bytes)
@@ -74,19 +176,34 @@ QString ofxReaderProgram()
 #else
     const QLatin1String suffix("");
 #endif
-    return QCoreApplication::applicationDirPath() +
-           QStringLiteral("/../libexec/tallyra/tallyra-ofx") + suffix;
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + u'/' +
+                           QLatin1String(OfxReaderFolder) + QStringLiteral("/tallyra-ofx") +
+                           suffix);
 }
 
-StatementRead readOfxStatement(const QString &path, const QString &reader)
+QByteArray ofxForReader(QByteArrayView bytes)
+{
+    return declaredUtf8(withDaysAtNoon(withReferencesResolved(decodeStatementText(bytes))))
+        .toUtf8();
+}
+
+StatementRead readOfxStatement(QByteArrayView bytes, const QString &reader)
 {
     if (!QFileInfo(reader).isExecutable())
         return failed(QStringLiteral("the OFX reader %1 is missing; installing Tallyra again "
                                      "puts it back")
                           .arg(QFileInfo(reader).absoluteFilePath()));
+    // Closed before the reader opens it: Windows lets no other program read a file held open.
+    QTemporaryFile prepared(QDir::tempPath() + QStringLiteral("/tallyra-XXXXXX.ofx"));
+    const QByteArray given = ofxForReader(bytes);
+    if (!prepared.open() || prepared.write(given) != given.size() || !prepared.flush())
+        return failed(QCoreApplication::translate("OfxStatement",
+                                                  "it could not be handed to the OFX reader: %1")
+                          .arg(prepared.errorString()));
+    prepared.close();
     QProcess process;
     process.setProcessChannelMode(QProcess::SeparateChannels);
-    process.start(reader, {QFileInfo(path).absoluteFilePath()});
+    process.start(reader, {QFileInfo(prepared.fileName()).absoluteFilePath()});
     if (!process.waitForStarted())
         return failed(
             QStringLiteral("the OFX reader could not be started: %1").arg(process.errorString()));

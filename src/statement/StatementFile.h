@@ -5,6 +5,7 @@
 #include "statement/Statement.h"
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
 
 namespace tallyra {
@@ -25,7 +26,13 @@ struct StatementFile
 // More transactions than this is no statement of one checkbook, whose register holds 1000.
 inline constexpr qsizetype MaxStatementTransactions = 10000;
 
+// Reads a plain file whole. A named pipe, a device or a socket is refused before anything
+// waits on it.
 StatementFile openStatementFile(const QString &path);
+
+// Reads a statement from a stream that is already open (standard input), once; `name` is what
+// the messages call it.
+StatementFile readStatementStream(QIODevice &stream, const QString &name);
 
 // Reads an OFX or QIF file, or a CSV file by the mapping. `order` is used when every date of
 // the file reads both ways.

@@ -34,7 +34,7 @@ std::optional<DateParts> splitDate(const QString &written)
     text.remove(u' ');
     static const QRegularExpression compact(QStringLiteral("^(\\d{4})(\\d{2})(\\d{2})$"));
     static const QRegularExpression yearFirst(
-        QStringLiteral("^(\\d{4})([-/.])(\\d{1,2})\\2(\\d{1,2})$"));
+        QStringLiteral("^(\\d{4})([-/.'])(\\d{1,2})\\2(\\d{1,2})$"));
     static const QRegularExpression yearLast(
         QStringLiteral("^(\\d{1,2})([-/.])(\\d{1,2})(\\2|')(\\d{2}|\\d{4})$"));
     if (const auto m = compact.match(text); m.hasMatch())

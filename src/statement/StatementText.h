@@ -32,8 +32,8 @@ struct StatementDates
 };
 
 // Reads 1/5/26, 1/5'26, 01/05/2026, 1-5-2026, 05.01.2026, and year first 2026-01-05,
-// 2026/01/05, 20260105, each perhaps followed by a time. A two-digit year is 2000 to 2069 or
-// 1970 to 1999; after an apostrophe it is always 2000 on.
+// 2026/01/05, 2026'01'05, 20260105, each perhaps followed by a time. A two-digit year is 2000 to
+// 2069 or 1970 to 1999; after an apostrophe it is always 2000 on.
 StatementDates readStatementDates(const QStringList &texts, DateOrder order);
 
 enum class DecimalMark { Point, Comma };

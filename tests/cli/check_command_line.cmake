@@ -2,7 +2,7 @@
 # Runs the program once per row below, without a display, in a fresh empty folder that is also
 # its home and settings folder: it must answer with the status and on the streams the row
 # expects, and leave the folder empty, default.dat neither read nor made.
-# Takes -DPROGRAM=<tallyra> -DWORK=<scratch folder> and -DVERSION.
+# Takes -DPROGRAM=<tallyra> -DWORK=<scratch folder>, -DVERSION and -DSTATEMENT=<an OFX file>.
 
 # Help comes before the version, and says where backups go and how to choose their folder: by
 # default in the documents folder of the home the row gives it (not made by the help).
@@ -60,6 +60,23 @@ foreach(row IN LISTS rows)
     string(APPEND failures "${what}  left in the folder: ${left}\n")
   endif()
 endforeach()
+
+# A statement through a pipe lists as the same file named does.
+set(folder "${WORK}/piped")
+file(REMOVE_RECURSE "${folder}")
+file(MAKE_DIRECTORY "${folder}")
+set(run "${CMAKE_COMMAND}" -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
+  --unset=QT_QPA_PLATFORM "HOME=${folder}" "XDG_CONFIG_HOME=${folder}" "${PROGRAM}")
+execute_process(COMMAND ${run} --import "${STATEMENT}" --dry-run
+  WORKING_DIRECTORY "${folder}" TIMEOUT 30 RESULT_VARIABLE status OUTPUT_VARIABLE named)
+execute_process(COMMAND "${CMAKE_COMMAND}" -E cat "${STATEMENT}" COMMAND ${run} --import - --dry-run
+  WORKING_DIRECTORY "${folder}" TIMEOUT 30 RESULT_VARIABLE piped_status OUTPUT_VARIABLE piped
+  ERROR_VARIABLE piped_error)
+if(NOT status STREQUAL "0" OR NOT piped_status STREQUAL "0" OR NOT piped STREQUAL named
+   OR NOT named MATCHES "\n11 new, ")
+  string(APPEND failures "tallyra --import - from a pipe: status ${piped_status}\n"
+    "out: ${piped}\nerr: ${piped_error}\n  expected status 0 and, as named:\n${named}\n")
+endif()
 
 if(failures)
   message(FATAL_ERROR "${failures}")

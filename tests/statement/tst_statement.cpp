@@ -19,6 +19,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 using namespace tallyra;
 using namespace tallyra::test;
 
@@ -100,6 +104,28 @@ QByteArray fileBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// A one-account statement of March 2001 in the SGML form (declared in the Windows code page)
+// or the XML form (in Latin-1), with a transaction of each date and name as written.
+QByteArray ofxStatement(bool xml, const QList<std::pair<QByteArray, QByteArray>> &transactions)
+{
+    const auto element = [xml](const QByteArray &tag, const QByteArray &value) {
+        return '<' + tag + '>' + value + (xml ? "</" + tag + '>' : QByteArray()) + '\n';
+    };
+    QByteArray ofx = xml ? "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<?OFX "
+                           "OFXHEADER=\"200\" VERSION=\"211\" SECURITY=\"NONE\"?>\n"
+                         : "OFXHEADER:100\r\nDATA:OFXSGML\r\nVERSION:102\r\nENCODING:USASCII\r\n"
+                           "CHARSET:1252\r\n\r\n";
+    ofx += "<OFX><BANKMSGSRSV1><STMTTRNRS><STMTRS><BANKACCTFROM>" + element("ACCTID", "42") +
+           "</BANKACCTFROM><BANKTRANLIST>" + element("DTSTART", "20010301") +
+           element("DTEND", "20010331235959.999[-5:EST]");
+    for (const auto &[date, name] : transactions)
+        ofx += "<STMTTRN>" + element("TRNTYPE", "POS") + element("DTPOSTED", date) +
+               element("TRNAMT", "-1.00") + element("NAME", name) + "</STMTTRN>";
+    return ofx + "</BANKTRANLIST><LEDGERBAL>" + element("BALAMT", "1.00") +
+           element("DTASOF", "20010331000000[+9]") +
+           "</LEDGERBAL></STMTRS></STMTTRNRS></BANKMSGSRSV1></OFX>\n";
+}
+
 struct Folder
 {
     QString previous = QDir::currentPath();
@@ -144,6 +170,9 @@ private slots:
             << QStringList{"2026-01-05", "2026/01/05", "20260105", "2026-01-05 13:45:00",
                            "2026-01-05T08:00"}
             << undecided << "2026-01-05 2026-01-05 2026-01-05 2026-01-05 2026-01-05";
+        QTest::newRow("year first with apostrophes")
+            << QStringList{"2024'01'02", "2024'12'31", "2024'1'2"} << undecided
+            << "2024-01-02 2024-12-31 2024-01-02";
         QTest::newRow("every date both ways asks")
             << QStringList{"01/05/2026", "02/03/2026", "2026-07-01"} << undecided << "?";
         QTest::newRow("the answer reads them") << QStringList{"01/05/2026", "02/03/2026"}
@@ -241,6 +270,8 @@ private slots:
                    "!Type:Bank\r\nD1/13/26\r\nT-1,031.50\r\nN1042\r\nPWater Co\r\n"
                    "MJanuary\r\nCX\r\nLUtilities\r\n^\r\nD1/14'26\r\nU250.00\r\nPPay\r\n^\r\n")
             << "2026-01-13|-103150|1042|Water Co|January|\n2026-01-14|25000||Pay||";
+        QTest::newRow("year first with apostrophes")
+            << QByteArray("!Type:Bank\nD2024'01'02\nT-5\nPShop\n^\n") << "2024-01-02|-500||Shop||";
         QTest::newRow("other sections passed over")
             << QByteArray("!Option:AutoSwitch\n!Account\nNChecking\nTBank\n^\n!Type:Cat\nNFood\n^\n"
                           "!Type:Bank\nD2026-01-05\nT5\nPShop\n^\n!Type:Invst\nD1/1/26\nT9\n^\n")
@@ -671,6 +702,44 @@ private slots:
         QCOMPARE(s.transactions[9].payee, QString::fromUtf8("Ωmega Books"));
     }
 
+    // The day the bank wrote, whatever the time, the zone and the computer's own zone; each
+    // character a reference names, and the file's own code page read as such.
+    void ofxDatesAndCharacters_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<bool>("xml");
+        for (const char *zone : {"UTC0", "JST-9", "PST8PDT", "EST5EDT", "LINT-14", "SST11"}) {
+            QTest::addRow("%s SGML", zone) << QByteArray(zone) << false;
+            QTest::addRow("%s XML", zone) << QByteArray(zone) << true;
+        }
+    }
+    void ofxDatesAndCharacters()
+    {
+        QFETCH(QByteArray, zone);
+        QFETCH(bool, xml);
+        const QByteArray previous = qgetenv("TZ");
+        qputenv("TZ", zone);
+        const StatementRead read =
+            readOfxStatement(ofxStatement(xml, {{"20010312", "Caf&#233; &amp; Bar"},
+                                                {"20010312225109", "Caf&#xE9; &lt;x&gt; &#60;"},
+                                                {"20010312225109.000[-5:EST]", "&quot;Jo&apos;s"},
+                                                {"20010312000000.000[+9:JST]", "A&#150;B&#x2019;"},
+                                                {"20010312235959[+9]", "&#937;mega &amp;#233;"},
+                                                {"20010312000001.5[-12:Y]", "Caf\xE9"},
+                                                {"20010231", "G"}}));
+        qputenv("TZ", previous);
+        QCOMPARE(read.status, StatementRead::Status::Read);
+        QCOMPARE(read.statement.startDate, QDate(2001, 3, 1));
+        QCOMPARE(read.statement.endDate, QDate(2001, 3, 31));
+        QStringList got;
+        for (const StatementTransaction &t : read.statement.transactions)
+            got << (t.date.isValid() ? t.date.toString(Qt::ISODate) : t.problem) + u' ' + t.payee;
+        QCOMPARE(got.join(u'|'), QString::fromUtf8("2001-03-12 Café & Bar|2001-03-12 Café <x> <|"
+                                                   "2001-03-12 \"Jo's|2001-03-12 A–B’|"
+                                                   "2001-03-12 Ωmega &#233;|2001-03-12 Café|"
+                                                   "its date cannot be read G"));
+    }
+
     // Whatever reaches the OFX library ends in a reason, never in this process stopping.
     void ofxGarbage_data()
     {
@@ -697,7 +766,7 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         Folder folder;
-        const StatementRead read = readOfxStatement(folder.write("bad.ofx", bytes));
+        const StatementRead read = readOfxStatement(bytes);
         if (read.status == StatementRead::Status::Read) {
             // The library may keep what it could read; never a transaction without its date.
             for (const StatementTransaction &t : read.statement.transactions)
@@ -706,7 +775,7 @@ private slots:
             QCOMPARE(read.status, StatementRead::Status::NotAStatement);
             QVERIFY(!read.error.isEmpty());
         }
-        const StatementFile file = openStatementFile(folder.dir.filePath("bad.ofx"));
+        const StatementFile file = openStatementFile(folder.write("bad.ofx", bytes));
         QVERIFY(!file.error.isEmpty() || file.format != StatementFormat::Ofx ||
                 bytes.contains("</OFX>"));
     }
@@ -736,10 +805,10 @@ private slots:
         const QString program = folder.write("reader", reader);
         QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner);
         const StatementRead read =
-            readOfxStatement(Data + QStringLiteral("/january-2026.ofx"), program);
+            readOfxStatement(fileBytes(Data + QStringLiteral("/january-2026.ofx")), program);
         QCOMPARE(read.status, StatementRead::Status::NotAStatement);
         QCOMPARE(read.error, error);
-        QVERIFY(readOfxStatement(Data, folder.dir.filePath("none")).error.contains("is missing"));
+        QVERIFY(readOfxStatement({}, folder.dir.filePath("none")).error.contains("is missing"));
     }
 
     // A file with two accounts is not one checkbook's statement: the first account's only.
@@ -810,20 +879,42 @@ private slots:
                  QString::fromUtf8("2026-01-05|-350||Café||"));
     }
 
-    // 50 MB is refused by its size, without reading it all.
-    void hugeFile()
+    // Refused before anything waits or is read whole: what is no plain file (a named pipe with
+    // no writer would wait for ever), and a file or a stream above 10 MB.
+    void refusedUnread_data()
     {
+        QTest::addColumn<QString>("path"); // - reads the 50 MB file as a stream
+        QTest::addColumn<QString>("error");
+        const QString larger = "larger than 10 MB, the most Tallyra reads as a statement";
+        QTest::newRow("folder") << "."
+                                << "it is a folder";
+        QTest::newRow("50 MB") << "huge.csv"
+                               << "at 50.0 MB it is " + larger;
+        QTest::newRow("50 MB streamed") << "-"
+                                        << "it is " + larger;
+#ifdef Q_OS_UNIX
+        QTest::newRow("named pipe") << "fifo"
+                                    << "it is a named pipe, not a file";
+        QTest::newRow("device") << "/dev/zero"
+                                << "it is a device, not a file";
+        QTest::newRow("missing") << "none.ofx"
+                                 << "No such file or directory";
+#endif
+    }
+    void refusedUnread()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, error);
         Folder folder;
-        QFile file(folder.dir.filePath("huge.csv"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QVERIFY(file.resize(50 * 1024 * 1024));
-        file.close();
-        const StatementFile opened = openStatementFile(file.fileName());
-        QCOMPARE(opened.error, "it is 50.0 MB, and a statement Tallyra reads is at most 10.0 MB");
+        QFile huge("huge.csv");
+        QVERIFY(huge.open(QIODevice::ReadWrite) && huge.resize(50 * 1024 * 1024) && huge.seek(0));
+#ifdef Q_OS_UNIX
+        QCOMPARE(::mkfifo("fifo", 0600), 0);
+#endif
+        const StatementFile opened =
+            path == u"-" ? readStatementStream(huge, "standard input") : openStatementFile(path);
+        QCOMPARE(opened.error, error);
         QVERIFY(opened.bytes.isEmpty());
-        QCOMPARE(notAStatementText(file.fileName(), opened.error),
-                 "huge.csv is no statement Tallyra can read: it is 50.0 MB, and a statement "
-                 "Tallyra reads is at most 10.0 MB.");
     }
 
     // tallyra --import: the OFX statement into a folder with no register, then again.
@@ -853,7 +944,15 @@ private slots:
             bytes = fileBytes("default.dat");
             QVERIFY(bytes.startsWith("11\r\n2026,1,2,\"DEP\",\"ACME PAYROLL\",0,250000\r\n"));
         }
+        // Standard input gives the same lines as the file, read once.
         RegisterDocument second;
+        const QString named = runImport({ofx, true, {}, {}}, second, settings).output;
+        for (const char *name : {"-", "/dev/stdin"}) {
+            QFile input(ofx);
+            QVERIFY(input.open(QIODevice::ReadOnly));
+            QCOMPARE(runImport({name, true, {}, {}, &input}, second, settings).output, named);
+            QVERIFY(input.atEnd());
+        }
         ImportOutcome outcome = runImport(
             {Data + QStringLiteral("/january-2026-sgml.qfx"), false, {}, {}}, second, settings);
         QCOMPARE(outcome.status, ImportDone);

@@ -9,8 +9,10 @@
 //               <TAB> memo
 //   end
 //
-// Dates are YYYY-MM-DD in local time; a field the file does not give (or gives as something
-// that is no date or amount) is empty. Texts escape backslash, tab, CR and LF as \\ \t \r \n.
+// Dates are the YYYY-MM-DD of the moment the library makes of them, in UTC: Tallyra writes
+// every date of the file it gives this program as noon UTC of the day the bank wrote, so that
+// is the day, in any time zone. A field the file does not give (or gives as something that is
+// no date or amount) is empty. Texts escape backslash, tab, CR and LF as \\ \t \r \n.
 
 #include <cmath>
 #include <cstdio>
@@ -67,16 +69,16 @@ std::string date(int valid, time_t when)
 {
     if (!valid || when <= 0 || (when >= parseStarted - 1 && when <= std::time(nullptr) + 1))
         return {};
-    tm local{};
+    tm utc{};
 #ifdef _WIN32
-    if (localtime_s(&local, &when) != 0)
+    if (gmtime_s(&utc, &when) != 0)
         return {};
 #else
-    if (!localtime_r(&when, &local))
+    if (!gmtime_r(&when, &utc))
         return {};
 #endif
     char buffer[16];
-    std::strftime(buffer, sizeof buffer, "%Y-%m-%d", &local);
+    std::strftime(buffer, sizeof buffer, "%Y-%m-%d", &utc);
     return buffer;
 }
 
