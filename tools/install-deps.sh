@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages that Tallyra needs to build, test and run, when missing.
-# (cups holds cups-driverd, without which the printing test's queue cannot be made.)
+# (cups holds cups-driverd, without which the printing test's queue cannot be made; the queue
+# is the PDF printer of printer-driver-cups-pdf, as on a desktop.)
 set -euo pipefail
 
 packages=(
@@ -11,7 +12,7 @@ packages=(
   clang-14 libclang-rt-14-dev
   libcups2-dev
   libofx-dev
-  poppler-utils cups cups-daemon cups-client cups-filters
+  poppler-utils cups cups-daemon cups-client cups-filters printer-driver-cups-pdf
   dpkg-dev desktop-file-utils lintian appstream groff-base
 )
 

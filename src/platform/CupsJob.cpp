@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cups/cups.h>
 #include <sys/socket.h>
+#include <vector>
 
 namespace tallyra {
 
@@ -19,6 +20,10 @@ struct Cups
     decltype(&cupsCopyDestInfo) copyDestInfo = nullptr;
     decltype(&cupsFreeDestInfo) freeDestInfo = nullptr;
     decltype(&cupsGetDestMediaDefault) getDestMediaDefault = nullptr;
+    decltype(&cupsGetDestMediaByName) getDestMediaByName = nullptr;
+    decltype(&cupsFindDestDefault) findDestDefault = nullptr;
+    decltype(&cupsGetOption) getOption = nullptr;
+    decltype(&ippGetString) getString = nullptr;
     decltype(&cupsCreateDestJob) createDestJob = nullptr;
     decltype(&cupsStartDestDocument) startDestDocument = nullptr;
     decltype(&cupsWriteRequestData) writeRequestData = nullptr;
@@ -40,6 +45,10 @@ struct Cups
         resolve(library, copyDestInfo, "cupsCopyDestInfo");
         resolve(library, freeDestInfo, "cupsFreeDestInfo");
         resolve(library, getDestMediaDefault, "cupsGetDestMediaDefault");
+        resolve(library, getDestMediaByName, "cupsGetDestMediaByName");
+        resolve(library, findDestDefault, "cupsFindDestDefault");
+        resolve(library, getOption, "cupsGetOption");
+        resolve(library, getString, "ippGetString");
         resolve(library, createDestJob, "cupsCreateDestJob");
         resolve(library, startDestDocument, "cupsStartDestDocument");
         resolve(library, writeRequestData, "cupsWriteRequestData");
@@ -58,9 +67,10 @@ struct Cups
     bool complete() const
     {
         return getNamedDest && freeDests && copyDestInfo && freeDestInfo && getDestMediaDefault &&
-               createDestJob && startDestDocument && writeRequestData && finishDestDocument &&
-               cancelDestJob && lastErrorString && server && port && encryption && connect &&
-               setTimeout && getFd && close;
+               getDestMediaByName && findDestDefault && getOption && getString && createDestJob &&
+               startDestDocument && writeRequestData && finishDestDocument && cancelDestJob &&
+               lastErrorString && server && port && encryption && connect && setTimeout && getFd &&
+               close;
     }
 
     // Without its closing full stop, as it goes inside a sentence of ours.
@@ -159,11 +169,28 @@ void CupsJob::lookUp()
         m_whyNot = failure(m_cups->lastReason());
         return;
     }
+    findPaper();
+}
+
+// The paper the destination prints on when a job names none: the destination's own media
+// option (an instance's, the user's lpoptions), else the printer's default. libcups's own
+// default ignores the printer's, and says Letter for an A4 printer, whose filters then scale
+// the Letter pages up to fill the A4 sheet and cut both sides off.
+void CupsJob::findPaper()
+{
+    const char *media = m_cups->getOption("media", m_dest->num_options, m_dest->options);
+    if (!media) {
+        if (ipp_attribute_t *byPrinter = m_cups->findDestDefault(m_http, m_dest, m_info, "media"))
+            media = m_cups->getString(byPrinter, 0, nullptr);
+    }
     cups_size_t size{};
+    const bool named = media && m_cups->getDestMediaByName(m_http, m_dest, m_info, media, 0, &size);
+    if (!named && !m_cups->getDestMediaDefault(m_http, m_dest, m_info, 0, &size))
+        return;
     // Sizes and margins come in hundredths of a millimetre.
-    if (m_cups->getDestMediaDefault(m_http, m_dest, m_info, 0, &size))
-        m_paper = CupsPaper{size.width / 100.0, size.length / 100.0, size.left / 100.0,
-                            size.top / 100.0,   size.right / 100.0,  size.bottom / 100.0};
+    m_paper = CupsPaper{size.width / 100.0, size.length / 100.0, size.left / 100.0,
+                        size.top / 100.0,   size.right / 100.0,  size.bottom / 100.0};
+    m_media = named ? QByteArray(media) : QByteArray(size.media);
 }
 
 QString CupsJob::destination() const
@@ -201,9 +228,17 @@ int CupsJob::submit(const QString &pdfPath, const QString &title, QString &whyNo
     };
     const QByteArray name = title.toUtf8();
     // The destination's own options (an instance's, the user's lpoptions) go with the job, as
-    // lp sends them.
-    if (m_cups->createDestJob(m_http, m_dest, m_info, &job, name.constData(), m_dest->num_options,
-                              m_dest->options) > IPP_STATUS_OK_IGNORED_OR_SUBSTITUTED)
+    // lp sends them, and the paper the pages were laid out on, so that no filter fits them to
+    // another.
+    std::vector<cups_option_t> options;
+    for (int i = 0; i < m_dest->num_options; ++i)
+        if (qstrcmp(m_dest->options[i].name, "media") != 0)
+            options.push_back(m_dest->options[i]);
+    QByteArray mediaName("media");
+    if (!m_media.isEmpty())
+        options.push_back({mediaName.data(), m_media.data()});
+    if (m_cups->createDestJob(m_http, m_dest, m_info, &job, name.constData(), int(options.size()),
+                              options.data()) > IPP_STATUS_OK_IGNORED_OR_SUBSTITUTED)
         return refused();
     if (m_cups->startDestDocument(m_http, m_dest, m_info, job, name.constData(), CUPS_FORMAT_PDF, 0,
                                   nullptr, 1) != HTTP_STATUS_CONTINUE)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <chrono>
@@ -48,7 +49,8 @@ public:
 
     // The destination as Qt names it ("queue" or "queue/instance"), empty when there is none.
     QString destination() const;
-    // The paper the destination prints on by default, when it says.
+    // The paper the destination prints on by default, when it says. Jobs name it, so that the
+    // pages print on the paper they were laid out for.
     std::optional<CupsPaper> paper() const { return m_paper; }
     // Why there is no destination.
     QString whyNot() const { return m_whyNot; }
@@ -62,6 +64,7 @@ public:
 private:
     static int keepWaiting(_http_s *http, void *job);
     bool connect();
+    void findPaper();
     bool stopped() const;
     QString failure(const QString &reason) const;
 
@@ -71,6 +74,7 @@ private:
     cups_dest_s *m_dest = nullptr;
     _cups_dinfo_s *m_info = nullptr;
     std::optional<CupsPaper> m_paper;
+    QByteArray m_media;
     QString m_whyNot;
     // Guards m_http and the two flags against cancel() from another thread.
     mutable std::mutex m_mutex;

@@ -30,7 +30,13 @@ constexpr int MediumQualityDpi = 300;
 } // namespace
 
 PrinterSurface::PrinterSurface(std::unique_ptr<QPrinter> printer)
-    : m_printer(std::move(printer)), m_device(m_printer.get()), m_metrics(m_font, m_device)
+    : m_ownPrinter(std::move(printer)), m_printer(m_ownPrinter.get()), m_device(m_printer),
+      m_metrics(m_font, m_device)
+{
+}
+
+PrinterSurface::PrinterSurface(QPrinter &printer)
+    : m_printer(&printer), m_device(m_printer), m_metrics(m_font, m_device)
 {
 }
 
@@ -210,6 +216,11 @@ QPageLayout letterLayout()
                        QMarginsF(18, 18, 18, 18), QPageLayout::Point);
 }
 
+ReportPaper paperOf(const QPageLayout &layout)
+{
+    return {layout.pageSize().size(QPageSize::Millimeter), layout.margins(QPageLayout::Millimeter)};
+}
+
 // What became of the pages once handed on: nothing when the printer took them, and then the
 // printer's name for the job in sentAs.
 using Sender = std::function<std::optional<QString>(const QString &pdfPath, QString &sentAs)>;
@@ -219,8 +230,9 @@ using Sender = std::function<std::optional<QString>(const QString &pdfPath, QStr
 class PdfJob final : public ReportJob
 {
 public:
-    PdfJob(const QPageLayout &layout, Sender send)
-        : m_path(m_folder.filePath(QStringLiteral("report.pdf"))), m_send(std::move(send))
+    PdfJob(const QPageLayout &layout, Sender send, bool canPreview = true)
+        : m_path(m_folder.filePath(QStringLiteral("report.pdf"))), m_send(std::move(send)),
+          m_paper(paperOf(layout)), m_canPreview(canPreview)
     {
         auto pdf = std::make_unique<QPdfWriter>(m_path);
         pdf->setPageLayout(layout);
@@ -230,6 +242,8 @@ public:
     }
 
     ReportSurface &surface() override { return *m_surface; }
+    ReportPaper paper() const override { return m_paper; }
+    bool canPreview() const override { return m_canPreview; }
 
     std::optional<QString> submit() override
     {
@@ -263,6 +277,8 @@ private:
     QTemporaryDir m_folder;
     QString m_path;
     Sender m_send;
+    ReportPaper m_paper;
+    bool m_canPreview;
     QString m_sentAs;
     std::unique_ptr<PrinterSurface> m_surface;
 };
@@ -281,10 +297,13 @@ public:
     {
         auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
         printer->setDocName(ReportTitle);
+        m_paper = paperOf(printer->pageLayout());
         m_surface = std::make_unique<PrinterSurface>(std::move(printer));
     }
 
     ReportSurface &surface() override { return *m_surface; }
+    ReportPaper paper() const override { return m_paper; }
+    bool canPreview() const override { return true; }
     // The job went to the printer as it ended, and ending reports a failure.
     std::optional<QString> submit() override { return std::nullopt; }
     // The driver does not give the job's number.
@@ -294,6 +313,7 @@ public:
 
 private:
     QString m_sentAs;
+    ReportPaper m_paper;
     std::unique_ptr<PrinterSurface> m_surface;
 };
 #else
@@ -302,10 +322,8 @@ QPageLayout layoutOf(const std::optional<CupsPaper> &paper)
 {
     if (!paper || paper->width <= 0 || paper->length <= 0)
         return letterLayout();
-    return QPageLayout(QPageSize(QSizeF(paper->width, paper->length), QPageSize::Millimeter),
-                       QPageLayout::Portrait,
-                       QMarginsF(paper->left, paper->top, paper->right, paper->bottom),
-                       QPageLayout::Millimeter);
+    return pageLayoutOf({QSizeF(paper->width, paper->length),
+                         QMarginsF(paper->left, paper->top, paper->right, paper->bottom)});
 }
 
 // Why a wait for the print server ended without its answer.
@@ -344,6 +362,12 @@ std::optional<QString> send(const std::shared_ptr<CupsJob> &cups, const QString 
 
 } // namespace
 
+QPageLayout pageLayoutOf(const ReportPaper &paper)
+{
+    return QPageLayout(QPageSize(paper.size, QPageSize::Millimeter), QPageLayout::Portrait,
+                       paper.margins, QPageLayout::Millimeter);
+}
+
 DefaultPrinter::DefaultPrinter(std::chrono::milliseconds limit) : m_limit(limit) {}
 
 std::unique_ptr<ReportJob> DefaultPrinter::startJob()
@@ -361,8 +385,8 @@ std::unique_ptr<ReportJob> DefaultPrinter::startJob()
         [cups] { cups->cancel(); }, m_limit);
     if (end != WaitEnd::Answered) {
         const QString why = notAnswered(end, m_limit);
-        return std::make_unique<PdfJob>(letterLayout(),
-                                        [why](const QString &, QString &) { return why; });
+        return std::make_unique<PdfJob>(
+            letterLayout(), [why](const QString &, QString &) { return why; }, false);
     }
     return std::make_unique<PdfJob>(
         layoutOf(cups->paper()), [cups, limit = m_limit](const QString &pdfPath, QString &sentAs) {

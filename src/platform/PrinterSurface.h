@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QPageLayout>
 #include <QPainter>
 
 #include <chrono>
@@ -24,6 +25,8 @@ class PrinterSurface final : public ReportSurface
 public:
     // The printer is set up for one job on a printer of the system.
     explicit PrinterSurface(std::unique_ptr<QPrinter> printer);
+    // The pages go to a printer owned elsewhere, such as a preview's.
+    explicit PrinterSurface(QPrinter &printer);
     // The pages go to a PDF file. Unlike a QPrinter, the writer asks no printing system
     // anything, so it never waits for one.
     PrinterSurface(std::unique_ptr<QPdfWriter> pdf, QString fileName);
@@ -63,8 +66,9 @@ private:
     double toDevice(double twips) const;
     double toTwips(double pixels) const;
 
-    // One of the two, and the device it paints on.
-    std::unique_ptr<QPrinter> m_printer;
+    // A printer or a PDF writer, and the device it paints on.
+    std::unique_ptr<QPrinter> m_ownPrinter;
+    QPrinter *m_printer = nullptr;
     std::unique_ptr<QPdfWriter> m_pdf;
     QString m_pdfName;
     QPagedPaintDevice *m_device;
@@ -77,6 +81,9 @@ private:
     double m_scale = 1;
     std::optional<QString> m_failure;
 };
+
+// The paper as Qt lays pages out on it.
+QPageLayout pageLayoutOf(const ReportPaper &paper);
 
 // The system's default printer. On Linux the report is laid out as a PDF file on the
 // printer's paper and handed to CUPS, which says whether it took the job; QPrinter's own CUPS

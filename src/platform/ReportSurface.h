@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QMarginsF>
+#include <QSizeF>
 #include <QString>
 
 #include <memory>
@@ -47,6 +49,14 @@ public:
     virtual std::optional<QString> endDocument() = 0;
 };
 
+// The sheet a report is laid out on, and the margins the printer cannot print in, in
+// millimetres.
+struct ReportPaper
+{
+    QSizeF size;
+    QMarginsF margins;
+};
+
 // The pages of one report on their way to the default printer. When the printer cannot take
 // them they can still be kept as a PDF file.
 class ReportJob
@@ -56,6 +66,11 @@ public:
 
     // Where the report is laid out; its end document finishes the pages.
     virtual ReportSurface &surface() = 0;
+    // The paper of the surface's pages, which the printer is told to print them on.
+    virtual ReportPaper paper() const = 0;
+    // Whether the pages can be previewed: not when the printing system does not answer, as a
+    // preview asks it about the printer again.
+    virtual bool canPreview() const = 0;
     // Hands the finished pages to the default printer. Gives the reason when it did not take
     // them; nothing else counts as printed.
     virtual std::optional<QString> submit() = 0;

@@ -5,6 +5,7 @@
 #include "platform/UserFolders.h"
 #include "report/DateFieldControls.h"
 #include "report/ReportLayout.h"
+#include "report/ReportPreview.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -33,6 +34,7 @@ FrmPrint::FrmPrint(const Checkbook &book, Platform &platform, QWidget *parent)
     setWindowTitle(QStringLiteral("Print Report"));
     buildControls();
     connect(cmdPrint, &QPushButton::clicked, this, &FrmPrint::cmdPrint_Click);
+    connect(cmdPreview, &QPushButton::clicked, this, &FrmPrint::cmdPreview_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &FrmPrint::cmdCancel_Click);
     Form_Load();
 }
@@ -47,6 +49,7 @@ void FrmPrint::buildControls()
 
     cmdPrint = named(new QPushButton(QStringLiteral("&Print")), "cmdPrint");
     cmdPrint->setDefault(true);
+    cmdPreview = named(new QPushButton(tr("Pre&view")), "cmdPreview");
     cmdCancel = named(new QPushButton(QStringLiteral("&Cancel")), "cmdCancel");
 
     auto *grid = new QGridLayout(this);
@@ -61,13 +64,14 @@ void FrmPrint::buildControls()
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(cmdPrint);
+    buttons->addWidget(cmdPreview);
     buttons->addWidget(cmdCancel);
     buttons->addStretch();
     grid->addLayout(buttons, 2, 0, 1, 4);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
     setTabChain({txtStartMonth, txtStartDay, txtStartYear, txtEndMonth, txtEndDay, txtEndYear,
-                 cmdPrint, cmdCancel});
+                 cmdPrint, cmdPreview, cmdCancel});
     txtStartMonth->setFocus();
 }
 
@@ -93,14 +97,37 @@ void FrmPrint::cmdPrint_Click()
         return;
     }
     const std::unique_ptr<ReportJob> job = m_platform.printer.startJob();
-    if (const std::optional<QString> unmade = printReport(m_book, *range, job->surface())) {
+    printOn(*job, *range);
+}
+
+// The pages as they will print, on the default printer's paper. Print there prints them and
+// closes this window as its own Print does; Close comes back to it.
+void FrmPrint::cmdPreview_Click()
+{
+    const std::optional<ReportRange> range = checkDateRange(typedFields());
+    if (!range) {
+        rejectDateEntry();
+        return;
+    }
+    const std::unique_ptr<ReportJob> job = m_platform.printer.startJob();
+    if (job->canPreview()) {
+        ReportPreview preview(m_book, *range, job->paper(), this);
+        if (preview.exec() != QDialog::Accepted)
+            return;
+    }
+    printOn(*job, *range);
+}
+
+void FrmPrint::printOn(ReportJob &job, const ReportRange &range)
+{
+    if (const std::optional<QString> unmade = printReport(m_book, range, job.surface())) {
         reportPrintFailure(*unmade);
-    } else if (const std::optional<QString> refused = job->submit()) {
+    } else if (const std::optional<QString> refused = job.submit()) {
         reportPrintFailure(*refused);
-        if (job->canSaveAsPdf())
-            offerPdfCopy(*job);
+        if (job.canSaveAsPdf())
+            offerPdfCopy(job);
     } else {
-        m_sentAs = job->sentAs();
+        m_sentAs = job.sentAs();
     }
     close();
 }

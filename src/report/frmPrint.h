@@ -32,7 +32,9 @@ private:
     void Form_Load();
 
     void cmdPrint_Click();
+    void cmdPreview_Click();
     void cmdCancel_Click();
+    void printOn(ReportJob &job, const ReportRange &range);
     void rejectDateEntry();
     void reportPrintFailure(const QString &why);
     void offerPdfCopy(ReportJob &job);
@@ -50,6 +52,7 @@ private:
     QComboBox *txtEndDay = nullptr;
     QComboBox *txtEndYear = nullptr;
     QPushButton *cmdPrint = nullptr;
+    QPushButton *cmdPreview = nullptr;
     QPushButton *cmdCancel = nullptr;
     QLabel *Label2 = nullptr;
 };

@@ -2,23 +2,32 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # A print server of our own in FOLDER, so that printing tests never reach the system's CUPS or
 # a real printer: its configuration, spool and logs stay in FOLDER, and it listens only on
-# FOLDER/cups.sock (point CUPS_SERVER there). Its one queue, TallyraTest, is the default and
-# writes each job to FOLDER/out/job.pdf as it comes, replacing the one before.
+# FOLDER/cups.sock (point CUPS_SERVER there). Its one queue, TallyraTest, is the default: the
+# PDF printer of package printer-driver-cups-pdf, whose jobs go through CUPS's filters
+# (pdftopdf, pdftops) and its backend's Ghostscript as on a desktop, and land in FOLDER/out.
+# The backend runs only as root and reads its settings from /etc/cups only, so the queue's
+# settings file there is named after FOLDER and removed on stop.
 #
-#   private-cupsd.sh start FOLDER   exits 77 when there is no cupsd to start
-#   private-cupsd.sh queue FOLDER   makes the queue again: accepting jobs, and the default
+#   private-cupsd.sh start FOLDER          exits 77 when there is no cupsd to start
+#   private-cupsd.sh queue FOLDER [PAPER]  makes the queue again: accepting jobs, the default,
+#                                          on PAPER (a PPD page size, A4 unless given)
 #   private-cupsd.sh stop FOLDER
 set -eu
 
 action=$1
 folder=$(cd "$2" && pwd)
 export CUPS_SERVER="$folder/cups.sock"
+ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
+instance=tallyra-$(basename "$folder")
+settings=/etc/cups/cups-pdf-$instance.conf
 
-# A queue without filters never writes to a file device, so the job goes through CUPS's own
-# PDF filters as to a real printer. lpadmin's note that drivers are deprecated is no failure.
+# Poppler's renderer keeps the text of the pages readable in the PDF that comes out; the
+# default one turns it into pictures of letters. lpadmin's note that drivers are deprecated is
+# no failure.
 queue() {
-  out=$(lpadmin -p TallyraTest -E -v "file://$folder/out/job.pdf" \
-    -m lsb/usr/cupsfilters/Generic-PDF_Printer-PDF.ppd 2>&1) &&
+  rm -f "$folder"/out/*
+  out=$(lpadmin -p TallyraTest -E -v "cups-pdf:/$instance" -P "$ppd" \
+    -o "PageSize=${1:-A4}" -o pdftops-renderer-default=pdftocairo 2>&1) &&
     lpadmin -d TallyraTest || {
     echo "$out" >&2
     return 1
@@ -36,11 +45,11 @@ stop)
     tries=$((tries + 1))
     sleep 0.1
   done
-  rm -f "$folder/cupsd.pid"
+  rm -f "$folder/cupsd.pid" "$settings"
   exit 0
   ;;
 queue)
-  queue
+  queue "${3:-}"
   exit
   ;;
 esac
@@ -50,12 +59,26 @@ cupsd=/usr/sbin/cupsd
   echo "no cupsd or lpadmin here (Debian packages cups-daemon, cups-client)" >&2
   exit 77
 }
+[ -f "$ppd" ] && [ -x /usr/lib/cups/backend/cups-pdf ] || {
+  echo "no PDF printer here (Debian package printer-driver-cups-pdf)" >&2
+  exit 77
+}
+[ "$(id -u)" -eq 0 ] || {
+  echo "the PDF printer prints only for a print server run as root" >&2
+  exit 77
+}
 
 mkdir -p "$folder/spool" "$folder/cache" "$folder/state" "$folder/tmp" "$folder/log" \
-  "$folder/out"
+  "$folder/out" "$folder/pdf-spool"
 # As root, cupsd hands the jobs to its own user.
 chmod 755 "$folder"
 chmod 1777 "$folder/out" "$folder/tmp"
+cat >"$settings" <<EOF
+Out $folder/out
+AnonDirName $folder/out
+Spool $folder/pdf-spool
+Log $folder/log
+EOF
 
 cat >"$folder/cupsd.conf" <<EOF
 Listen $folder/cups.sock
@@ -85,11 +108,6 @@ PageLog $folder/log/page_log
 Printcap $folder/printcap
 FileDevice Yes
 EOF
-# Not root: cupsd runs everything as the one who started it.
-if [ "$(id -u)" -ne 0 ]; then
-  printf 'User %s\nGroup %s\nSystemGroup %s\n' "$(id -un)" "$(id -gn)" "$(id -gn)" \
-    >>"$folder/cups-files.conf"
-fi
 
 "$cupsd" -f -c "$folder/cupsd.conf" -s "$folder/cups-files.conf" \
   >"$folder/log/cupsd.out" 2>&1 &
@@ -108,7 +126,7 @@ until lpstat -r 2>/dev/null | grep -q "is running"; do
 done
 
 queue || {
-  echo "the generic PDF printer model is missing (Debian package cups-filters)" >&2
+  echo "the PDF printer's queue could not be made (Debian packages cups, cups-filters)" >&2
   "$0" stop "$folder"
   exit 77
 }

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "PdfWords.h"
 #include "TestSupport.h"
 #include "platform/PrinterSurface.h"
+#include "report/ReportPreview.h"
 #include "report/frmPrint.h"
 
+#include <QDate>
 #include <QProcess>
 #include <QPushButton>
 
@@ -22,6 +25,71 @@ QString run(const QString &program, const QStringList &arguments)
     return QString::fromLocal8Bit(process.readAll()) + (exit ? QString("exit %1").arg(exit) : "");
 }
 
+// Each page's words as lines, top to bottom, a line's words left to right and one blank apart.
+QList<QStringList> pageLines(const QList<Word> &words)
+{
+    QList<QList<Word>> pages;
+    for (const Word &word : words) {
+        while (pages.size() < word.page)
+            pages.append(QList<Word>());
+        pages[word.page - 1].append(word);
+    }
+    QList<QStringList> lines;
+    for (QList<Word> &page : pages) {
+        std::sort(page.begin(), page.end(), [](const Word &a, const Word &b) {
+            return qAbs(a.box.top() - b.box.top()) > 2 ? a.box.top() < b.box.top()
+                                                       : a.box.left() < b.box.left();
+        });
+        QStringList pageText;
+        double top = -100;
+        for (const Word &word : page) {
+            if (qAbs(word.box.top() - top) > 2) {
+                pageText.append(QString());
+                top = word.box.top();
+            }
+            pageText.back() += (pageText.back().isEmpty() ? "" : " ") + word.text;
+        }
+        lines.append(pageText);
+    }
+    return lines;
+}
+
+// Two years of entries, every tenth day or so from 7-1-2001 to 6-30-2003, and one on each side
+// of that range; with the lines they print as.
+struct TwoYears
+{
+    Checkbook book;
+    QStringList rows;
+
+    TwoYears()
+    {
+        const QStringList payees{"RIVERSIDE APARTMENTS", "CITY WATER COMPANY", "PAYCHECK",
+                                 "GREEN VALLEY GROCERY"};
+        add(QDate(2001, 6, 30), "999", "BEFORE", 100, 0);
+        for (int i = 0; i < 72; ++i) {
+            const QString payee = payees[i % 4];
+            const qint32 cents = 1000 + 1307 * i; // below $1,000
+            const bool deposit = payee == "PAYCHECK";
+            rows << add(QDate(2001, 7, 1).addDays(i * 729 / 71),
+                        deposit ? "DEP" : QString::number(1000 + i), payee, deposit ? 0 : cents,
+                        deposit ? cents : 0);
+        }
+        add(QDate(2003, 7, 1), "1072", "AFTER", 100, 0);
+    }
+    QString add(QDate date, const QString &check, const QString &payee, qint32 out, qint32 in)
+    {
+        book.slot[++book.entryCount] = Entry{
+            qint16(date.year()), qint16(date.month()), qint16(date.day()), check, payee, out, in};
+        return QStringLiteral("%1-%2-%3 %4 %5 $%6.%7")
+            .arg(date.month())
+            .arg(date.day())
+            .arg(date.year())
+            .arg(check, payee)
+            .arg((out + in) / 100)
+            .arg((out + in) % 100, 2, 10, QChar(u'0'));
+    }
+};
+
 } // namespace
 
 // The report printed through the real default printer, against a print server of the test's
@@ -35,8 +103,21 @@ class TestPrinting : public QObject
     QTemporaryDir m_server;
     QTemporaryDir m_home;
 
-    QString queueFile() const { return m_server.filePath(QStringLiteral("out/job.pdf")); }
-    QString cupsd(const char *a) const { return run(TALLYRA_PRIVATE_CUPSD, {a, m_server.path()}); }
+    // The queue's PDF printer names its files after the job.
+    QString queueFile() const
+    {
+        const QDir out(m_server.filePath(QStringLiteral("out")));
+        const QStringList files = out.entryList({QStringLiteral("*.pdf")}, QDir::Files);
+        return files.isEmpty() ? QString() : out.filePath(files.front());
+    }
+    bool jobsLeft() const { return !run("lpstat", {"-o"}).isEmpty(); }
+    QString cupsd(const char *action, const QString &paper = QString()) const
+    {
+        QStringList arguments{action, m_server.path()};
+        if (!paper.isEmpty())
+            arguments << paper;
+        return run(TALLYRA_PRIVATE_CUPSD, arguments);
+    }
 
 private slots:
     void initTestCase()
@@ -59,7 +140,6 @@ private slots:
     {
         failOnUnexpectedWarnings();
         QCOMPARE(cupsd("queue"), QString());
-        QFile::remove(queueFile());
     }
     // The report reaches the queue, or nothing is called printed: the reason is shown, and
     // the same pages may be saved instead.
@@ -105,17 +185,84 @@ private slots:
                      : sentAs == "Report saved as " + saved,
                  qPrintable(sentAs));
         // The pages go to the queue or to the saved copy, never both. The queue's file is whole
-        // once no job is left; the printer model wraps the PDF in commands pdftotext passes over.
+        // once no job is left.
+        if (reason.isEmpty())
+            QTRY_VERIFY2_WITH_TIMEOUT(!queueFile().isEmpty() && !jobsLeft(),
+                                      qPrintable(serverLog()), 15000);
         const QString pages = reason.isEmpty() ? queueFile() : saved;
-        QTRY_VERIFY2_WITH_TIMEOUT(
-            fileBytes(pages).contains("%%EOF") && run("lpstat", {"-o"}).isEmpty(),
-            fileBytes(m_server.filePath("log/error_log")).right(3000).constData(), 8000);
-        QVERIFY(!QFile::exists(reason.isEmpty() ? saved : queueFile()));
+        QVERIFY(reason.isEmpty() ? !QFile::exists(saved) : queueFile().isEmpty());
         const QString text = run("pdftotext", {"-layout", pages, "-"});
         QVERIFY2(text.contains(QRegularExpression("Report valid: 1-1-1990 to 6-7-2001[\\s\\S]*"
                                                   "5-3-2001 +ATM +E1 +\\$1\\.00[\\s\\S]*"
                                                   "6-1-2001 +ATM +E2 +\\$1\\.00")),
                  qPrintable(text));
+    }
+
+    // The report through the PDF printer's filters on its own paper, read back word by word:
+    // each page on that paper, every word inside it, the title and range, the headings atop
+    // every page, every entry in the range in order and no other, the page number lowest on
+    // each page. The preview shows as many pages, and its Print prints them.
+    void paper_data()
+    {
+        QTest::addColumn<QString>("paper");
+        QTest::addColumn<QSizeF>("points");
+        QTest::newRow("A4") << "A4" << QSizeF(595, 842);
+        QTest::newRow("Letter") << "Letter" << QSizeF(612, 792);
+    }
+    void paper()
+    {
+        QFETCH(QString, paper);
+        QFETCH(QSizeF, points);
+        QCOMPARE(cupsd("queue", paper), QString());
+        FakePlatform fakes;
+        DefaultPrinter printer;
+        Platform platform{fakes.prompter, fakes.clock, fakes.programEnd,
+                          fakes.drive,    printer,     fakes.settings};
+        const TwoYears entries;
+        FrmPrint window(entries.book, platform);
+        window.show();
+        typeInto(&window, "txtStartMonth=7 txtStartDay=1 txtStartYear=2001 txtEndMonth=6 "
+                          "txtEndDay=30 txtEndYear=2003");
+        int previewed = 0;
+        NextModal<ReportPreview> preview([&](ReportPreview *shown) {
+            previewed = shown->pageCount();
+            child<QPushButton>(shown, "cmdPrint")->click();
+        });
+        child<QPushButton>(&window, "cmdPreview")->click();
+        QVERIFY(preview.handled());
+        QVERIFY2(window.reportSentAs().startsWith("Sent to TallyraTest"),
+                 qPrintable(fakes.prompter.titles().join(", ")));
+        QTRY_VERIFY2_WITH_TIMEOUT(!queueFile().isEmpty() && !jobsLeft(), qPrintable(serverLog()),
+                                  15000);
+
+        const QList<Word> words = pdfWords(queueFile());
+        for (const Word &word : words) {
+            QCOMPARE(word.pageSize, points);
+            QVERIFY2(
+                QRectF(QPointF(), points).adjusted(-0.01, -0.01, 0.01, 0.01).contains(word.box),
+                qPrintable(QStringLiteral("%1 on page %2").arg(word.text).arg(word.page)));
+        }
+        const QList<QStringList> pages = pageLines(words);
+        QVERIFY(pages.size() > 1);
+        QCOMPARE(previewed, pages.size());
+        const QString headings = "Date Chk Num Payee Withdrawal Deposit x";
+        QCOMPARE(pages[0].mid(0, 3),
+                 (QStringList{"Tallyra 1.3", "Report valid: 7-1-2001 to 6-30-2003", headings}));
+        QStringList rows;
+        for (int i = 0; i < pages.size(); ++i) {
+            const QStringList &lines = pages[i];
+            const int top = i == 0 ? 2 : 0;
+            QCOMPARE(lines[top], headings);
+            QCOMPARE(lines.back(), QStringLiteral("Page %1").arg(i + 1));
+            rows << lines.mid(top + 1, lines.size() - top - 2);
+        }
+        QCOMPARE(rows, entries.rows);
+    }
+
+private:
+    QString serverLog() const
+    {
+        return QString::fromLocal8Bit(fileBytes(m_server.filePath("log/error_log")).right(3000));
     }
 };
 

@@ -1,17 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "PdfWords.h"
 #include "TestSupport.h"
 #include "platform/PrinterSurface.h"
 #include "report/ReportLayout.h"
+#include "report/ReportPreview.h"
 #include "report/frmPrint.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTimer>
-#include <QXmlStreamReader>
 
 #include <limits>
 
@@ -28,38 +30,6 @@ using namespace tallyra::test;
 namespace {
 
 const ReportRange WholeRange{19900101, 20010607, {"1", "1", "1990", "6", "7", "2001"}};
-
-// A word of a PDF file as pdftotext reads it back: its page (from 1) and its box in points.
-struct Word
-{
-    int page;
-    QString text;
-    QRectF box;
-};
-
-QList<Word> pdfWords(const QString &path)
-{
-    QProcess pdftotext;
-    pdftotext.start("pdftotext", {"-bbox", path, "-"});
-    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
-        qFatal("pdftotext failed on %s", qPrintable(path));
-    QList<Word> words;
-    int page = 0;
-    QXmlStreamReader xml(pdftotext.readAllStandardOutput());
-    while (xml.readNextStartElement() || !xml.atEnd()) {
-        if (!xml.isStartElement())
-            continue;
-        if (xml.name() == QLatin1String("page"))
-            ++page;
-        if (xml.name() != QLatin1String("word"))
-            continue;
-        const QXmlStreamAttributes a = xml.attributes();
-        const auto at = [&](const char *name) { return a.value(QLatin1String(name)).toDouble(); };
-        const QRectF box(QPointF(at("xMin"), at("yMin")), QPointF(at("xMax"), at("yMax")));
-        words.push_back({page, xml.readElementText(), box});
-    }
-    return words;
-}
 
 // The widest amounts beside payees too wide for their column, and enough entries for a
 // second page.
@@ -272,6 +242,65 @@ private slots:
         if (!files.isEmpty())
             QVERIFY(
                 fakes.prompter.suggestedFiles.front().endsWith("/tallyra-report-2001-06-07.pdf"));
+    }
+
+    // Preview comes after Print, on an access key of its own, and shows as many pages as the
+    // printer gets on its paper. Its Print prints them and closes the window; its Close goes
+    // back to the window, with nothing printed.
+    void preview_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("closed") << "cmdClose";
+        QTest::newRow("printed") << "cmdPrint";
+    }
+    void preview()
+    {
+        QFETCH(QString, button);
+        FakePlatform fakes;
+        const Checkbook book = januaryDays(120);
+        FrmPrint window(book, fakes.platform);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto *cmdPreview = child<QPushButton>(&window, "cmdPreview");
+        auto *cmdPrint = child<QPushButton>(&window, "cmdPrint");
+        cmdPrint->setFocus();
+        QTest::keyClick(cmdPrint, Qt::Key_Tab);
+        QCOMPARE(window.focusWidget(), cmdPreview);
+        QStringList keys;
+        for (const QPushButton *other : window.findChildren<QPushButton *>())
+            keys << QKeySequence::mnemonic(other->text()).toString();
+        for (const QLabel *label : window.findChildren<QLabel *>())
+            keys << QKeySequence::mnemonic(label->text()).toString();
+        keys.removeAll(QString());
+        QCOMPARE(keys.count(QKeySequence::mnemonic(cmdPreview->text()).toString()), 1);
+
+        int previewed = 0;
+        NextModal<ReportPreview> preview([&](ReportPreview *shown) {
+            previewed = shown->pageCount();
+            child<QPushButton>(shown, button)->click();
+        });
+        // An access key clicks its button a moment later.
+        QTest::keyClick(&window, Qt::Key_V, Qt::AltModifier);
+        QTRY_VERIFY(preview.handled());
+        const bool printed = button == "cmdPrint";
+        QCOMPARE(window.isVisible(), !printed);
+        QCOMPARE(fakes.printer.recording.texts.empty(), !printed);
+        QCOMPARE(window.reportSentAs(), printed ? "Sent to Fake as job 1" : "");
+        window.close();
+
+        // The same report as the printer's PDF on the same paper.
+        QTemporaryDir folder;
+        const QString path = folder.filePath("report.pdf");
+        auto pdf = std::make_unique<QPdfWriter>(path);
+        pdf->setPageLayout(pageLayoutOf(RecordingJob(fakes.printer.recording).paper()));
+        {
+            PrinterSurface surface(std::move(pdf), path);
+            QCOMPARE(printReport(book, WholeRange, surface), std::nullopt);
+        }
+        const qsizetype pages = QString::fromLatin1(fileBytes(path))
+                                    .count(QRegularExpression("/Type\\s*/Page\\b(?!s)"));
+        QVERIFY(pages > 1);
+        QCOMPARE(previewed, pages);
     }
 
     // Print with a print server that never answers: the window shows that it waits, with

@@ -89,6 +89,9 @@ public:
     using RecordingSurface::RecordingSurface;
 
     ReportSurface &surface() override { return *this; }
+    // Letter less a quarter inch all round.
+    ReportPaper paper() const override { return {{215.9, 279.4}, {6.35, 6.35, 6.35, 6.35}}; }
+    bool canPreview() const override { return true; }
     std::optional<QString> submit() override
     {
         m_sent = !m_out.refusal;
