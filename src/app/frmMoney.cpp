@@ -333,7 +333,7 @@ void FrmMoney::showBackupFolder()
 
 void FrmMoney::mnuPrint_Click()
 {
-    FrmPrint window(m_book, m_platform, this);
+    FrmPrint window(m_document, m_platform, this);
     window.exec();
     if (const QString sent = window.reportSentAs(); !sent.isEmpty())
         tell(sent);

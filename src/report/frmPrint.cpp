@@ -27,8 +27,8 @@ QString suggestedCopyPath(const QDate &today)
 
 } // namespace
 
-FrmPrint::FrmPrint(const Checkbook &book, Platform &platform, QWidget *parent)
-    : QDialog(parent), m_book(book), m_platform(platform)
+FrmPrint::FrmPrint(const RegisterDocument &document, Platform &platform, QWidget *parent)
+    : QDialog(parent), m_book(document.book()), m_platform(platform)
 {
     setObjectName(QStringLiteral("frmPrint"));
     setWindowTitle(QStringLiteral("Print Report"));

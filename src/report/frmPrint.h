@@ -3,6 +3,7 @@
 
 #include "platform/Platform.h"
 #include "register/Checkbook.h"
+#include "register/RegisterDocument.h"
 #include "report/DateRange.h"
 
 #include <QDialog>
@@ -21,7 +22,7 @@ class FrmPrint : public QDialog
     Q_OBJECT
 
 public:
-    FrmPrint(const Checkbook &book, Platform &platform, QWidget *parent = nullptr);
+    FrmPrint(const RegisterDocument &document, Platform &platform, QWidget *parent = nullptr);
 
     // Where the report went, once the window has closed, for the main window's status bar:
     // the printer and job that took it, or the PDF file it was saved as; empty when neither.

@@ -24,7 +24,7 @@ std::unique_ptr<QWidget> open(const QString &window, const RegisterDocument &sam
     if (window == QLatin1String("edit"))
         return std::make_unique<FrmEdit>(sample, 1, platform);
     if (window == QLatin1String("print"))
-        return std::make_unique<FrmPrint>(sample.book(), platform);
+        return std::make_unique<FrmPrint>(sample, platform);
     if (window == QLatin1String("chooser"))
         return std::make_unique<FrmFileOpen>(platform);
     auto *document = new RegisterDocument;

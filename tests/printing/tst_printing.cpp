@@ -171,7 +171,8 @@ private slots:
         fakes.prompter.answers = {QMessageBox::Ok, QMessageBox::Yes, QMessageBox::Ok};
         fakes.prompter.fileAnswers = {saved};
         const Checkbook book = registerOf(QStringLiteral("5/3W 6/1D"));
-        FrmPrint window(book, platform);
+        const DocumentOf held(book);
+        FrmPrint window(held.document, platform);
         window.show();
         child<QPushButton>(&window, QStringLiteral("cmdPrint"))->click();
 
@@ -219,7 +220,8 @@ private slots:
         Platform platform{fakes.prompter, fakes.clock, fakes.programEnd,
                           fakes.drive,    printer,     fakes.settings};
         const TwoYears entries;
-        FrmPrint window(entries.book, platform);
+        const DocumentOf held(entries.book);
+        FrmPrint window(held.document, platform);
         window.show();
         typeInto(&window, "txtStartMonth=7 txtStartDay=1 txtStartYear=2001 txtEndMonth=6 "
                           "txtEndDay=30 txtEndYear=2003");

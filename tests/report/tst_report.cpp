@@ -214,7 +214,8 @@ private slots:
         fakes.prompter.answers.assign(answers.begin(), answers.end());
         fakes.prompter.fileAnswers.assign(files.begin(), files.end());
         const Checkbook book = registerOf(QStringLiteral("5/3W"));
-        FrmPrint window(book, fakes.platform);
+        const DocumentOf held(book);
+        FrmPrint window(held.document, fakes.platform);
         window.show();
         const bool badDate = fault == "bad date";
         child<QComboBox>(&window, "txtStartMonth")->setEditText(badDate ? "13" : "05");
@@ -258,7 +259,8 @@ private slots:
         QFETCH(QString, button);
         FakePlatform fakes;
         const Checkbook book = januaryDays(120);
-        FrmPrint window(book, fakes.platform);
+        const DocumentOf held(book);
+        FrmPrint window(held.document, fakes.platform);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         auto *cmdPreview = child<QPushButton>(&window, "cmdPreview");
@@ -334,7 +336,8 @@ private slots:
         fakes.prompter.answers = {QMessageBox::Ok, QMessageBox::Yes, QMessageBox::Ok};
         fakes.prompter.fileAnswers = {saved};
         const Checkbook book = januaryDays(3);
-        FrmPrint window(book, platform);
+        const DocumentOf held(book);
+        FrmPrint window(held.document, platform);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 

@@ -345,7 +345,8 @@ int main(int argc, char *argv[])
         qFatal("cannot read the sample register");
 
     // The report window as it opens on an empty register.
-    Checkbook book;
+    QTemporaryDir emptyFolder;
+    RegisterDocument empty(emptyFolder.filePath(QLatin1String(DataFileName)));
     NoQuestions prompter;
     MadeOnClock clock;
     NeverEnds programEnd;
@@ -375,7 +376,7 @@ int main(int argc, char *argv[])
          }},
         {"editing.gif", {250, 190}, true, [&] { return editWindow(sample, platform); }},
         {"backup.gif", {194, 154}, true, [&] { return chooserWindow(platform); }},
-        {"printing.gif", {163, 113}, false, [&] { return new FrmPrint(book, platform); }},
+        {"printing.gif", {163, 113}, false, [&] { return new FrmPrint(empty, platform); }},
     };
     for (const Picture &entry : pictures) {
         const std::unique_ptr<QWidget> window(entry.window());
