@@ -253,6 +253,7 @@ private slots:
         row("month 12.5", "txtMonth=12.5", "Need Month", "txtMonth");
         row("day 0", "txtDay=0", "Need Day", "txtDay");
         row("first failure only", "txtMonth=13 cmbPayee=", "Need Month", "txtMonth");
+        row("check number empty", "cmbCheckNum=", "Need Check Number", "cmbCheckNum");
         row("check quote", "cmbCheckNum=1\"2", "Invalid Character", "cmbCheckNum");
         row("check tab", "cmbCheckNum=1\t2", "Invalid Character", "cmbCheckNum");
         row("payee empty", "cmbPayee=", "Need Payee", "cmbPayee");
@@ -431,7 +432,8 @@ private slots:
         QTRY_COMPARE(f.fakes.prompter.titles(), QStringList{"Register In Use"});
         QVERIFY(f.fakes.prompter.shown[0].text.contains(
             QStringLiteral("(process %1 on ").arg(QCoreApplication::applicationPid())));
-        QCOMPARE(f.fakes.prompter.choices[0], (QStringList{"Open &Read-Only", "&Quit"}));
+        QCOMPARE(f.fakes.prompter.shown[0].offered,
+                 QStringLiteral("Open &Read-Only|&Quit, default Open &Read-Only, Esc &Quit"));
         QCOMPARE(f.fakes.programEnd.calls, answer);
         if (answer == 1)
             return;
