@@ -6,11 +6,8 @@
 #include "export/RegisterExport.h"
 #include "register/RegisterDocument.h"
 
-#include <QMainWindow>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QtTest/qtestspontaneevent.h>
 #include <QtTest>
@@ -463,28 +460,6 @@ private slots:
         QCOMPARE(int(result.status), int(ChangeResult::Status::Refused));
         QVERIFY(fakes.prompter.shown.empty());
         QCOMPARE(fileBytes(QLatin1String(DataFileName)), theirs);
-    }
-
-    // The main window's size and place come back at the next start: written to the settings
-    // file at once (the test's own, in test mode), and read back from it.
-    void geometrySurvivesARestart()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName(QStringLiteral("Tallyra"));
-        QSettings().clear();
-        QMainWindow before;
-        before.setGeometry(40, 50, 640, 480);
-        QtSettings().setMainWindowGeometry(before.saveGeometry());
-        // Written at once, where the next start reads it.
-#ifdef Q_OS_WIN
-        QVERIFY(QSettings(QSettings().fileName(), QSettings::NativeFormat)
-                    .contains(QStringLiteral("mainWindow/geometry")));
-#else
-        QVERIFY(fileBytes(QSettings().fileName()).contains("[mainWindow]\ngeometry="));
-#endif
-        QMainWindow after;
-        QVERIFY(after.restoreGeometry(QtSettings().mainWindowGeometry()));
-        QCOMPARE(after.geometry(), before.geometry());
     }
 
     // The wheel over a line or a line's button moves the list as over the scroll bar: three
