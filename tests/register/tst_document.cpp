@@ -6,7 +6,6 @@
 #include "register/RegisterDocument.h"
 
 #include <QFileInfo>
-#include <QLockFile>
 #include <QProcess>
 #include <QSignalSpy>
 
@@ -14,8 +13,6 @@
 
 #ifndef Q_OS_WIN
 #include <csignal>
-#include <sys/wait.h>
-#include <unistd.h>
 #endif
 
 using namespace tallyra;
@@ -162,29 +159,6 @@ private slots:
         first.reset();
         Document third(file);
         QCOMPARE(third.document.lock(), std::nullopt);
-    }
-
-    // A copy killed while it held the lock leaves the lock file behind; the next start takes
-    // it over without asking.
-    void staleLockTakenOver()
-    {
-#ifdef Q_OS_WIN
-        QSKIP("no fork here: the program killed while it holds the lock is in "
-              "signalsEndTheProgramInOrder");
-#else
-        TempWorkingFolder folder;
-        const pid_t child = fork();
-        if (child == 0) {
-            QLockFile lock(Data + QStringLiteral(".lock"));
-            lock.tryLock(0);
-            raise(SIGKILL);
-        }
-        int status = 0;
-        waitpid(child, &status, 0);
-        QVERIFY(QFile::exists(Data + QStringLiteral(".lock")));
-        Document f(formatDataFile(registerOf("1/1W")));
-        QCOMPARE(f.document.lock(), std::nullopt);
-#endif
     }
 
     // Another program reading the data file while a change is saved: Linux replaces the file
