@@ -5,7 +5,6 @@
 
 #include <QAction>
 #include <QListWidget>
-#include <QMap>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -23,16 +22,6 @@ QByteArray registerFile(const QString &entries)
     Checkbook book = registerOf(entries);
     book.slot[MaxEntries] = Entry{1999, 1, 1, "OLD", "GONE", 7, 0};
     return formatDataFile(book);
-}
-
-// Every file in the folder, by name, with its bytes.
-QMap<QString, QByteArray> filesIn(const QString &folder)
-{
-    QMap<QString, QByteArray> files;
-    for (const QString &name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
-        if (!name.endsWith(QLatin1String(".lock")))
-            files[name] = fileBytes(QDir(folder).filePath(name));
-    return files;
 }
 
 // File > Restore, the backup chosen by keyboard: its name typed, or with none the first arrow
