@@ -44,6 +44,12 @@ class TestBackup : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        // Without an organization's name QSettings remembers nothing; the program sets it.
+        QCoreApplication::setOrganizationName(QStringLiteral("Tallyra"));
+    }
     void init() { failOnUnexpectedWarnings(); }
     void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
 
@@ -210,9 +216,6 @@ private slots:
     // start reads it, wins over the default one. Only the default is made when missing.
     void backupFolderInUse()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        // Without an organization's name QSettings remembers nothing; the program sets it.
-        QCoreApplication::setOrganizationName(QStringLiteral("Tallyra"));
         const auto inUse = [](const QString &commandLine) {
             const BackupFolder folder =
                 tallyra::backupFolderInUse(commandLine, QtSettings().backupFolder());
@@ -273,9 +276,6 @@ private slots:
     // A choice that cannot be written down for the next start says why.
     void unrememberedBackupFolder()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        // Without an organization's name QSettings remembers nothing; the program sets it.
-        QCoreApplication::setOrganizationName(QStringLiteral("Tallyra"));
         QVERIFY(!QtSettings().setBackupFolder(QStringLiteral("/media/u/STICK")));
 #ifdef Q_OS_WIN
         QSKIP("the settings are in the registry, which a test cannot make unwritable");
