@@ -5,7 +5,6 @@
 
 #include <QAction>
 #include <QListWidget>
-#include <QMap>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -23,16 +22,6 @@ QByteArray registerFile(const QString &entries)
     Checkbook book = registerOf(entries);
     book.slot[MaxEntries] = Entry{1999, 1, 1, "OLD", "GONE", 7, 0};
     return formatDataFile(book);
-}
-
-// Every file in the folder, by name, with its bytes.
-QMap<QString, QByteArray> filesIn(const QString &folder)
-{
-    QMap<QString, QByteArray> files;
-    for (const QString &name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
-        if (!name.endsWith(QLatin1String(".lock")))
-            files[name] = fileBytes(QDir(folder).filePath(name));
-    return files;
 }
 
 // File > Restore, the backup chosen by keyboard: its name typed, or with none the first arrow
@@ -55,6 +44,12 @@ class TestBackup : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        // Without an organization's name QSettings remembers nothing; the program sets it.
+        QCoreApplication::setOrganizationName(QStringLiteral("Tallyra"));
+    }
     void init() { failOnUnexpectedWarnings(); }
     void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
 
@@ -221,9 +216,6 @@ private slots:
     // start reads it, wins over the default one. Only the default is made when missing.
     void backupFolderInUse()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        // Without an organization's name QSettings remembers nothing; the program sets it.
-        QCoreApplication::setOrganizationName(QStringLiteral("Tallyra"));
         const auto inUse = [](const QString &commandLine) {
             const BackupFolder folder =
                 tallyra::backupFolderInUse(commandLine, QtSettings().backupFolder());
@@ -284,9 +276,6 @@ private slots:
     // A choice that cannot be written down for the next start says why.
     void unrememberedBackupFolder()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        // Without an organization's name QSettings remembers nothing; the program sets it.
-        QCoreApplication::setOrganizationName(QStringLiteral("Tallyra"));
         QVERIFY(!QtSettings().setBackupFolder(QStringLiteral("/media/u/STICK")));
 #ifdef Q_OS_WIN
         QSKIP("the settings are in the registry, which a test cannot make unwritable");

@@ -52,16 +52,6 @@ QStringList yearsOfEntries(int count)
     return entries;
 }
 
-// Every file in the folder but the register's lock, by name, with its bytes.
-QMap<QString, QByteArray> filesIn(const QString &folder)
-{
-    QMap<QString, QByteArray> files;
-    for (const QString &name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
-        if (name != QLatin1String("default.dat.lock"))
-            files[name] = fileBytes(QDir(folder).filePath(name));
-    return files;
-}
-
 FrmCarryForward *openCarryForward(MainWindow &f, const QString &edits)
 {
     auto *window = new FrmCarryForward(f.document, f.fakes.platform, &f.window);

@@ -119,12 +119,6 @@ private slots:
         QTEST(target.format, "format");
         QTEST(target.path, "path");
     }
-
-    void defaultName()
-    {
-        QCOMPARE(defaultExportName(QDate(2027, 1, 31), ExportFormat::Qif),
-                 "tallyra-2027-01-31.qif");
-    }
 };
 
 QTEST_GUILESS_MAIN(ExportTest)

@@ -7,9 +7,11 @@
 #include <QDate>
 #include <QMap>
 #include <QMessageBox>
+#include <QMetaEnum>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <deque>
 #include <functional>
@@ -31,7 +33,46 @@ template <typename T> T nextScripted(std::deque<T> &script, const QString &title
     return answer;
 }
 
-// Records every box the program shows and answers from a script.
+// The answers a box offers, "|" between them, then the one Enter gives when the box names
+// one: "Yes|No, default Yes".
+inline QString offeredAnswers(QMessageBox::StandardButtons buttons,
+                              QMessageBox::StandardButton defaultButton)
+{
+    const QMetaEnum names = QMetaEnum::fromType<QMessageBox::StandardButtons>();
+    QStringList offered;
+    for (int bit = QMessageBox::FirstButton; bit <= QMessageBox::LastButton; bit <<= 1)
+        if (buttons.testFlag(QMessageBox::StandardButton(bit)))
+            offered << QLatin1String(names.valueToKey(bit));
+    const QString given = offered.join(u'|');
+    if (defaultButton == QMessageBox::NoButton)
+        return given;
+    return given + QLatin1String(", default ") + QLatin1String(names.valueToKey(defaultButton));
+}
+
+// The answers of the boxes whose answers are part of the program's behaviour, by title; where
+// no default is given, the toolkit's choice stands. Every test that shows one of these boxes
+// fails when the box offers other answers or makes another one the default.
+inline const QMap<QString, QString> &fixedAnswers()
+{
+    static const QMap<QString, QString> byTitle = [] {
+        QMap<QString, QString> answers;
+        const auto give = [&](const char *offered, std::initializer_list<const char *> titles) {
+            for (const char *title : titles)
+                answers.insert(QLatin1String(title), QLatin1String(offered));
+        };
+        give("Ok", {"Need Year", "Need Month", "Need Day", "Need Check Number", "Need Payee",
+                    "Invalid Amount", "Nothing To Do", "Register Full", "ERROR", "SUCCESS",
+                    "DISK FULL", "HUH!?", "UH OH!", "NEED DISK", "All Was Good", "Hee He"});
+        give("Yes|No", {"Missing File", "Are You Sure"});
+        give("Yes|No, default Yes",
+             {"Zero For Amount", "Continue?", "Question", "ARE YOU REALLY REALLY SURE?"});
+        give("Retry|Cancel", {"DISK NOT READY"});
+        return answers;
+    }();
+    return byTitle;
+}
+
+// Records every box the program shows, with the answers it offers, and answers from a script.
 struct FakePrompter final : Prompter
 {
     struct Shown
@@ -39,14 +80,16 @@ struct FakePrompter final : Prompter
         QMessageBox::Icon icon;
         QString title;
         QString text;
+        // As offeredAnswers() writes them; a question's own answers add ", Esc " and the answer
+        // that Esc gives.
+        QString offered;
     };
 
     std::vector<Shown> shown;
     std::deque<QMessageBox::StandardButton> answers;
     std::deque<std::optional<QString>> textAnswers;
-    // Answers to questions with answers of their own, by index, and the answers offered.
+    // Answers to questions with answers of their own, by index.
     std::deque<int> chosen;
-    std::vector<QStringList> choices;
     std::deque<std::optional<QString>> fileAnswers;
     std::deque<std::optional<QString>> folderAnswers;
     // Runs as each box shows, before it is answered: the world may change meanwhile.
@@ -58,19 +101,27 @@ struct FakePrompter final : Prompter
     int beeps = 0;
 
     QMessageBox::StandardButton message(QWidget *, QMessageBox::Icon icon, const QString &title,
-                                        const QString &text, QMessageBox::StandardButtons,
-                                        QMessageBox::StandardButton) override
+                                        const QString &text, QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton defaultButton) override
     {
-        shown.push_back({icon, title, text});
+        const QString offered = offeredAnswers(buttons, defaultButton);
+        shown.push_back({icon, title, text, offered});
+        const QString fixed = fixedAnswers().value(title, offered);
+        if (offered.section(QLatin1String(", "), 0, fixed.contains(u',') ? -1 : 0) != fixed)
+            QTest::qFail(
+                qPrintable(QStringLiteral("\"%1\" offers %2, not %3").arg(title, offered, fixed)),
+                __FILE__, __LINE__);
         if (whileShown)
             whileShown(title);
         return nextScripted(answers, title);
     }
     int choose(QWidget *, QMessageBox::Icon icon, const QString &title, const QString &text,
-               const QStringList &offered, int, int) override
+               const QStringList &offered, int defaultIndex, int escapeIndex) override
     {
-        shown.push_back({icon, title, text});
-        choices.push_back(offered);
+        shown.push_back({icon, title, text,
+                         offered.join(u'|') + QLatin1String(", default ") +
+                             offered.value(defaultIndex) + QLatin1String(", Esc ") +
+                             offered.value(escapeIndex)});
         if (whileShown)
             whileShown(title);
         return nextScripted(chosen, title);

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMap>
 #include <QPointer>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -52,6 +53,16 @@ inline QStringList filesHere(QDir::Filters filters = QDir::Files)
     QStringList names = QDir().entryList(filters | QDir::NoDotAndDotDot);
     names.removeAll(QStringLiteral("default.dat.lock"));
     return names;
+}
+
+// Every file in the folder but the register's lock, hidden ones too, by name, with its bytes.
+inline QMap<QString, QByteArray> filesIn(const QString &folder)
+{
+    QMap<QString, QByteArray> files;
+    for (const QString &name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
+        if (name != QLatin1String("default.dat.lock"))
+            files[name] = fileBytes(QDir(folder).filePath(name));
+    return files;
 }
 
 inline void writeBytes(const QString &path, const QByteArray &bytes)
