@@ -34,14 +34,11 @@ std::optional<QDate> typedDate(const QString &month, const QString &day, const Q
 
 EntriesBefore entriesBefore(const Checkbook &book, QDate date)
 {
-    EntriesBefore before{date, 0, 0};
     const qint32 key = dateKey(date.year(), date.month(), date.day());
-    for (int i = 1; i <= book.entryCount && dateKey(book.slot[i]) < key; ++i) {
-        const Entry &entry = book.slot[i];
-        before.netCents += qint64(entry.depositCents) - qint64(entry.withdrawalCents);
-        before.count = i;
-    }
-    return before;
+    int count = 0;
+    while (count < book.entryCount && dateKey(book.slot[count + 1]) < key)
+        ++count;
+    return {date, count, balanceAfter(book, count)};
 }
 
 std::optional<CarryRefusal> carryRefusal(const EntriesBefore &before)

@@ -199,7 +199,7 @@ void FrmCarryForward::cmdCarry_Click()
 bool FrmCarryForward::confirmCarry(const EntriesBefore &before)
 {
     const Entry bal = balanceForward(before);
-    const qint64 amount = qint64(bal.depositCents) - qint64(bal.withdrawalCents);
+    const qint64 amount = netCents(bal);
     const auto answer = m_platform.prompter.message(
         this, QMessageBox::Question, QStringLiteral("Carry Forward"),
         QStringLiteral("Move the %1 before %2 to an archive in the backup folder %3, and put "

@@ -66,16 +66,13 @@ BalanceHistory balanceHistory(const Checkbook &book, qint32 startKey, qint32 end
     BalanceHistory history;
     history.startKey = startKey;
     history.endKey = endKey;
-    qint64 total = 0;
-    for (int i = 1; i <= book.entryCount; ++i) {
+    runningTotals(book, book.entryCount, [&](int i, qint64 total) {
         const Entry &entry = book.slot[i];
-        const qint64 before = total;
-        total += qint64(entry.depositCents) - qint64(entry.withdrawalCents);
         const qint32 key = dateKey(entry);
         if (key < startKey)
             history.openingCents = total;
         if (key < startKey || key > endKey)
-            continue;
+            return;
         std::vector<ChartDay> &days = history.days;
         if (days.empty() || days.back().key != key) {
             days.push_back({key, i, i, total});
@@ -83,11 +80,11 @@ BalanceHistory balanceHistory(const Checkbook &book, qint32 startKey, qint32 end
             days.back().lastSlot = i;
             days.back().balanceCents = total;
         }
-        MonthRow &row = monthRowFor(history.months, calendarDate(key), before);
+        MonthRow &row = monthRowFor(history.months, calendarDate(key), total - netCents(entry));
         row.depositCents += entry.depositCents;
         row.withdrawalCents += entry.withdrawalCents;
         row.balanceCents = total;
-    }
+    });
     return history;
 }
 

@@ -84,10 +84,8 @@ QString qifText(QString text)
 QByteArray exportCsv(const Checkbook &book)
 {
     QByteArray bytes = Utf8Bom + CsvHeading + CsvLineEnd;
-    qint64 balance = 0;
-    for (int i = 1; i <= book.entryCount; ++i) {
+    runningTotals(book, book.entryCount, [&](int i, qint64 balance) {
         const Entry &entry = book.slot[i];
-        balance += qint64(entry.depositCents) - qint64(entry.withdrawalCents);
         const QStringList fields{isoDate(entry),
                                  csvField(entry.checkNumber),
                                  csvField(entry.payee),
@@ -95,7 +93,7 @@ QByteArray exportCsv(const Checkbook &book)
                                  amountField(entry.depositCents),
                                  plainDecimal(balance)};
         bytes += fields.join(u',').toUtf8() + CsvLineEnd;
-    }
+    });
     return bytes;
 }
 
@@ -105,7 +103,7 @@ QByteArray exportQif(const Checkbook &book)
     for (int i = 1; i <= book.entryCount; ++i) {
         const Entry &entry = book.slot[i];
         text += qifLine(u'D', usDate(entry));
-        text += qifLine(u'T', plainDecimal(qint64(entry.depositCents) - entry.withdrawalCents));
+        text += qifLine(u'T', plainDecimal(netCents(entry)));
         // Importers take an empty N or P line as a value; leaving it out says there is none.
         if (!entry.checkNumber.isEmpty())
             text += qifLine(u'N', qifText(entry.checkNumber));

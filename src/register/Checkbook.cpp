@@ -3,15 +3,16 @@
 
 namespace tallyra {
 
+qint64 balanceAfter(const Checkbook &book, int last)
+{
+    return runningTotals(book, last, [](int, qint64) {});
+}
+
 void computeBalances(Checkbook &book)
 {
-    qint64 total = 0;
-    for (int i = 1; i <= book.entryCount; ++i) {
-        const Entry &entry = book.slot[i];
-        total += qint64(entry.depositCents) - qint64(entry.withdrawalCents);
-        book.balanceCents[i] = total;
-    }
-    book.totalCents = total;
+    book.totalCents = runningTotals(book, book.entryCount, [&book](int slot, qint64 balance) {
+        book.balanceCents[slot] = balance;
+    });
 }
 
 } // namespace tallyra

@@ -26,6 +26,27 @@ struct Checkbook
     qint64 totalCents = 0;
 };
 
+// An entry's deposit less its withdrawal, in 64 bits as every total of them is.
+constexpr qint64 netCents(const Entry &entry)
+{
+    return qint64(entry.depositCents) - qint64(entry.withdrawalCents);
+}
+
+// Calls `visit(slot, balance)` for slots 1..last in order, with the running total after each,
+// and returns the total after `last`. Every running total of the program is summed here.
+template <typename Visit> qint64 runningTotals(const Checkbook &book, int last, Visit &&visit)
+{
+    qint64 total = 0;
+    for (int i = 1; i <= last; ++i) {
+        total += netCents(book.slot[i]);
+        visit(i, total);
+    }
+    return total;
+}
+
+// The running total after slot `last`; 0 for none.
+qint64 balanceAfter(const Checkbook &book, int last);
+
 // Derives the running total after every entry and the account total.
 void computeBalances(Checkbook &book);
 

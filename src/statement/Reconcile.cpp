@@ -32,7 +32,7 @@ Reconciliation reconcile(const Checkbook &book, const QList<int> &matchedSlots, 
         const qint32 key = dateKey(entry);
         if (key > last)
             continue;
-        result.registerBalance += qint64(entry.depositCents) - entry.withdrawalCents;
+        result.registerBalance += netCents(entry);
         if (key < first || onStatement[slot])
             continue;
         result.outstandingSlots << slot;

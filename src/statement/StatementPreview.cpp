@@ -27,11 +27,6 @@ std::optional<qint64> dayNumber(const Entry &entry)
     return QDate(entry.year, entry.month, 1).toJulianDay() + entry.day - 1;
 }
 
-qint64 signedCents(const Entry &entry)
-{
-    return qint64(entry.depositCents) - qint64(entry.withdrawalCents);
-}
-
 // A check number is a number: 001042 is check 1042. ATM, DEP and the like are no check.
 QString checkNumberKey(const QString &text)
 {
@@ -55,7 +50,7 @@ QList<int> matchStatement(const Checkbook &book, const Statement &statement)
     QList<bool> taken(book.entryCount + 1, false);
     QHash<qint64, QList<int>> slotsByAmount;
     for (int slot = 1; slot <= book.entryCount; ++slot)
-        slotsByAmount[signedCents(book.slot[slot])].append(slot);
+        slotsByAmount[netCents(book.slot[slot])].append(slot);
 
     QList<QString> checkKeys(transactions.size());
     for (qsizetype i = 0; i < transactions.size(); ++i) {

@@ -221,9 +221,7 @@ void FrmStatement::showReconciliation()
             r, 0, cell(QStringLiteral("%1-%2-%3").arg(entry.month).arg(entry.day).arg(entry.year)));
         lstOutstanding->setItem(r, 1, cell(entry.checkNumber));
         lstOutstanding->setItem(r, 2, cell(entry.payee));
-        lstOutstanding->setItem(
-            r, 3,
-            cell(formatMoney(qint64(entry.depositCents) - entry.withdrawalCents), Qt::AlignRight));
+        lstOutstanding->setItem(r, 3, cell(formatMoney(netCents(entry)), Qt::AlignRight));
     }
     lstOutstanding->resizeColumnsToContents();
     lblOutstanding->setText(QStringLiteral("Outstanding deposits %1, outstanding withdrawals %2")
