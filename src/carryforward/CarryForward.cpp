@@ -1,36 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "carryforward/CarryForward.h"
 
-#include "entry/FieldValue.h"
 #include "register/DataFile.h"
 
 #include <algorithm>
-#include <cmath>
 #include <limits>
 
 namespace tallyra {
-
-namespace {
-
-std::optional<int> wholeNumber(const QString &text, int lowest, int highest)
-{
-    const double value = fieldValue(text);
-    if (!(value >= lowest && value <= highest) || value != std::floor(value))
-        return std::nullopt;
-    return int(value);
-}
-
-} // namespace
-
-std::optional<QDate> typedDate(const QString &month, const QString &day, const QString &year)
-{
-    const auto m = wholeNumber(month, 1, 12);
-    const auto d = wholeNumber(day, 1, 31);
-    const auto y = wholeNumber(year, 1900, 9999);
-    if (!m || !d || !y || !QDate::isValid(*y, *m, *d))
-        return std::nullopt;
-    return QDate(*y, *m, *d);
-}
 
 EntriesBefore entriesBefore(const Checkbook &book, QDate date)
 {

@@ -16,11 +16,6 @@ namespace tallyra {
 inline constexpr char BalanceForwardCheckNumber[] = "BAL";
 inline constexpr char BalanceForwardPayee[] = "BALANCE FORWARD";
 
-// The date typed into a window's month, day and year fields, each read as every numeric field
-// is; nothing unless they are whole numbers that make a day of the calendar in a year an entry
-// may have (1900 to 9999).
-std::optional<QDate> typedDate(const QString &month, const QString &day, const QString &year);
-
 // The entries that lie before a date. The register is in date order, so they are the first
 // `count` slots.
 struct EntriesBefore

@@ -4,6 +4,7 @@
 #include "backup/DriveFailureBoxes.h"
 #include "entry/ChangeBoxes.h"
 #include "entry/MoneyFormat.h"
+#include "entry/TypedDate.h"
 #include "platform/Controls.h"
 
 #include <QComboBox>
@@ -34,7 +35,7 @@ QStringList yearsOf(const Checkbook &book, int thisYear)
 {
     std::set<int> years{thisYear};
     for (int i = 1; i <= book.entryCount; ++i)
-        if (book.slot[i].year >= 1900 && book.slot[i].year <= 9999)
+        if (book.slot[i].year >= EarliestEntryYear && book.slot[i].year <= LatestYear)
             years.insert(book.slot[i].year);
     QStringList list;
     for (int year : years)
@@ -133,8 +134,11 @@ void FrmCarryForward::buildControls()
 
 std::optional<QDate> FrmCarryForward::chosenDate() const
 {
-    return typedDate(txtCarryMonth->currentText(), txtCarryDay->currentText(),
-                     txtCarryYear->currentText());
+    // Whole numbers that make a day of the calendar in a year an entry may have.
+    const std::optional<TypedDate> typed =
+        typedDate(txtCarryMonth->currentText(), txtCarryDay->currentText(),
+                  txtCarryYear->currentText(), EarliestEntryYear);
+    return typed ? typed->calendarDay() : std::nullopt;
 }
 
 // Follows the date as it is typed, so the user sees what would move before deciding.

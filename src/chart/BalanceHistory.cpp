@@ -2,6 +2,7 @@
 #include "chart/BalanceHistory.h"
 
 #include "entry/MoneyFormat.h"
+#include "entry/TypedDate.h"
 
 #include <algorithm>
 #include <array>
@@ -11,8 +12,8 @@ namespace tallyra {
 namespace {
 
 // The years the range check accepts.
-constexpr qint32 EarliestKey = dateKey(1960, 1, 1);
-constexpr qint32 LatestKey = dateKey(9999, 12, 31);
+constexpr qint32 EarliestKey = dateKey(EarliestRangeYear, 1, 1);
+constexpr qint32 LatestKey = dateKey(LatestYear, 12, 31);
 
 int monthIndex(int year, int month)
 {

@@ -8,6 +8,9 @@
 
 namespace tallyra {
 
+// The first year a range may begin or end in.
+inline constexpr int EarliestRangeYear = 1960;
+
 // The six date fields of the report window, exactly as typed.
 struct DateFields
 {
@@ -27,8 +30,8 @@ struct ReportRange
     DateFields typed;
 };
 
-// The range the fields describe, or nothing when a year lies outside 1960..9999, a month
-// outside 1..12, a day outside 1..31 (in any month), or the start lies after the end.
+// The range the fields describe, or nothing when a year lies outside EarliestRangeYear..9999,
+// a month outside 1..12, a day outside 1..31 (in any month), or the start lies after the end.
 std::optional<ReportRange> checkDateRange(const DateFields &fields);
 
 } // namespace tallyra

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "entry/EntryChecks.h"
+#include "entry/TypedDate.h"
 
 #include <QTest>
 
@@ -46,6 +47,38 @@ private slots:
                                    .arg(inPayee ? "payee" : "check number", named));
         QCOMPARE(failed->badCharAt, 2);
         QCOMPARE(failed->badCharLength, 1);
+    }
+
+    // Each window keeps its own earliest year; a date of the calendar must also be whole.
+    void typedDate_data()
+    {
+        QTest::addColumn<QString>("fields"); // month, day, year
+        QTest::addColumn<int>("earliestYear");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QDate>("calendarDay");
+        const auto row = [](const char *name, const char *fields, int earliest, const char *key,
+                            QDate day) {
+            QTest::newRow(name) << QString::fromUtf8(fields) << earliest << QString::fromUtf8(key)
+                                << day;
+        };
+        row("1900 from 1900", "1|1|1900", 1900, "19000101", QDate(1900, 1, 1));
+        row("1899 from 1900", "12|31|1899", 1900, "rejected", QDate());
+        row("1959 from 1960", "12|31|1959", 1960, "rejected", QDate());
+        row("9999, the last year", "12|31|9999", 1960, "99991231", QDate(9999, 12, 31));
+        row("10000", "1|1|10000", 1900, "rejected", QDate());
+        row("month 0", "0|1|2001", 1900, "rejected", QDate());
+        row("no number", "x|1|2001", 1900, "rejected", QDate());
+        row("31 February is typed but no day", "2|31|2000", 1900, "20000231", QDate());
+        row("a fraction is kept but no day", "11.6|1|1990", 1900, "19901161", QDate());
+    }
+    void typedDate()
+    {
+        QFETCH(QString, fields);
+        QFETCH(int, earliestYear);
+        const QStringList f = fields.split(u'|');
+        const std::optional<TypedDate> typed = tallyra::typedDate(f[0], f[1], f[2], earliestYear);
+        QTEST(typed ? QString::number(typed->key()) : "rejected", "key");
+        QTEST(typed ? typed->calendarDay().value_or(QDate()) : QDate(), "calendarDay");
     }
 };
 
