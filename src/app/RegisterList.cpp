@@ -2,6 +2,7 @@
 #include "app/RegisterList.h"
 
 #include "entry/MoneyFormat.h"
+#include "register/DateText.h"
 
 #include <algorithm>
 
@@ -13,7 +14,7 @@ ListLine listLine(const Checkbook &book, int slot)
 {
     const Entry &entry = book.slot[slot];
     ListLine line;
-    line.date = QStringLiteral("%1/%2/%3").arg(entry.month).arg(entry.day).arg(entry.year);
+    line.date = slashDate(entry);
     line.check = entry.checkNumber;
     line.payee = entry.payee;
     if (entry.withdrawalCents != 0)

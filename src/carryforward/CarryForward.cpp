@@ -2,6 +2,7 @@
 #include "carryforward/CarryForward.h"
 
 #include "register/DataFile.h"
+#include "register/DateText.h"
 
 #include <algorithm>
 #include <limits>
@@ -68,19 +69,11 @@ QByteArray archiveFile(const Checkbook &book, const EntriesBefore &before)
 
 QString archiveName(QDate date, const QStringList &taken)
 {
-    const QString base = QStringLiteral("before-%1-%2-%3")
-                             .arg(date.year(), 4, 10, QLatin1Char('0'))
-                             .arg(date.month(), 2, 10, QLatin1Char('0'))
-                             .arg(date.day(), 2, 10, QLatin1Char('0'));
+    const QString base = QStringLiteral("before-") + isoDate(date);
     QString name = base + QStringLiteral(".bak");
     for (int n = 2; taken.contains(name, Qt::CaseInsensitive); ++n)
         name = QStringLiteral("%1-%2.bak").arg(base).arg(n);
     return name;
-}
-
-QString shownDate(QDate date)
-{
-    return QStringLiteral("%1/%2/%3").arg(date.month()).arg(date.day()).arg(date.year());
 }
 
 } // namespace tallyra

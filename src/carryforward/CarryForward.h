@@ -50,7 +50,4 @@ QByteArray archiveFile(const Checkbook &book, const EntriesBefore &before);
 // (compared as a FAT or Windows folder would, letter case aside).
 QString archiveName(QDate date, const QStringList &taken);
 
-// How dates read in the program's windows and messages: 1/1/2026.
-QString shownDate(QDate date);
-
 } // namespace tallyra

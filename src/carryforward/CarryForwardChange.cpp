@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "carryforward/CarryForwardChange.h"
 
+#include "register/DateText.h"
+
 #include <QFile>
 
 namespace tallyra {
@@ -50,7 +52,7 @@ CarryForwardOutcome carryForward(RegisterDocument &document, Drive &drive, QDate
 
     const std::unique_ptr<Checkbook> after = carriedForward(book, outcome.before);
     outcome.change =
-        document.replace(*after, QStringLiteral("carry forward before %1").arg(shownDate(date)),
+        document.replace(*after, QStringLiteral("carry forward before %1").arg(slashDate(date)),
                          QLatin1String(CarryForwardKeepSuffix));
     if (outcome.change.saved())
         return outcome;

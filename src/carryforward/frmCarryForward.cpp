@@ -6,6 +6,7 @@
 #include "entry/MoneyFormat.h"
 #include "entry/TypedDate.h"
 #include "platform/Controls.h"
+#include "register/DateText.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -160,7 +161,7 @@ void FrmCarryForward::showEntriesBefore()
     if (m_document.readOnly())
         lblAfter->setText(QStringLiteral("The register is open read-only."));
     else if (refusal == CarryRefusal::NoEntries)
-        lblAfter->setText(QStringLiteral("No entries lie before %1.").arg(shownDate(*date)));
+        lblAfter->setText(QStringLiteral("No entries lie before %1.").arg(slashDate(*date)));
     else if (refusal == CarryRefusal::NetTooLarge)
         lblAfter->setText(QStringLiteral("Their net is more than one entry can hold."));
     else
@@ -209,8 +210,8 @@ bool FrmCarryForward::confirmCarry(const EntriesBefore &before)
         QStringLiteral("Move the %1 before %2 to an archive in the backup folder %3, and put "
                        "one BALANCE FORWARD entry of %4 dated %5 in their place?\r\n"
                        "Do you wish to continue?")
-            .arg(entries(before.count), shownDate(before.date), m_platform.drive.root(),
-                 formatMoney(amount), shownDate(before.date.addDays(-1))),
+            .arg(entries(before.count), slashDate(before.date), m_platform.drive.root(),
+                 formatMoney(amount), slashDate(before.date.addDays(-1))),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     return answer == QMessageBox::Yes;
 }
@@ -223,7 +224,7 @@ void FrmCarryForward::refuse(QMessageBox::Icon icon, const QString &title, const
 void FrmCarryForward::reportOutcome(const CarryForwardOutcome &outcome)
 {
     using Status = CarryForwardOutcome::Status;
-    const QString date = shownDate(outcome.before.date);
+    const QString date = slashDate(outcome.before.date);
     switch (outcome.status) {
     case Status::Done:
         m_platform.prompter.message(

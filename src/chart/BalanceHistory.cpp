@@ -3,6 +3,7 @@
 
 #include "entry/MoneyFormat.h"
 #include "entry/TypedDate.h"
+#include "register/DateText.h"
 
 #include <algorithm>
 #include <array>
@@ -103,16 +104,11 @@ DateFields registerDateRange(const Checkbook &book, const QDate &today)
     return fields;
 }
 
-QString listDate(const Entry &entry)
-{
-    return QStringLiteral("%1/%2/%3").arg(entry.month).arg(entry.day).arg(entry.year);
-}
-
 QString dayDetails(const Checkbook &book, const ChartDay &day, int shownEntries)
 {
     const int count = day.lastSlot - day.firstSlot + 1;
     QString text = QStringLiteral("%1: %2 %3, balance %4")
-                       .arg(listDate(book.slot[day.firstSlot]))
+                       .arg(slashDate(book.slot[day.firstSlot]))
                        .arg(count)
                        .arg(count == 1 ? QStringLiteral("entry") : QStringLiteral("entries"),
                             formatMoney(day.balanceCents));

@@ -66,9 +66,6 @@ DateFields registerDateRange(const Checkbook &book, const QDate &today);
 // At most `shownEntries` entries are listed; the rest are counted.
 QString dayDetails(const Checkbook &book, const ChartDay &day, int shownEntries = 6);
 
-// An entry's date as the list shows it: 5/18/2000.
-QString listDate(const Entry &entry);
-
 // "March 2001".
 QString monthName(int year, int month);
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chart/ChartAxes.h"
 
+#include "register/DateText.h"
+
 #include <QDate>
 
 #include <algorithm>
@@ -56,7 +58,7 @@ QString tickText(const QDate &date, Unit unit)
                                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     switch (unit) {
     case Unit::Day:
-        return QStringLiteral("%1/%2/%3").arg(date.month()).arg(date.day()).arg(date.year());
+        return slashDate(date);
     case Unit::Month:
         return QStringLiteral("%1 %2")
             .arg(QLatin1String(months[date.month() - 1]))

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/RegisterExport.h"
 
+#include "register/DateText.h"
 #include "register/FileStore.h"
 
 #include <QFileInfo>
@@ -36,13 +37,6 @@ QString plainDecimal(qint64 cents)
     const quint64 magnitude = cents < 0 ? 0 - static_cast<quint64>(cents) : quint64(cents);
     return (cents < 0 ? QStringLiteral("-") : QString()) + QString::number(magnitude / 100) + u'.' +
            padded(qint64(magnitude % 100), 2);
-}
-
-// A date from a hand-edited file may be impossible (month 13, year 99). It is written as
-// stored, so the export shows what the register holds; its characters never need quoting.
-QString isoDate(const Entry &entry)
-{
-    return padded(entry.year, 4) + u'-' + padded(entry.month, 2) + u'-' + padded(entry.day, 2);
 }
 
 QString usDate(const Entry &entry)

@@ -2,6 +2,7 @@
 #include "report/ReportLayout.h"
 
 #include "entry/MoneyFormat.h"
+#include "register/DateText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -97,7 +98,7 @@ void breakPage(ReportSurface &surface, int pageNumber)
 // the amounts. Only then does the payee lose more than its column's width.
 void printEntry(ReportSurface &surface, const Entry &entry)
 {
-    const QString date = QStringLiteral("%1-%2-%3").arg(entry.month).arg(entry.day).arg(entry.year);
+    const QString date = dashDate(entry);
     placeCentred(surface, date, DateCentre);
     surface.printAndStay(date);
 
@@ -130,9 +131,9 @@ void printEntry(ReportSurface &surface, const Entry &entry)
 
 QString rangeLine(const DateFields &typed)
 {
-    return QStringLiteral("Report valid: %1-%2-%3 to %4-%5-%6")
-        .arg(typed.startMonth, typed.startDay, typed.startYear, typed.endMonth, typed.endDay,
-             typed.endYear);
+    return QStringLiteral("Report valid: %1 to %2")
+        .arg(dashDate(typed.startMonth, typed.startDay, typed.startYear),
+             dashDate(typed.endMonth, typed.endDay, typed.endYear));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "platform/Controls.h"
 #include "platform/UserFolders.h"
+#include "register/DateText.h"
 #include "report/DateFieldControls.h"
 #include "report/ReportLayout.h"
 #include "report/ReportPreview.h"
@@ -22,7 +23,7 @@ namespace {
 QString suggestedCopyPath(const QDate &today)
 {
     return QDir(documentsFolder())
-        .filePath(QStringLiteral("tallyra-report-%1.pdf").arg(today.toString(Qt::ISODate)));
+        .filePath(QStringLiteral("tallyra-report-%1.pdf").arg(isoDate(today)));
 }
 
 } // namespace

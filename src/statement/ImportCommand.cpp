@@ -2,6 +2,7 @@
 #include "statement/ImportCommand.h"
 
 #include "entry/MoneyFormat.h"
+#include "register/DateText.h"
 #include "register/FileStore.h"
 #include "statement/Reconcile.h"
 #include "statement/StatementFile.h"
@@ -34,13 +35,12 @@ QString lineOf(const PreviewRow &row)
         what = QStringLiteral("refused");
         break;
     }
-    QString line =
-        QStringLiteral("%1 %2 %3 %4 %5")
-            .arg(what, -9)
-            .arg(row.date.isValid() ? row.date.toString(Qt::ISODate) : QStringLiteral("no date   "))
-            .arg(row.checkNumber, -6)
-            .arg(formatMoney(row.amountCents), 14)
-            .arg(row.payee);
+    QString line = QStringLiteral("%1 %2 %3 %4 %5")
+                       .arg(what, -9)
+                       .arg(row.date.isValid() ? isoDate(row.date) : QStringLiteral("no date   "))
+                       .arg(row.checkNumber, -6)
+                       .arg(formatMoney(row.amountCents), 14)
+                       .arg(row.payee);
     if (row.disposition == Disposition::AlreadyThere)
         line += QStringLiteral(" (entry %1)").arg(row.matchedSlot);
     if (row.disposition == Disposition::CannotAdd)

@@ -4,6 +4,7 @@
 #include "entry/ChangeBoxes.h"
 #include "entry/MoneyFormat.h"
 #include "platform/Controls.h"
+#include "register/DateText.h"
 #include "statement/StatementText.h"
 
 #include <QDateEdit>
@@ -217,8 +218,7 @@ void FrmStatement::showReconciliation()
     lstOutstanding->setRowCount(int(result.outstandingSlots.size()));
     for (int r = 0; r < result.outstandingSlots.size(); ++r) {
         const Entry &entry = book.slot[result.outstandingSlots[r]];
-        lstOutstanding->setItem(
-            r, 0, cell(QStringLiteral("%1-%2-%3").arg(entry.month).arg(entry.day).arg(entry.year)));
+        lstOutstanding->setItem(r, 0, cell(dashDate(entry)));
         lstOutstanding->setItem(r, 1, cell(entry.checkNumber));
         lstOutstanding->setItem(r, 2, cell(entry.payee));
         lstOutstanding->setItem(r, 3, cell(formatMoney(netCents(entry)), Qt::AlignRight));

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "register/DataFile.h"
+#include "register/DateText.h"
 #include "register/FileStore.h"
 #include "register/RegisterDocument.h"
 #include "register/TextCodec.h"
@@ -53,6 +54,28 @@ private slots:
     }
 
     // A file reads into the register, or fails at the line given and leaves it untouched.
+    // A date is written as stored, however impossible; the year's sign goes before its zeros.
+    void dateTexts_data()
+    {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<int>("month");
+        QTest::addColumn<int>("day");
+        QTest::addColumn<QString>("texts"); // slash, dash, ISO
+        QTest::newRow("ordinary") << 2000 << 5 << 18 << "5/18/2000 5-18-2000 2000-05-18";
+        QTest::newRow("impossible") << 99 << 13 << 0 << "13/0/99 13-0-99 0099-13-00";
+        QTest::newRow("negative") << -5 << -1 << 2 << "-1/2/-5 -1-2--5 -0005--01-02";
+    }
+    void dateTexts()
+    {
+        QFETCH(int, year);
+        QFETCH(int, month);
+        QFETCH(int, day);
+        QTEST(QStringList({slashDate(month, day, year), dashDate(month, day, year),
+                           isoDate(year, month, day)})
+                  .join(u' '),
+              "texts");
+    }
+
     void read_data()
     {
         QTest::addColumn<QByteArray>("file");
