@@ -2,34 +2,20 @@
 #include "chart/ChartPicture.h"
 
 #include "chart/ChartView.h"
+#include "register/DateText.h"
+#include "register/FileStore.h"
 
 #include <QBuffer>
-#include <QFileInfo>
 #include <QImage>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
-
-#include <array>
 
 namespace tallyra {
 
 namespace {
 
 const QString Title = QStringLiteral("Balance Chart");
-
-struct FormatName
-{
-    PictureFormat format;
-    const char *suffix;
-    const char *filter;
-};
-
-constexpr std::array<FormatName, 2> Formats = {{
-    {PictureFormat::Png, "png", "PNG pictures (*.png)"},
-    {PictureFormat::Pdf, "pdf", "PDF documents (*.pdf)"},
-}};
 
 // Paints the chart over the whole of a device of the chart's size.
 bool paintOn(QPaintDevice &device, const ChartView &chart)
@@ -65,52 +51,24 @@ bool pdfBytes(const ChartView &chart, QBuffer &buffer)
 
 } // namespace
 
-QString pictureFilters()
-{
-    QStringList filters;
-    for (const FormatName &format : Formats)
-        filters << QLatin1String(format.filter);
-    return filters.join(QStringLiteral(";;"));
-}
-
 QString defaultPictureName(const QDate &today)
 {
-    return QStringLiteral("tallyra-chart-%1.png").arg(today.toString(Qt::ISODate));
+    return QStringLiteral("tallyra-chart-%1.png").arg(isoDate(today));
 }
 
-PictureTarget pictureTarget(const QString &chosenPath, const QString &selectedFilter)
-{
-    const QString suffix = QFileInfo(chosenPath).suffix().toLower();
-    for (const FormatName &format : Formats)
-        if (suffix == QLatin1String(format.suffix))
-            return {format.format, chosenPath};
-    FormatName chosen = Formats[0];
-    for (const FormatName &format : Formats)
-        if (selectedFilter == QLatin1String(format.filter))
-            chosen = format;
-    if (!suffix.isEmpty())
-        return {chosen.format, chosenPath};
-    return {chosen.format, chosenPath + QLatin1Char('.') + QLatin1String(chosen.suffix)};
-}
-
-std::optional<QString> saveChartPicture(const ChartView &chart, const PictureTarget &target)
+std::optional<QString> saveChartPicture(const ChartView &chart, PictureFormat format,
+                                        const QString &path)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    switch (target.format) {
-    case PictureFormat::Png:
-        if (!pngBytes(chart, buffer))
-            return QStringLiteral("the picture could not be drawn");
-        break;
-    case PictureFormat::Pdf:
-        if (!pdfBytes(chart, buffer))
-            return QStringLiteral("the picture could not be drawn");
-        break;
-    }
-    QSaveFile file(target.path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return file.errorString();
+    const bool drawn =
+        format == PictureFormat::Pdf ? pdfBytes(chart, buffer) : pngBytes(chart, buffer);
+    if (!drawn)
+        return QStringLiteral("the picture could not be drawn");
+    const FileResult written = writeFileAtomically(path, bytes);
+    if (!written.ok)
+        return written.error;
     return std::nullopt;
 }
 

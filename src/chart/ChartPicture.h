@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/SaveTarget.h"
+
 #include <QDate>
 #include <QString>
 
+#include <array>
 #include <optional>
 
 namespace tallyra {
@@ -15,22 +18,17 @@ class ChartView;
 // any size as well.
 enum class PictureFormat { Png, Pdf };
 
-// The types offered by the save dialog, PNG first.
-QString pictureFilters();
+// The types offered by the save dialog, in PictureFormat's order: PNG first.
+inline constexpr std::array<FileType, 2> PictureTypes = {{
+    {"png", "PNG pictures (*.png)"},
+    {"pdf", "PDF documents (*.pdf)"},
+}};
+
 QString defaultPictureName(const QDate &today);
-
-struct PictureTarget
-{
-    PictureFormat format = PictureFormat::Png;
-    QString path;
-};
-
-// The format of a chosen file: its extension when it has a known one, the type chosen in the
-// dialog otherwise; a name without extension gets the type's.
-PictureTarget pictureTarget(const QString &chosenPath, const QString &selectedFilter);
 
 // Writes the chart as it is drawn on the screen, at its size, to the file (whole or not at all).
 // Nothing when it was written, why not otherwise.
-std::optional<QString> saveChartPicture(const ChartView &chart, const PictureTarget &target);
+std::optional<QString> saveChartPicture(const ChartView &chart, PictureFormat format,
+                                        const QString &path);
 
 } // namespace tallyra

@@ -5,11 +5,11 @@
 #include "chart/ChartView.h"
 #include "chart/MonthTable.h"
 #include "platform/Controls.h"
-#include "platform/UserFolders.h"
 #include "register/RegisterDocument.h"
 #include "report/DateFieldControls.h"
 
 #include <QClipboard>
+#include <QDir>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -189,16 +189,14 @@ void FrmChart::picChart_SelectionChange(int day)
 
 void FrmChart::cmdSavePicture_Click()
 {
-    const QString suggested =
-        QDir(documentsFolder()).filePath(defaultPictureName(m_platform.clock.today()));
-    QString filter;
-    const std::optional<QString> chosen = m_platform.prompter.askSaveFile(
-        this, QStringLiteral("Save Picture"), suggested, pictureFilters(), &filter);
-    if (!chosen)
+    const std::optional<SaveTarget> target =
+        askSaveTarget(m_platform.prompter, this, QStringLiteral("Save Picture"),
+                      defaultPictureName(m_platform.clock.today()), PictureTypes);
+    if (!target)
         return;
-    const PictureTarget target = pictureTarget(*chosen, filter);
-    const QString shown = QDir::toNativeSeparators(target.path);
-    if (const std::optional<QString> failed = saveChartPicture(*picChart, target)) {
+    const QString shown = QDir::toNativeSeparators(target->path);
+    if (const std::optional<QString> failed =
+            saveChartPicture(*picChart, PictureFormat(target->type), target->path)) {
         m_platform.prompter.message(
             this, QMessageBox::Critical, QStringLiteral("SAVE FAILED"),
             QStringLiteral("The chart could not be saved as %1: %2").arg(shown, *failed));

@@ -4,8 +4,6 @@
 #include "register/DateText.h"
 #include "register/FileStore.h"
 
-#include <QFileInfo>
-
 #include <algorithm>
 
 namespace tallyra {
@@ -133,35 +131,24 @@ QString exportResultText(const ExportResult &result)
 
 QString exportFilter(ExportFormat format)
 {
-    return format == ExportFormat::Qif ? QStringLiteral("QIF for finance programs (*.qif)")
-                                       : QStringLiteral("CSV for spreadsheets (*.csv)");
+    return QLatin1String(ExportTypes[std::size_t(format)].filter);
 }
 
 QString exportFilters()
 {
-    return exportFilter(ExportFormat::Csv) + QStringLiteral(";;") + exportFilter(ExportFormat::Qif);
+    return saveFilters(ExportTypes);
 }
 
 QString defaultExportName(const QDate &today, ExportFormat format)
 {
     return QStringLiteral("tallyra-%1.%2")
-        .arg(today.toString(QStringLiteral("yyyy-MM-dd")),
-             format == ExportFormat::Qif ? QStringLiteral("qif") : QStringLiteral("csv"));
+        .arg(isoDate(today), QLatin1String(ExportTypes[std::size_t(format)].suffix));
 }
 
 ExportTarget exportTarget(const QString &chosenPath, const QString &selectedFilter)
 {
-    const QString suffix = QFileInfo(chosenPath).suffix().toLower();
-    if (suffix == u"csv")
-        return {ExportFormat::Csv, chosenPath};
-    if (suffix == u"qif")
-        return {ExportFormat::Qif, chosenPath};
-    const ExportFormat chosen =
-        selectedFilter == exportFilter(ExportFormat::Qif) ? ExportFormat::Qif : ExportFormat::Csv;
-    if (!suffix.isEmpty())
-        return {chosen, chosenPath};
-    return {chosen, chosenPath + (chosen == ExportFormat::Qif ? QStringLiteral(".qif")
-                                                              : QStringLiteral(".csv"))};
+    const SaveTarget target = saveTarget(ExportTypes, chosenPath, selectedFilter);
+    return {ExportFormat(target.type), target.path};
 }
 
 } // namespace tallyra

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/SaveTarget.h"
 #include "register/Checkbook.h"
 
 #include <QByteArray>
 #include <QDate>
 #include <QString>
+
+#include <array>
 
 namespace tallyra {
 
@@ -36,7 +39,13 @@ ExportResult exportRegister(const Checkbook &book, ExportFormat format, const QS
 // What the window tells the user afterwards, success or failure alike.
 QString exportResultText(const ExportResult &result);
 
-// The save dialog's types, in the form QFileDialog takes ("CSV ... (*.csv);;QIF ... (*.qif)").
+// The save dialog's types, in ExportFormat's order.
+inline constexpr std::array<FileType, 2> ExportTypes = {{
+    {"csv", "CSV for spreadsheets (*.csv)"},
+    {"qif", "QIF for finance programs (*.qif)"},
+}};
+
+// How the save dialog names a type, and all of them in the form QFileDialog takes.
 QString exportFilter(ExportFormat format);
 QString exportFilters();
 
@@ -49,8 +58,7 @@ struct ExportTarget
     QString path;
 };
 
-// What to write where, from the name typed and the type chosen in the save dialog. A name
-// ending in .csv or .qif decides the format; a name with no ending gets the chosen type's.
+// What to write where, from the name typed and the type chosen in the save dialog.
 ExportTarget exportTarget(const QString &chosenPath, const QString &selectedFilter);
 
 } // namespace tallyra

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Prompter.h"
 
+#include "platform/UserFolders.h"
+
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -101,6 +104,17 @@ std::optional<QString> QtPrompter::askOpenFile(QWidget *parent, const QString &t
 void QtPrompter::beep()
 {
     QApplication::beep();
+}
+
+std::optional<SaveTarget> askSaveTarget(Prompter &prompter, QWidget *parent, const QString &title,
+                                        const QString &name, std::span<const FileType> types)
+{
+    QString filter;
+    const std::optional<QString> chosen = prompter.askSaveFile(
+        parent, title, QDir(documentsFolder()).filePath(name), saveFilters(types), &filter);
+    if (!chosen)
+        return std::nullopt;
+    return saveTarget(types, *chosen, filter);
 }
 
 } // namespace tallyra

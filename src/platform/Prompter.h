@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/SaveTarget.h"
+
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
+#include <span>
 
 class QWidget;
 
@@ -72,5 +75,10 @@ public:
                                        const QString &filter) override;
     void beep() override;
 };
+
+// Where to save a file of one of `types`: the dialog suggests `name` in the user's documents
+// folder and offers the types, the first chosen. Nothing when the user cancels.
+std::optional<SaveTarget> askSaveTarget(Prompter &prompter, QWidget *parent, const QString &title,
+                                        const QString &name, std::span<const FileType> types);
 
 } // namespace tallyra
