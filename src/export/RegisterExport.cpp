@@ -129,26 +129,10 @@ QString exportResultText(const ExportResult &result)
     return QStringLiteral("%1 entries were written to %2.").arg(result.count).arg(result.path);
 }
 
-QString exportFilter(ExportFormat format)
-{
-    return QLatin1String(ExportTypes[std::size_t(format)].filter);
-}
-
-QString exportFilters()
-{
-    return saveFilters(ExportTypes);
-}
-
 QString defaultExportName(const QDate &today, ExportFormat format)
 {
     return QStringLiteral("tallyra-%1.%2")
         .arg(isoDate(today), QLatin1String(ExportTypes[std::size_t(format)].suffix));
-}
-
-ExportTarget exportTarget(const QString &chosenPath, const QString &selectedFilter)
-{
-    const SaveTarget target = saveTarget(ExportTypes, chosenPath, selectedFilter);
-    return {ExportFormat(target.type), target.path};
 }
 
 } // namespace tallyra

@@ -45,20 +45,7 @@ inline constexpr std::array<FileType, 2> ExportTypes = {{
     {"qif", "QIF for finance programs (*.qif)"},
 }};
 
-// How the save dialog names a type, and all of them in the form QFileDialog takes.
-QString exportFilter(ExportFormat format);
-QString exportFilters();
-
 // The name the save dialog proposes, e.g. tallyra-2026-12-07.csv.
 QString defaultExportName(const QDate &today, ExportFormat format);
-
-struct ExportTarget
-{
-    ExportFormat format = ExportFormat::Csv;
-    QString path;
-};
-
-// What to write where, from the name typed and the type chosen in the save dialog.
-ExportTarget exportTarget(const QString &chosenPath, const QString &selectedFilter);
 
 } // namespace tallyra

@@ -64,7 +64,7 @@ QString reconcileLine(const Checkbook &book, const Statement &statement)
                   statement.endingBalanceCents);
     return QStringLiteral("On %1 the statement's balance is %2 and the register's %3 with %4 "
                           "outstanding: %5\n")
-        .arg(statement.endDate.toString(Qt::ISODate), formatMoney(*statement.endingBalanceCents),
+        .arg(isoDate(statement.endDate), formatMoney(*statement.endingBalanceCents),
              formatMoney(result.registerBalance),
              count(result.outstandingSlots.size(), "entry", "entries"),
              result.balanced()

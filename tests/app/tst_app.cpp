@@ -300,13 +300,14 @@ private slots:
         const QString written = QDir::current().filePath("out.qif");
         FakePrompter &prompter = f.fakes.prompter;
         prompter.fileAnswers = {missing, QDir::current().filePath("out")};
-        prompter.filterAnswers = {exportFilter(ExportFormat::Qif), exportFilter(ExportFormat::Qif)};
+        const QString qif = QLatin1String(ExportTypes[std::size_t(ExportFormat::Qif)].filter);
+        prompter.filterAnswers = {qif, qif};
         prompter.answers = {QMessageBox::Ok, QMessageBox::Ok};
         f.get<QAction>("mnuExport")->trigger();
         f.get<QAction>("mnuExport")->trigger();
 
         QVERIFY(prompter.suggestedFiles.at(1).endsWith("/tallyra-2001-06-07.csv"));
-        QCOMPARE(prompter.offeredFilters.at(1), exportFilters());
+        QCOMPARE(prompter.offeredFilters.at(1), saveFilters(ExportTypes));
         QCOMPARE(prompter.titles(), (QStringList{"Export", "Export"}));
         QCOMPARE(int(prompter.shown[0].icon), int(QMessageBox::Warning));
         QVERIFY(prompter.shown[0].text.startsWith("The register could not be exported to " +

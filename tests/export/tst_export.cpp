@@ -102,7 +102,7 @@ private slots:
     // The name typed in the save dialog and the type chosen there decide what goes where.
     void target_data()
     {
-        const QStringList filters = exportFilters().split(QStringLiteral(";;"));
+        const QStringList filters = saveFilters(ExportTypes).split(QStringLiteral(";;"));
         QCOMPARE(filters.size(), 2);
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("filter");
@@ -115,8 +115,8 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(QString, filter);
-        const ExportTarget target = exportTarget(typed, filter);
-        QTEST(target.format, "format");
+        const SaveTarget target = saveTarget(ExportTypes, typed, filter);
+        QTEST(ExportFormat(target.type), "format");
         QTEST(target.path, "path");
     }
 };
