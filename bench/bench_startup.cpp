@@ -95,10 +95,9 @@ QByteArray fullDataFile(bool payeesAllDifferent)
 }
 
 enum Program { Bare, Text, RegisterWindow, Tallyra, Programs };
-constexpr std::array<const char *, Programs> ProgramFiles = {
-    BareWindowProgram, TextWindowProgram, RegisterWindowProgram, TallyraProgram};
-constexpr std::array<const char *, Programs> ProgramNames = {"bare", "text", "register",
-                                                             "tallyra"};
+constexpr std::array<const char *, Programs> ProgramFiles = {BareWindowProgram, TextWindowProgram,
+                                                             RegisterWindowProgram, TallyraProgram};
+constexpr std::array<const char *, Programs> ProgramNames = {"bare", "text", "register", "tallyra"};
 
 // Process start to the main window's first frame, offscreen: the program over a full
 // default.dat against a bare Qt window, a window with one line of text and a plain Qt program
