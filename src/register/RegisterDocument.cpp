@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <vector>
@@ -38,12 +37,16 @@ ChangeResult notDone(ChangeResult::Status status, const QString &why,
 // (default.dat.backup), so those are left alone.
 bool isUnfinishedSave(const QString &name, const QString &dataFile)
 {
-    static const QRegularExpression pattern(QStringLiteral("^[A-Za-z0-9]{6}$"));
-    static const QRegularExpression words(QStringLiteral("^[a-z]{6}$"));
+    // Checked by hand: a regular expression here would load and compile PCRE on every start.
     if (!name.startsWith(dataFile + u'.'))
         return false;
-    const QString tail = name.mid(dataFile.size() + 1);
-    return pattern.match(tail).hasMatch() && !words.match(tail).hasMatch();
+    const QStringView tail = QStringView(name).mid(dataFile.size() + 1);
+    const auto isAsciiLower = [](QChar c) { return c >= u'a' && c <= u'z'; };
+    const auto isAsciiLetterOrDigit = [&](QChar c) {
+        return isAsciiLower(c) || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
+    };
+    return tail.size() == 6 && std::all_of(tail.begin(), tail.end(), isAsciiLetterOrDigit) &&
+           !std::all_of(tail.begin(), tail.end(), isAsciiLower);
 }
 
 ChangeResult readOnlyRefusal()
