@@ -90,13 +90,20 @@ DateFields FrmPrint::typedFields() const
             txtEndMonth->currentText(),   txtEndDay->currentText(),   txtEndYear->currentText()};
 }
 
+// The typed range, or nothing once its box has said why it cannot be used.
+std::optional<ReportRange> FrmPrint::checkedRange()
+{
+    std::optional<ReportRange> range = checkDateRange(typedFields());
+    if (!range)
+        rejectDateEntry();
+    return range;
+}
+
 void FrmPrint::cmdPrint_Click()
 {
-    const std::optional<ReportRange> range = checkDateRange(typedFields());
-    if (!range) {
-        rejectDateEntry();
+    const std::optional<ReportRange> range = checkedRange();
+    if (!range)
         return;
-    }
     const std::unique_ptr<ReportJob> job = m_platform.printer.startJob();
     printOn(*job, *range);
 }
@@ -105,11 +112,9 @@ void FrmPrint::cmdPrint_Click()
 // closes this window as its own Print does; Close comes back to it.
 void FrmPrint::cmdPreview_Click()
 {
-    const std::optional<ReportRange> range = checkDateRange(typedFields());
-    if (!range) {
-        rejectDateEntry();
+    const std::optional<ReportRange> range = checkedRange();
+    if (!range)
         return;
-    }
     const std::unique_ptr<ReportJob> job = m_platform.printer.startJob();
     if (job->canPreview()) {
         ReportPreview preview(m_book, *range, job->paper(), this);

@@ -39,6 +39,7 @@ private:
     void rejectDateEntry();
     void reportPrintFailure(const QString &why);
     void offerPdfCopy(ReportJob &job);
+    std::optional<ReportRange> checkedRange();
     DateFields typedFields() const;
 
     const Checkbook &m_book;
