@@ -49,8 +49,12 @@ std::optional<int> changeEntryAt(Checkbook &book, int slot, const EntryTexts &te
     if (!removeEntryAt(*changed, slot))
         return std::nullopt;
     const std::optional<int> placed = placeEntry(*changed, texts, type);
-    if (placed)
-        book = std::move(*changed);
+    if (!placed)
+        return std::nullopt;
+    // What the bank has shown of the entry stays with it.
+    changed->slot[*placed].clearing = book.slot[slot].clearing;
+    changed->slot[*placed].reconciledOn = book.slot[slot].reconciledOn;
+    book = std::move(*changed);
     return placed;
 }
 

@@ -30,6 +30,7 @@ bool removeEntryAt(Checkbook &book, int slot);
 // Replaces the entry at a slot by the one that checked field texts describe, placed afresh in
 // date order. Returns the slot it went to, or nothing, with the register unchanged, when the
 // texts cannot be placed: the old entry is never lost without the new one taking its place.
+// The entry keeps its clearing.
 std::optional<int> changeEntryAt(Checkbook &book, int slot, const EntryTexts &texts,
                                  EntryType type);
 

@@ -3,6 +3,7 @@
 
 #include "edit/EditEntry.h"
 #include "platform/Controls.h"
+#include "register/DateText.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -140,7 +141,19 @@ void FrmEdit::cmdAccept_Click()
         !confirmEntry(fields, ChangingHeading, m_platform.prompter))
         return;
     auto changed = std::make_unique<Checkbook>(m_book);
-    if (!changeEntryAt(*changed, m_slot, entryTexts(fields), selectedType(fields)))
+    const std::optional<int> placed =
+        changeEntryAt(*changed, m_slot, entryTexts(fields), selectedType(fields));
+    if (!placed)
+        return;
+    const Entry &before = m_book.slot[m_slot];
+    const Entry &after = changed->slot[*placed];
+    const bool balanceChanged = dateKey(before) != dateKey(after) ||
+                                before.withdrawalCents != after.withdrawalCents ||
+                                before.depositCents != after.depositCents;
+    if (balanceChanged &&
+        !reconciledChangeAgreed(tr("This entry was reconciled on the statement ending %1. "
+                                   "With another date or amount that statement no longer "
+                                   "balances.\n\nChange it anyway?")))
         return;
     m_changed = std::move(changed);
     m_outcome = EditOutcome::Changed;
@@ -153,12 +166,28 @@ void FrmEdit::cmdRemove_Click()
     const auto answer = m_platform.prompter.message(
         this, QMessageBox::Question, QStringLiteral("Question"), QStringLiteral("Are you sure?"),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-    if (answer != QMessageBox::Yes)
+    if (answer != QMessageBox::Yes ||
+        !reconciledChangeAgreed(tr("This entry was reconciled on the statement ending %1. "
+                                   "Without it that statement no longer balances.\n\n"
+                                   "Remove it anyway?")))
         return;
     m_outcome = EditOutcome::Removed;
     m_changed = std::make_unique<Checkbook>(m_book);
     removeEntryAt(*m_changed, m_slot);
     accept();
+}
+
+// A change that unbalances a finished reconciliation is asked about first; No is the default,
+// and it changes nothing. `question` takes the statement's end date as %1.
+bool FrmEdit::reconciledChangeAgreed(const QString &question)
+{
+    const Entry &entry = m_book.slot[m_slot];
+    if (entry.clearing != Clearing::Reconciled)
+        return true;
+    return m_platform.prompter.message(this, QMessageBox::Question, tr("Reconciled Entry"),
+                                       question.arg(slashDate(dateOfKey(entry.reconciledOn))),
+                                       QMessageBox::Yes | QMessageBox::No,
+                                       QMessageBox::No) == QMessageBox::Yes;
 }
 
 void FrmEdit::cmdCancel_Click()

@@ -47,6 +47,7 @@ private:
     void Form_Load();
     EntryFields entryFields() const;
     bool typeChosen();
+    bool reconciledChangeAgreed(const QString &question);
 
     void cmdAccept_Click();
     void cmdRemove_Click();

@@ -21,6 +21,12 @@ QString dashDate(int month, int day, int year);
 // 2000-05-18, each part zero-filled after its sign: file names and exports.
 QString isoDate(int year, int month, int day);
 
+// The date a dateKey names (invalid for an impossible one).
+inline QDate dateOfKey(qint32 key)
+{
+    return QDate(key / 10000, key / 100 % 100, key % 100);
+}
+
 inline QString slashDate(const Entry &entry)
 {
     return slashDate(entry.month, entry.day, entry.year);

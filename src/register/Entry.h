@@ -10,6 +10,11 @@ namespace tallyra {
 // so that every register the program has written keeps within it.
 inline constexpr int MaxTextLength = 32767;
 
+// How far the bank has got with an entry: not yet seen, shown on a statement (cleared), or
+// part of a statement the register was balanced against (reconciled). Kept in the companion
+// file beside the data file, whose lines have no room for it.
+enum class Clearing : quint8 { NotCleared, Cleared, Reconciled };
+
 // One line of the register. Amounts are whole cents; at most one of them is non-zero
 // (both zero for a voided or informational "Neither" line).
 struct Entry
@@ -21,6 +26,9 @@ struct Entry
     QString payee;
     qint32 withdrawalCents = 0;
     qint32 depositCents = 0;
+    Clearing clearing = Clearing::NotCleared;
+    // For a reconciled entry: the end date (a dateKey) of the statement that balanced it.
+    qint32 reconciledOn = 0;
 
     friend bool operator==(const Entry &, const Entry &) = default;
 };

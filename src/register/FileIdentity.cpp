@@ -3,8 +3,8 @@
 
 #include "register/FileStore.h"
 
-#include <QHashFunctions>
 #include <QFileInfo>
+#include <QHashFunctions>
 
 namespace tallyra {
 

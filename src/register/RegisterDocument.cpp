@@ -64,10 +64,12 @@ ChangeResult readOnlyRefusal()
 class RegisterDocument::Command final : public QUndoCommand
 {
 public:
-    Command(Checkbook &book, const Checkbook &after, const QString &what,
+    Command(Checkbook &book, Companion &companion, const Checkbook &after,
+            const Companion &companionAfter, const QString &what,
             std::optional<QByteArray> bytesBefore)
-        : m_book(book), m_countBefore(book.entryCount), m_countAfter(after.entryCount),
-          m_bytesBefore(std::move(bytesBefore))
+        : m_book(book), m_companion(companion), m_countBefore(book.entryCount),
+          m_countAfter(after.entryCount), m_companionBefore(companion),
+          m_companionAfter(companionAfter), m_bytesBefore(std::move(bytesBefore))
     {
         int last = MaxEntries;
         while (m_first <= last && book.slot[m_first] == after.slot[m_first])
@@ -83,15 +85,16 @@ public:
         setText(what + u'\n' + QString(what).replace(u'&', QLatin1String("&&")));
     }
 
-    void undo() override { applyTo(m_book, false); }
-    void redo() override { applyTo(m_book, true); }
+    void undo() override { applyTo(m_book, m_companion, false); }
+    void redo() override { applyTo(m_book, m_companion, true); }
 
-    void applyTo(Checkbook &book, bool forward) const
+    void applyTo(Checkbook &book, Companion &companion, bool forward) const
     {
         const std::vector<Entry> &entries = forward ? m_after : m_before;
         std::copy(entries.begin(), entries.end(), book.slot.begin() + m_first);
         book.entryCount = forward ? m_countAfter : m_countBefore;
         computeBalances(book);
+        companion = forward ? m_companionAfter : m_companionBefore;
     }
 
     // The exact bytes the file held before this step, when they were not what the register
@@ -100,16 +103,20 @@ public:
 
 private:
     Checkbook &m_book;
+    Companion &m_companion;
     int m_first = 1;
     qint16 m_countBefore;
     qint16 m_countAfter;
     std::vector<Entry> m_before;
     std::vector<Entry> m_after;
+    Companion m_companionBefore;
+    Companion m_companionAfter;
     std::optional<QByteArray> m_bytesBefore;
 };
 
 RegisterDocument::RegisterDocument(QString path, QObject *parent)
-    : QObject(parent), m_path(QFileInfo(path).absoluteFilePath())
+    : QObject(parent), m_path(QFileInfo(path).absoluteFilePath()),
+      m_companionPath(companionPath(m_path))
 {
     m_settle.setSingleShot(true);
     m_settle.setInterval(SettleMilliseconds);
@@ -176,6 +183,7 @@ RegisterDocument::LoadResult RegisterDocument::load(QString *reason)
     m_identity = identityOf(m_path, *bytes);
     m_reported = m_identity;
     m_foreignBytes = std::move(bytes);
+    loadCompanion();
     // Watching starts once the program is idle, off the path to the first window.
     QTimer::singleShot(0, this, &RegisterDocument::watchFile);
     return LoadResult::Loaded;
@@ -184,6 +192,12 @@ RegisterDocument::LoadResult RegisterDocument::load(QString *reason)
 ChangeResult RegisterDocument::replace(const Checkbook &after, const QString &what,
                                        const QString &keepSuffix)
 {
+    return replace(after, m_companion, what, keepSuffix);
+}
+
+ChangeResult RegisterDocument::replace(const Checkbook &after, const Companion &companionAfter,
+                                       const QString &what, const QString &keepSuffix)
+{
     lock();
     if (m_readOnly)
         return readOnlyRefusal();
@@ -191,18 +205,35 @@ ChangeResult RegisterDocument::replace(const Checkbook &after, const QString &wh
     const bool keepFirst = !keepSuffix.isEmpty() && m_book.entryCount > 0;
     if (keepFirst) {
         QString error;
-        if (!keepCopyBeforeReplacing(m_path, keepSuffix, &error))
+        const std::optional<QString> kept = keepCopyBeforeReplacing(m_path, keepSuffix, &error);
+        if (!kept)
+            return notDone(ChangeResult::Status::CopyFailed, error);
+        // The marks go with the copy, under the name that pairs them with it.
+        if (QFileInfo::exists(m_companionPath) &&
+            !keepBytes(companionPath(*kept), formatCompanion(m_book, m_companion), &error))
             return notDone(ChangeResult::Status::CopyFailed, error);
     }
     if (m_foreignBytes && *m_foreignBytes == formatDataFile(m_book))
         m_foreignBytes.reset();
     std::optional<QByteArray> bytesBefore = m_foreignBytes;
-    ChangeResult result = write(bytes, keepFirst);
+    ChangeResult result = write(bytes, companionBytes(after, companionAfter), keepFirst);
     if (result.saved()) {
-        m_history.push(new Command(m_book, after, what, std::move(bytesBefore)));
+        m_history.push(
+            new Command(m_book, m_companion, after, companionAfter, what, std::move(bytesBefore)));
         emit registerChanged();
     }
     return result;
+}
+
+// Nothing when there is nothing to keep and no companion file yet: a register whose entries
+// were never marked is its data file alone, as it always was.
+std::optional<QByteArray> RegisterDocument::companionBytes(const Checkbook &book,
+                                                           const Companion &companion) const
+{
+    if (holdsNothing(book, companion) && !m_companionIdentity.exists &&
+        !QFileInfo::exists(m_companionPath))
+        return std::nullopt;
+    return formatCompanion(book, companion);
 }
 
 ChangeResult RegisterDocument::startEmpty()
@@ -214,8 +245,13 @@ ChangeResult RegisterDocument::startEmpty()
     const FileResult written = writeFileAtomically(m_path, bytes);
     if (!written.ok && !written.replaced)
         return notDone(ChangeResult::Status::SaveFailed, written.error);
-    remember(bytes);
+    // Marks of a register that is no longer there would name none of the new one's entries.
+    if (QFileInfo::exists(m_companionPath))
+        setCompanionAside(QStringLiteral(".without-register"));
+    remember(bytes, std::nullopt);
+    m_companionIdentity = {};
     m_book = Checkbook{};
+    m_companion = Companion{};
     m_history.clear();
     QTimer::singleShot(0, this, &RegisterDocument::watchFile);
     emit registerChanged();
@@ -241,11 +277,12 @@ ChangeResult RegisterDocument::step(bool forward)
     if (index < 0 || index >= m_history.count())
         return notDone(ChangeResult::Status::Refused, QStringLiteral("there is nothing to do"));
     const auto *command = static_cast<const Command *>(m_history.command(index));
-    Checkbook target = m_book;
-    command->applyTo(target, forward);
+    const auto target = std::make_unique<Checkbook>(m_book);
+    Companion targetCompanion = m_companion;
+    command->applyTo(*target, targetCompanion, forward);
     const std::optional<QByteArray> &exact = command->bytesBefore();
-    const QByteArray bytes = !forward && exact ? *exact : formatDataFile(target);
-    ChangeResult result = write(bytes);
+    const QByteArray bytes = !forward && exact ? *exact : formatDataFile(*target);
+    ChangeResult result = write(bytes, companionBytes(*target, targetCompanion));
     if (!result.saved())
         return result;
     forward ? m_history.redo() : m_history.undo();
@@ -255,25 +292,34 @@ ChangeResult RegisterDocument::step(bool forward)
     return result;
 }
 
-// Writes the file unless it has changed on disk since it was last read or written; then the
-// user chooses which version stays, and the other is kept as a copy first.
-ChangeResult RegisterDocument::write(const QByteArray &bytes, bool fileKept)
+// Writes the file unless it, or the companion file, has changed on disk since it was last read
+// or written; then the user chooses which version stays, and the other is kept as a copy
+// first. The companion file goes first: a save cut short after it leaves marks that name
+// entries of the new register, which the old one's entries simply do not take.
+ChangeResult RegisterDocument::write(const QByteArray &bytes,
+                                     const std::optional<QByteArray> &companion, bool fileKept)
 {
     ChangeResult result;
     QByteArray onDisk;
+    QByteArray companionOnDisk;
     const FileIdentity disk = identityOnDisk(m_path, &onDisk);
-    if (!disk.sameBytes(m_identity)) {
+    const bool dataChanged = !disk.sameBytes(m_identity);
+    if (dataChanged || companionChangedOnDisk(&companionOnDisk)) {
+        // Either file may have been changed; the question names the one that was.
+        const QString changed = dataChanged ? m_path : m_companionPath;
         if (!m_askOutsideChange)
             return notDone(ChangeResult::Status::Refused,
-                           QStringLiteral("%1 was changed by another program").arg(m_path));
-        const OutsideChange names{freeCopyName(m_path + UnsavedChangeSuffix),
-                                  freeCopyName(m_path + OutsideChangeSuffix)};
+                           QStringLiteral("%1 was changed by another program").arg(changed));
+        const OutsideChange names{freeCopyName(changed + UnsavedChangeSuffix),
+                                  freeCopyName(changed + OutsideChangeSuffix)};
         if (m_askOutsideChange(names) == OutsideChangeChoice::Reload)
-            return takeVersionOnDisk(bytes);
-        if (disk.exists) {
+            return takeVersionOnDisk(changed,
+                                     dataChanged ? bytes : companion.value_or(QByteArray()));
+        const bool theirsExists = dataChanged ? disk.exists : QFileInfo::exists(m_companionPath);
+        if (theirsExists) {
             QString error;
-            const std::optional<QString> kept =
-                keepBytes(m_path + OutsideChangeSuffix, onDisk, &error);
+            const std::optional<QString> kept = keepBytes(
+                changed + OutsideChangeSuffix, dataChanged ? onDisk : companionOnDisk, &error);
             if (!kept)
                 return notDone(ChangeResult::Status::CopyFailed, error);
             result.keptCopy = *kept;
@@ -293,11 +339,25 @@ ChangeResult RegisterDocument::write(const QByteArray &bytes, bool fileKept)
         result.keptCopy = *kept;
         result.kept = ChangeResult::Kept::LinesPastCount;
     }
-    const FileResult written = writeFileAtomically(m_path, bytes);
-    if (!written.ok && !written.replaced)
+    const bool companionWrite =
+        companion && !identityOf(m_companionPath, *companion).sameBytes(m_companionIdentity);
+    if (companionWrite) {
+        const FileResult written = writeFileAtomically(m_companionPath, *companion);
+        if (!written.ok && !written.replaced)
+            return notDone(ChangeResult::Status::SaveFailed, written.error, result.keptCopy,
+                           result.kept);
+    }
+    // A change of marks alone leaves the data file as it is.
+    const bool dataWrite = dataChanged || !identityOf(m_path, bytes).sameBytes(m_identity);
+    const FileResult written = dataWrite ? writeFileAtomically(m_path, bytes) : FileResult{};
+    if (!written.ok && !written.replaced) {
+        // The marks go back to the register that is still on disk.
+        if (companionWrite)
+            writeFileAtomically(m_companionPath, formatCompanion(m_book, m_companion));
         return notDone(ChangeResult::Status::SaveFailed, written.error, result.keptCopy,
                        result.kept);
-    remember(bytes);
+    }
+    remember(bytes, companion);
     if (!written.ok) {
         result.status = ChangeResult::Status::Unconfirmed;
         result.error = written.error;
@@ -305,11 +365,16 @@ ChangeResult RegisterDocument::write(const QByteArray &bytes, bool fileKept)
     return result;
 }
 
+bool RegisterDocument::companionChangedOnDisk(QByteArray *bytes) const
+{
+    return !identityOnDisk(m_companionPath, bytes).sameBytes(m_companionIdentity);
+}
+
 // The change not written is kept as a copy; the register becomes the version on disk.
-ChangeResult RegisterDocument::takeVersionOnDisk(const QByteArray &mine)
+ChangeResult RegisterDocument::takeVersionOnDisk(const QString &changed, const QByteArray &mine)
 {
     QString error;
-    const std::optional<QString> kept = keepBytes(m_path + UnsavedChangeSuffix, mine, &error);
+    const std::optional<QString> kept = keepBytes(changed + UnsavedChangeSuffix, mine, &error);
     if (!kept)
         return notDone(ChangeResult::Status::CopyFailed, error);
     QString reason;
@@ -322,7 +387,7 @@ ChangeResult RegisterDocument::takeVersionOnDisk(const QByteArray &mine)
 
 bool RegisterDocument::changedOnDisk() const
 {
-    return !identityOnDisk(m_path).sameBytes(m_identity);
+    return !identityOnDisk(m_path).sameBytes(m_identity) || companionChangedOnDisk();
 }
 
 RegisterDocument::OutsideReload RegisterDocument::takeOutsideChange()
@@ -347,11 +412,72 @@ RegisterDocument::LoadResult RegisterDocument::reloadFromDisk(QString *reason)
     return loaded;
 }
 
-void RegisterDocument::remember(const QByteArray &bytes)
+void RegisterDocument::remember(const QByteArray &bytes, const std::optional<QByteArray> &companion)
 {
     m_identity = identityOf(m_path, bytes);
     m_reported = m_identity;
     m_foreignBytes.reset();
+    if (companion) {
+        m_companionIdentity = identityOf(m_companionPath, *companion);
+        m_companionReported = m_companionIdentity;
+    }
+}
+
+void RegisterDocument::loadCompanion()
+{
+    m_companion = Companion{};
+    m_companionIdentity = {};
+    m_companionNotice.clear();
+    if (!QFileInfo::exists(m_companionPath)) {
+        m_companionReported = m_companionIdentity;
+        return;
+    }
+    QString why;
+    const std::optional<QByteArray> bytes = readWholeFile(m_companionPath, &why);
+    if (!bytes) {
+        m_companionNotice =
+            tr("The cleared marks cannot be read (%1): the register shows none").arg(why);
+        return;
+    }
+    const CompanionRead read = readCompanion(*bytes, m_book, m_companion);
+    using Result = CompanionRead::Result;
+    if (read.result != Result::Read) {
+        setCompanionAside(read.result == Result::Newer ? QStringLiteral(".newer-version")
+                                                       : QStringLiteral(".damaged"));
+        return;
+    }
+    m_companionIdentity = identityOf(m_companionPath, *bytes);
+    m_companionReported = m_companionIdentity;
+    if (read.unmatched > 0)
+        m_companionNotice =
+            tr("%n cleared mark(s) named entries the register no longer holds and were dropped",
+               nullptr, read.unmatched);
+}
+
+// Moves a companion file that cannot be used out of the way, under a name that says why, so
+// that nothing of it is lost and the next change starts a new one. A copy that is read-only
+// leaves it where it is.
+void RegisterDocument::setCompanionAside(const QString &suffix)
+{
+    const QString name = QFileInfo(m_companionPath).fileName();
+    if (m_readOnly) {
+        m_companionNotice =
+            tr("The cleared marks in %1 cannot be used: the register shows none").arg(name);
+        return;
+    }
+    const QString aside = freeCopyName(m_companionPath + suffix);
+    if (QFile::rename(m_companionPath, aside)) {
+        syncFolderOf(aside);
+        m_companionNotice = tr("The cleared marks were lost: %1 could not be used and is kept "
+                               "as %2")
+                                .arg(name, QFileInfo(aside).fileName());
+    } else {
+        m_companionNotice =
+            tr("The cleared marks in %1 cannot be used: the register shows none").arg(name);
+    }
+    m_companion = Companion{};
+    m_companionIdentity = {};
+    m_companionReported = identityOnDisk(m_companionPath);
 }
 
 // A file replaced by a rename is a new file, no longer watched: the folder is watched too,
@@ -360,18 +486,23 @@ void RegisterDocument::watchFile()
 {
     if (m_watcher.directories().isEmpty())
         m_watcher.addPath(QFileInfo(m_path).absolutePath());
-    if (m_watcher.files().isEmpty() && QFileInfo::exists(m_path))
-        m_watcher.addPath(m_path);
+    for (const QString &file : {m_path, m_companionPath}) {
+        if (!m_watcher.files().contains(file) && QFileInfo::exists(file))
+            m_watcher.addPath(file);
+    }
 }
 
 void RegisterDocument::keepUnfinishedSaves()
 {
     const QFileInfo data(m_path);
     const QDir folder = data.absoluteDir();
+    const QString companionName = QFileInfo(m_companionPath).fileName();
     for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden)) {
-        if (!isUnfinishedSave(name, data.fileName()))
+        const bool ofCompanion = isUnfinishedSave(name, companionName);
+        if (!ofCompanion && !isUnfinishedSave(name, data.fileName()))
             continue;
-        const QString kept = freeCopyName(m_path + UnfinishedSaveSuffix);
+        const QString kept =
+            freeCopyName((ofCompanion ? m_companionPath : m_path) + UnfinishedSaveSuffix);
         if (QFile::rename(folder.filePath(name), kept))
             m_unfinishedSaves << kept;
     }
@@ -383,9 +514,14 @@ void RegisterDocument::checkDisk()
 {
     watchFile();
     const FileIdentity disk = identityOnDisk(m_path);
-    if (disk.sameBytes(m_identity) || disk.sameBytes(m_reported))
+    const FileIdentity companion = identityOnDisk(m_companionPath);
+    const bool dataNew = !disk.sameBytes(m_identity) && !disk.sameBytes(m_reported);
+    const bool companionNew =
+        !companion.sameBytes(m_companionIdentity) && !companion.sameBytes(m_companionReported);
+    if (!dataNew && !companionNew)
         return;
     m_reported = disk;
+    m_companionReported = companion;
     emit fileChangedOnDisk();
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "register/Checkbook.h"
+#include "register/Companion.h"
 #include "register/DataFile.h"
 #include "register/FileIdentity.h"
 
@@ -86,6 +87,13 @@ public:
     ~RegisterDocument() override;
 
     const Checkbook &book() const { return m_book; }
+    // What is kept beside the register in its companion file (companionPath): the statements
+    // balanced. Each entry's clearing is in the register itself.
+    const Companion &companion() const { return m_companion; }
+    // What became of the companion file at the last load when its marks could not all be
+    // taken (kept aside as damaged or from a later version, or marks naming no entry): a
+    // sentence for the status bar; empty when all was well.
+    const QString &companionNotice() const { return m_companionNotice; }
     // Made absolute as the document is made: the folder it was opened in stays its folder.
     const QString &path() const { return m_path; }
 
@@ -106,8 +114,10 @@ public:
     bool readOnly() const { return m_readOnly; }
 
     enum class LoadResult { Loaded, Missing, Unreadable };
-    // Reads the data file into the register and records its identity. After a failure the
-    // register is as it was; `reason` says why the file could not be read.
+    // Reads the data file into the register and records its identity, then the marks and
+    // reconciliations of the companion file. After a failure the register is as it was;
+    // `reason` says why the file could not be read. A companion file that does not read never
+    // stops the register from loading: it is kept aside, and companionNotice() says so.
     LoadResult load(QString *reason = nullptr);
 
     // Asked before a write when the file on disk is no longer the one last read or written.
@@ -123,6 +133,10 @@ public:
     // removing entries, a new register, a restore, an import and a carry-forward all end here.
     ChangeResult replace(const Checkbook &after, const QString &what,
                          const QString &keepSuffix = QString());
+    // The same, with what is kept beside the register changed too, in the same step. A kept
+    // copy of the data file gets the companion file's copy beside it (companionPath).
+    ChangeResult replace(const Checkbook &after, const Companion &companionAfter,
+                         const QString &what, const QString &keepSuffix = QString());
 
     // Writes the data file of a new, empty register without asking anything and starts a new
     // history: for a data file that was missing or unreadable (and has been set aside).
@@ -168,16 +182,27 @@ signals:
 private:
     class Command;
 
-    ChangeResult write(const QByteArray &bytes, bool fileKept = false);
-    ChangeResult takeVersionOnDisk(const QByteArray &mine);
+    ChangeResult write(const QByteArray &bytes, const std::optional<QByteArray> &companion,
+                       bool fileKept = false);
+    std::optional<QByteArray> companionBytes(const Checkbook &book,
+                                             const Companion &companion) const;
+    bool companionChangedOnDisk(QByteArray *bytes = nullptr) const;
+    void loadCompanion();
+    void setCompanionAside(const QString &suffix);
+    ChangeResult takeVersionOnDisk(const QString &changed, const QByteArray &mine);
     ChangeResult step(bool forward);
-    void remember(const QByteArray &bytes);
+    void remember(const QByteArray &bytes, const std::optional<QByteArray> &companion);
     void watchFile();
     void checkDisk();
     void keepUnfinishedSaves();
 
     Checkbook m_book;
+    Companion m_companion;
     const QString m_path;
+    const QString m_companionPath;
+    FileIdentity m_companionIdentity;
+    FileIdentity m_companionReported;
+    QString m_companionNotice;
     std::unique_ptr<QLockFile> m_lock;
     bool m_lockTried = false;
     std::optional<LockHolder> m_holder;

@@ -307,11 +307,14 @@ private slots:
         const QByteArray file = formatDataFile(registerOf("1/1W"));
         writeBytes("default.dat.Xy12Ab", file);
         writeBytes("default.dat.backup", file);
+        writeBytes("default.dat.state.Zz34Cd", "marks");
         Document f(file);
         QCOMPARE(f.document.lock(), std::nullopt);
         const QString kept = QFileInfo("default.dat.unfinished-save").absoluteFilePath();
-        QCOMPARE(f.document.unfinishedSavesKept(), QStringList{kept});
+        const QString marks = QFileInfo("default.dat.state.unfinished-save").absoluteFilePath();
+        QCOMPARE(f.document.unfinishedSavesKept(), (QStringList{marks, kept}));
         QCOMPARE(fileBytes(kept), file);
+        QCOMPARE(fileBytes(marks), "marks");
         QVERIFY(!QFile::exists("default.dat.Xy12Ab"));
         QVERIFY(QFile::exists("default.dat.backup"));
     }
