@@ -21,6 +21,11 @@ QString dashDate(int month, int day, int year);
 // 2000-05-18, each part zero-filled after its sign: file names and exports.
 QString isoDate(int year, int month, int day);
 
+inline qint32 dateKey(QDate date)
+{
+    return dateKey(date.year(), date.month(), date.day());
+}
+
 // The date a dateKey names (invalid for an impossible one).
 inline QDate dateOfKey(qint32 key)
 {

@@ -4,7 +4,7 @@
 #include "entry/MoneyFormat.h"
 #include "register/DateText.h"
 #include "register/FileStore.h"
-#include "statement/Reconcile.h"
+#include "reconcile/Reconcile.h"
 #include "statement/StatementFile.h"
 #include "statement/StatementPreview.h"
 
@@ -55,17 +55,23 @@ QString count(qsizetype n, const char *one, const char *many)
     return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
 }
 
-QString reconcileLine(const Checkbook &book, const Statement &statement)
+QString reconcileLine(const RegisterDocument &document, const Statement &statement)
 {
     if (!statement.endingBalanceCents || !statement.endDate.isValid())
         return QString();
+    const Checkbook &book = document.book();
+    Ticks ticked = clearedTicks(book);
+    for (int slot : matchStatement(book, statement)) {
+        if (slot > 0)
+            ticked[slot] = true;
+    }
     const Reconciliation result =
-        reconcile(book, matchStatement(book, statement), statement.startDate, statement.endDate,
+        reconcile(book, document.companion(), dateKey(statement.endDate), ticked,
                   statement.endingBalanceCents);
-    return QStringLiteral("On %1 the statement's balance is %2 and the register's %3 with %4 "
-                          "outstanding: %5\n")
+    return QStringLiteral("On %1 the statement's balance is %2 and the cleared balance %3 with "
+                          "%4 outstanding: %5\n")
         .arg(isoDate(statement.endDate), formatMoney(*statement.endingBalanceCents),
-             formatMoney(result.registerBalance),
+             formatMoney(result.clearedCents),
              count(result.outstandingSlots.size(), "entry", "entries"),
              result.balanced()
                  ? QStringLiteral("Balanced")
@@ -174,7 +180,7 @@ ImportOutcome runImport(const ImportRequest &request, RegisterDocument &document
                                    count(counts[1], "duplicate", "duplicates"),
                                    QStringLiteral("%1 refused").arg(counts[2]));
     if (request.dryRun || counts[0] == 0) {
-        outcome.output += reconcileLine(book, read.statement);
+        outcome.output += reconcileLine(document, read.statement);
         outcome.output += tally + (request.dryRun ? QStringLiteral(": nothing changed (dry run).\n")
                                                   : QStringLiteral(": nothing to add.\n"));
         return outcome;
@@ -202,7 +208,7 @@ ImportOutcome runImport(const ImportRequest &request, RegisterDocument &document
     }
     if (!request.csvColumns.isEmpty())
         settings.setCsvMapping(file.table.headerLine(), csvMappingText(mapping));
-    outcome.output += reconcileLine(document.book(), read.statement);
+    outcome.output += reconcileLine(document, read.statement);
     outcome.output +=
         tally + QStringLiteral(": %1 added to %2%3.\n")
                     .arg(plan.added)

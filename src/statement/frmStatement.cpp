@@ -206,15 +206,17 @@ void FrmStatement::showPreview()
 void FrmStatement::showReconciliation()
 {
     const Checkbook &book = m_document.book();
-    QList<int> matched;
-    for (const PreviewRow &row : m_rows)
-        matched << row.matchedSlot;
+    Ticks ticked = clearedTicks(book);
+    for (const PreviewRow &row : m_rows) {
+        if (row.matchedSlot > 0)
+            ticked[row.matchedSlot] = true;
+    }
     const QString typed = txtEndingBalance->text().trimmed();
     const std::optional<qint64> balance = parseAmount(typed, DecimalMark::Point);
     const Reconciliation result =
-        reconcile(book, matched, m_statement.startDate, dtpEndDate->date(), balance);
+        reconcile(book, m_document.companion(), dateKey(dtpEndDate->date()), ticked, balance);
 
-    lblRegisterBalance->setText(formatMoney(result.registerBalance));
+    lblRegisterBalance->setText(formatMoney(result.clearedCents));
     lstOutstanding->setRowCount(int(result.outstandingSlots.size()));
     for (int r = 0; r < result.outstandingSlots.size(); ++r) {
         const Entry &entry = book.slot[result.outstandingSlots[r]];

@@ -3,7 +3,7 @@
 
 #include "platform/Platform.h"
 #include "register/RegisterDocument.h"
-#include "statement/Reconcile.h"
+#include "reconcile/Reconcile.h"
 #include "statement/StatementFile.h"
 #include "statement/StatementPreview.h"
 

@@ -8,7 +8,6 @@
 #include "statement/ImportCommand.h"
 #include "statement/OfxStatement.h"
 #include "statement/QifStatement.h"
-#include "statement/Reconcile.h"
 #include "statement/StatementFile.h"
 #include "statement/StatementPreview.h"
 #include "statement/StatementText.h"
@@ -519,51 +518,6 @@ private slots:
             QVERIFY(!firstFailedCheck(rows[0].texts, MainYearMessage) ||
                     transaction.amountCents == 0);
         }
-    }
-
-    void reconcile_data()
-    {
-        QTest::addColumn<QString>("book");
-        QTest::addColumn<QList<int>>("matched");
-        QTest::addColumn<qint64>("statementBalance");
-        QTest::addColumn<qint64>("registerBalance");
-        QTest::addColumn<QList<int>>("outstanding");
-        QTest::addColumn<qint64>("difference");
-
-        // A salary on the statement, a check and a deposit the bank has not seen, a withdrawal
-        // after the end date; the statement runs from 1-1 to 1-31.
-        const QString book = "1/2 DEP 100000; 1/10 1042 -20000; 1/20 DEP 5000; 2/3 ATM -999";
-        QTest::newRow("balanced with outstanding entries")
-            << book << QList<int>{1} << qint64(100000) << qint64(85000) << QList<int>{2, 3}
-            << qint64(0);
-        QTest::newRow("a fee missing from the register")
-            << book << QList<int>{1} << qint64(100000 - 500) << qint64(85000) << QList<int>{2, 3}
-            << qint64(-500);
-        QTest::newRow("all on the statement")
-            << "1/2 DEP 100000; 1/10 1042 -20000" << QList<int>{2, 1} << qint64(80000)
-            << qint64(80000) << QList<int>{} << qint64(0);
-        QTest::newRow("entries before the period count, but are not outstanding")
-            << "1/2 DEP 100; 1/5 ATM -30" << QList<int>{0} << qint64(70) << qint64(70)
-            << QList<int>{} << qint64(0);
-    }
-    void reconcile()
-    {
-        QFETCH(QString, book);
-        QFETCH(QList<int>, matched);
-        QFETCH(qint64, statementBalance);
-        QFETCH(qint64, registerBalance);
-        QFETCH(QList<int>, outstanding);
-        QFETCH(qint64, difference);
-        Checkbook register_ = bookOf(entriesOf(book));
-        if (QTest::currentDataTag() ==
-            QLatin1String("entries before the period count, but are not outstanding"))
-            register_.slot[1].year = register_.slot[2].year = 2025;
-        const Reconciliation result =
-            tallyra::reconcile(register_, matched, {2026, 1, 1}, {2026, 1, 31}, statementBalance);
-        QCOMPARE(result.registerBalance, registerBalance);
-        QCOMPARE(result.outstandingSlots, outstanding);
-        QCOMPARE(result.difference, difference);
-        QCOMPARE(result.balanced(), difference == 0);
     }
 
     // Ticked new rows go in by date, each in its place among the register's; a deposit before
