@@ -82,6 +82,9 @@ std::optional<int> placeEntry(Checkbook &book, const EntryTexts &texts, EntryTyp
     entry.payee = toStoredCapitals(texts.payee);
     entry.withdrawalCents = type == EntryType::Withdrawal ? *cents : 0;
     entry.depositCents = type == EntryType::Deposit ? *cents : 0;
+    // The slot held the entry now moved up; its mark is not the new entry's.
+    entry.clearing = Clearing::NotCleared;
+    entry.reconciledOn = 0;
     return position;
 }
 

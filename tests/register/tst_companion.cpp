@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestSupport.h"
 #include "edit/EditEntry.h"
+#include "entry/PlaceEntry.h"
 #include "register/Companion.h"
 #include "register/DataFile.h"
 #include "register/RegisterDocument.h"
@@ -53,10 +54,13 @@ private slots:
         QTest::addColumn<QString>("entries");
         QTest::addColumn<QString>("marks");
         QTest::addColumn<QString>("payee"); // for every entry, when not empty
-        QTest::newRow("mixed") << "1/1W 1/3D 2/1W 2/5D" << "rcnr" << QString();
+        QTest::newRow("mixed") << "1/1W 1/3D 2/1W 2/5D"
+                               << "rcnr" << QString();
         QTest::newRow("twins keep as many marks")
-            << "1/1W 1/1W 1/1W" << "ccn" << QStringLiteral("Tab\there \\n back\\slash\r\n");
-        QTest::newRow("none") << "1/1W" << "n" << QString();
+            << "1/1W 1/1W 1/1W"
+            << "ccn" << QStringLiteral("Tab\there \\n back\\slash\r\n");
+        QTest::newRow("none") << "1/1W"
+                              << "n" << QString();
     }
     void marksReadBackOntoTheirEntries()
     {
@@ -94,16 +98,16 @@ private slots:
         QTest::newRow("cut short") << good.chopped(1) << R::Damaged;
         QTest::newRow("empty") << QByteArray() << R::Damaged;
         QTest::newRow("no version line") << good.mid(16) << R::Damaged;
-        QTest::newRow("not a number") << QByteArray(good).replace("state 1", "state x")
-                                      << R::Damaged;
+        QTest::newRow("not a number")
+            << QByteArray(good).replace("state 1", "state x") << R::Damaged;
         QTest::newRow("bad statement date")
             << QByteArray(good).replace("2001-01-31", "2001-02-30") << R::Damaged;
         QTest::newRow("bad amount") << QByteArray(good).replace("\t100\n", "\t1x\n") << R::Damaged;
         QTest::newRow("unknown line") << good + "pending\t\tx\n" << R::Damaged;
         QTest::newRow("cleared with a date")
             << QByteArray(good).replace("cleared\t\t", "cleared\t2001-01-31\t") << R::Damaged;
-        QTest::newRow("later version") << QByteArray(good).replace("state 1", "state 2")
-                                       << R::Newer;
+        QTest::newRow("later version")
+            << QByteArray(good).replace("state 1", "state 2") << R::Newer;
     }
     void filesThatDoNotReadChangeNothing()
     {
@@ -174,6 +178,14 @@ private slots:
         QCOMPARE(fileBytes(State), stateAfterMarks);
         QVERIFY(!document.changedOnDisk());
 
+        // An entry added before the marked ones takes none of their marks.
+        Checkbook added = document.book();
+        QCOMPARE(
+            placeEntry(added, {"2000", "12", "30", "ATM", "E0", "1", "00"}, EntryType::Withdrawal),
+            std::optional<int>(1));
+        QCOMPARE(marksOf(added), QStringLiteral("nrc"));
+        QCOMPARE(added.slot[1].reconciledOn, 0);
+
         // A second start reads the marks back.
         document.releaseLock();
         RegisterDocument again(Data);
@@ -243,7 +255,8 @@ private slots:
         QCOMPARE(document.replace(registerOf("1/1W"), "remove").status,
                  ChangeResult::Status::Refused);
         QCOMPARE(fileBytes(State), formatCompanion(book, {}));
-        QVERIFY(document.takeOutsideChange().result == RegisterDocument::OutsideReload::Result::Reloaded);
+        QVERIFY(document.takeOutsideChange().result ==
+                RegisterDocument::OutsideReload::Result::Reloaded);
         QCOMPARE(marksOf(document.book()), QStringLiteral("cc"));
     }
 };
