@@ -4,6 +4,8 @@
 #include "entry/MoneyFormat.h"
 #include "register/DateText.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace tallyra {
@@ -23,6 +25,16 @@ ListLine listLine(const Checkbook &book, int slot)
         line.dep = formatListMoney(entry.depositCents);
     line.total = formatListMoney(book.balanceCents[slot]);
     line.totalNegative = book.balanceCents[slot] < 0;
+    if (entry.clearing == Clearing::Cleared) {
+        line.mark = QStringLiteral("c");
+        line.markTip = QCoreApplication::translate(
+            "RegisterList", "Cleared: the bank has shown this entry on a statement");
+    } else if (entry.clearing == Clearing::Reconciled) {
+        line.mark = QStringLiteral("R");
+        line.markTip =
+            QCoreApplication::translate("RegisterList", "Reconciled on the statement ending %1")
+                .arg(slashDate(dateOfKey(entry.reconciledOn)));
+    }
     return line;
 }
 

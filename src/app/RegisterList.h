@@ -21,6 +21,10 @@ struct ListLine
     QString dep;
     QString total;
     bool totalNegative = false;
+    // How far the bank has got with the entry: "c" cleared, "R" reconciled, else empty; and
+    // what that means, for the tooltip.
+    QString mark;
+    QString markTip;
 };
 
 struct ListPage

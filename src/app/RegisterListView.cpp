@@ -37,7 +37,7 @@ void RegisterListView::buildLines()
         heading->setAlignment(Qt::AlignCenter);
         grid->addWidget(heading, 0, column + 1);
     }
-    grid->addWidget(ruling("Line1", QFrame::HLine), 1, 0, 1, 8);
+    grid->addWidget(ruling("Line1", QFrame::HLine), 1, 0, 1, 9);
 
     // The check number and the payee may be of any length.
     const auto makeCell = [](const char *array, int index, Qt::Alignment alignment,
@@ -63,6 +63,7 @@ void RegisterListView::buildLines()
         out[i] = makeCell("out", i, Qt::AlignRight);
         dep[i] = makeCell("dep", i, Qt::AlignRight);
         total[i] = makeCell("total", i, Qt::AlignRight);
+        mark[i] = makeCell("mark", i, Qt::AlignHCenter);
 
         // Lines 1, 3, 5, ... use the 3-D highlight colour, the others the window background.
         // (Base would not do: many styles, Fusion among them, make it as white as Light.)
@@ -70,7 +71,7 @@ void RegisterListView::buildLines()
         const int row = i + 2;
         grid->addWidget(button, row, 0);
         int column = 1;
-        for (QLabel *cell : {date[i], check[i], payee[i], out[i], dep[i], total[i]}) {
+        for (QLabel *cell : {date[i], check[i], payee[i], out[i], dep[i], total[i], mark[i]}) {
             cell->setBackgroundRole(background);
             grid->addWidget(cell, row, column++);
         }
@@ -86,8 +87,8 @@ void RegisterListView::buildLines()
     vsbList->setTracking(false);
     connect(vsbList, &QScrollBar::valueChanged, this, &RegisterListView::vsbList_Change);
     connect(vsbList, &QScrollBar::sliderMoved, this, &RegisterListView::vsbList_Scroll);
-    grid->addWidget(vsbList, 2, 7, ListLines, 1);
-    grid->addWidget(ruling("Line9", QFrame::HLine), ListLines + 2, 0, 1, 8);
+    grid->addWidget(vsbList, 2, 8, ListLines, 1);
+    grid->addWidget(ruling("Line9", QFrame::HLine), ListLines + 2, 0, 1, 9);
 
     const QFontMetrics metrics(font());
     const int money = metrics.horizontalAdvance(QStringLiteral("-$21,474,836.47 ")) + 8;
@@ -96,6 +97,8 @@ void RegisterListView::buildLines()
     grid->setColumnMinimumWidth(3, metrics.horizontalAdvance(QLatin1Char('M')) * 16);
     for (int column : {4, 5, 6})
         grid->setColumnMinimumWidth(column, money);
+    // The cleared mark, one letter, between the total and the scroll bar.
+    grid->setColumnMinimumWidth(7, metrics.horizontalAdvance(QLatin1Char('R')) + 8);
     grid->setColumnStretch(3, 1);
 }
 
@@ -158,6 +161,8 @@ void RegisterListView::showLine(int index, const ListLine &line)
     out[index]->setText(line.out);
     dep[index]->setText(line.dep);
     total[index]->setText(line.total);
+    mark[index]->setText(line.mark);
+    mark[index]->setToolTip(line.markTip);
     setTextColour(total[index], line.totalNegative);
 }
 

@@ -66,6 +66,7 @@ private:
     std::array<QLabel *, ListLines> out{};
     std::array<QLabel *, ListLines> dep{};
     std::array<QLabel *, ListLines> total{};
+    std::array<QLabel *, ListLines> mark{};
     QScrollBar *vsbList = nullptr;
 };
 

@@ -2,6 +2,9 @@
 #include "app/RegisterStatus.h"
 
 #include "entry/MoneyFormat.h"
+#include "register/Companion.h"
+
+#include <QCoreApplication>
 
 namespace tallyra {
 
@@ -16,6 +19,17 @@ StatusTexts statusTexts(const Checkbook &book)
                                  ? QLatin1String(NearLimitWarning)
                                  : QStringLiteral("Version ") + QLatin1String(VersionText);
     return texts;
+}
+
+QString clearedStatus(const Checkbook &book, bool anyReconciled)
+{
+    bool anyMarked = anyReconciled;
+    for (int i = 1; !anyMarked && i <= book.entryCount; ++i)
+        anyMarked = book.slot[i].clearing != Clearing::NotCleared;
+    if (!anyMarked)
+        return {};
+    return QCoreApplication::translate("RegisterStatus", "Cleared balance: %1")
+        .arg(formatMoney(clearedCents(book)));
 }
 
 QString nearLimitStatus(const Checkbook &book)

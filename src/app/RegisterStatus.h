@@ -21,6 +21,10 @@ struct StatusTexts
 
 StatusTexts statusTexts(const Checkbook &book);
 
+// The balance of the cleared and reconciled entries, for the status bar beside the account
+// total; empty while the bank has shown nothing.
+QString clearedStatus(const Checkbook &book, bool anyReconciled);
+
 // What the status bar says from the warning threshold on, beside the warning label: how to
 // make room. Empty below the threshold.
 QString nearLimitStatus(const Checkbook &book);

@@ -16,13 +16,14 @@
 #include "help/frmAbout.h"
 #include "help/frmHelp.h"
 #include "platform/Controls.h"
+#include "reconcile/frmReconcile.h"
 #include "report/frmPrint.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -72,6 +73,14 @@ void FrmMoney::Form_Load()
     resetEntryFields();
     updateStatus();
     m_list->showList();
+    showCompanionNotice();
+}
+
+// The cleared marks that could not be read stay on the status bar until the next word.
+void FrmMoney::showCompanionNotice()
+{
+    if (!m_document.companionNotice().isEmpty())
+        statusBar()->showMessage(m_document.companionNotice());
 }
 
 void FrmMoney::lockRegister()
@@ -94,7 +103,7 @@ void FrmMoney::showReadOnly(const LockHolder &holder)
     setWindowTitle(QStringLiteral("Tallyra v") + QLatin1String(VersionText) +
                    QStringLiteral(" (Read-Only)"));
     m_document.setReadOnly(true);
-    for (QAction *change : {mnuNew, mnuCarryForward, mnuImport, mnuRestore})
+    for (QAction *change : {mnuNew, mnuCarryForward, mnuImport, mnuReconcile, mnuRestore})
         change->setEnabled(false);
     updateHistoryActions();
     cmdAdd->setEnabled(false);
@@ -119,6 +128,7 @@ void FrmMoney::updateStatus()
     lblRecNum->setText(texts.recordCount);
     lblWarning->setText(texts.versionOrWarning);
     lblRoom->setText(nearLimitStatus(m_book));
+    lblCleared->setText(clearedStatus(m_book, !m_document.companion().reconciled.isEmpty()));
     setTextColour(lblWarning, texts.nearLimit);
 }
 
@@ -235,6 +245,13 @@ void FrmMoney::mnuCarryForward_Click()
     window.exec();
 }
 
+void FrmMoney::mnuReconcile_Click()
+{
+    FrmReconcile window(m_document, m_platform, this);
+    if (window.exec() == QDialog::Accepted && !m_document.history().undoText().isEmpty())
+        tell(tr("Done: %1").arg(m_document.history().undoText()));
+}
+
 void FrmMoney::mnuUndo_Click()
 {
     const QString what = m_document.history().undoText();
@@ -286,8 +303,10 @@ void FrmMoney::register_ChangedOnDisk()
     }
     using Result = RegisterDocument::OutsideReload::Result;
     const RegisterDocument::OutsideReload reload = m_document.takeOutsideChange();
-    if (reload.result == Result::Reloaded)
+    if (reload.result == Result::Reloaded) {
         tell(QStringLiteral("Reloaded: changed by another program; the undo history is cleared"));
+        showCompanionNotice();
+    }
     if (reload.result != Result::Unreadable)
         return;
     // Then the file's usual handling: the missing-file question, a copy of what is unreadable.

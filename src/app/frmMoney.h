@@ -74,6 +74,8 @@ private:
     void mnuNew_Click();
     void mnuCarryForward_Click();
     void mnuBalanceChart_Click();
+    void mnuReconcile_Click();
+    void showCompanionNotice();
     void mnuUndo_Click();
     void mnuRedo_Click();
     void mnuBackup_Click();
@@ -118,6 +120,7 @@ private:
     QLabel *lblWarning = nullptr;
     // In the status bar: from the near-limit warning on, how to free room.
     QLabel *lblRoom = nullptr;
+    QLabel *lblCleared = nullptr;
 
     RegisterListView *m_list = nullptr;
     std::unique_ptr<FindCommand> m_find;
@@ -132,6 +135,7 @@ private:
     QAction *mnuNew = nullptr;
     QAction *mnuCarryForward = nullptr;
     QAction *mnuImport = nullptr;
+    QAction *mnuReconcile = nullptr;
     QAction *mnuExport = nullptr;
     QAction *mnuExit = nullptr;
     QMenu *mnuEdit = nullptr;

@@ -70,7 +70,10 @@ void FrmMoney::buildWindow()
     lblRoom = new QLabel;
     lblRoom->setObjectName(QStringLiteral("lblRoom"));
     statusBar()->addPermanentWidget(lblRoom);
-
+    lblCleared = new QLabel;
+    lblCleared->setObjectName(QStringLiteral("lblCleared"));
+    lblCleared->setToolTip(tr("What the bank has shown: the cleared and reconciled entries"));
+    statusBar()->addPermanentWidget(lblCleared);
 }
 
 void FrmMoney::buildEntryArea(QWidget *area)
@@ -190,6 +193,9 @@ void FrmMoney::buildMenus()
     mnuImport = item(mnuFile, "mnuImport", ImportStatementMenuText);
     mnuImport->setStatusTip(
         QStringLiteral("Read a bank statement, add what is new and check the balance against it"));
+    mnuReconcile = item(mnuFile, "mnuReconcile", tr("&Reconcile..."));
+    mnuReconcile->setStatusTip(
+        tr("Balance the register against a bank statement, on paper or not"));
     mnuExport = item(mnuFile, "mnuExport", QStringLiteral("&Export..."));
     mnuExport->setStatusTip(QStringLiteral("Write the register to a CSV or QIF file"));
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep4"));
@@ -231,6 +237,7 @@ void FrmMoney::buildMenus()
     connect(mnuImport, &QAction::triggered, this,
             [this] { openStatementImport(m_document, m_platform, this); });
     connect(mnuBalanceChart, &QAction::triggered, this, &FrmMoney::mnuBalanceChart_Click);
+    connect(mnuReconcile, &QAction::triggered, this, &FrmMoney::mnuReconcile_Click);
     connect(mnuCarryForward, &QAction::triggered, this, &FrmMoney::mnuCarryForward_Click);
     connect(mnuUndo, &QAction::triggered, this, &FrmMoney::mnuUndo_Click);
     connect(mnuRedo, &QAction::triggered, this, &FrmMoney::mnuRedo_Click);
