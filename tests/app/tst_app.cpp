@@ -437,7 +437,8 @@ private slots:
             return;
         QCOMPARE(f.window.windowTitle(), QStringLiteral("Tallyra v1.3 (Read-Only)"));
         QVERIFY(!f.get<QPushButton>("cmdAdd")->isEnabled());
-        for (const char *change : {"mnuNew", "mnuCarryForward", "mnuRestore", "mnuUndo", "mnuRedo"})
+        for (const char *change : {"mnuNew", "mnuCarryForward", "mnuImport", "mnuReconcile",
+                                   "mnuRestore", "mnuUndo", "mnuRedo"})
             QVERIFY(!f.window.findChild<QAction *>(change)->isEnabled());
         QCOMPARE(f.label("lblRecNum"), QStringLiteral("1 / 1000"));
         QCOMPARE(f.file(), file);

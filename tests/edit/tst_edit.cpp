@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestSupport.h"
 #include "edit/frmEdit.h"
+#include "register/Companion.h"
 
 #include <QClipboard>
 #include <QLineEdit>
@@ -90,14 +91,72 @@ private slots:
             edit->close();
         });
         // Only the save of the "save failed" row meets the size limit; reading works.
-        WITH_FILE_SIZE_LIMIT(qstrcmp(QTest::currentDataTag(), "save failed") ? NoFileSizeLimit : 4096,
-                          [&] { QTest::mouseClick(f.get<QPushButton>("cmd1"), Qt::LeftButton); });
+        WITH_FILE_SIZE_LIMIT(
+            qstrcmp(QTest::currentDataTag(), "save failed") ? NoFileSizeLimit : 4096,
+            [&] { QTest::mouseClick(f.get<QPushButton>("cmd1"), Qt::LeftButton); });
 
         QVERIFY(editor.handled());
         QTEST(f.fakes.prompter.titles().join(' '), "titles");
         // The register in memory is the one on disk, whichever way the window ended.
         QCOMPARE(formatDataFile(f.document.book()), f.file());
         QTEST(storedEntries(), "after");
+    }
+
+    // Changing the date or amount of a reconciled entry, or removing it, asks first, naming
+    // the statement; No (the default) changes nothing, and the mark stays with the entry.
+    void reconciledEntryAsksFirst_data()
+    {
+        for (auto column : {"edits", "button", "answers", "titles", "after", "mark"})
+            QTest::addColumn<QString>(column);
+        using S = const char *;
+        const auto row = [](S tag, S edits, S button, S says, S boxes, S out, S mark) {
+            QTest::newRow(tag) << edits << button << says << boxes << out << mark;
+        };
+        const char *ok = "cmdAccept", *same = "5/1 E1 100 0, 5/2 E2 100 0";
+        row("payee only", "txtEditPayee=Rent", ok, "Y", "Continue?", "5/1 RENT 100 0, 5/2 E2 100 0",
+            "reconciled\t2001-05-31\t2001-05-01\t");
+        row("date, yes", "txtEditDay=9", ok, "YY", "Continue? Reconciled Entry",
+            "5/2 E2 100 0, 5/9 E1 100 0", "reconciled\t2001-05-31\t2001-05-09\t");
+        row("amount, no", "txtEditDollar=2", ok, "YN", "Continue? Reconciled Entry", same,
+            "reconciled\t2001-05-31\t2001-05-01\t100\t");
+        row("remove, yes", "", "cmdRemove", "YY", "Question Reconciled Entry", "5/2 E2 100 0", "");
+        row("remove, no", "", "cmdRemove", "YN", "Question Reconciled Entry", same,
+            "reconciled\t2001-05-31\t2001-05-01\t");
+    }
+    void reconciledEntryAsksFirst()
+    {
+        QFETCH(QString, edits);
+        QFETCH(QString, button);
+        QFETCH(QString, answers);
+        QFETCH(QString, mark);
+        MainWindow f;
+        Checkbook stored = registerOf(QStringLiteral("5/1W 5/2W"));
+        stored.slot[1].clearing = Clearing::Reconciled;
+        stored.slot[1].reconciledOn = 20010531;
+        writeBytes(companionPath(QLatin1String(DataFileName)),
+                   formatCompanion(stored, Companion{{{20010531, -100}}, std::nullopt}));
+        f.load(stored);
+        using enum QMessageBox::StandardButton;
+        for (QChar c : answers)
+            f.fakes.prompter.answers.push_back(c == 'Y' ? Yes : No);
+
+        NextModal<FrmEdit> editor([&](FrmEdit *edit) {
+            typeInto(edit, edits);
+            QTest::mouseClick(child<QPushButton>(edit, button), Qt::LeftButton);
+            edit->close();
+        });
+        QTest::mouseClick(f.get<QPushButton>("cmd1"), Qt::LeftButton);
+
+        QVERIFY(editor.handled());
+        QTEST(f.fakes.prompter.titles().join(' '), "titles");
+        if (f.fakes.prompter.shown.size() > 1) {
+            QVERIFY(f.fakes.prompter.shown[1].text.contains(u"statement ending 5/31/2001"));
+            QCOMPARE(f.fakes.prompter.shown[1].offered, QStringLiteral("Yes|No, default No"));
+        }
+        QTEST(storedEntries(), "after");
+        const QByteArray state = fileBytes(companionPath(QLatin1String(DataFileName)));
+        QCOMPARE(state.contains("\nreconciled\t"), !mark.isEmpty());
+        QVERIFY(state.contains(mark.toUtf8()));
     }
 
     // A paste goes into a field whole, however long: a payee or check number longer than an

@@ -64,6 +64,7 @@ inline const QMap<QString, QString> &fixedAnswers()
                     "Invalid Amount", "Nothing To Do", "Register Full", "ERROR", "SUCCESS",
                     "DISK FULL", "HUH!?", "UH OH!", "NEED DISK", "All Was Good", "Hee He"});
         give("Yes|No", {"Missing File", "Are You Sure"});
+        give("Yes|No, default No", {"Reconciled Entry"});
         give("Yes|No, default Yes",
              {"Zero For Amount", "Continue?", "Question", "ARE YOU REALLY REALLY SURE?"});
         give("Retry|Cancel", {"DISK NOT READY"});
