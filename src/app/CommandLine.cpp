@@ -76,7 +76,12 @@ QString helpText(const QList<QCommandLineOption> &options, const QString &defaul
            QStringLiteral("\nA register holds at most %1 entries. File > Carry Forward... moves\n"
                           "the entries before a date to an archive in the backup folder and\n"
                           "puts one BALANCE FORWARD entry in their place.\n")
-               .arg(MaxEntries);
+               .arg(MaxEntries) +
+           QStringLiteral("\nTo balance against a paper statement, File > Reconcile...: type its end date\n"
+                          "and ending balance, tick the entries it shows until the difference is\n"
+                          "$.00 and press Finish. A statement file is balanced by File > Import\n"
+                          "Statement... or --import FILE. The marks (c cleared, R reconciled) and\n"
+                          "the statements balanced are kept in default.dat.state.\n");
 }
 
 CommandLine refuse(const QString &reason)
