@@ -1,16 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "WidgetsApplication.h"
+#include "WindowBench.h"
 #include "chart/frmChart.h"
-#include "platform/Platform.h"
-#include "platform/PrinterSurface.h"
-#include "register/DataFile.h"
-#include "register/FileStore.h"
-#include "register/RegisterDocument.h"
 
-#include <QApplication>
 #include <QDate>
-#include <QDir>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -46,27 +38,11 @@ Checkbook threeYears()
 // summed, and the whole window shown and painted once.
 void openChartWindowOn1000Entries(benchmark::State &state)
 {
-    if (!ensureWidgetsApplication()) {
-        state.SkipWithError("windows need a QApplication, and another benchmark made a "
-                            "QGuiApplication first");
+    WindowBench bench;
+    if (!bench.ready(state, threeYears()))
         return;
-    }
-    // The window reads the register through a document over a file of its own.
-    QTemporaryDir folder;
-    RegisterDocument document(folder.filePath(QLatin1String(DataFileName)));
-    writeFileAtomically(document.path(), formatDataFile(threeYears()));
-    if (document.load() != RegisterDocument::LoadResult::Loaded)
-        state.SkipWithError("the register did not load");
-    // Opening shows no box and prints nothing: the real ones stand by.
-    QtPrompter prompter;
-    SystemClock clock;
-    AppProgramEnd programEnd;
-    Drive drive(QDir::tempPath());
-    DefaultPrinter printer;
-    QtSettings settings;
-    Platform platform{prompter, clock, programEnd, drive, printer, settings};
     for (auto _ : state) {
-        FrmChart window(document, platform);
+        FrmChart window(bench.document, bench.platform);
         window.resize(900, 700);
         window.show();
         window.repaint();

@@ -7,26 +7,6 @@ using namespace tallyra::test;
 
 namespace {
 
-// Each entry's clearing as a letter: n, c or r (reconciled on 31 January 2001).
-void mark(Checkbook &book, const QString &marks)
-{
-    for (int i = 0; i < marks.size(); ++i) {
-        Entry &entry = book.slot[i + 1];
-        entry.clearing = marks[i] == u'c'   ? Clearing::Cleared
-                         : marks[i] == u'r' ? Clearing::Reconciled
-                                            : Clearing::NotCleared;
-        entry.reconciledOn = entry.clearing == Clearing::Reconciled ? 20010131 : 0;
-    }
-}
-
-QString marksOf(const Checkbook &book)
-{
-    QString marks;
-    for (int i = 1; i <= book.entryCount; ++i)
-        marks += "ncr"[int(book.slot[i].clearing)];
-    return marks;
-}
-
 Ticks ticksOf(const Checkbook &book, const QList<int> &shown)
 {
     Ticks ticked(book.entryCount + 1, false);
@@ -67,20 +47,20 @@ private slots:
             << book << "nnnnn" << Companion{} << QList<int>{1} << 20010131 << qint64(100)
             << qint64(100) << QList<int>{2} << qint64(0);
         QTest::newRow("a check of an earlier period still outstanding")
-            << book << "rnnnn" << reconciledTo(100) << QList<int>{3, 4} << 20010228
-            << qint64(300) << qint64(300) << QList<int>{2} << qint64(0);
+            << book << "rnnnn" << reconciledTo(100) << QList<int>{3, 4} << 20010228 << qint64(300)
+            << qint64(300) << QList<int>{2} << qint64(0);
         QTest::newRow("paid two statements later")
             << book << "rnrrn" << reconciledTo(300) << QList<int>{2} << 20010331 << qint64(200)
             << qint64(200) << QList<int>{5} << qint64(0);
         QTest::newRow("a fee on the statement the register lacks")
-            << book << "rnnnn" << reconciledTo(100) << QList<int>{3, 4} << 20010228
-            << qint64(295) << qint64(300) << QList<int>{2} << qint64(-5);
+            << book << "rnnnn" << reconciledTo(100) << QList<int>{3, 4} << 20010228 << qint64(295)
+            << qint64(300) << QList<int>{2} << qint64(-5);
         QTest::newRow("ticked past the end date counts for nothing")
-            << book << "rnnnn" << reconciledTo(100) << QList<int>{3, 5} << 20010228
-            << qint64(200) << qint64(200) << QList<int>{2, 4} << qint64(0);
-        QTest::newRow("below zero") << "1/1W 1/2W" << "nn" << reconciledTo(-1000)
-                                    << QList<int>{1, 2} << 20010228 << qint64(-1200)
-                                    << qint64(-1200) << QList<int>{} << qint64(0);
+            << book << "rnnnn" << reconciledTo(100) << QList<int>{3, 5} << 20010228 << qint64(200)
+            << qint64(200) << QList<int>{2, 4} << qint64(0);
+        QTest::newRow("below zero") << "1/1W 1/2W"
+                                    << "nn" << reconciledTo(-1000) << QList<int>{1, 2} << 20010228
+                                    << qint64(-1200) << qint64(-1200) << QList<int>{} << qint64(0);
     }
     void arithmetic()
     {

@@ -26,14 +26,6 @@ Checkbook february()
 
 const Companion January{{{20010131, 100}}, std::nullopt};
 
-QString marksOf(const Checkbook &book)
-{
-    QString marks;
-    for (int i = 1; i <= book.entryCount; ++i)
-        marks += "ncr"[int(book.slot[i].clearing)];
-    return marks;
-}
-
 // Each row of a list as "date payee" with "x" before it when ticked.
 QStringList rows(const QWidget *window, const char *name)
 {

@@ -16,26 +16,6 @@ namespace {
 const QString Data = QStringLiteral("default.dat");
 const QString State = QStringLiteral("default.dat.state");
 
-// The clearing of every entry, one letter each: n, c or r.
-QString marksOf(const Checkbook &book)
-{
-    QString marks;
-    for (int i = 1; i <= book.entryCount; ++i)
-        marks += "ncr"[int(book.slot[i].clearing)];
-    return marks;
-}
-
-void mark(Checkbook &book, const QString &marks, qint32 reconciledOn = 20010131)
-{
-    for (int i = 0; i < marks.size(); ++i) {
-        Entry &entry = book.slot[i + 1];
-        entry.clearing = marks[i] == u'c'   ? Clearing::Cleared
-                         : marks[i] == u'r' ? Clearing::Reconciled
-                                            : Clearing::NotCleared;
-        entry.reconciledOn = entry.clearing == Clearing::Reconciled ? reconciledOn : 0;
-    }
-}
-
 const Companion OneStatement{{{20010131, 12345}}, StatementBalance{20010228, -700}};
 
 } // namespace

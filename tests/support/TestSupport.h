@@ -174,6 +174,28 @@ inline Checkbook registerOf(const QString &entries)
     return book;
 }
 
+// The clearing of every entry, one letter each: n not cleared, c cleared, r reconciled.
+inline QString marksOf(const Checkbook &book)
+{
+    QString marks;
+    for (int i = 1; i <= book.entryCount; ++i)
+        marks += "ncr"[int(book.slot[i].clearing)];
+    return marks;
+}
+
+// Marks the first entries as the letters of marksOf() say, the reconciled ones on a
+// statement ending on `reconciledOn`.
+inline void mark(Checkbook &book, const QString &marks, qint32 reconciledOn = 20010131)
+{
+    for (int i = 0; i < marks.size(); ++i) {
+        Entry &entry = book.slot[i + 1];
+        entry.clearing = marks[i] == u'c'   ? Clearing::Cleared
+                         : marks[i] == u'r' ? Clearing::Reconciled
+                                            : Clearing::NotCleared;
+        entry.reconciledOn = entry.clearing == Clearing::Reconciled ? reconciledOn : 0;
+    }
+}
+
 // Withdrawals on 1 January, 2 January, ... (past 31 the days run on as numbers).
 inline Checkbook januaryDays(int count)
 {
