@@ -4,6 +4,7 @@
 #include "entry/ChangeBoxes.h"
 #include "entry/MoneyFormat.h"
 #include "platform/Controls.h"
+#include "platform/TableControls.h"
 #include "register/DateText.h"
 #include "statement/StatementText.h"
 
@@ -11,7 +12,6 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTableWidget>
@@ -26,25 +26,6 @@ enum Column { Tick, Date, CheckNumber, Payee, Amount, WhatHappens };
 QString shownDate(QDate date)
 {
     return date.isValid() ? date.toString(QStringLiteral("M-d-yyyy")) : QString();
-}
-
-QTableWidget *table(const char *name, const QStringList &headings, const QString &accessible)
-{
-    auto *list = named(new QTableWidget(0, int(headings.size())), name);
-    list->setHorizontalHeaderLabels(headings);
-    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list->verticalHeader()->hide();
-    list->horizontalHeader()->setStretchLastSection(true);
-    list->setAccessibleName(accessible);
-    return list;
-}
-
-QTableWidgetItem *cell(const QString &text, Qt::Alignment alignment = Qt::AlignLeft)
-{
-    auto *item = new QTableWidgetItem(text);
-    item->setTextAlignment(alignment | Qt::AlignVCenter);
-    return item;
 }
 
 QString formatName(const Statement &statement, const QString &path)
