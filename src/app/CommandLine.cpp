@@ -21,10 +21,11 @@ QList<QCommandLineOption> programOptions()
         {QStringLiteral("backup-folder"),
          QStringLiteral("Use DIR as the backup folder for this run only."), QStringLiteral("DIR")},
         {QStringLiteral("import"),
-         QStringLiteral("Add a bank statement (OFX, QFX, QIF or CSV) to default.dat, without a "
-                        "window; - reads it from standard input."),
+         QStringLiteral(
+             "Add a bank statement (OFX, QFX, QIF or CSV) to default.dat, without a "
+             "window, and mark the entries it shows cleared; - reads it from standard input."),
          QStringLiteral("FILE")},
-        {QStringLiteral("dry-run"), QStringLiteral("With --import: show, but change nothing.")},
+        {QStringLiteral("dry-run"), QStringLiteral("With --import: show, but write no file.")},
         {QStringLiteral("csv-columns"),
          QStringLiteral("With --import: what each CSV column holds, in order, e.g. "
                         "date,check,payee,withdrawal,deposit"),
