@@ -21,10 +21,11 @@ QList<QCommandLineOption> programOptions()
         {QStringLiteral("backup-folder"),
          QStringLiteral("Use DIR as the backup folder for this run only."), QStringLiteral("DIR")},
         {QStringLiteral("import"),
-         QStringLiteral("Add a bank statement (OFX, QFX, QIF or CSV) to default.dat, without a "
-                        "window; - reads it from standard input."),
+         QStringLiteral(
+             "Add a bank statement (OFX, QFX, QIF or CSV) to default.dat, without a "
+             "window, and mark the entries it shows cleared; - reads it from standard input."),
          QStringLiteral("FILE")},
-        {QStringLiteral("dry-run"), QStringLiteral("With --import: show, but change nothing.")},
+        {QStringLiteral("dry-run"), QStringLiteral("With --import: show, but write no file.")},
         {QStringLiteral("csv-columns"),
          QStringLiteral("With --import: what each CSV column holds, in order, e.g. "
                         "date,check,payee,withdrawal,deposit"),
@@ -77,11 +78,12 @@ QString helpText(const QList<QCommandLineOption> &options, const QString &defaul
                           "the entries before a date to an archive in the backup folder and\n"
                           "puts one BALANCE FORWARD entry in their place.\n")
                .arg(MaxEntries) +
-           QStringLiteral("\nTo balance against a paper statement, File > Reconcile...: type its end date\n"
-                          "and ending balance, tick the entries it shows until the difference is\n"
-                          "$.00 and press Finish. A statement file is balanced by File > Import\n"
-                          "Statement... or --import FILE. The marks (c cleared, R reconciled) and\n"
-                          "the statements balanced are kept in default.dat.state.\n");
+           QStringLiteral(
+               "\nTo balance against a paper statement, File > Reconcile...: type its end date\n"
+               "and ending balance, tick the entries it shows until the difference is\n"
+               "$.00 and press Finish. A statement file is balanced by File > Import\n"
+               "Statement... or --import FILE. The marks (c cleared, R reconciled) and\n"
+               "the statements balanced are kept in default.dat.state.\n");
 }
 
 CommandLine refuse(const QString &reason)

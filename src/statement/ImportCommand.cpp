@@ -2,9 +2,9 @@
 #include "statement/ImportCommand.h"
 
 #include "entry/MoneyFormat.h"
+#include "reconcile/Reconcile.h"
 #include "register/DateText.h"
 #include "register/FileStore.h"
-#include "reconcile/Reconcile.h"
 #include "statement/StatementFile.h"
 #include "statement/StatementPreview.h"
 
@@ -55,27 +55,42 @@ QString count(qsizetype n, const char *one, const char *many)
     return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
 }
 
-QString reconcileLine(const RegisterDocument &document, const Statement &statement)
+// The statement against the register as the import leaves it: the figures the import window
+// shows, then what the summary line ends with; nothing when the statement gives no balance.
+struct Figures
+{
+    QString lines;
+    QString verdict;
+};
+
+Figures figuresOf(const Checkbook &after, const Companion &companion, const Statement &statement)
 {
     if (!statement.endingBalanceCents || !statement.endDate.isValid())
-        return QString();
-    const Checkbook &book = document.book();
-    Ticks ticked = clearedTicks(book);
-    for (int slot : matchStatement(book, statement)) {
-        if (slot > 0)
-            ticked[slot] = true;
-    }
+        return {};
     const Reconciliation result =
-        reconcile(book, document.companion(), dateKey(statement.endDate), ticked,
-                  statement.endingBalanceCents);
-    return QStringLiteral("On %1 the statement's balance is %2 and the cleared balance %3 with "
-                          "%4 outstanding: %5\n")
-        .arg(isoDate(statement.endDate), formatMoney(*statement.endingBalanceCents),
-             formatMoney(result.clearedCents),
-             count(result.outstandingSlots.size(), "entry", "entries"),
-             result.balanced()
-                 ? QStringLiteral("Balanced")
-                 : QStringLiteral("Difference %1").arg(formatMoney(*result.difference)));
+        reconcileImport(after, companion, dateKey(statement.endDate), statement.endingBalanceCents);
+    Figures figures;
+    figures.lines =
+        QCoreApplication::translate("ImportCommand", "Starting balance %1, outstanding deposits "
+                                                     "%2, outstanding withdrawals %3\n")
+            .arg(formatMoney(result.startingCents), formatMoney(result.outstandingDeposits),
+                 formatMoney(result.outstandingWithdrawals));
+    figures.verdict = result.balanced()
+                          ? QStringLiteral("Balanced")
+                          : QStringLiteral("Difference %1").arg(formatMoney(*result.difference));
+    figures.lines +=
+        QStringLiteral("On %1 the statement's balance is %2 and the cleared balance %3 with "
+                       "%4 outstanding: %5\n")
+            .arg(isoDate(statement.endDate), formatMoney(*statement.endingBalanceCents),
+                 formatMoney(result.clearedCents),
+                 count(result.outstandingSlots.size(), "entry", "entries"), figures.verdict);
+    return figures;
+}
+
+// The summary line: what came of the import, then whether the register balances.
+QString summaryLine(const QString &tally, const QString &done, const Figures &figures)
+{
+    return tally + done + (figures.verdict.isEmpty() ? QString() : u' ' + figures.verdict) + u'\n';
 }
 
 // The mapping a CSV file is read by, or the outcome that ends the run.
@@ -144,14 +159,15 @@ ImportOutcome runImport(const ImportRequest &request, RegisterDocument &document
 
     // Named as typed: relative to the folder the command was given in.
     const QString shown = QDir::current().relativeFilePath(document.path());
-    if (!request.dryRun) {
-        if (const std::optional<LockHolder> holder = document.lock())
-            return refuse(ImportRegisterHeld,
-                          QStringLiteral("%1 is open in %2 (process %3 on %4); nothing was "
-                                         "changed")
-                              .arg(shown, holder->application)
-                              .arg(holder->pid)
-                              .arg(holder->host));
+    // A dry run writes nothing, not even a companion file that does not read set aside.
+    if (request.dryRun) {
+        document.setReadOnly(true);
+    } else if (const std::optional<LockHolder> holder = document.lock()) {
+        return refuse(ImportRegisterHeld,
+                      QStringLiteral("%1 is open in %2 (process %3 on %4); nothing was changed")
+                          .arg(shown, holder->application)
+                          .arg(holder->pid)
+                          .arg(holder->host));
     }
     ImportOutcome outcome;
     QString reason;
@@ -179,14 +195,19 @@ ImportOutcome runImport(const ImportRequest &request, RegisterDocument &document
                               .arg(QStringLiteral("%1 new").arg(counts[0]),
                                    count(counts[1], "duplicate", "duplicates"),
                                    QStringLiteral("%1 refused").arg(counts[2]));
-    if (request.dryRun || counts[0] == 0) {
-        outcome.output += reconcileLine(document, read.statement);
-        outcome.output += tally + (request.dryRun ? QStringLiteral(": nothing changed (dry run).\n")
-                                                  : QStringLiteral(": nothing to add.\n"));
+    const ImportPlan plan = planImport(book, rows, QList<bool>(rows.size(), true));
+    if (request.dryRun || (plan.after && plan.marked == 0)) {
+        const Figures figures =
+            figuresOf(plan.after ? *plan.after : book, document.companion(), read.statement);
+        outcome.output += figures.lines;
+        outcome.output +=
+            summaryLine(tally,
+                        request.dryRun ? QStringLiteral(": nothing changed (dry run).")
+                                       : QStringLiteral(": nothing to add."),
+                        figures);
         return outcome;
     }
 
-    const ImportPlan plan = planImport(book, rows, QList<bool>(rows.size(), true));
     if (!plan.after) {
         outcome.status = ImportNotAdded;
         outcome.error = QStringLiteral("tallyra: only %1 of the %2 new transactions fit in the "
@@ -199,7 +220,8 @@ ImportOutcome runImport(const ImportRequest &request, RegisterDocument &document
     const QString keptAs =
         book.entryCount > 0 ? freeCopyName(document.path() + u'.' + ImportKeepSuffix) : QString();
     const ChangeResult result =
-        document.replace(*plan.after, importChangeName(plan.added, source), ImportKeepSuffix);
+        document.replace(*plan.after, document.companion(),
+                         importChangeName(plan.added, plan.marked, source), ImportKeepSuffix);
     if (!result.saved()) {
         outcome.status = ImportNotAdded;
         outcome.error = QStringLiteral("tallyra: %1 could not be saved (%2); nothing was added\n")
@@ -208,14 +230,16 @@ ImportOutcome runImport(const ImportRequest &request, RegisterDocument &document
     }
     if (!request.csvColumns.isEmpty())
         settings.setCsvMapping(file.table.headerLine(), csvMappingText(mapping));
-    outcome.output += reconcileLine(document, read.statement);
-    outcome.output +=
-        tally + QStringLiteral(": %1 added to %2%3.\n")
-                    .arg(plan.added)
-                    .arg(shown, keptAs.isEmpty()
-                                    ? QString()
-                                    : QStringLiteral(" (as it was before: %1)")
-                                          .arg(QDir::current().relativeFilePath(keptAs)));
+    const Figures figures = figuresOf(document.book(), document.companion(), read.statement);
+    outcome.output += figures.lines;
+    QString done =
+        QStringLiteral(": %1 added to %2%3")
+            .arg(plan.added)
+            .arg(shown, keptAs.isEmpty() ? QString()
+                                         : QStringLiteral(" (as it was before: %1)")
+                                               .arg(QDir::current().relativeFilePath(keptAs)));
+    done += QCoreApplication::translate("ImportCommand", ", %1 marked cleared.").arg(plan.marked);
+    outcome.output += summaryLine(tally, done, figures);
     return outcome;
 }
 

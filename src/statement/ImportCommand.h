@@ -36,10 +36,11 @@ struct ImportOutcome
     QString error;
 };
 
-// Imports a statement into the document's register without a window: the same preview and
-// matching as the window, then (unless a dry run) the new transactions as one change, after
-// a kept copy of the data file. A CSV file's columns come from --csv-columns or else from the
-// mapping remembered for its heading.
+// Imports a statement into the document's register without a window: the same preview,
+// matching and reconcile figures as the window, then (unless a dry run, which makes the
+// document read-only and writes nothing) the new transactions and the cleared marks of every
+// entry the statement shows as one change, after a kept copy of the data file. A CSV file's columns
+// come from --csv-columns or else from the mapping remembered for its heading.
 ImportOutcome runImport(const ImportRequest &request, RegisterDocument &document,
                         Settings &settings);
 

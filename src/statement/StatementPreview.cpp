@@ -4,6 +4,7 @@
 #include "entry/MoneyFormat.h"
 #include "register/TextCodec.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 
@@ -250,20 +251,56 @@ ImportPlan planImport(const Checkbook &book, const QList<PreviewRow> &rows,
     if (plan.ticked > plan.fits)
         return plan;
     plan.after = std::make_unique<Checkbook>(book);
+    // The found entries first, by the slots the rows name; the entries placed after them
+    // move them down with their marks.
+    for (const PreviewRow &row : rows) {
+        if (row.disposition != Disposition::AlreadyThere)
+            continue;
+        Entry &found = plan.after->slot[row.matchedSlot];
+        if (found.clearing == Clearing::NotCleared) {
+            found.clearing = Clearing::Cleared;
+            ++plan.marked;
+        }
+    }
     for (const auto &[day, kind, key] : order) {
         const PreviewRow &row = rows[key < 0 ? -key : key];
-        if (placeEntry(*plan.after, row.texts, row.type))
+        if (const std::optional<int> slot = placeEntry(*plan.after, row.texts, row.type)) {
+            plan.after->slot[*slot].clearing = Clearing::Cleared;
             ++plan.added;
+            ++plan.marked;
+        }
     }
     return plan;
 }
 
-QString importChangeName(int added, const QString &path)
+Reconciliation reconcileImport(const Checkbook &after, const Companion &companion, qint32 endDate,
+                               std::optional<qint64> endingBalance)
 {
-    return QStringLiteral("import %1 from %2")
-        .arg(added == 1 ? QStringLiteral("1 transaction")
-                        : QStringLiteral("%1 transactions").arg(added),
-             QFileInfo(path).fileName());
+    return reconcile(after, companion, endDate, clearedTicks(after), endingBalance);
+}
+
+bool canFinishImport(const Reconciliation &figures, const Companion &companion, qint32 endDate)
+{
+    return figures.balanced() &&
+           (companion.reconciled.isEmpty() || endDate > companion.reconciled.back().endDate);
+}
+
+void finishImport(Checkbook &after, Companion &companion, qint32 endDate, qint64 endingBalance)
+{
+    finishReconciliation(after, companion, endDate, endingBalance, clearedTicks(after));
+}
+
+QString importChangeName(int added, int marked, const QString &path)
+{
+    const QString name = QStringLiteral("import %1 from %2")
+                             .arg(added == 1 ? QStringLiteral("1 transaction")
+                                             : QStringLiteral("%1 transactions").arg(added),
+                                  QFileInfo(path).fileName());
+    if (marked == 0)
+        return name;
+    return QCoreApplication::translate("StatementPreview", "%1, mark %2 cleared")
+        .arg(name)
+        .arg(marked);
 }
 
 } // namespace tallyra

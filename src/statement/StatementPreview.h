@@ -3,13 +3,16 @@
 
 #include "entry/EntryChecks.h"
 #include "entry/PlaceEntry.h"
+#include "reconcile/Reconcile.h"
 #include "register/Checkbook.h"
+#include "register/Companion.h"
 #include "statement/Statement.h"
 
 #include <QList>
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 namespace tallyra {
 
@@ -46,20 +49,37 @@ QList<PreviewRow> previewStatement(const Checkbook &book, const Statement &state
 // characters that it would store differently after it.
 QString dispositionText(const PreviewRow &row);
 
-// The register with the ticked new rows added in date order, or nothing when they do not all
-// fit in the free slots; `fits` says how many would.
+// The register with the ticked new rows added in date order and every entry the statement
+// shows, found or added, cleared (one already reconciled stays reconciled); nothing when the
+// new rows do not all fit in the free slots, and `fits` says how many would.
 struct ImportPlan
 {
     std::unique_ptr<Checkbook> after;
     int added = 0;
     int fits = 0;
     int ticked = 0;
+    int marked = 0; // entries that were not cleared and are now: the added ones and the found
 };
 ImportPlan planImport(const Checkbook &book, const QList<PreviewRow> &rows,
                       const QList<bool> &ticked);
 
-// The short name of the change in the register's history: "import 12 from june.ofx".
-QString importChangeName(int added, const QString &path);
+// The statement ending on `endDate` (a dateKey) against the register as the import leaves it
+// (`after`): the reconcile window's rule, with the cleared marks as its ticks, so that every
+// entry not yet reconciled up to the end is outstanding unless the statement shows it.
+Reconciliation reconcileImport(const Checkbook &after, const Companion &companion, qint32 endDate,
+                               std::optional<qint64> endingBalance);
+
+// Whether the import may finish the reconciliation: balanced, on a statement that ends after
+// the last one finished.
+bool canFinishImport(const Reconciliation &figures, const Companion &companion, qint32 endDate);
+
+// Finishes the reconciliation on the register as the import leaves it: its cleared entries up
+// to the end become reconciled on that date, and the statement is recorded.
+void finishImport(Checkbook &after, Companion &companion, qint32 endDate, qint64 endingBalance);
+
+// The short name of the change in the register's history: "import 12 transactions from
+// june.ofx, mark 15 cleared".
+QString importChangeName(int added, int marked, const QString &path);
 
 // The kept copy of the data file that an import makes first: default.dat.before-import.
 inline const QString ImportKeepSuffix = QStringLiteral("before-import");

@@ -4,6 +4,7 @@
 #include "entry/ChangeBoxes.h"
 #include "entry/MoneyFormat.h"
 #include "platform/Controls.h"
+#include "platform/TableControls.h"
 #include "register/DateText.h"
 #include "statement/StatementText.h"
 
@@ -11,9 +12,9 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -26,25 +27,6 @@ enum Column { Tick, Date, CheckNumber, Payee, Amount, WhatHappens };
 QString shownDate(QDate date)
 {
     return date.isValid() ? date.toString(QStringLiteral("M-d-yyyy")) : QString();
-}
-
-QTableWidget *table(const char *name, const QStringList &headings, const QString &accessible)
-{
-    auto *list = named(new QTableWidget(0, int(headings.size())), name);
-    list->setHorizontalHeaderLabels(headings);
-    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list->verticalHeader()->hide();
-    list->horizontalHeader()->setStretchLastSection(true);
-    list->setAccessibleName(accessible);
-    return list;
-}
-
-QTableWidgetItem *cell(const QString &text, Qt::Alignment alignment = Qt::AlignLeft)
-{
-    auto *item = new QTableWidgetItem(text);
-    item->setTextAlignment(alignment | Qt::AlignVCenter);
-    return item;
 }
 
 QString formatName(const Statement &statement, const QString &path)
@@ -80,7 +62,8 @@ void FrmStatement::buildControls()
               QStringLiteral("Statement transactions"));
     lblCounts = named(new QLabel, "lblCounts");
     cmdAdd = button("cmdAdd", QStringLiteral("&Add"),
-                    QStringLiteral("Add the ticked transactions to the register"));
+                    tr("Add the ticked transactions to the register and mark every entry the "
+                       "statement shows cleared"));
     cmdAdd->setDefault(true);
     cmdColumns = button("cmdColumns", QStringLiteral("C&olumns..."),
                         QStringLiteral("Say again which column of the file holds what"));
@@ -94,7 +77,8 @@ void FrmStatement::buildControls()
     dtpEndDate = named(new QDateEdit, "dtpEndDate");
     dtpEndDate->setDisplayFormat(QStringLiteral("M-d-yyyy"));
     dtpEndDate->setCalendarPopup(true);
-    lblRegisterBalance = named(new QLabel, "lblRegisterBalance");
+    lblStartingBalance = named(new QLabel, "lblStartingBalance");
+    lblClearedBalance = named(new QLabel, "lblClearedBalance");
     lstOutstanding = table("lstOutstanding",
                            {QStringLiteral("Date"), QStringLiteral("Check Number"),
                             QStringLiteral("Payee"), QStringLiteral("Amount")},
@@ -104,6 +88,9 @@ void FrmStatement::buildControls()
     QFont bold = lblResult->font();
     bold.setBold(true);
     lblResult->setFont(bold);
+    cmdFinish = button("cmdFinish", tr("&Finish Reconciliation"),
+                       tr("Add and mark as Add does, then mark the statement's entries "
+                          "reconciled on its end date"));
 
     if (m_statement.endingBalanceCents)
         txtEndingBalance->setText(formatMoney(*m_statement.endingBalanceCents));
@@ -116,8 +103,10 @@ void FrmStatement::buildControls()
                  txtEndingBalance);
     form->addRow(caption("lblEndDate", QStringLiteral("On the statement's end &date:"), dtpEndDate),
                  dtpEndDate);
-    form->addRow(caption("lblRegisterBalanceCaption", QStringLiteral("Register's balance then:")),
-                 lblRegisterBalance);
+    form->addRow(caption("lblStarting", tr("Starting balance:"), lblStartingBalance),
+                 lblStartingBalance);
+    form->addRow(caption("lblCleared", tr("Cleared balance:"), lblClearedBalance),
+                 lblClearedBalance);
     auto *reconcile = new QVBoxLayout(frmReconcile);
     reconcile->addLayout(form);
     reconcile->addWidget(caption("lblOutstandingCaption",
@@ -126,7 +115,10 @@ void FrmStatement::buildControls()
                                  lstOutstanding));
     reconcile->addWidget(lstOutstanding, 1);
     reconcile->addWidget(lblOutstanding);
-    reconcile->addWidget(lblResult);
+    auto *finish = new QHBoxLayout;
+    finish->addWidget(lblResult, 1);
+    finish->addWidget(cmdFinish);
+    reconcile->addLayout(finish);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(lblCounts, 1);
@@ -141,6 +133,8 @@ void FrmStatement::buildControls()
     whole->addWidget(frmReconcile, 2);
 
     connect(cmdAdd, &QPushButton::clicked, this, &FrmStatement::cmdAdd_Click);
+    connect(cmdFinish, &QPushButton::clicked, this, &FrmStatement::cmdFinish_Click);
+    connect(lstTransactions, &QTableWidget::itemChanged, this, &FrmStatement::showReconciliation);
     connect(cmdColumns, &QPushButton::clicked, this, &FrmStatement::cmdColumns_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
     connect(txtEndingBalance, &QLineEdit::textChanged, this, &FrmStatement::showReconciliation);
@@ -163,13 +157,19 @@ bool FrmStatement::eventFilter(QObject *watched, QEvent *event)
 
 void FrmStatement::showPreview()
 {
-    m_rows = previewStatement(m_document.book(), m_statement);
+    const Checkbook &book = m_document.book();
+    m_rows = previewStatement(book, m_statement);
     lblStatement->setText(formatName(m_statement, m_path));
+    // Filled quietly: the reconciliation follows once, below.
+    const QSignalBlocker quiet(lstTransactions);
     lstTransactions->setRowCount(int(m_rows.size()));
     int counts[3] = {};
+    int toMark = 0;
     for (int r = 0; r < m_rows.size(); ++r) {
         const PreviewRow &row = m_rows[r];
         ++counts[int(row.disposition)];
+        if (row.matchedSlot > 0 && book.slot[row.matchedSlot].clearing == Clearing::NotCleared)
+            ++toMark;
         auto *tick = cell(QString());
         if (row.disposition == Disposition::New) {
             tick->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
@@ -199,27 +199,31 @@ void FrmStatement::showPreview()
                            .arg(counts[0])
                            .arg(counts[1])
                            .arg(counts[2]));
-    cmdAdd->setEnabled(counts[0] > 0);
+    cmdAdd->setEnabled(counts[0] > 0 || toMark > 0);
     showReconciliation();
+}
+
+std::optional<qint64> FrmStatement::typedBalance() const
+{
+    return parseAmount(txtEndingBalance->text().trimmed(), DecimalMark::Point);
 }
 
 void FrmStatement::showReconciliation()
 {
     const Checkbook &book = m_document.book();
-    Ticks ticked = clearedTicks(book);
-    for (const PreviewRow &row : m_rows) {
-        if (row.matchedSlot > 0)
-            ticked[row.matchedSlot] = true;
-    }
+    // The register as Add would leave it; as it is while the ticked rows do not fit.
+    const ImportPlan plan = planImport(book, m_rows, tickedRows());
+    const Checkbook &after = plan.after ? *plan.after : book;
     const QString typed = txtEndingBalance->text().trimmed();
-    const std::optional<qint64> balance = parseAmount(typed, DecimalMark::Point);
-    const Reconciliation result =
-        reconcile(book, m_document.companion(), dateKey(dtpEndDate->date()), ticked, balance);
+    const std::optional<qint64> balance = typedBalance();
+    const qint32 end = dateKey(dtpEndDate->date());
+    const Reconciliation result = reconcileImport(after, m_document.companion(), end, balance);
 
-    lblRegisterBalance->setText(formatMoney(result.clearedCents));
+    lblStartingBalance->setText(formatMoney(result.startingCents));
+    lblClearedBalance->setText(formatMoney(result.clearedCents));
     lstOutstanding->setRowCount(int(result.outstandingSlots.size()));
     for (int r = 0; r < result.outstandingSlots.size(); ++r) {
-        const Entry &entry = book.slot[result.outstandingSlots[r]];
+        const Entry &entry = after.slot[result.outstandingSlots[r]];
         lstOutstanding->setItem(r, 0, cell(dashDate(entry)));
         lstOutstanding->setItem(r, 1, cell(entry.checkNumber));
         lstOutstanding->setItem(r, 2, cell(entry.payee));
@@ -229,6 +233,7 @@ void FrmStatement::showReconciliation()
     lblOutstanding->setText(QStringLiteral("Outstanding deposits %1, outstanding withdrawals %2")
                                 .arg(formatMoney(result.outstandingDeposits),
                                      formatMoney(result.outstandingWithdrawals)));
+    cmdFinish->setEnabled(plan.after && canFinishImport(result, m_document.companion(), end));
     if (!balance) {
         lblResult->setText(typed.isEmpty()
                                ? QStringLiteral("Type the statement's ending balance to reconcile.")
@@ -253,7 +258,7 @@ QList<bool> FrmStatement::tickedRows() const
 void FrmStatement::cmdAdd_Click()
 {
     const ImportPlan plan = planImport(m_document.book(), m_rows, tickedRows());
-    if (plan.ticked == 0) {
+    if (plan.ticked == 0 && plan.marked == 0) {
         m_platform.prompter.message(this, QMessageBox::Information,
                                     QStringLiteral("Import Statement"),
                                     QStringLiteral("No transaction is ticked."));
@@ -269,14 +274,39 @@ void FrmStatement::cmdAdd_Click()
                 .arg(plan.ticked - plan.fits));
         return;
     }
-    const ChangeResult result =
-        m_document.replace(*plan.after, importChangeName(plan.added, m_path), ImportKeepSuffix);
-    showPreview();
-    if (!reportChange(m_platform.prompter, this, result))
+    if (!apply(*plan.after, m_document.companion(),
+               importChangeName(plan.added, plan.marked, m_path)))
         return;
-    lblCounts->setText(plan.added == 1
-                           ? QStringLiteral("1 transaction was added.")
-                           : QStringLiteral("%1 transactions were added.").arg(plan.added));
+    lblCounts->setText((plan.added == 1
+                            ? QStringLiteral("1 transaction was added.")
+                            : QStringLiteral("%1 transactions were added.").arg(plan.added)) +
+                       u' ' + tr("%1 marked cleared.").arg(plan.marked));
+}
+
+void FrmStatement::cmdFinish_Click()
+{
+    const std::optional<qint64> balance = typedBalance();
+    const ImportPlan plan = planImport(m_document.book(), m_rows, tickedRows());
+    const qint32 end = dateKey(dtpEndDate->date());
+    if (!balance || !plan.after ||
+        !canFinishImport(reconcileImport(*plan.after, m_document.companion(), end, balance),
+                         m_document.companion(), end))
+        return;
+    Companion companion = m_document.companion();
+    finishImport(*plan.after, companion, end, *balance);
+    if (apply(*plan.after, companion,
+              tr("%1, reconcile to %2")
+                  .arg(importChangeName(plan.added, plan.marked, m_path),
+                       slashDate(dtpEndDate->date()))))
+        accept();
+}
+
+bool FrmStatement::apply(const Checkbook &after, const Companion &companionAfter,
+                         const QString &what)
+{
+    const ChangeResult result = m_document.replace(after, companionAfter, what, ImportKeepSuffix);
+    showPreview();
+    return reportChange(m_platform.prompter, this, result);
 }
 
 void FrmStatement::cmdColumns_Click()

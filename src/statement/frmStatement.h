@@ -2,8 +2,8 @@
 #pragma once
 
 #include "platform/Platform.h"
-#include "register/RegisterDocument.h"
 #include "reconcile/Reconcile.h"
+#include "register/RegisterDocument.h"
 #include "statement/StatementFile.h"
 #include "statement/StatementPreview.h"
 
@@ -21,8 +21,10 @@ class QTableWidget;
 namespace tallyra {
 
 // The import window: every transaction of the statement with what Add would do to it, and
-// the register reconciled against the statement's ending balance. Add changes the register
-// through the document, as one change.
+// the register as Add would leave it reconciled against the statement's ending balance. Add
+// puts in the ticked transactions and marks every entry the statement shows cleared; Finish
+// Reconciliation does that and finishes the reconciliation on the statement: each through the
+// document as one change.
 class FrmStatement : public QDialog
 {
     Q_OBJECT
@@ -42,8 +44,11 @@ private:
     void showPreview();
     void showReconciliation();
     QList<bool> tickedRows() const;
+    std::optional<qint64> typedBalance() const;
+    bool apply(const Checkbook &after, const Companion &companionAfter, const QString &what);
 
     void cmdAdd_Click();
+    void cmdFinish_Click();
     void cmdColumns_Click();
 
     RegisterDocument &m_document;
@@ -59,10 +64,12 @@ private:
     QGroupBox *frmReconcile = nullptr;
     QLineEdit *txtEndingBalance = nullptr;
     QDateEdit *dtpEndDate = nullptr;
-    QLabel *lblRegisterBalance = nullptr;
+    QLabel *lblStartingBalance = nullptr;
+    QLabel *lblClearedBalance = nullptr;
     QTableWidget *lstOutstanding = nullptr;
     QLabel *lblOutstanding = nullptr;
     QLabel *lblResult = nullptr;
+    QPushButton *cmdFinish = nullptr;
     QPushButton *cmdAdd = nullptr;
     QPushButton *cmdColumns = nullptr;
     QPushButton *cmdClose = nullptr;

@@ -540,8 +540,44 @@ private slots:
                          .arg(e.day)
                          .arg(e.depositCents - e.withdrawalCents);
         QCOMPARE(order.join(u';'), "1/1 -9;1/5 7;1/5 8;1/5 -100;1/5 -10;1/9 -5");
-        QCOMPARE(importChangeName(plan.added, "/x/june.ofx"),
-                 "import 4 transactions from june.ofx");
+        QCOMPARE(importChangeName(plan.added, plan.marked, "/x/june.ofx"),
+                 "import 4 transactions from june.ofx, mark 5 cleared");
+    }
+
+    // What the import leaves cleared: the entries it adds and the ones the statement shows,
+    // whatever they were; one already reconciled stays reconciled.
+    void importMarks_data()
+    {
+        QTest::addColumn<QString>("before"); // each entry's mark: 0 not cleared, 1, 2
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<int>("marked");
+        // The register: 1/5 check 1042, 1/9 ATM, 1/20 deposit; the statement shows the check,
+        // the ATM and a new fee of 1/12.
+        QTest::newRow("none cleared") << "0 0 0"
+                                      << "1 1 1 0" << 3;
+        QTest::newRow("cleared already") << "1 1 0"
+                                         << "1 1 1 0" << 1;
+        QTest::newRow("reconciled stays") << "2 0 1"
+                                          << "2 1 1 1" << 2;
+    }
+    void importMarks()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        QFETCH(int, marked);
+        Checkbook book = bookOf(entriesOf("1/5 1042 -15000; 1/9 ATM -6000; 1/20 DEP 9000"));
+        const QStringList marks = before.split(u' ');
+        for (int slot = 1; slot <= book.entryCount; ++slot)
+            book.slot[slot].clearing = Clearing(marks[slot - 1].toInt());
+        const QList<PreviewRow> rows =
+            previewStatement(book, statementOf("1/6 1042 -15000; 1/9 - -6000; 1/12 - -300"));
+        const ImportPlan plan = tallyra::planImport(book, rows, QList<bool>(rows.size(), true));
+        QVERIFY(plan.after);
+        QStringList got;
+        for (const Entry &e : entriesIn(*plan.after))
+            got << QString::number(int(e.clearing));
+        QCOMPARE(got.join(u' '), after);
+        QCOMPARE(plan.marked, marked);
     }
 
     void registerLimit_data()
@@ -621,7 +657,10 @@ private slots:
         const QList<PreviewRow> rows = previewStatement(empty, read.statement);
         const ImportPlan plan = tallyra::planImport(empty, rows, QList<bool>(rows.size(), true));
         QVERIFY(plan.after);
-        QCOMPARE(entriesIn(*plan.after), entriesIn(typed));
+        QList<Entry> shown = entriesIn(typed);
+        for (Entry &entry : shown)
+            entry.clearing = Clearing::Cleared; // each is on the statement
+        QCOMPARE(entriesIn(*plan.after), shown);
 
         for (const PreviewRow &row : previewStatement(*plan.after, read.statement))
             QCOMPARE(dispositionText(row), "Already in the register");
@@ -884,16 +923,21 @@ private slots:
             QCOMPARE(outcome.status, ImportDone);
             QVERIFY(!QFile::exists("default.dat"));
             QStringList lines = outcome.output.split(u'\n', Qt::SkipEmptyParts);
-            QCOMPARE(lines.size(), 14);
+            QCOMPARE(lines.size(), 15);
             QCOMPARE(lines[2], "new       2026-01-05 1042         -$150.00 CITY WATER");
             QCOMPARE(lines[8],
                      "new       2026-01-17 ATM           -$23.50 JOE'S 'DINER' (\" shown as ')");
-            QCOMPARE(lines.last(), "11 new, 0 duplicates, 0 refused: nothing changed (dry run).");
+            QCOMPARE(lines[12], "Starting balance $.00, outstanding deposits $.00, outstanding "
+                                "withdrawals $.00");
+            QCOMPARE(lines.last(),
+                     "11 new, 0 duplicates, 0 refused: nothing changed (dry run). Balanced");
 
-            outcome = runImport({ofx, false, {}, {}}, document, settings);
+            // A dry run leaves the document read-only, as tallyra --import --dry-run opens it.
+            RegisterDocument importer;
+            outcome = runImport({ofx, false, {}, {}}, importer, settings);
             QCOMPARE(outcome.status, ImportDone);
             QVERIFY(outcome.output.endsWith("11 new, 0 duplicates, 0 refused: 11 added to "
-                                            "default.dat.\n"));
+                                            "default.dat, 11 marked cleared. Balanced\n"));
             QVERIFY(outcome.output.contains("with 0 entries outstanding: Balanced\n"));
             bytes = fileBytes("default.dat");
             QVERIFY(bytes.startsWith("11\r\n2026,1,2,\"DEP\",\"ACME PAYROLL\",0,250000\r\n"));
@@ -912,7 +956,8 @@ private slots:
         QCOMPARE(outcome.status, ImportDone);
         QVERIFY(outcome.output.contains("duplicate 2026-01-15 ATM           -$40.00 ATM "
                                         "WITHDRAWAL (entry 7)\n"));
-        QVERIFY(outcome.output.endsWith("0 new, 11 duplicates, 0 refused: nothing to add.\n"));
+        QVERIFY(outcome.output.endsWith("0 new, 11 duplicates, 0 refused: nothing to add. "
+                                        "Balanced\n"));
         QCOMPARE(fileBytes("default.dat"), bytes);
 
         // Held by the document above: refused, nothing changed; a dry run only reads.
@@ -924,6 +969,33 @@ private slots:
         QCOMPARE(runImport({csv, true, "date,payee,amount", {}}, held, settings).status,
                  ImportDone);
         QCOMPARE(fileBytes("default.dat"), bytes);
+    }
+
+    // A dry run reads the register as it is and leaves the folder as it was: no lock, no
+    // marks written, and a companion file that does not read is not set aside.
+    void importDryRun()
+    {
+        Folder folder;
+        folder.write("default.dat", formatDataFile(bookOf(entriesOf("1/5 1042 -15000"))));
+        folder.write("default.dat.state", "not a companion file\n");
+        const auto everything = [&folder] {
+            QStringList files;
+            const QDir dir(folder.dir.path());
+            for (const QString &name : dir.entryList(QDir::AllEntries | QDir::Hidden |
+                                                     QDir::System | QDir::NoDotAndDotDot))
+                files << name + u' ' + QString::fromLatin1(fileBytes(dir.filePath(name)).toHex());
+            return files;
+        };
+        const QStringList before = everything();
+        RegisterDocument document;
+        FakeSettings settings;
+        const ImportOutcome outcome = runImport(
+            {Data + QStringLiteral("/january-2026.ofx"), true, {}, {}}, document, settings);
+        QCOMPARE(outcome.status, ImportDone);
+        QVERIFY(outcome.output.contains("duplicate 2026-01-05 1042 "));
+        QVERIFY(outcome.output.endsWith("10 new, 1 duplicate, 0 refused: nothing changed (dry "
+                                        "run). Balanced\n"));
+        QCOMPARE(everything(), before);
     }
 
     void importCommandRefusals_data()
@@ -991,7 +1063,7 @@ private slots:
         QCOMPARE(outcome.status, ImportDone);
         QVERIFY(outcome.output.endsWith(
             "2 new, 0 duplicates, 0 refused: 2 added to default.dat (as it was before: "
-            "default.dat.before-import).\n"));
+            "default.dat.before-import), 2 marked cleared.\n"));
         QVERIFY(QFile::exists("default.dat.before-import"));
         QCOMPARE(settings.csvMappings.value("Date;Payee;Amount"),
                  "date=0;payee=1;amount=2;withdrawal=-1;deposit=-1;check=-1;order=auto;"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestSupport.h"
 #include "register/RegisterDocument.h"
+#include "statement/ImportCommand.h"
 #include "statement/StatementImport.h"
 #include "statement/StatementPreview.h"
 #include "statement/frmCsvColumns.h"
@@ -94,6 +95,33 @@ Checkbook oldEntries(int count)
     return book;
 }
 
+// An OFX statement ending on `end` (yyyymmdd) with the bank's balance then, and transactions
+// "yyyymmdd amount name [check]; ...".
+QByteArray ofxStatement(const QByteArray &end, const QByteArray &balance,
+                        const QByteArray &transactions)
+{
+    QByteArray ofx = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<?OFX OFXHEADER=\"200\" "
+                     "VERSION=\"211\" SECURITY=\"NONE\"?>\n<OFX><BANKMSGSRSV1><STMTTRNRS><STMTRS>"
+                     "<BANKACCTFROM><ACCTID>42</ACCTID></BANKACCTFROM><BANKTRANLIST><DTSTART>" +
+                     end.left(6) + "01</DTSTART><DTEND>" + end + "</DTEND>";
+    for (const QByteArray &part : transactions.split(';')) {
+        const QList<QByteArray> f = part.trimmed().split(' ');
+        ofx += "<STMTTRN><TRNTYPE>OTHER</TRNTYPE><DTPOSTED>" + f[0] + "</DTPOSTED><TRNAMT>" + f[1] +
+               "</TRNAMT><NAME>" + f[2] + "</NAME>" +
+               (f.size() > 3 ? "<CHECKNUM>" + f[3] + "</CHECKNUM>" : QByteArray()) + "</STMTTRN>";
+    }
+    return ofx + "</BANKTRANLIST><LEDGERBAL><BALAMT>" + balance + "</BALAMT><DTASOF>" + end +
+           "</DTASOF></LEDGERBAL></STMTRS></STMTTRNRS></BANKMSGSRSV1></OFX>\n";
+}
+
+QString marks(const Checkbook &book)
+{
+    QStringList marks;
+    for (int slot = 1; slot <= book.entryCount; ++slot)
+        marks << QString::number(int(book.slot[slot].clearing));
+    return marks.join(u' ');
+}
+
 } // namespace
 
 class StatementWindowTest : public QObject
@@ -113,10 +141,10 @@ private slots:
         QCOMPARE(first.what.count("New"), 9);
         QCOMPARE(first.what[7], "New (\" shown as ')");
         QCOMPARE(first.ticked.size(), 11);
-        QCOMPARE(first.result, "Difference: $2,246.77");
+        QCOMPARE(first.result, "Balanced"); // the register as Add leaves it
         QCOMPARE(first.counts, "11 new, 0 already in the register, 0 cannot be added");
         QCOMPARE(first.resultAfterAdd, "Balanced");
-        QCOMPARE(first.countsAfterAdd, "11 transactions were added.");
+        QCOMPARE(first.countsAfterAdd, "11 transactions were added. 11 marked cleared.");
         QVERIFY(w.file().startsWith("11\r\n2026,1,2,\"DEP\",\"ACME PAYROLL\",0,250000\r\n"));
         QVERIFY(w.file().contains("2026,1,17,\"ATM\",\"JOE'S 'DINER'\",2350,0\r\n"));
         QCOMPARE(w.document.history().count(), 1);
@@ -129,7 +157,8 @@ private slots:
         QCOMPARE(again.result, "Balanced");
     }
 
-    // One entry the register lacks: it is the one new line, and the difference is its amount.
+    // One entry the register lacks: it is the one new line, and unticked the difference is its
+    // amount.
     void oneEntryMissing()
     {
         ImportWindow w;
@@ -138,9 +167,14 @@ private slots:
         std::move(fewer.slot.begin() + 5, fewer.slot.begin() + 12, fewer.slot.begin() + 4);
         --fewer.entryCount;
         QVERIFY(w.document.replace(fewer, "remove").saved());
-        const Seen seen = w.import(January);
+        const Seen seen = w.import(January, [](FrmStatement *window) {
+            child<QTableWidget>(window, "lstTransactions")
+                ->item(3, 0)
+                ->setCheckState(Qt::Unchecked);
+        });
         QCOMPARE(seen.ticked, QStringList{"1-9-2026"});
-        QCOMPARE(seen.result, "Difference: -$43.17");
+        QCOMPARE(seen.result, "Balanced");
+        QCOMPARE(seen.resultAfterAdd, "Difference: -$43.17");
     }
 
     // More ticked than free slots: nothing added until enough are unticked.
@@ -161,7 +195,7 @@ private slots:
         QCOMPARE(w.fakes.prompter.shown[0].text,
                  "Only 5 of the 11 ticked transactions fit in the register's free slots.\r\n"
                  "Untick 6 of them and press Add again.");
-        QCOMPARE(seen.countsAfterAdd, "5 transactions were added.");
+        QCOMPARE(seen.countsAfterAdd, "5 transactions were added. 5 marked cleared.");
         QVERIFY(w.file().startsWith("1000\r\n"));
         QCOMPARE(fileBytes("default.dat.before-import"), before);
     }
@@ -240,13 +274,80 @@ private slots:
         writeBytes(path, "!Type:Bank\nD1/13/2026\nT-31.50\nPShop\n^\n");
         const Seen seen = w.import(path, [](FrmStatement *window) {
             auto *balance = child<QLineEdit>(window, "txtEndingBalance");
-            balance->setText("-31.50");
+            balance->setText("-31.25");
             QTest::keyClick(balance, Qt::Key_Return);
-            QCOMPARE(child<QLabel>(window, "lblResult")->text(), "Difference: -$31.50");
+            QCOMPARE(child<QLabel>(window, "lblResult")->text(), "Difference: $.25");
+            QVERIFY(!QFile::exists(DataFileName));
+            balance->setText("-31.50");
             add(window);
         });
         QCOMPARE(seen.result, "Type the statement's ending balance to reconcile.");
         QCOMPARE(seen.resultAfterAdd, "Balanced");
+    }
+
+    // A check written in January and paid in March: Finish Reconciliation on January's
+    // statement adds its fee and reconciles what it shows, as one undo step; February's
+    // statement then balances with the check outstanding, and March's with it cleared.
+    void finishReconciliation()
+    {
+        Checkbook stored;
+        stored.entryCount = 4;
+        stored.slot[1] = {2026, 1, 2, "DEP", "PAY", 0, 100000};
+        stored.slot[2] = {2026, 1, 10, "ATM", "CASH", 5000, 0};
+        stored.slot[3] = {2026, 1, 25, "1043", "PLUMBER", 7500, 0};
+        stored.slot[4] = {2026, 2, 6, "ATM", "CASH", 2000, 0};
+        ImportWindow w(stored);
+        const QString january = w.folder.folder.filePath("january.ofx");
+        writeBytes(january, ofxStatement("20260131", "947.00",
+                                         "20260102 1000.00 PAY; 20260110 -50.00 CASH; "
+                                         "20260131 -3.00 FEE"));
+        const Seen seen = w.import(january, [](FrmStatement *window) {
+            QCOMPARE(child<QLabel>(window, "lblClearedBalance")->text(), "$947.00");
+            QCOMPARE(child<QTableWidget>(window, "lstOutstanding")->rowCount(), 1);
+            auto *finish = child<QPushButton>(window, "cmdFinish");
+            QVERIFY(finish->isEnabled());
+            child<QLineEdit>(window, "txtEndingBalance")->setText("946.99");
+            QVERIFY(!finish->isEnabled());
+            child<QLineEdit>(window, "txtEndingBalance")->setText("947.00");
+            finish->click();
+        });
+        QCOMPARE(seen.result, "Balanced");
+        QCOMPARE(marks(w.book), "2 2 0 2 0"); // the fee of 1-31 added, the check open
+        QCOMPARE(w.book.slot[4].reconciledOn, 20260131);
+        QCOMPARE(w.document.companion().reconciled, (QList<StatementBalance>{{20260131, 94700}}));
+        QCOMPARE(w.document.history().count(), 1);
+        QCOMPARE(w.document.history().undoText(),
+                 "import 1 transaction from january.ofx, mark 3 cleared, reconcile to 1/31/2026");
+
+        // The same statement again is reconciled already: nothing more to finish.
+        w.import(january, [](FrmStatement *window) {
+            QVERIFY(!child<QPushButton>(window, "cmdFinish")->isEnabled());
+            QVERIFY(!child<QPushButton>(window, "cmdAdd")->isEnabled());
+        });
+
+        QVERIFY(w.document.undo().saved());
+        QCOMPARE(marks(w.book), "0 0 0 0");
+        QVERIFY(w.document.companion().reconciled.isEmpty());
+        QVERIFY(w.document.redo().saved());
+
+        // The last two lines of tallyra --import: the figures, then the summary.
+        w.document.releaseLock();
+        FakeSettings settings;
+        const auto importLines = [&settings](const QByteArray &ofx) {
+            writeBytes("statement.ofx", ofx);
+            RegisterDocument document;
+            const QStringList lines =
+                runImport({"statement.ofx", false, {}, {}}, document, settings)
+                    .output.split(u'\n', Qt::SkipEmptyParts);
+            return lines.mid(lines.size() - 2);
+        };
+        QStringList lines = importLines(ofxStatement("20260228", "927.00", "20260206 -20.00 CASH"));
+        QCOMPARE(lines[0], "On 2026-02-28 the statement's balance is $927.00 and the cleared "
+                           "balance $927.00 with 1 entry outstanding: Balanced");
+        QVERIFY2(lines[1].endsWith("1 marked cleared. Balanced"), qPrintable(lines[1]));
+        lines = importLines(ofxStatement("20260331", "852.00", "20260302 -75.00 PLUMBER 1043"));
+        QCOMPARE(lines[0], "On 2026-03-31 the statement's balance is $852.00 and the cleared "
+                           "balance $852.00 with 0 entries outstanding: Balanced");
     }
 
     void notAStatement()
