@@ -270,7 +270,13 @@ void FrmMoney::mnuRedo_Click()
 bool FrmMoney::commit(const Checkbook &after, const QString &what, const QString &done,
                       const QString &keepSuffix)
 {
-    const ChangeResult result = m_document.replace(after, what, keepSuffix);
+    return commit(after, m_document.companion(), what, done, keepSuffix);
+}
+
+bool FrmMoney::commit(const Checkbook &after, const Companion &companionAfter, const QString &what,
+                      const QString &done, const QString &keepSuffix)
+{
+    const ChangeResult result = m_document.replace(after, companionAfter, what, keepSuffix);
     if (result.status == ChangeResult::Status::Reloaded)
         tell(reloadedInsteadText(result));
     if (!reportChange(m_platform.prompter, this, result))
@@ -319,16 +325,17 @@ void FrmMoney::register_ChangedOnDisk()
 
 void FrmMoney::mnuBackup_Click()
 {
-    if (const std::optional<QString> made = backupRegister(m_document.path(), m_platform, this))
+    if (const std::optional<QString> made = backupRegister(m_document, m_platform, this))
         tell(backupMadeMessage(m_platform.drive, *made));
 }
 
 void FrmMoney::mnuRestore_Click()
 {
     std::optional<RestoredBackup> restored = chooseBackupToRestore(m_platform, this);
-    if (!restored ||
-        !commit(*restored->book, QStringLiteral("restore ") + restored->fileName,
-                QStringLiteral("Restored ") + restored->fileName, QStringLiteral("before-restore")))
+    if (!restored || !commit(*restored->book, restored->companion,
+                             QStringLiteral("restore ") + restored->fileName,
+                             backupRestoredMessage(restored->fileName, restored->marksLost),
+                             QStringLiteral("before-restore")))
         return;
     m_platform.prompter.message(this, QMessageBox::Information, QStringLiteral("All Was Good"),
                                 QStringLiteral("The restore was successful"));

@@ -64,6 +64,9 @@ private:
     void showBackupFolder();
     bool commit(const Checkbook &after, const QString &what, const QString &done,
                 const QString &keepSuffix = QString());
+    // The same, with what is kept beside the register replaced too.
+    bool commit(const Checkbook &after, const Companion &companionAfter, const QString &what,
+                const QString &done, const QString &keepSuffix);
     void tell(const QString &what);
     void register_Changed();
     void register_ChangedOnDisk();

@@ -33,8 +33,10 @@ std::optional<QString> askBackupDescription(Prompter &prompter, QWidget *parent)
 
 } // namespace
 
-std::optional<QString> backupRegister(const QString &dataPath, Platform &platform, QWidget *parent)
+std::optional<QString> backupRegister(const RegisterDocument &document, Platform &platform,
+                                      QWidget *parent)
 {
+    const QString &dataPath = document.path();
     QString readError;
     const std::optional<QByteArray> dataFile = readWholeFile(dataPath, &readError);
     if (!dataFile) {
@@ -48,7 +50,12 @@ std::optional<QString> backupRegister(const QString &dataPath, Platform &platfor
     if (!description)
         return std::nullopt;
     const QString fileName = backupFileName(*description);
-    const auto failure = makeBackup(*dataFile, platform.drive, fileName,
+    const Checkbook &book = document.book();
+    const std::optional<QByteArray> marks =
+        holdsNothing(book, document.companion())
+            ? std::nullopt
+            : std::optional<QByteArray>(formatCompanion(book, document.companion()));
+    const auto failure = makeBackup(*dataFile, marks, platform.drive, fileName,
                                     [&] { return askDriveRetry(platform.prompter, parent); });
     if (failure) {
         reportDriveFailure(platform, parent, *failure);
@@ -76,14 +83,14 @@ std::optional<RestoredBackup> chooseBackupToRestore(Platform &platform, QWidget 
         QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     if (answer != QMessageBox::Yes)
         return std::nullopt;
-    RestoredBackup restored{*chosen, std::make_unique<Checkbook>()};
-    const auto failure = readBackup(
-        platform.drive, *chosen, [&] { return askDriveRetry(platform.prompter, parent); },
-        *restored.book);
-    if (failure) {
+    RestoredBackup restored{*chosen, std::make_unique<Checkbook>(), {}, {}};
+    const RetryQuestion retry = [&] { return askDriveRetry(platform.prompter, parent); };
+    if (const auto failure = readBackup(platform.drive, *chosen, retry, *restored.book)) {
         reportDriveFailure(platform, parent, *failure);
         return std::nullopt;
     }
+    restored.marksLost =
+        readBackupMarks(platform.drive, *chosen, retry, *restored.book, restored.companion);
     return restored;
 }
 

@@ -3,6 +3,7 @@
 
 #include "platform/Platform.h"
 #include "register/Checkbook.h"
+#include "register/RegisterDocument.h"
 
 #include <QString>
 
@@ -13,15 +14,20 @@ class QWidget;
 
 namespace tallyra {
 
-// File > Backup: asks for a description and copies the data file to the backup folder,
-// reporting success or the failure. Returns the backup's file name when one was made.
-std::optional<QString> backupRegister(const QString &dataPath, Platform &platform, QWidget *parent);
+// File > Backup: asks for a description and copies the document's data file to the backup
+// folder, its cleared marks and reconciliations beside it, reporting success or the failure.
+// Returns the backup's file name when one was made.
+std::optional<QString> backupRegister(const RegisterDocument &document, Platform &platform,
+                                      QWidget *parent);
 
-// A backup read and checked whole, for the register to become.
+// A backup read and checked whole, for the register to become, with the marks kept beside it.
 struct RestoredBackup
 {
     QString fileName;
     std::unique_ptr<Checkbook> book;
+    Companion companion;
+    // Why the marks beside it could not be taken; nothing when they were, or there were none.
+    std::optional<QString> marksLost;
 };
 
 // File > Restore up to the point of replacing the register: the chooser, the question, and

@@ -3,7 +3,9 @@
 
 #include "register/DataFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 #include <memory>
 
@@ -60,7 +62,17 @@ QString backupMadeMessage(const Drive &drive, const QString &fileName)
         .arg(QDir::toNativeSeparators(drive.filePath(fileName)));
 }
 
-std::optional<DriveError> makeBackup(const QByteArray &dataFile, Drive &drive,
+QString backupRestoredMessage(const QString &fileName, const std::optional<QString> &marksLost)
+{
+    const QString restored = QStringLiteral("Restored ") + fileName;
+    if (!marksLost)
+        return restored;
+    return QCoreApplication::translate("Backup", "%1; its cleared marks were lost: %2")
+        .arg(restored, *marksLost);
+}
+
+std::optional<DriveError> makeBackup(const QByteArray &dataFile,
+                                     const std::optional<QByteArray> &companion, Drive &drive,
                                      const QString &fileName, const RetryQuestion &retry)
 {
     // Too big for the stack: 1000 entries and their running totals.
@@ -68,7 +80,20 @@ std::optional<DriveError> makeBackup(const QByteArray &dataFile, Drive &drive,
     if (const auto fault = readDataFile(dataFile, *copy, ReadExtent::AllSlots))
         return notARegister(*fault, QLatin1String(DataFileName));
     const QByteArray backup = formatDataFile(*copy);
-    return withRetries([&] { return drive.writeFile(fileName, backup); }, retry);
+    const QString marks = companionPath(fileName);
+    // The marks go first, as beside the data file: should the backup itself then fail, an
+    // earlier backup of the name is still whole, and a mark names its entry by content, so
+    // that none lands on an entry of another register.
+    if (companion) {
+        if (auto failure = withRetries([&] { return drive.writeFile(marks, *companion); }, retry))
+            return failure;
+    }
+    if (auto failure = withRetries([&] { return drive.writeFile(fileName, backup); }, retry))
+        return failure;
+    // Left there, an earlier backup's marks would be restored with this one.
+    if (!companion)
+        return withRetries([&] { return drive.removeFile(marks); }, retry);
+    return std::nullopt;
 }
 
 std::optional<DriveError> readBackup(Drive &drive, const QString &fileName,
@@ -79,6 +104,27 @@ std::optional<DriveError> readBackup(Drive &drive, const QString &fileName,
         return failure;
     if (const auto fault = readDataFile(backup, restored, ReadExtent::AllSlots))
         return damagedBackup(*fault, drive.filePath(fileName));
+    return std::nullopt;
+}
+
+std::optional<QString> readBackupMarks(Drive &drive, const QString &fileName,
+                                       const RetryQuestion &retry, Checkbook &restored,
+                                       Companion &companion)
+{
+    companion = Companion{};
+    const QString marks = companionPath(fileName);
+    // A backup without marks, or made before there were any: nothing is lost.
+    if (!QFileInfo::exists(drive.filePath(marks)))
+        return std::nullopt;
+    const auto lost = [&](const QString &why) {
+        return QCoreApplication::translate("Backup", "%1 could not be used (%2)").arg(marks, why);
+    };
+    QByteArray bytes;
+    if (auto failure = withRetries([&] { return drive.readFile(marks, bytes); }, retry))
+        return lost(failure->description);
+    const CompanionRead read = readCompanion(bytes, restored, companion);
+    if (read.result != CompanionRead::Result::Read)
+        return lost(read.reason);
     return std::nullopt;
 }
 

@@ -9,13 +9,46 @@
 
 namespace tallyra {
 
-EntriesBefore entriesBefore(const Checkbook &book, QDate date)
+namespace {
+
+qint32 keyOf(QDate date)
 {
-    const qint32 key = dateKey(date.year(), date.month(), date.day());
-    int count = 0;
-    while (count < book.entryCount && dateKey(book.slot[count + 1]) < key)
-        ++count;
-    return {date, count, balanceAfter(book, count)};
+    return dateKey(date.year(), date.month(), date.day());
+}
+
+bool isCarried(const EntriesBefore &before, const Entry &entry)
+{
+    return dateKey(entry) < keyOf(before.date) &&
+           (!before.reconciledOnly || entry.clearing == Clearing::Reconciled);
+}
+
+std::unique_ptr<Checkbook> archiveOf(const Checkbook &book, const EntriesBefore &before)
+{
+    // Too big for the stack: 1000 entries and their running totals.
+    auto archive = std::make_unique<Checkbook>();
+    for (int i = 1; i <= book.entryCount; ++i) {
+        if (isCarried(before, book.slot[i]))
+            archive->slot[++archive->entryCount] = book.slot[i];
+    }
+    return archive;
+}
+
+} // namespace
+
+EntriesBefore entriesBefore(const Checkbook &book, const Companion &companion, QDate date)
+{
+    EntriesBefore before{date, !companion.reconciled.isEmpty()};
+    for (int i = 1; i <= book.entryCount && dateKey(book.slot[i]) < keyOf(date); ++i) {
+        const Entry &entry = book.slot[i];
+        if (!isCarried(before, entry)) {
+            ++before.left;
+            continue;
+        }
+        ++before.count;
+        before.netCents += netCents(entry);
+        before.reconciledOn = std::max(before.reconciledOn, entry.reconciledOn);
+    }
+    return before;
 }
 
 std::optional<CarryRefusal> carryRefusal(const EntriesBefore &before)
@@ -44,27 +77,43 @@ Entry balanceForward(const EntriesBefore &before)
         entry.withdrawalCents = qint32(-before.netCents);
     else
         entry.depositCents = qint32(before.netCents);
+    if (before.reconciledOnly) {
+        entry.clearing = Clearing::Reconciled;
+        entry.reconciledOn = before.reconciledOn;
+    }
     return entry;
 }
 
 std::unique_ptr<Checkbook> carriedForward(const Checkbook &book, const EntriesBefore &before)
 {
     auto after = std::make_unique<Checkbook>();
-    after->slot[1] = balanceForward(before);
-    const auto rest = book.slot.begin() + 1 + before.count;
-    std::copy(rest, book.slot.begin() + 1 + book.entryCount, after->slot.begin() + 2);
-    after->entryCount = qint16(book.entryCount - before.count + 1);
+    int from = 1;
+    int to = 0;
+    for (; from <= book.entryCount && dateKey(book.slot[from]) < keyOf(before.date); ++from) {
+        if (!isCarried(before, book.slot[from]))
+            after->slot[++to] = book.slot[from];
+    }
+    after->slot[++to] = balanceForward(before);
+    for (; from <= book.entryCount; ++from)
+        after->slot[++to] = book.slot[from];
+    after->entryCount = qint16(to);
     return after;
 }
 
 QByteArray archiveFile(const Checkbook &book, const EntriesBefore &before)
 {
-    // Too big for the stack: 1000 entries and their running totals.
-    const auto archive = std::make_unique<Checkbook>();
-    const auto first = book.slot.begin() + 1;
-    std::copy(first, first + before.count, archive->slot.begin() + 1);
-    archive->entryCount = qint16(before.count);
-    return formatDataFile(*archive);
+    return formatDataFile(*archiveOf(book, before));
+}
+
+std::optional<QByteArray> archiveMarks(const Checkbook &book, const Companion &companion,
+                                       const EntriesBefore &before)
+{
+    const auto archive = archiveOf(book, before);
+    // A statement put off for later is one the register that goes on is balanced against.
+    const Companion kept{companion.reconciled, std::nullopt};
+    if (holdsNothing(*archive, kept))
+        return std::nullopt;
+    return formatCompanion(*archive, kept);
 }
 
 QString archiveName(QDate date, const QStringList &taken)

@@ -3,21 +3,28 @@
 
 #include "register/DateText.h"
 
-#include <QFile>
-
 namespace tallyra {
 
 namespace {
 
-// The archive under the first of its names that no backup has yet.
+// The archive under the first of its names that no backup has yet, and its marks beside it as
+// beside any backup, so that File > Restore takes them back too. A companion file of that name
+// that no archive had would otherwise lend it marks.
 std::optional<DriveError> writeArchive(Drive &drive, QDate date, const QByteArray &bytes,
-                                       QString &name)
+                                       const std::optional<QByteArray> &marks, QString &name)
 {
     QStringList taken;
     if (auto failed = drive.listBackups(taken))
         return failed;
     name = archiveName(date, taken);
-    return drive.createFile(name, bytes);
+    if (auto failed = drive.createFile(name, bytes))
+        return failed;
+    const QString beside = companionPath(name);
+    std::optional<DriveError> failed =
+        marks ? drive.writeFile(beside, *marks) : drive.removeFile(beside);
+    if (failed)
+        drive.removeFile(name);
+    return failed;
 }
 
 } // namespace
@@ -27,7 +34,7 @@ CarryForwardOutcome carryForward(RegisterDocument &document, Drive &drive, QDate
 {
     CarryForwardOutcome outcome;
     const Checkbook &book = document.book();
-    outcome.before = entriesBefore(book, date);
+    outcome.before = entriesBefore(book, document.companion(), date);
     if (document.readOnly()) {
         outcome.status = CarryForwardOutcome::Status::ReadOnly;
         return outcome;
@@ -39,8 +46,10 @@ CarryForwardOutcome carryForward(RegisterDocument &document, Drive &drive, QDate
     }
 
     const QByteArray archive = archiveFile(book, outcome.before);
+    const std::optional<QByteArray> marks =
+        archiveMarks(book, document.companion(), outcome.before);
     for (;;) {
-        outcome.archiveError = writeArchive(drive, date, archive, outcome.archive);
+        outcome.archiveError = writeArchive(drive, date, archive, marks, outcome.archive);
         if (!outcome.archiveError || outcome.archiveError->kind != DriveFailure::NotReady ||
             !retry())
             break;
@@ -52,15 +61,18 @@ CarryForwardOutcome carryForward(RegisterDocument &document, Drive &drive, QDate
 
     const std::unique_ptr<Checkbook> after = carriedForward(book, outcome.before);
     outcome.change =
-        document.replace(*after, QStringLiteral("carry forward before %1").arg(slashDate(date)),
+        document.replace(*after, document.companion(),
+                         QStringLiteral("carry forward before %1").arg(slashDate(date)),
                          QLatin1String(CarryForwardKeepSuffix));
     if (outcome.change.saved())
         return outcome;
     outcome.status = CarryForwardOutcome::Status::NotChanged;
     // Nothing of the change was written, so neither is its archive; but when a copy was kept
     // on the way it may be this change, whose entries before the date are only in the archive.
-    if (outcome.change.keptCopy.isEmpty())
-        QFile::remove(drive.filePath(outcome.archive));
+    if (outcome.change.keptCopy.isEmpty()) {
+        drive.removeFile(outcome.archive);
+        drive.removeFile(companionPath(outcome.archive));
+    }
     return outcome;
 }
 

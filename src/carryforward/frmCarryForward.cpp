@@ -81,11 +81,15 @@ void FrmCarryForward::buildControls()
     for (QComboBox *field : {txtCarryMonth, txtCarryDay, txtCarryYear})
         connect(field, &QComboBox::editTextChanged, this, &FrmCarryForward::showEntriesBefore);
 
-    auto *about = named(new QLabel(QStringLiteral(
-                            "The entries dated before this day move to an archive in the backup "
-                            "folder, and one BALANCE FORWARD entry dated the day before takes "
-                            "their place.  The total after every later entry stays the same.")),
-                        "lblAbout");
+    QString aboutText =
+        QStringLiteral("The entries dated before this day move to an archive in the backup "
+                       "folder, and one BALANCE FORWARD entry dated the day before takes "
+                       "their place.  The total after every later entry stays the same.");
+    const bool reconciledOnly = !m_document.companion().reconciled.isEmpty();
+    if (reconciledOnly)
+        aboutText += u' ' + tr("As statements have been reconciled, only reconciled entries "
+                               "move; every other entry stays where it is, with its mark.");
+    auto *about = named(new QLabel(aboutText), "lblAbout");
     about->setWordWrap(true);
 
     lblCount = caption("lblCount", QString());
@@ -110,7 +114,11 @@ void FrmCarryForward::buildControls()
     grid->addWidget(txtCarryMonth, 1, 0);
     grid->addWidget(txtCarryDay, 1, 1);
     grid->addWidget(txtCarryYear, 1, 2);
-    grid->addWidget(caption("Label4", QStringLiteral("Entries before it:"), lblCount), 2, 0, 1, 2);
+    grid->addWidget(caption("Label4",
+                            reconciledOnly ? tr("Reconciled entries before it:")
+                                           : QStringLiteral("Entries before it:"),
+                            lblCount),
+                    2, 0, 1, 2);
     grid->addWidget(lblCount, 2, 2);
     grid->addWidget(caption("Label5", QStringLiteral("Their net amount:"), lblNet), 3, 0, 1, 2);
     grid->addWidget(lblNet, 3, 2);
@@ -153,13 +161,15 @@ void FrmCarryForward::showEntriesBefore()
                               .arg(m_platform.clock.today().year()));
         return;
     }
-    const EntriesBefore before = entriesBefore(m_document.book(), *date);
+    const EntriesBefore before = entriesBefore(m_document.book(), m_document.companion(), *date);
     lblCount->setText(QString::number(before.count));
     lblNet->setText(formatMoney(before.netCents));
     setTextColour(lblNet, before.netCents < 0);
     const std::optional<CarryRefusal> refusal = carryRefusal(before);
     if (m_document.readOnly())
         lblAfter->setText(QStringLiteral("The register is open read-only."));
+    else if (refusal == CarryRefusal::NoEntries && before.reconciledOnly)
+        lblAfter->setText(tr("No reconciled entries lie before %1.").arg(slashDate(*date)));
     else if (refusal == CarryRefusal::NoEntries)
         lblAfter->setText(QStringLiteral("No entries lie before %1.").arg(slashDate(*date)));
     else if (refusal == CarryRefusal::NetTooLarge)
@@ -179,7 +189,7 @@ void FrmCarryForward::cmdCarry_Click()
         txtCarryMonth->setFocus();
         return;
     }
-    const EntriesBefore before = entriesBefore(m_document.book(), *date);
+    const EntriesBefore before = entriesBefore(m_document.book(), m_document.companion(), *date);
     // What would be refused is said before the question, not after it.
     if (m_document.readOnly() || carryRefusal(before)) {
         CarryForwardOutcome refused;
@@ -205,14 +215,18 @@ bool FrmCarryForward::confirmCarry(const EntriesBefore &before)
 {
     const Entry bal = balanceForward(before);
     const qint64 amount = netCents(bal);
-    const auto answer = m_platform.prompter.message(
-        this, QMessageBox::Question, QStringLiteral("Carry Forward"),
+    QString question =
         QStringLiteral("Move the %1 before %2 to an archive in the backup folder %3, and put "
-                       "one BALANCE FORWARD entry of %4 dated %5 in their place?\r\n"
-                       "Do you wish to continue?")
+                       "one BALANCE FORWARD entry of %4 dated %5 in their place?\r\n")
             .arg(entries(before.count), slashDate(before.date), m_platform.drive.root(),
-                 formatMoney(amount), slashDate(before.date.addDays(-1))),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+                 formatMoney(amount), slashDate(before.date.addDays(-1)));
+    if (before.left > 0)
+        question += tr("Left where they are, not yet reconciled: %n entry(s) before it.\r\n",
+                       nullptr, before.left);
+    const auto answer =
+        m_platform.prompter.message(this, QMessageBox::Question, QStringLiteral("Carry Forward"),
+                                    question + QStringLiteral("Do you wish to continue?"),
+                                    QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     return answer == QMessageBox::Yes;
 }
 
@@ -241,7 +255,12 @@ void FrmCarryForward::reportOutcome(const CarryForwardOutcome &outcome)
             {ChangeResult::Status::Refused, QStringLiteral("the register is open read-only"), {}});
         return;
     case Status::Refused:
-        if (outcome.refusal == CarryRefusal::NoEntries)
+        if (outcome.refusal == CarryRefusal::NoEntries && outcome.before.reconciledOnly)
+            refuse(QMessageBox::Information, QStringLiteral("Nothing To Carry"),
+                   tr("No reconciled entries lie before %1, so there is nothing to carry "
+                      "forward.")
+                       .arg(date));
+        else if (outcome.refusal == CarryRefusal::NoEntries)
             refuse(QMessageBox::Information, QStringLiteral("Nothing To Carry"),
                    QStringLiteral("No entries lie before %1, so there is nothing to carry "
                                   "forward.")

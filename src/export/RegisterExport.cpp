@@ -17,7 +17,7 @@ const QByteArray CsvLineEnd = "\r\n";
 // and €; LibreOffice and most readers take the mark as UTF-8's signature.
 const QByteArray Utf8Bom = "\xEF\xBB\xBF";
 
-const QByteArray CsvHeading = "Date,Check Number,Payee,Withdrawal,Deposit,Balance";
+const QByteArray CsvHeading = "Date,Check Number,Payee,Withdrawal,Deposit,Balance,Cleared";
 
 // The sign, then at least `width` digits. The magnitude is taken as unsigned so that the
 // most negative value has one.
@@ -59,6 +59,20 @@ QString amountField(qint32 cents)
     return cents == 0 ? QString() : plainDecimal(cents);
 }
 
+// The marks as the register's list shows them: c for cleared, R for reconciled.
+QString clearedField(Clearing clearing)
+{
+    switch (clearing) {
+    case Clearing::Cleared:
+        return QStringLiteral("c");
+    case Clearing::Reconciled:
+        return QStringLiteral("R");
+    case Clearing::NotCleared:
+        break;
+    }
+    return QString();
+}
+
 // QIF files came from DOS and most still end their lines so; importers read them either way.
 QString qifLine(QChar code, const QString &value)
 {
@@ -83,7 +97,8 @@ QByteArray exportCsv(const Checkbook &book)
                                  csvField(entry.payee),
                                  amountField(entry.withdrawalCents),
                                  amountField(entry.depositCents),
-                                 plainDecimal(balance)};
+                                 plainDecimal(balance),
+                                 clearedField(entry.clearing)};
         bytes += fields.join(u',').toUtf8() + CsvLineEnd;
     });
     return bytes;
@@ -96,6 +111,10 @@ QByteArray exportQif(const Checkbook &book)
         const Entry &entry = book.slot[i];
         text += qifLine(u'D', usDate(entry));
         text += qifLine(u'T', plainDecimal(netCents(entry)));
+        // The cleared status: * cleared, X reconciled; no line for an entry the bank has not shown.
+        if (entry.clearing != Clearing::NotCleared)
+            text += qifLine(u'C', entry.clearing == Clearing::Reconciled ? QStringLiteral("X")
+                                                                         : QStringLiteral("*"));
         // Importers take an empty N or P line as a value; leaving it out says there is none.
         if (!entry.checkNumber.isEmpty())
             text += qifLine(u'N', qifText(entry.checkNumber));

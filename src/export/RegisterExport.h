@@ -24,11 +24,12 @@ struct ExportResult
 };
 
 // The register as a spreadsheet table: UTF-8 with a byte-order mark, CR LF line ends, a
-// heading row, then one row per entry with its date, check number, payee, withdrawal, deposit
-// and the balance after it.
+// heading row, then one row per entry with its date, check number, payee, withdrawal, deposit,
+// the balance after it and its cleared mark.
 QByteArray exportCsv(const Checkbook &book);
 
-// The register as a bank account's transactions for finance programs: UTF-8, CR LF line ends.
+// The register as a bank account's transactions for finance programs: UTF-8, CR LF line ends,
+// each entry's cleared mark in its C line.
 QByteArray exportQif(const Checkbook &book);
 
 QByteArray exportBytes(const Checkbook &book, ExportFormat format);

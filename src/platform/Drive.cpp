@@ -3,7 +3,9 @@
 
 #include "register/FileStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -234,6 +236,28 @@ std::optional<DriveError> Drive::createFile(const QString &name, const QByteArra
                                  : failure(lastSystemError(), part.errorString(), name);
     part.remove();
     return error;
+}
+
+std::optional<DriveError> Drive::removeFile(const QString &name)
+{
+    if (auto refused = refuse(name))
+        return refused;
+    QFile file(filePath(name));
+    if (!file.exists())
+        return std::nullopt;
+    clearSystemError();
+    if (!file.remove())
+        return failure(lastSystemError(), file.errorString(), name);
+    clearSystemError();
+    if (const FileResult synced = syncFolderOf(filePath(name)); !synced.ok) {
+        const int systemError = lastSystemError();
+        return DriveError{
+            classifyDriveError(systemError, rootReady()), systemError,
+            QCoreApplication::translate("Drive", "the disk did not confirm the removal: %1")
+                .arg(synced.error),
+            filePath(name)};
+    }
+    return std::nullopt;
 }
 
 } // namespace tallyra

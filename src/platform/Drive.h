@@ -70,6 +70,8 @@ public:
     // Writes a file that is not there yet: an existing file of that name is never replaced,
     // and a failure leaves nothing under the name.
     virtual std::optional<DriveError> createFile(const QString &name, const QByteArray &bytes);
+    // Removes the file if it is there, and is done once the disk has no name for it.
+    virtual std::optional<DriveError> removeFile(const QString &name);
 
 private:
     bool rootReady() const;

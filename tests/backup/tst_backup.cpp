@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStatusBar>
 
 using namespace tallyra;
 using namespace tallyra::test;
@@ -99,9 +100,11 @@ private slots:
         f.fakes.prompter.answers.back() = Box::Cancel;
         f.fakes.prompter.textAnswers = {name};
         const bool restoring = name.endsWith(QLatin1String(".bak"));
-        WITH_FILE_SIZE_LIMIT(!restoring && titles.contains("FAILURE") ? 4096 : NoFileSizeLimit, [&] {
-            restoring ? restore(f, name) : f.get<QAction>(QStringLiteral("mnuBackup"))->trigger();
-        });
+        WITH_FILE_SIZE_LIMIT(!restoring && titles.contains("FAILURE") ? 4096 : NoFileSizeLimit,
+                             [&] {
+                                 restoring ? restore(f, name)
+                                           : f.get<QAction>(QStringLiteral("mnuBackup"))->trigger();
+                             });
 
         QCOMPARE(f.fakes.prompter.titles(), titles);
         QCOMPARE(f.fakes.programEnd.calls, titles.contains("FAILURE") ? 1 : 0);
@@ -111,6 +114,75 @@ private slots:
         const bool restored = titles.contains("All Was Good");
         QCOMPARE(f.file(), restored ? backup : dataFile);
         QCOMPARE(f.label(QStringLiteral("lblTotal")), restored ? "$3.00" : "$5.00");
+    }
+
+    // The cleared marks and reconciliations go beside a backup, under its name and ".state",
+    // and come back with it over a register of other marks. A backup with none leaves no
+    // earlier backup's marks beside it; marks that do not read are lost, and the status bar
+    // says so.
+    void marksGoWithTheBackup_data()
+    {
+        QTest::addColumn<bool>("marked");
+        QTest::addColumn<QByteArray>("damaged"); // written over the marks before the restore
+        QTest::addColumn<QString>("told");
+        QTest::newRow("marked") << true << QByteArray() << "Restored MAY.bak";
+        QTest::newRow("none, earlier ones removed") << false << QByteArray() << "Restored MAY.bak";
+        QTest::newRow("damaged")
+            << true << QByteArray("tallyra-state 1\nstatement\t2001-13-01\t5\n")
+            << "Restored MAY.bak; its cleared marks were lost: MAY.bak.state could not be used "
+               "(line 2, a statement that does not read)";
+    }
+    void marksGoWithTheBackup()
+    {
+        QFETCH(bool, marked);
+        QFETCH(QByteArray, damaged);
+        QFETCH(QString, told);
+        MainWindow f;
+        const auto mark = [](Checkbook &book, int slot, Clearing clearing, qint32 on = 0) {
+            book.slot[slot].clearing = clearing;
+            book.slot[slot].reconciledOn = on;
+        };
+        Checkbook backedUp = registerOf("1/1D 1/2W 1/3W");
+        Companion statements;
+        if (marked) {
+            mark(backedUp, 1, Clearing::Reconciled, 20010102);
+            mark(backedUp, 2, Clearing::Cleared);
+            statements = {{{20010102, 100}}, StatementBalance{20010201, 0}};
+            writeBytes("default.dat.state", formatCompanion(backedUp, statements));
+        } else {
+            writeBytes(f.fakes.drive.filePath("MAY.bak.state"), "an earlier backup's marks");
+        }
+        f.load(backedUp);
+        f.fakes.prompter.textAnswers = {QStringLiteral("MAY")};
+        f.fakes.prompter.answers = {Box::Ok, Box::Yes, Box::Ok};
+        f.get<QAction>(QStringLiteral("mnuBackup"))->trigger();
+        QMap<QString, QByteArray> drive{{"MAY.bak", f.file()}};
+        if (marked)
+            drive["MAY.bak.state"] = formatCompanion(backedUp, statements);
+        QCOMPARE(filesIn(f.fakes.drive.root()), drive);
+
+        if (!damaged.isNull())
+            writeBytes(f.fakes.drive.filePath("MAY.bak.state"), damaged);
+        Checkbook other = registerOf("1/1D 1/2W 1/3W 1/4D");
+        mark(other, 4, Clearing::Cleared);
+        writeBytes("default.dat.state", formatCompanion(other, {{{20001231, 5}}, {}}));
+        f.load(other);
+        restore(f, QStringLiteral("MAY"));
+
+        QCOMPARE(f.fakes.prompter.titles(), (QStringList{"SUCCESS", Sure, "All Was Good"}));
+        QCOMPARE(f.window.statusBar()->currentMessage(), told);
+        if (!damaged.isNull()) {
+            backedUp = registerOf("1/1D 1/2W 1/3W");
+            statements = {};
+        }
+        QCOMPARE(f.document.book().entryCount, backedUp.entryCount);
+        for (int i = 1; i <= backedUp.entryCount; ++i)
+            QCOMPARE(f.document.book().slot[i], backedUp.slot[i]);
+        QCOMPARE(f.document.companion(), statements);
+        // One step: undo gives back the other register's marks with it.
+        QVERIFY(f.document.undo().saved());
+        QCOMPARE(f.document.book().slot[4].clearing, Clearing::Cleared);
+        QCOMPARE(f.document.companion().reconciled.size(), 1);
     }
 
     // A backup cut short, damaged on the way, or far larger than any register (sparse, and
@@ -173,8 +245,7 @@ private slots:
         f.fakes.prompter.answers = {Box::Ok};
         f.get<QAction>(QStringLiteral("mnuBackup"))->trigger();
         QDir::setCurrent(home);
-        QCOMPARE(filesIn(f.fakes.drive.root()),
-                 (QMap<QString, QByteArray>{{"MAY.bak", dataFile}}));
+        QCOMPARE(filesIn(f.fakes.drive.root()), (QMap<QString, QByteArray>{{"MAY.bak", dataFile}}));
     }
 
     // The folder chosen with File > Backup Folder... is where backups go and where the chooser
@@ -312,7 +383,7 @@ private slots:
             f.load(replaced);
             f.fakes.prompter.answers = {refusal == "Are You Sure" ? Box::No : Box::Yes, Box::Ok};
             WITH_FILE_SIZE_LIMIT(refusal == "COPY FAILED" ? 4096 : NoFileSizeLimit,
-                              [&] { f.get<QAction>(QStringLiteral("mnuNew"))->trigger(); });
+                                 [&] { f.get<QAction>(QStringLiteral("mnuNew"))->trigger(); });
             if (!refusal.isEmpty()) {
                 QCOMPARE(f.fakes.prompter.titles().last(), refusal);
                 files = {{"default.dat", replaced}};

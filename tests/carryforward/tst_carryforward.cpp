@@ -16,14 +16,16 @@ namespace {
 
 // Entries written "YYYY-MM-DD" and an amount in cents after its type: + a deposit, - a
 // withdrawal, = Neither; ~ a withdrawal of a negative amount, as only a hand-edited file
-// holds. Paid to P1, P2, ... in order.
+// holds. Then " c" when cleared, " R" and the statement's date when reconciled. Paid to P1,
+// P2, ... in order.
 std::unique_ptr<Checkbook> bookOf(const QStringList &entries)
 {
     auto book = std::make_unique<Checkbook>();
     for (const QString &text : entries) {
         const QDate date = QDate::fromString(text.left(10), Qt::ISODate);
         const QChar type = text.at(10);
-        const qint32 cents = text.mid(11).toInt();
+        const qint32 cents = text.mid(11).section(u' ', 0, 0).toInt();
+        const QString mark = text.section(u' ', 1);
         Entry &e = book->slot[++book->entryCount];
         e = {qint16(date.year()),
              qint16(date.month()),
@@ -35,6 +37,13 @@ std::unique_ptr<Checkbook> bookOf(const QStringList &entries)
         (type == u'+' ? e.depositCents : e.withdrawalCents) = type == u'='   ? 0
                                                               : type == u'~' ? -cents
                                                                              : cents;
+        if (mark == u'c')
+            e.clearing = Clearing::Cleared;
+        if (mark.startsWith(u'R')) {
+            const QDate on = QDate::fromString(mark.mid(1), Qt::ISODate);
+            e.clearing = Clearing::Reconciled;
+            e.reconciledOn = dateKey(on.year(), on.month(), on.day());
+        }
     }
     return book;
 }
@@ -104,7 +113,7 @@ private slots:
         QFETCH(QStringList, entries);
         QFETCH(QString, balanceForward);
         const auto book = bookOf(entries);
-        const EntriesBefore before = entriesBefore(*book, QDate(2025, 1, 1));
+        const EntriesBefore before = entriesBefore(*book, Companion(), QDate(2025, 1, 1));
         QCOMPARE(carryRefusal(before).has_value(), balanceForward.isEmpty());
         if (balanceForward.isEmpty())
             return;
@@ -126,6 +135,139 @@ private slots:
         QCOMPARE(after->slot[after->entryCount + 1], Entry{});
     }
 
+    // Once a statement has been reconciled, only the reconciled entries before 1/1/2025 are
+    // carried, and their balance forward entry is reconciled on the latest of their
+    // statements; every other entry stays, in date order and with its mark, and the total
+    // after every entry from the date on stays. Before any reconciliation, every entry before
+    // the date is carried, cleared or not. `kept`: the slots of the register after, as the
+    // slots they were in before, "BAL" for the balance forward entry; empty when refused.
+    void reconciledOnly_data()
+    {
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<bool>("reconciled");
+        QTest::addColumn<QStringList>("kept");
+        QTest::addColumn<QString>("balanceForward");
+        QTest::newRow("none reconciled")
+            << QStringList{"2024-03-01+100000 c", "2024-05-02-2550", "2025-01-02-9 c"} << false
+            << QStringList{"BAL", "3"} << "2024-12-31+97450";
+        // The check of March 2024 is still outstanding; the one of 2024-03-15 cleared only on
+        // the June statement, the latest carried.
+        QTest::newRow("an old check outstanding")
+            << QStringList{"2024-03-01-5000",
+                           "2024-03-15-700 R2024-06-30",
+                           "2024-04-01+100000 R2024-04-30",
+                           "2024-07-01-300 c",
+                           "2024-12-31-40",
+                           "2025-01-02-9 R2025-01-31",
+                           "2025-02-01+20"}
+            << true << QStringList{"1", "4", "5", "BAL", "6", "7"}
+            << "2024-12-31+99300 R2024-06-30";
+        QTest::newRow("nothing reconciled before the date")
+            << QStringList{"2024-03-01-5000 c", "2025-01-02-9 R2025-01-31"} << true << QStringList()
+            << "";
+    }
+    void reconciledOnly()
+    {
+        QFETCH(QStringList, entries);
+        QFETCH(bool, reconciled);
+        QFETCH(QStringList, kept);
+        QFETCH(QString, balanceForward);
+        const auto book = bookOf(entries);
+        Companion companion;
+        if (reconciled)
+            companion.reconciled = {{20240430, 100000}, {20240630, 99300}};
+        const EntriesBefore before = entriesBefore(*book, companion, QDate(2025, 1, 1));
+        QCOMPARE(carryRefusal(before) == CarryRefusal::NoEntries, kept.isEmpty());
+        if (kept.isEmpty())
+            return;
+
+        const auto after = carriedForward(*book, before);
+        Entry bal = bookOf({balanceForward})->slot[1];
+        bal.checkNumber = QStringLiteral("BAL");
+        bal.payee = QStringLiteral("BALANCE FORWARD");
+        computeBalances(*book);
+        computeBalances(*after);
+        QCOMPARE(after->entryCount, kept.size());
+        bool fromTheDate = false;
+        for (int i = 1; i <= after->entryCount; ++i) {
+            const QString &was = kept[i - 1];
+            QCOMPARE(after->slot[i], was == "BAL" ? bal : book->slot[was.toInt()]);
+            if (i > 1)
+                QVERIFY(dateKey(after->slot[i - 1]) <= dateKey(after->slot[i]));
+            // Before the balance forward entry, an entry kept has fewer before it than it had.
+            fromTheDate = fromTheDate || was == "BAL";
+            if (fromTheDate && was != "BAL")
+                QCOMPARE(after->balanceCents[i], book->balanceCents[was.toInt()]);
+        }
+        QCOMPARE(after->totalCents, book->totalCents);
+        QCOMPARE(after->slot[after->entryCount + 1], Entry{});
+    }
+
+    // The archive's marks and the statements go beside it, as a backup's do, and read back onto
+    // its entries; the register's marks and statements change with it as one undo step.
+    void marksGoWithTheArchive()
+    {
+        const auto book = bookOf({"2024-03-01-5000", "2024-03-15-700 R2024-06-30",
+                                  "2024-04-01+100000 R2024-04-30", "2025-01-02-9 c"});
+        const Companion companion{{{20240430, 100000}, {20240630, 99300}},
+                                  StatementBalance{20250131, 0}};
+        QTemporaryDir folder;
+        RegisterDocument document(folder.filePath(QLatin1String(DataFileName)));
+        writeBytes(document.path(), formatDataFile(*book));
+        writeBytes(companionPath(document.path()), formatCompanion(*book, companion));
+        QCOMPARE(document.load(), RegisterDocument::LoadResult::Loaded);
+        QTemporaryDir backups;
+        Drive drive(backups.path());
+        const CarryForwardOutcome outcome =
+            tallyra::carryForward(document, drive, QDate(2025, 1, 1), [] { return false; });
+        QCOMPARE(outcome.status, CarryForwardOutcome::Status::Done);
+
+        Checkbook archive;
+        QVERIFY(!readDataFile(fileBytes(drive.filePath("before-2025-01-01.bak")), archive));
+        Companion archived;
+        QCOMPARE(readCompanion(fileBytes(drive.filePath("before-2025-01-01.bak.state")), archive,
+                               archived)
+                     .result,
+                 CompanionRead::Result::Read);
+        QCOMPARE(archive.entryCount, 2);
+        QCOMPARE(archive.slot[1], book->slot[2]);
+        QCOMPARE(archive.slot[2], book->slot[3]);
+        QCOMPARE(archived, (Companion{companion.reconciled, std::nullopt}));
+
+        QCOMPARE(document.book().slot[1], book->slot[1]);
+        QCOMPARE(document.book().slot[2].clearing, Clearing::Reconciled);
+        QCOMPARE(document.book().slot[3], book->slot[4]);
+        QCOMPARE(document.companion(), companion);
+        QVERIFY(document.undo().saved());
+        for (int i = 1; i <= book->entryCount; ++i)
+            QCOMPARE(document.book().slot[i], book->slot[i]);
+        // What the companion file holds reads back as the register before.
+        RegisterDocument reopened(document.path());
+        QCOMPARE(reopened.load(), RegisterDocument::LoadResult::Loaded);
+        QCOMPARE(reopened.book().slot[2], book->slot[2]);
+        QCOMPARE(reopened.companion(), companion);
+    }
+
+    // The window counts and names what moves once a statement is reconciled, and what stays.
+    void windowOnceReconciled()
+    {
+        MainWindow f;
+        const auto book = bookOf({"2024-03-01-5000", "2024-04-01+100000 R2024-04-30"});
+        writeBytes("default.dat.state", formatCompanion(*book, {{{20240430, 100000}}, {}}));
+        f.load(*book);
+        FrmCarryForward *window = openCarryForward(f, "txtCarryYear=2025");
+        QCOMPARE(child<QLabel>(window, "lblCount")->text(), "1");
+        f.fakes.prompter.answers = {QMessageBox::No};
+        child<QPushButton>(window, "cmdCarry")->click();
+        QCOMPARE(f.fakes.prompter.shown.at(0).text,
+                 "Move the 1 entry before 1/1/2025 to an archive in the backup folder " +
+                     f.fakes.drive.root() +
+                     ", and put one BALANCE FORWARD entry of $1,000.00 dated 12/31/2024 in their "
+                     "place?\r\nLeft where they are, not yet reconciled: 1 entry(s) before "
+                     "it.\r\nDo you wish to continue?");
+        window->close();
+    }
+
     // One question, then one change: the archive first, a kept copy, one save and one undo
     // step that gives back the exact bytes. Whatever is refused or fails changes nothing: not
     // the register, not its file, not the backup folder.
@@ -140,6 +282,8 @@ private slots:
         };
         row("carried", "", "", {ask, "Carried Forward"});
         row("archive's name taken", "", "taken", {ask, "Carried Forward"});
+        // Marks beside the archive's name that no archive had are not restored with this one.
+        row("marks of no archive", "", "stale marks", {ask, "Carried Forward"});
         row("answered No", "", "", {ask});
         row("not a date", "txtCarryMonth=2 txtCarryDay=30", "", {"Need Date"});
         row("nothing before", "txtCarryYear=2000", "", {"Nothing To Carry"});
@@ -173,6 +317,8 @@ private slots:
             drive["before-2001-01-01.bak"] = "an earlier archive";
         for (auto it = drive.cbegin(); it != drive.cend(); ++it)
             writeBytes(f.fakes.drive.filePath(it.key()), it.value());
+        if (setup == "stale marks")
+            writeBytes(f.fakes.drive.filePath("before-2001-01-01.bak.state"), "tallyra-state 1\n");
         if (setup == "no folder")
             QDir(f.fakes.drive.root()).removeRecursively();
         f.document.setReadOnly(setup == "read-only");
@@ -193,13 +339,13 @@ private slots:
 
         FrmCarryForward *window = openCarryForward(f, edits);
         WITH_FILE_SIZE_LIMIT(setup == "cut off" ? 4096 : NoFileSizeLimit,
-                          [&] { child<QPushButton>(window, "cmdCarry")->click(); });
+                             [&] { child<QPushButton>(window, "cmdCarry")->click(); });
         QCOMPARE(f.fakes.prompter.titles(), titles);
         const bool carried = titles.contains("Carried Forward");
         QCOMPARE(window->isVisible(), !carried);
         window->close();
 
-        const EntriesBefore moved = entriesBefore(*book, QDate(2001, 1, 1));
+        const EntriesBefore moved = entriesBefore(*book, Companion(), QDate(2001, 1, 1));
         const QByteArray after = formatDataFile(*carriedForward(*book, moved));
         QMap<QString, QByteArray> here{{"default.dat", before}};
         if (carried) {

@@ -303,10 +303,10 @@ private slots:
 
         QTest::newRow("the program's own export, guessed")
             << QByteArray("\xEF\xBB\xBF"
-                          "Date,Check Number,Payee,Withdrawal,Deposit,Balance\r\n"
-                          "2026-01-02,DEP,\"PAYROLL, INC.\",,1234.56,1234.56\r\n"
-                          "2026-01-05,1042,\"SAID \"\"HI\"\"\",31.50,,1203.06\r\n"
-                          "2026-02-03,1043,VOIDED,,,1203.06\r\n")
+                          "Date,Check Number,Payee,Withdrawal,Deposit,Balance,Cleared\r\n"
+                          "2026-01-02,DEP,\"PAYROLL, INC.\",,1234.56,1234.56,R\r\n"
+                          "2026-01-05,1042,\"SAID \"\"HI\"\"\",31.50,,1203.06,c\r\n"
+                          "2026-02-03,1043,VOIDED,,,1203.06,\r\n")
             << QString()
             << "2026-01-02|123456|DEP|PAYROLL, INC.||\n"
                "2026-01-05|-3150|1042|SAID \"HI\"||\n"
