@@ -76,7 +76,8 @@ QString helpText(const QList<QCommandLineOption> &options, const QString &defaul
                .arg(defaultBackupFolder) +
            QStringLiteral("\nA register holds at most %1 entries. File > Carry Forward... moves\n"
                           "the entries before a date to an archive in the backup folder and\n"
-                          "puts one BALANCE FORWARD entry in their place.\n")
+                          "puts one BALANCE FORWARD entry in their place; once a statement is\n"
+                          "balanced, only the reconciled ones move.\n")
                .arg(MaxEntries) +
            QStringLiteral(
                "\nTo balance against a paper statement, File > Reconcile...: type its end date\n"

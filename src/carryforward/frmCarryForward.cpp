@@ -221,7 +221,7 @@ bool FrmCarryForward::confirmCarry(const EntriesBefore &before)
             .arg(entries(before.count), slashDate(before.date), m_platform.drive.root(),
                  formatMoney(amount), slashDate(before.date.addDays(-1)));
     if (before.left > 0)
-        question += tr("Left where they are, not yet reconciled: %n entry(s) before it.\r\n",
+        question += tr("Entries before it left where they are, not yet reconciled: %n.\r\n",
                        nullptr, before.left);
     const auto answer =
         m_platform.prompter.message(this, QMessageBox::Question, QStringLiteral("Carry Forward"),

@@ -450,8 +450,8 @@ void RegisterDocument::loadCompanion()
     m_companionReported = m_companionIdentity;
     if (read.unmatched > 0)
         m_companionNotice =
-            tr("%n cleared mark(s) named entries the register no longer holds and were dropped",
-               nullptr, read.unmatched);
+            tr("Cleared marks dropped, naming entries the register no longer holds: %n", nullptr,
+               read.unmatched);
 }
 
 // Moves a companion file that cannot be used out of the way, under a name that says why, so

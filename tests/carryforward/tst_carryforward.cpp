@@ -263,8 +263,8 @@ private slots:
                  "Move the 1 entry before 1/1/2025 to an archive in the backup folder " +
                      f.fakes.drive.root() +
                      ", and put one BALANCE FORWARD entry of $1,000.00 dated 12/31/2024 in their "
-                     "place?\r\nLeft where they are, not yet reconciled: 1 entry(s) before "
-                     "it.\r\nDo you wish to continue?");
+                     "place?\r\nEntries before it left where they are, not yet reconciled: "
+                     "1.\r\nDo you wish to continue?");
         window->close();
     }
 
