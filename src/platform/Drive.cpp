@@ -199,15 +199,7 @@ std::optional<DriveError> Drive::writeFile(const QString &name, const QByteArray
     if (!file.commit())
         return failure(lastSystemError(), file.errorString(), name);
     // The backup is there only once the folder that names it is on the disk too.
-    clearSystemError();
-    if (const FileResult synced = syncFolderOf(filePath(name)); !synced.ok) {
-        const int systemError = lastSystemError();
-        return DriveError{
-            classifyDriveError(systemError, rootReady()), systemError,
-            QStringLiteral("the disk did not confirm the new file: %1").arg(synced.error),
-            filePath(name)};
-    }
-    return std::nullopt;
+    return syncFolderFor(name, QStringLiteral("the disk did not confirm the new file: %1"));
 }
 
 std::optional<DriveError> Drive::createFile(const QString &name, const QByteArray &bytes)
@@ -248,14 +240,18 @@ std::optional<DriveError> Drive::removeFile(const QString &name)
     clearSystemError();
     if (!file.remove())
         return failure(lastSystemError(), file.errorString(), name);
+    return syncFolderFor(
+        name, QCoreApplication::translate("Drive", "the disk did not confirm the removal: %1"));
+}
+
+// The folder naming `name` synced; `what` says, with the reason as %1, what was not confirmed.
+std::optional<DriveError> Drive::syncFolderFor(const QString &name, const QString &what) const
+{
     clearSystemError();
     if (const FileResult synced = syncFolderOf(filePath(name)); !synced.ok) {
         const int systemError = lastSystemError();
-        return DriveError{
-            classifyDriveError(systemError, rootReady()), systemError,
-            QCoreApplication::translate("Drive", "the disk did not confirm the removal: %1")
-                .arg(synced.error),
-            filePath(name)};
+        return DriveError{classifyDriveError(systemError, rootReady()), systemError,
+                          what.arg(synced.error), filePath(name)};
     }
     return std::nullopt;
 }

@@ -79,6 +79,7 @@ private:
     std::optional<DriveError> refuse(const QString &name) const;
     DriveError noDisk(const QString &file) const;
     DriveError failure(int systemError, const QString &qtDescription, const QString &name) const;
+    std::optional<DriveError> syncFolderFor(const QString &name, const QString &what) const;
 
     QString m_root;
     MissingRoot m_missing;
