@@ -38,7 +38,8 @@ void backupFullRegister(benchmark::State &state)
     QTemporaryDir root;
     Drive drive(root.path());
     for (auto _ : state) {
-        if (makeBackup(dataFile, drive, QStringLiteral("FULL.bak"), [] { return false; }))
+        if (makeBackup(dataFile, std::nullopt, drive, QStringLiteral("FULL.bak"),
+                       [] { return false; }))
             state.SkipWithError("backup failed");
     }
     state.SetBytesProcessed(state.iterations() * dataFile.size());
