@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FullRegister.h"
+#include "register/Companion.h"
 #include "register/DataFile.h"
+#include "register/DateText.h"
 #include "register/FileStore.h"
 
+#include <QDate>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -86,12 +89,38 @@ double median(std::vector<double> values)
 
 // The full register, with its twelve payees, or with each payee made its own by the slot
 // number, as in a register kept for years.
-QByteArray fullDataFile(bool payeesAllDifferent)
+Checkbook fullBook(bool payeesAllDifferent)
 {
     Checkbook book = fullRegister();
     for (int i = 1; payeesAllDifferent && i <= book.entryCount; ++i)
         book.slot[i].payee += QStringLiteral(" %1").arg(i);
-    return formatDataFile(book);
+    return book;
+}
+
+// The marks of a register balanced every month: every entry reconciled on the statement of
+// its month but the last month's, which are cleared.
+QByteArray fullCompanionFile(Checkbook book)
+{
+    Companion companion;
+    qint64 balance = 0;
+    for (int i = 1; i <= book.entryCount; ++i) {
+        Entry &entry = book.slot[i];
+        const QDate monthEnd = QDate(entry.year, entry.month, 1).addMonths(1).addDays(-1);
+        const qint32 end = dateKey(monthEnd);
+        balance += entry.depositCents - entry.withdrawalCents;
+        if (i == book.entryCount || dateKey(book.slot[i + 1]) > end)
+            companion.reconciled.append({end, balance});
+        entry.clearing = Clearing::Reconciled;
+        entry.reconciledOn = end;
+    }
+    const qint32 lastMonth = companion.reconciled.takeLast().endDate;
+    for (int i = 1; i <= book.entryCount; ++i) {
+        if (book.slot[i].reconciledOn == lastMonth) {
+            book.slot[i].clearing = Clearing::Cleared;
+            book.slot[i].reconciledOn = 0;
+        }
+    }
+    return formatCompanion(book, companion);
 }
 
 enum Program { Bare, Text, RegisterWindow, Tallyra, Programs };
@@ -108,8 +137,12 @@ void startUpAgainstBareWindow(benchmark::State &state)
 {
     QTemporaryDir folder;
     const QString dataPath = folder.filePath(QLatin1String(DataFileName));
-    const QByteArray dataFile = fullDataFile(state.range(0) == MaxEntries);
-    if (!writeFileAtomically(dataPath, dataFile).ok) {
+    const Checkbook book = fullBook(state.range(0) == MaxEntries);
+    const QByteArray dataFile = formatDataFile(book);
+    const QString companionFile = companionPath(dataPath);
+    const QByteArray companion = state.range(1) ? fullCompanionFile(book) : QByteArray();
+    if (!writeFileAtomically(dataPath, dataFile).ok ||
+        (state.range(1) && !writeFileAtomically(companionFile, companion).ok)) {
         state.SkipWithError("no data file to start with");
         return;
     }
@@ -135,8 +168,9 @@ void startUpAgainstBareWindow(benchmark::State &state)
         state.SetIterationTime(wall[Tallyra].back() / 1e3);
         ++round;
     }
-    if (readWholeFile(dataPath) != dataFile) {
-        state.SkipWithError("starting changed default.dat");
+    if (readWholeFile(dataPath) != dataFile ||
+        (state.range(1) && readWholeFile(companionFile) != companion)) {
+        state.SkipWithError("starting changed default.dat or its marks");
         return;
     }
     for (int program = 0; program < Programs; ++program) {
@@ -156,9 +190,10 @@ void startUpAgainstBareWindow(benchmark::State &state)
         median(memory[Tallyra]) / median(memory[RegisterWindow]);
 }
 BENCHMARK(startUpAgainstBareWindow)
-    ->ArgName("payees")
-    ->Arg(12)
-    ->Arg(MaxEntries)
+    ->ArgNames({"payees", "marks"})
+    ->Args({12, 0})
+    ->Args({MaxEntries, 0})
+    ->Args({MaxEntries, 1})
     ->UseManualTime()
     ->Iterations(30)
     ->Unit(benchmark::kMillisecond);
