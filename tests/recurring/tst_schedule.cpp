@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "recurring/Schedule.h"
+
+#include <QTest>
+
+using namespace tallyra;
+
+Q_DECLARE_METATYPE(tallyra::DateRule)
+
+namespace {
+
+DateRule rule(Frequency frequency, int day = 1, WeekendRule weekend = WeekendRule::Keep)
+{
+    DateRule made;
+    made.frequency = frequency;
+    made.day = day;
+    made.weekend = weekend;
+    return made;
+}
+
+// The entered dates as "M/d" (with "/yy" when the year is not 2027), a space between.
+QString shown(const QList<DueDate> &due)
+{
+    QStringList dates;
+    for (const DueDate &date : due)
+        dates << date.entered.toString(date.entered.year() == 2027 ? "M/d" : "M/d/yy");
+    return dates.join(u' ');
+}
+
+} // namespace
+
+class TestSchedule : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Every date a schedule comes due from its next date up to a day, by each rule.
+    void dueDates_data()
+    {
+        QTest::addColumn<DateRule>("rule");
+        QTest::addColumn<QDate>("next");
+        QTest::addColumn<QDate>("until");
+        QTest::addColumn<QDate>("end");
+        QTest::addColumn<int>("remaining");
+        QTest::addColumn<QString>("dates");
+        using enum Frequency;
+        const QDate none;
+        DateRule twice = rule(TwiceAMonth, 15);
+        twice.secondDay = 31;
+        DateRule quarterly = rule(MonthlyOnDay, 31);
+        quarterly.months = 3;
+        QTest::newRow("the 31st in short months")
+            << rule(MonthlyOnDay, 31) << QDate(2027, 1, 31) << QDate(2027, 5, 31) << none << -1
+            << "1/31 2/28 3/31 4/30 5/31";
+        QTest::newRow("the 29th in a leap February")
+            << rule(MonthlyOnDay, 29) << QDate(2028, 1, 29) << QDate(2028, 3, 29) << none << -1
+            << "1/29/28 2/29/28 3/29/28";
+        QTest::newRow("last day of the month")
+            << rule(MonthlyLastDay) << QDate(2027, 1, 31) << QDate(2027, 4, 30) << none << -1
+            << "1/31 2/28 3/31 4/30";
+        QTest::newRow("twice a month, the 15th and the last")
+            << twice << QDate(2027, 1, 15) << QDate(2027, 3, 1) << none << -1
+            << "1/15 1/31 2/15 2/28";
+        QTest::newRow("every 2 weeks across a year end")
+            << rule(EveryTwoWeeks) << QDate(2026, 12, 18) << QDate(2027, 1, 29) << none << -1
+            << "12/18/26 1/1 1/15 1/29";
+        QTest::newRow("every 3 months on the 31st")
+            << quarterly << QDate(2026, 12, 31) << QDate(2027, 12, 31) << none << -1
+            << "12/31/26 3/31 6/30 9/30 12/31";
+        QTest::newRow("yearly from a leap day")
+            << rule(Yearly, 29) << QDate(2028, 2, 29) << QDate(2032, 3, 1) << none << -1
+            << "2/29/28 2/28/29 2/28/30 2/28/31 2/29/32";
+        // 2027-05-01 is a Saturday, 2027-08-01 a Sunday.
+        QTest::newRow("weekend kept") << rule(MonthlyOnDay, 1) << QDate(2027, 5, 1)
+                                      << QDate(2027, 5, 31) << none << -1 << "5/1";
+        QTest::newRow("weekend to the Friday before")
+            << rule(MonthlyOnDay, 1, WeekendRule::FridayBefore) << QDate(2027, 5, 1)
+            << QDate(2027, 8, 1) << none << -1 << "4/30 6/1 7/1 7/30";
+        QTest::newRow("weekend to the Monday after, not due on Sunday")
+            << rule(MonthlyOnDay, 1, WeekendRule::MondayAfter) << QDate(2027, 5, 1)
+            << QDate(2027, 8, 1) << none << -1 << "5/3 6/1 7/1";
+        QTest::newRow("an end date") << rule(Weekly) << QDate(2027, 1, 1) << QDate(2027, 12, 31)
+                                     << QDate(2027, 1, 22) << -1 << "1/1 1/8 1/15 1/22";
+        QTest::newRow("a number of times")
+            << rule(Weekly) << QDate(2027, 1, 1) << QDate(2027, 12, 31) << none << 2 << "1/1 1/8";
+        QTest::newRow("none left")
+            << rule(Weekly) << QDate(2027, 1, 1) << QDate(2027, 12, 31) << none << 0 << "";
+        QTest::newRow("not yet due")
+            << rule(Weekly) << QDate(2027, 1, 8) << QDate(2027, 1, 7) << none << -1 << "";
+    }
+    void dueDates()
+    {
+        QFETCH(DateRule, rule);
+        QFETCH(QDate, next);
+        QFETCH(QDate, until);
+        QFETCH(QDate, end);
+        QFETCH(int, remaining);
+        QTEST(shown(tallyra::dueDates(rule, next, until, end, remaining)), "dates");
+    }
+};
+
+QTEST_APPLESS_MAIN(TestSchedule)
+
+#include "tst_schedule.moc"
