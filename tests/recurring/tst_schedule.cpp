@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "recurring/Schedule.h"
+#include "recurring/Recurring.h"
 
 #include <QTest>
 
@@ -15,6 +15,21 @@ DateRule rule(Frequency frequency, int day = 1, WeekendRule weekend = WeekendRul
     made.frequency = frequency;
     made.day = day;
     made.weekend = weekend;
+    return made;
+}
+
+// A schedule of an amount, in cents, deposited when above zero.
+RecurringEntry recurring(const char *payee, qint32 cents, const DateRule &rule, QDate next,
+                         int remaining = -1)
+{
+    RecurringEntry made;
+    made.checkNumber = cents > 0 ? QStringLiteral("DEP") : QStringLiteral("ATM");
+    made.payee = QLatin1String(payee);
+    made.cents = cents > 0 ? cents : -cents;
+    made.deposit = cents > 0;
+    made.rule = rule;
+    made.next = next;
+    made.remaining = remaining;
     return made;
 }
 
@@ -96,6 +111,42 @@ private slots:
         QFETCH(QDate, end);
         QFETCH(int, remaining);
         QTEST(shown(tallyra::dueDates(rule, next, until, end, remaining)), "dates");
+    }
+
+    // Tallyra not started for two months: every missed date of every schedule, oldest first,
+    // and each schedule moved on past them; the balance ahead says when it goes below zero.
+    void missedMonthsAndTheBalanceAhead()
+    {
+        const RecurringEntry rent =
+            recurring("RENT", -120000, rule(Frequency::MonthlyOnDay, 31), QDate(2027, 1, 31));
+        const RecurringEntry pay =
+            recurring("PAY", 90000, rule(Frequency::EveryTwoWeeks), QDate(2027, 1, 8));
+        const RecurringEntry insurance =
+            recurring("INSURANCE", -50000, rule(Frequency::Yearly, 15), QDate(2027, 2, 15), 1);
+        const QList<RecurringEntry> schedules{rent, pay, insurance};
+        const QList<DueEntry> due = dueEntries(schedules, QDate(2027, 3, 10));
+        QStringList listed;
+        for (const DueEntry &entry : due)
+            listed << schedules[entry.schedule].payee + entry.date.entered.toString(" M/d");
+        QCOMPARE(listed, (QStringList{"PAY 1/8", "PAY 1/22", "RENT 1/31", "PAY 2/5",
+                                      "INSURANCE 2/15", "PAY 2/19", "RENT 2/28", "PAY 3/5"}));
+
+        const RecurringEntry rentAfter = movedOn(rent, 2);
+        QCOMPARE(rentAfter.next, QDate(2027, 3, 31));
+        QCOMPARE(movedOn(insurance, 1).remaining, 0);
+        QCOMPARE(movedOn(insurance, 2).next, QDate(2028, 2, 15));
+
+        // $500 on 3/10, with the rent, the pay and no more insurance ahead.
+        const Projection ahead = projectBalance({rentAfter, movedOn(pay, 5), movedOn(insurance, 1)},
+                                                50000, QDate(2027, 3, 10), 30);
+        QStringList balances;
+        for (int i = 0; i < ahead.entries.size(); ++i)
+            balances << ahead.entries[i].date.entered.toString("M/d=") +
+                            QString::number(ahead.balances[i]);
+        QCOMPARE(balances, (QStringList{"3/19=140000", "3/31=20000", "4/2=110000"}));
+        QVERIFY(!ahead.belowZero);
+        const Projection short_ = projectBalance({rentAfter}, 50000, QDate(2027, 3, 10), 30);
+        QCOMPARE(short_.belowZero, std::optional<int>(0));
     }
 };
 
