@@ -110,7 +110,7 @@ std::optional<QByteArray> archiveMarks(const Checkbook &book, const Companion &c
 {
     const auto archive = archiveOf(book, before);
     // A statement put off for later is one the register that goes on is balanced against.
-    const Companion kept{companion.reconciled, std::nullopt};
+    const Companion kept{companion.reconciled, std::nullopt, {}};
     if (holdsNothing(*archive, kept))
         return std::nullopt;
     return formatCompanion(*archive, kept);

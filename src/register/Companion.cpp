@@ -6,6 +6,8 @@
 #include <QDate>
 #include <QHash>
 
+#include <array>
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -38,6 +40,37 @@ QByteArray escaped(const QString &text)
         }
     }
     return out;
+}
+
+// The text `escaped` wrote; nothing for a lone backslash or an escape it never writes.
+std::optional<QString> unescaped(QByteArrayView field)
+{
+    QByteArray out;
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        if (field[i] != '\\') {
+            out += field[i];
+            continue;
+        }
+        if (++i == field.size())
+            return std::nullopt;
+        switch (field[i]) {
+        case '\\':
+            out += '\\';
+            break;
+        case 't':
+            out += '\t';
+            break;
+        case 'n':
+            out += '\n';
+            break;
+        case 'r':
+            out += '\r';
+            break;
+        default:
+            return std::nullopt;
+        }
+    }
+    return QString::fromUtf8(out);
 }
 
 QByteArray dateField(qint32 key)
@@ -73,6 +106,95 @@ std::optional<StatementBalance> readStatement(const QList<QByteArray> &fields)
     return StatementBalance{*end, cents};
 }
 
+// The words a schedule line uses, in the order of their enumerations.
+constexpr std::array<QByteArrayView, 6> FrequencyWords = {
+    "weekly", "every-2-weeks", "twice-a-month", "monthly", "monthly-last-day", "yearly"};
+constexpr std::array<QByteArrayView, 3> WeekendWords = {"keep", "friday-before", "monday-after"};
+
+template <std::size_t N>
+std::optional<int> wordIndex(const std::array<QByteArrayView, N> &words, QByteArrayView word)
+{
+    for (std::size_t i = 0; i < N; ++i) {
+        if (words[i] == word)
+            return int(i);
+    }
+    return std::nullopt;
+}
+
+QByteArray isoField(QDate date)
+{
+    return date.isValid() ? isoDate(date).toLatin1() : QByteArray();
+}
+
+// schedule, next date, end date or nothing, times left or nothing, how often, day, second
+// day, every N months, weekend rule, ask or auto, cents, deposit or withdrawal, check
+// number, payee.
+QByteArray scheduleLine(const RecurringEntry &entry)
+{
+    const DateRule &rule = entry.rule;
+    const QList<QByteArray> fields{"schedule",
+                                   isoField(entry.next),
+                                   isoField(entry.end),
+                                   entry.remaining < 0 ? QByteArray()
+                                                       : QByteArray::number(entry.remaining),
+                                   FrequencyWords[std::size_t(rule.frequency)].toByteArray(),
+                                   QByteArray::number(rule.day),
+                                   QByteArray::number(rule.secondDay),
+                                   QByteArray::number(rule.months),
+                                   WeekendWords[std::size_t(rule.weekend)].toByteArray(),
+                                   entry.askFirst ? "ask" : "auto",
+                                   QByteArray::number(entry.cents),
+                                   entry.deposit ? "deposit" : "withdrawal",
+                                   escaped(entry.checkNumber),
+                                   escaped(entry.payee)};
+    return fields.join('\t') + '\n';
+}
+
+std::optional<RecurringEntry> readSchedule(const QList<QByteArray> &fields)
+{
+    if (fields.size() != 14)
+        return std::nullopt;
+    RecurringEntry entry;
+    const auto date = [](const QByteArray &field, bool optional) -> std::optional<QDate> {
+        if (optional && field.isEmpty())
+            return QDate();
+        const std::optional<qint32> key = readDate(field);
+        return key ? std::optional<QDate>(dateOfKey(*key)) : std::nullopt;
+    };
+    const auto number = [](const QByteArray &field, int low, int high) -> std::optional<int> {
+        bool ok = false;
+        const int value = field.toInt(&ok);
+        return ok && value >= low && value <= high ? std::optional<int>(value) : std::nullopt;
+    };
+    const std::optional<QDate> next = date(fields[1], false);
+    const std::optional<QDate> end = date(fields[2], true);
+    const std::optional<int> remaining =
+        fields[3].isEmpty() ? std::optional<int>(-1) : number(fields[3], 0, 1000000);
+    const std::optional<int> frequency = wordIndex(FrequencyWords, fields[4]);
+    const std::optional<int> day = number(fields[5], 1, 31);
+    const std::optional<int> secondDay = number(fields[6], 1, 31);
+    const std::optional<int> months = number(fields[7], 1, 120);
+    const std::optional<int> weekend = wordIndex(WeekendWords, fields[8]);
+    const std::optional<int> cents = number(fields[10], 0, std::numeric_limits<qint32>::max());
+    const std::optional<QString> checkNumber = unescaped(fields[12]);
+    const std::optional<QString> payee = unescaped(fields[13]);
+    const bool ask = fields[9] == "ask", deposit = fields[11] == "deposit";
+    if (!next || !end || !remaining || !frequency || !day || !secondDay || !months || !weekend ||
+        !cents || !checkNumber || !payee || (!ask && fields[9] != "auto") ||
+        (!deposit && fields[11] != "withdrawal"))
+        return std::nullopt;
+    entry.next = *next;
+    entry.end = *end;
+    entry.remaining = *remaining;
+    entry.rule = {Frequency(*frequency), *day, *secondDay, *months, WeekendRule(*weekend)};
+    entry.askFirst = ask;
+    entry.cents = *cents;
+    entry.deposit = deposit;
+    entry.checkNumber = *checkNumber;
+    entry.payee = *payee;
+    return entry;
+}
+
 struct Mark
 {
     QByteArray key;
@@ -89,7 +211,7 @@ QString companionPath(const QString &dataPath)
 
 bool holdsNothing(const Checkbook &book, const Companion &companion)
 {
-    if (!companion.reconciled.isEmpty() || companion.later)
+    if (!companion.reconciled.isEmpty() || companion.later || !companion.schedules.isEmpty())
         return false;
     for (int i = 1; i <= book.entryCount; ++i) {
         if (book.slot[i].clearing != Clearing::NotCleared)
@@ -109,6 +231,8 @@ QByteArray formatCompanion(const Checkbook &book, const Companion &companion)
     if (companion.later)
         out += "later\t" + dateField(companion.later->endDate) + '\t' +
                QByteArray::number(companion.later->endingCents) + '\n';
+    for (const RecurringEntry &schedule : companion.schedules)
+        out += scheduleLine(schedule);
     for (int i = 1; i <= book.entryCount; ++i) {
         const Entry &entry = book.slot[i];
         if (entry.clearing == Clearing::Cleared)
@@ -159,6 +283,13 @@ CompanionRead readCompanion(QByteArrayView bytes, Checkbook &book, Companion &co
                 read.later = statement;
             else
                 read.reconciled.push_back(*statement);
+            continue;
+        }
+        if (word == "schedule") {
+            const std::optional<RecurringEntry> schedule = readSchedule(fields);
+            if (!schedule)
+                return damaged(lineNumber, QStringLiteral("a schedule that does not read"));
+            read.schedules.push_back(*schedule);
             continue;
         }
         const bool cleared = word == "cleared";

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "recurring/Recurring.h"
 #include "register/Checkbook.h"
 
 #include <QByteArray>
@@ -30,6 +31,8 @@ struct Companion
     QList<StatementBalance> reconciled;
     // The figures of a reconciliation put off for later.
     std::optional<StatementBalance> later;
+    // The entries that come back, in the order they were made.
+    QList<RecurringEntry> schedules;
 
     friend bool operator==(const Companion &, const Companion &) = default;
 };
@@ -38,11 +41,12 @@ struct Companion
 QString companionPath(const QString &dataPath);
 
 // The companion file's text: a version line, then one line for each finished reconciliation,
-// the one put off, and each cleared or reconciled entry, which is named by its date, amounts,
-// check number and payee as the register holds them, since the data file's lines have no key.
+// the one put off, each recurring entry, and each cleared or reconciled entry, which is named
+// by its date, amounts, check number and payee as the register holds them, since the data
+// file's lines have no key.
 QByteArray formatCompanion(const Checkbook &book, const Companion &companion);
 
-// Whether there is anything to keep: no marks and no reconciliation need no file.
+// Whether there is anything to keep: no marks, no reconciliation and no schedule need no file.
 bool holdsNothing(const Checkbook &book, const Companion &companion);
 
 struct CompanionRead

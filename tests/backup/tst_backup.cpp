@@ -147,7 +147,7 @@ private slots:
         if (marked) {
             mark(backedUp, 1, Clearing::Reconciled, 20010102);
             mark(backedUp, 2, Clearing::Cleared);
-            statements = {{{20010102, 100}}, StatementBalance{20010201, 0}};
+            statements = {{{20010102, 100}}, StatementBalance{20010201, 0}, {}};
             writeBytes("default.dat.state", formatCompanion(backedUp, statements));
         } else {
             writeBytes(f.fakes.drive.filePath("MAY.bak.state"), "an earlier backup's marks");
@@ -165,7 +165,7 @@ private slots:
             writeBytes(f.fakes.drive.filePath("MAY.bak.state"), damaged);
         Checkbook other = registerOf("1/1D 1/2W 1/3W 1/4D");
         mark(other, 4, Clearing::Cleared);
-        writeBytes("default.dat.state", formatCompanion(other, {{{20001231, 5}}, {}}));
+        writeBytes("default.dat.state", formatCompanion(other, {{{20001231, 5}}, {}, {}}));
         f.load(other);
         restore(f, QStringLiteral("MAY"));
 

@@ -209,8 +209,8 @@ private slots:
     {
         const auto book = bookOf({"2024-03-01-5000", "2024-03-15-700 R2024-06-30",
                                   "2024-04-01+100000 R2024-04-30", "2025-01-02-9 c"});
-        const Companion companion{{{20240430, 100000}, {20240630, 99300}},
-                                  StatementBalance{20250131, 0}};
+        const Companion companion{
+            {{20240430, 100000}, {20240630, 99300}}, StatementBalance{20250131, 0}, {}};
         QTemporaryDir folder;
         RegisterDocument document(folder.filePath(QLatin1String(DataFileName)));
         writeBytes(document.path(), formatDataFile(*book));
@@ -232,7 +232,7 @@ private slots:
         QCOMPARE(archive.entryCount, 2);
         QCOMPARE(archive.slot[1], book->slot[2]);
         QCOMPARE(archive.slot[2], book->slot[3]);
-        QCOMPARE(archived, (Companion{companion.reconciled, std::nullopt}));
+        QCOMPARE(archived, (Companion{companion.reconciled, std::nullopt, {}}));
 
         QCOMPARE(document.book().slot[1], book->slot[1]);
         QCOMPARE(document.book().slot[2].clearing, Clearing::Reconciled);
@@ -253,7 +253,7 @@ private slots:
     {
         MainWindow f;
         const auto book = bookOf({"2024-03-01-5000", "2024-04-01+100000 R2024-04-30"});
-        writeBytes("default.dat.state", formatCompanion(*book, {{{20240430, 100000}}, {}}));
+        writeBytes("default.dat.state", formatCompanion(*book, {{{20240430, 100000}}, {}, {}}));
         f.load(*book);
         FrmCarryForward *window = openCarryForward(f, "txtCarryYear=2025");
         QCOMPARE(child<QLabel>(window, "lblCount")->text(), "1");

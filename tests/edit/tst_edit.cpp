@@ -134,7 +134,7 @@ private slots:
         stored.slot[1].clearing = Clearing::Reconciled;
         stored.slot[1].reconciledOn = 20010531;
         writeBytes(companionPath(QLatin1String(DataFileName)),
-                   formatCompanion(stored, Companion{{{20010531, -100}}, std::nullopt}));
+                   formatCompanion(stored, Companion{{{20010531, -100}}, std::nullopt, {}}));
         f.load(stored);
         using enum QMessageBox::StandardButton;
         for (QChar c : answers)

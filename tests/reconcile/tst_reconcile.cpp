@@ -17,7 +17,7 @@ Ticks ticksOf(const Checkbook &book, const QList<int> &shown)
 
 Companion reconciledTo(qint64 cents)
 {
-    return Companion{{{20010131, cents}}, std::nullopt};
+    return Companion{{{20010131, cents}}, std::nullopt, {}};
 }
 
 } // namespace

@@ -24,7 +24,7 @@ Checkbook february()
     return book;
 }
 
-const Companion January{{{20010131, 100}}, std::nullopt};
+const Companion January{{{20010131, 100}}, std::nullopt, {}};
 
 // Each row of a list as "date payee" with "x" before it when ticked.
 QStringList rows(const QWidget *window, const char *name)

@@ -16,7 +16,19 @@ namespace {
 const QString Data = QStringLiteral("default.dat");
 const QString State = QStringLiteral("default.dat.state");
 
-const Companion OneStatement{{{20010131, 12345}}, StatementBalance{20010228, -700}};
+// A statement, one put off, and a schedule whose texts hold the file's separators.
+const Companion OneStatement = [] {
+    RecurringEntry rent;
+    rent.checkNumber = QStringLiteral("ATM");
+    rent.payee = QStringLiteral("RENT\tAPT \\4\r\n");
+    rent.cents = 95000;
+    rent.rule = {Frequency::TwiceAMonth, 31, 15, 1, WeekendRule::FridayBefore};
+    rent.next = QDate(2001, 3, 15);
+    rent.end = QDate(2002, 1, 1);
+    rent.remaining = 12;
+    rent.askFirst = false;
+    return Companion{{{20010131, 12345}}, StatementBalance{20010228, -700}, {rent}};
+}();
 
 } // namespace
 
@@ -67,7 +79,8 @@ private slots:
         QCOMPARE(formatCompanion(read, companion), bytes);
     }
 
-    // A file that does not read changes nothing at all; a newer one is told apart.
+    // A file that does not read changes nothing at all; a newer one is told apart. A schedule
+    // line reads only whole.
     void filesThatDoNotReadChangeNothing_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -86,6 +99,17 @@ private slots:
         QTest::newRow("unknown line") << good + "pending\t\tx\n" << R::Damaged;
         QTest::newRow("cleared with a date")
             << QByteArray(good).replace("cleared\t\t", "cleared\t2001-01-31\t") << R::Damaged;
+        const QByteArray schedule = good + "schedule\t2001-02-01\t\t\tmonthly\t31\t15\t1\tkeep\task"
+                                           "\t5000\twithdrawal\tATM\tR\\tENT\n";
+        QTest::newRow("schedule reads") << schedule << R::Read;
+        QTest::newRow("schedule, unknown rule")
+            << QByteArray(schedule).replace("monthly", "daily") << R::Damaged;
+        QTest::newRow("schedule, day 32")
+            << QByteArray(schedule).replace("\t31\t", "\t32\t") << R::Damaged;
+        QTest::newRow("schedule, unknown escape")
+            << QByteArray(schedule).replace("R\\tENT", "R\\xENT") << R::Damaged;
+        QTest::newRow("schedule, a field short")
+            << QByteArray(schedule).replace("\tkeep", "") << R::Damaged;
         QTest::newRow("later version")
             << QByteArray(good).replace("state 1", "state 2") << R::Newer;
     }
@@ -99,6 +123,13 @@ private slots:
         Companion companion = OneStatement;
         const CompanionRead read = readCompanion(bytes, book, companion);
         QCOMPARE(read.result, result);
+        if (result == CompanionRead::Result::Read) {
+            QCOMPARE(companion.schedules.size(), 1);
+            QCOMPARE(companion.schedules[0].payee, QStringLiteral("R\tENT"));
+            QVERIFY(
+                formatCompanion(book, companion).contains(bytes.mid(bytes.indexOf("schedule"))));
+            return;
+        }
         QVERIFY(!read.reason.isEmpty());
         QCOMPARE(marksOf(book), marksOf(before));
         QCOMPARE(companion, OneStatement);
