@@ -11,14 +11,9 @@ namespace tallyra {
 
 namespace {
 
-qint32 keyOf(QDate date)
-{
-    return dateKey(date.year(), date.month(), date.day());
-}
-
 bool isCarried(const EntriesBefore &before, const Entry &entry)
 {
-    return dateKey(entry) < keyOf(before.date) &&
+    return dateKey(entry) < dateKey(before.date) &&
            (!before.reconciledOnly || entry.clearing == Clearing::Reconciled);
 }
 
@@ -38,7 +33,7 @@ std::unique_ptr<Checkbook> archiveOf(const Checkbook &book, const EntriesBefore 
 EntriesBefore entriesBefore(const Checkbook &book, const Companion &companion, QDate date)
 {
     EntriesBefore before{date, !companion.reconciled.isEmpty()};
-    for (int i = 1; i <= book.entryCount && dateKey(book.slot[i]) < keyOf(date); ++i) {
+    for (int i = 1; i <= book.entryCount && dateKey(book.slot[i]) < dateKey(date); ++i) {
         const Entry &entry = book.slot[i];
         if (!isCarried(before, entry)) {
             ++before.left;
@@ -89,7 +84,7 @@ std::unique_ptr<Checkbook> carriedForward(const Checkbook &book, const EntriesBe
     auto after = std::make_unique<Checkbook>();
     int from = 1;
     int to = 0;
-    for (; from <= book.entryCount && dateKey(book.slot[from]) < keyOf(before.date); ++from) {
+    for (; from <= book.entryCount && dateKey(book.slot[from]) < dateKey(before.date); ++from) {
         if (!isCarried(before, book.slot[from]))
             after->slot[++to] = book.slot[from];
     }
