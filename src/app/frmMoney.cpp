@@ -247,8 +247,10 @@ void FrmMoney::mnuCarryForward_Click()
 
 void FrmMoney::mnuReconcile_Click()
 {
+    // Later with nothing new changes nothing, and has nothing to tell.
+    const int before = m_document.history().index();
     FrmReconcile window(m_document, m_platform, this);
-    if (window.exec() == QDialog::Accepted && !m_document.history().undoText().isEmpty())
+    if (window.exec() == QDialog::Accepted && m_document.history().index() != before)
         tell(tr("Done: %1").arg(m_document.history().undoText()));
 }
 
