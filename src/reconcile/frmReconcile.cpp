@@ -72,7 +72,8 @@ FrmReconcile::FrmReconcile(RegisterDocument &document, Platform &platform, QWidg
         txtEndingBalance->setText(editableMoney(companion.later->endingCents));
     lblStartingBalance->setText(formatMoney(lastReconciledCents(companion)));
     showEntries();
-    txtEndingBalance->setFocus();
+    // Top to bottom: the end date printed on the statement, then its ending balance.
+    dtpEndDate->setFocus();
 }
 
 void FrmReconcile::buildControls()

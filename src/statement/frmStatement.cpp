@@ -110,8 +110,8 @@ void FrmStatement::buildControls()
     auto *reconcile = new QVBoxLayout(frmReconcile);
     reconcile->addLayout(form);
     reconcile->addWidget(caption("lblOutstandingCaption",
-                                 QStringLiteral("O&utstanding: entries of the period that are not "
-                                                "on the statement"),
+                                 tr("O&utstanding: entries not yet reconciled, of any date up to "
+                                    "the end, that are not on the statement"),
                                  lstOutstanding));
     reconcile->addWidget(lstOutstanding, 1);
     reconcile->addWidget(lblOutstanding);
