@@ -185,14 +185,6 @@ private slots:
             std::optional<int>(1));
         QCOMPARE(marksOf(added), QStringLiteral("nrc"));
         QCOMPARE(added.slot[1].reconciledOn, 0);
-
-        // A second start reads the marks back.
-        document.releaseLock();
-        RegisterDocument again(Data);
-        QCOMPARE(again.load(), RegisterDocument::LoadResult::Loaded);
-        QCOMPARE(marksOf(again.book()), QStringLiteral("rc"));
-        QCOMPARE(again.companion(), OneStatement);
-        QVERIFY(again.companionNotice().isEmpty());
     }
 
     // A companion file that does not read never stops the register from loading: it is kept
