@@ -199,7 +199,7 @@ private slots:
                 _exit(2); // some users write in any folder
             FileResult result;
             WITH_FILE_SIZE_LIMIT(room < 0 ? NoFileSizeLimit : FileSize(room),
-                              [&] { result = writeFileAtomically(path, saveNumber(2)); });
+                                 [&] { result = writeFileAtomically(path, saveNumber(2)); });
             _exit(result.ok || result.error.isEmpty() ? 1 : 0);
         }
         int status = 0;

@@ -205,7 +205,6 @@ inline Checkbook januaryDays(int count)
     return registerOf(entries);
 }
 
-// The main window over a data file of its own, started as the program starts it.
 // A register document over a data file of its own that holds `book`, for a window that
 // reads the register through its document.
 struct DocumentOf
@@ -220,6 +219,7 @@ struct DocumentOf
     RegisterDocument document{folder.filePath(QLatin1String(DataFileName))};
 };
 
+// The main window over a data file of its own, started as the program starts it.
 struct MainWindow
 {
     TempWorkingFolder folder;
