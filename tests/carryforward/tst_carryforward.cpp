@@ -358,6 +358,8 @@ private slots:
         Checkbook archive;
         QVERIFY(!readDataFile(fileBytes(f.fakes.drive.filePath("before-2023-01-01.bak")), archive));
         QCOMPARE(archive.entryCount, 731);
+        for (int i = 1; i <= MaxEntries; ++i)
+            QCOMPARE(archive.slot[i], i <= 731 ? book->slot[i] : Entry{});
     }
 };
 
