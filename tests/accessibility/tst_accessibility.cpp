@@ -67,7 +67,6 @@ private slots:
         // The window, the focused control and the button Enter presses.
         QTest::addColumn<QStringList>("row");
         QTest::newRow("main: Exit") << QStringList{"main", "cmdExit", "cmdExit"};
-        QTest::newRow("main: Add") << QStringList{"main", "cmdAdd", "cmdAdd"};
         QTest::newRow("main: empty line") << QStringList{"main", "cmd4", "cmd4"};
         QTest::newRow("main: scroll bar") << QStringList{"main", "vsbList", "cmdAdd"};
         QTest::newRow("edit: field") << QStringList{"edit", "txtEditPayee", "cmdAccept"};

@@ -231,23 +231,6 @@ private slots:
         QCOMPARE(f.label(QStringLiteral("lblTotal")), QStringLiteral("$2.00"));
     }
 
-    // The backup is of the register's own file, wherever the working folder has gone since.
-    void backupOfTheRegistersOwnFile()
-    {
-        MainWindow f;
-        f.load(registerFile("1/1D 1/2D"));
-        const QByteArray dataFile = f.file();
-        const QString home = QDir::currentPath();
-        QTemporaryDir elsewhere;
-        QDir::setCurrent(elsewhere.path());
-        writeBytes(QStringLiteral("default.dat"), registerFile("1/9W"));
-        f.fakes.prompter.textAnswers = {QStringLiteral("MAY")};
-        f.fakes.prompter.answers = {Box::Ok};
-        f.get<QAction>(QStringLiteral("mnuBackup"))->trigger();
-        QDir::setCurrent(home);
-        QCOMPARE(filesIn(f.fakes.drive.root()), (QMap<QString, QByteArray>{{"MAY.bak", dataFile}}));
-    }
-
     // The folder chosen with File > Backup Folder... is where backups go and where the chooser
     // looks, and it is remembered; a folder that is not there is a drive without a disk until
     // it is back. Restore keeps the register it replaces.
@@ -262,14 +245,20 @@ private slots:
         QCOMPARE(f.fakes.settings.folder, std::optional<QString>(folder));
         QVERIFY(f.get<QAction>(QStringLiteral("mnuBackupFolder"))->statusTip().endsWith(folder));
 
-        // Not there until put in while the retry question is open.
+        // Not there until put in while the retry question is open. The backup is of the
+        // register's own file, wherever the working folder has gone since.
         f.fakes.prompter.whileShown = [&](const QString &title) {
             if (title == QLatin1String("DISK NOT READY"))
                 QDir().mkdir(folder);
         };
+        const QString home = QDir::currentPath();
+        QTemporaryDir elsewhere;
+        QDir::setCurrent(elsewhere.path());
+        writeBytes(QStringLiteral("default.dat"), registerFile("1/9W"));
         f.fakes.prompter.textAnswers = {QStringLiteral("MAY")};
         f.fakes.prompter.answers = {Box::Retry, Box::Ok, Box::Yes, Box::Ok};
         f.get<QAction>(QStringLiteral("mnuBackup"))->trigger();
+        QDir::setCurrent(home);
         QCOMPARE(filesIn(folder), (QMap<QString, QByteArray>{{"MAY.bak", backup}}));
 
         f.load(registerFile("1/1D"));

@@ -97,7 +97,6 @@ private slots:
         QCOMPARE(child<QLabel>(&window, "lblClearedBalance")->text(), QStringLiteral("$3.00"));
         QCOMPARE(child<QLabel>(&window, "lblDifference")->text(), QStringLiteral("$.00"));
         QVERIFY(finish->isEnabled());
-        QCOMPARE(window.shown().outstandingSlots, QList<int>{2});
 
         QTest::mouseClick(finish, Qt::LeftButton);
         QCOMPARE(window.result(), int(QDialog::Accepted));
@@ -133,7 +132,6 @@ private slots:
             QVERIFY(!child<QPushButton>(&window, "cmdLater")->isEnabled());
             balance->setText(QStringLiteral("2.50"));
             child<QDateEdit>(&window, "dtpEndDate")->setDate(QDate(2001, 3, 31));
-            QCOMPARE(rows(&window, "lstWithdrawals").size(), 3);
             press(&window, "lstWithdrawals", 2);
             QTest::mouseClick(child<QPushButton>(&window, "cmdLater"), Qt::LeftButton);
         }

@@ -9,30 +9,6 @@ Q_DECLARE_METATYPE(tallyra::DateRule)
 
 namespace {
 
-DateRule rule(Frequency frequency, int day = 1, WeekendRule weekend = WeekendRule::Keep)
-{
-    DateRule made;
-    made.frequency = frequency;
-    made.day = day;
-    made.weekend = weekend;
-    return made;
-}
-
-// A schedule of an amount, in cents, deposited when above zero.
-RecurringEntry recurring(const char *payee, qint32 cents, const DateRule &rule, QDate next,
-                         int remaining = -1)
-{
-    RecurringEntry made;
-    made.checkNumber = cents > 0 ? QStringLiteral("DEP") : QStringLiteral("ATM");
-    made.payee = QLatin1String(payee);
-    made.cents = cents > 0 ? cents : -cents;
-    made.deposit = cents > 0;
-    made.rule = rule;
-    made.next = next;
-    made.remaining = remaining;
-    return made;
-}
-
 // The entered dates as "M/d" (with "/yy" when the year is not 2027), a space between.
 QString shown(const QList<DueDate> &due)
 {
@@ -59,49 +35,44 @@ private slots:
         QTest::addColumn<int>("remaining");
         QTest::addColumn<QString>("dates");
         using enum Frequency;
+        using enum WeekendRule;
         const QDate none;
-        DateRule twice = rule(TwiceAMonth, 15);
-        twice.secondDay = 31;
-        DateRule quarterly = rule(MonthlyOnDay, 31);
-        quarterly.months = 3;
         QTest::newRow("the 31st in short months")
-            << rule(MonthlyOnDay, 31) << QDate(2027, 1, 31) << QDate(2027, 5, 31) << none << -1
+            << DateRule{MonthlyOnDay, 31} << QDate(2027, 1, 31) << QDate(2027, 5, 31) << none << -1
             << "1/31 2/28 3/31 4/30 5/31";
         QTest::newRow("the 29th in a leap February")
-            << rule(MonthlyOnDay, 29) << QDate(2028, 1, 29) << QDate(2028, 3, 29) << none << -1
+            << DateRule{MonthlyOnDay, 29} << QDate(2028, 1, 29) << QDate(2028, 3, 29) << none << -1
             << "1/29/28 2/29/28 3/29/28";
         QTest::newRow("last day of the month")
-            << rule(MonthlyLastDay) << QDate(2027, 1, 31) << QDate(2027, 4, 30) << none << -1
+            << DateRule{MonthlyLastDay} << QDate(2027, 1, 31) << QDate(2027, 4, 30) << none << -1
             << "1/31 2/28 3/31 4/30";
         QTest::newRow("twice a month, the 15th and the last")
-            << twice << QDate(2027, 1, 15) << QDate(2027, 3, 1) << none << -1
-            << "1/15 1/31 2/15 2/28";
+            << DateRule{TwiceAMonth, 15, 31} << QDate(2027, 1, 15) << QDate(2027, 3, 1) << none
+            << -1 << "1/15 1/31 2/15 2/28";
         QTest::newRow("every 2 weeks across a year end")
-            << rule(EveryTwoWeeks) << QDate(2026, 12, 18) << QDate(2027, 1, 29) << none << -1
+            << DateRule{EveryTwoWeeks} << QDate(2026, 12, 18) << QDate(2027, 1, 29) << none << -1
             << "12/18/26 1/1 1/15 1/29";
         QTest::newRow("every 3 months on the 31st")
-            << quarterly << QDate(2026, 12, 31) << QDate(2027, 12, 31) << none << -1
-            << "12/31/26 3/31 6/30 9/30 12/31";
+            << DateRule{MonthlyOnDay, 31, 15, 3} << QDate(2026, 12, 31) << QDate(2027, 12, 31)
+            << none << -1 << "12/31/26 3/31 6/30 9/30 12/31";
         QTest::newRow("yearly from a leap day")
-            << rule(Yearly, 29) << QDate(2028, 2, 29) << QDate(2032, 3, 1) << none << -1
+            << DateRule{Yearly, 29} << QDate(2028, 2, 29) << QDate(2032, 3, 1) << none << -1
             << "2/29/28 2/28/29 2/28/30 2/28/31 2/29/32";
-        // 2027-05-01 is a Saturday, 2027-08-01 a Sunday.
-        QTest::newRow("weekend kept") << rule(MonthlyOnDay, 1) << QDate(2027, 5, 1)
-                                      << QDate(2027, 5, 31) << none << -1 << "5/1";
+        // 2027-05-01 is a Saturday, 2027-08-01 a Sunday; so is 2027-01-31, kept above.
         QTest::newRow("weekend to the Friday before")
-            << rule(MonthlyOnDay, 1, WeekendRule::FridayBefore) << QDate(2027, 5, 1)
+            << DateRule{MonthlyOnDay, 1, 15, 1, FridayBefore} << QDate(2027, 5, 1)
             << QDate(2027, 8, 1) << none << -1 << "4/30 6/1 7/1 7/30";
         QTest::newRow("weekend to the Monday after, not due on Sunday")
-            << rule(MonthlyOnDay, 1, WeekendRule::MondayAfter) << QDate(2027, 5, 1)
+            << DateRule{MonthlyOnDay, 1, 15, 1, MondayAfter} << QDate(2027, 5, 1)
             << QDate(2027, 8, 1) << none << -1 << "5/3 6/1 7/1";
-        QTest::newRow("an end date") << rule(Weekly) << QDate(2027, 1, 1) << QDate(2027, 12, 31)
+        QTest::newRow("an end date") << DateRule{Weekly} << QDate(2027, 1, 1) << QDate(2027, 12, 31)
                                      << QDate(2027, 1, 22) << -1 << "1/1 1/8 1/15 1/22";
-        QTest::newRow("a number of times")
-            << rule(Weekly) << QDate(2027, 1, 1) << QDate(2027, 12, 31) << none << 2 << "1/1 1/8";
+        QTest::newRow("a number of times") << DateRule{Weekly} << QDate(2027, 1, 1)
+                                           << QDate(2027, 12, 31) << none << 2 << "1/1 1/8";
         QTest::newRow("none left")
-            << rule(Weekly) << QDate(2027, 1, 1) << QDate(2027, 12, 31) << none << 0 << "";
+            << DateRule{Weekly} << QDate(2027, 1, 1) << QDate(2027, 12, 31) << none << 0 << "";
         QTest::newRow("not yet due")
-            << rule(Weekly) << QDate(2027, 1, 8) << QDate(2027, 1, 7) << none << -1 << "";
+            << DateRule{Weekly} << QDate(2027, 1, 8) << QDate(2027, 1, 7) << none << -1 << "";
     }
     void dueDates()
     {
@@ -117,12 +88,12 @@ private slots:
     // and each schedule moved on past them; the balance ahead says when it goes below zero.
     void missedMonthsAndTheBalanceAhead()
     {
-        const RecurringEntry rent =
-            recurring("RENT", -120000, rule(Frequency::MonthlyOnDay, 31), QDate(2027, 1, 31));
-        const RecurringEntry pay =
-            recurring("PAY", 90000, rule(Frequency::EveryTwoWeeks), QDate(2027, 1, 8));
-        const RecurringEntry insurance =
-            recurring("INSURANCE", -50000, rule(Frequency::Yearly, 15), QDate(2027, 2, 15), 1);
+        using enum Frequency;
+        const RecurringEntry rent{"ATM",         "RENT", 120000, false, {MonthlyOnDay, 31},
+                                  {2027, 1, 31}, {}};
+        const RecurringEntry pay{"DEP", "PAY", 90000, true, {EveryTwoWeeks}, {2027, 1, 8}, {}};
+        const RecurringEntry insurance{"ATM",        "INSURANCE",   50000, false,
+                                       {Yearly, 15}, {2027, 2, 15}, {},    1};
         const QList<RecurringEntry> schedules{rent, pay, insurance};
         const QList<DueEntry> due = dueEntries(schedules, QDate(2027, 3, 10));
         QStringList listed;
