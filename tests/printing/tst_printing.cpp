@@ -169,10 +169,8 @@ private slots:
         window.show();
         child<QPushButton>(&window, QStringLiteral("cmdPrint"))->click();
 
-        QCOMPARE(real.fakes.prompter.titles(),
-                 (QStringList{"PRINT FAILED", "Save As PDF", "Report Saved"}));
+        // tst_report follows the boxes and the saving; here the reason and what was saved.
         QCOMPARE(real.fakes.prompter.shown.front().text, "Nothing was printed: " + reason);
-        QCOMPARE(window.reportSentAs(), "Report saved as " + saved);
         QVERIFY(queueFile().isEmpty());
         const QString text = run("pdftotext", {"-layout", saved, "-"});
         QVERIFY2(text.contains(QRegularExpression("Report valid: 1-1-1990 to 6-7-2001[\\s\\S]*"
