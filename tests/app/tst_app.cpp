@@ -195,9 +195,7 @@ private slots:
         const auto row = [](const char *name, const char *typed, const char *stored) {
             QTest::newRow(name) << QString(typed) << QString(stored);
         };
-        row("check number D, DEP listed", "5|3|2001|D|RENT|12.34", "D|RENT");
-        row("payee R, RENT listed", "5|3|2001|101|R|12.34", "101|R");
-        row("new payee GAS, GAS STATION listed", "5|3|2001|101|GAS|12.34", "101|GAS");
+        row("check number D and payee R, DEP and RENT listed", "5|3|2001|D|R|12.34", "D|R");
         row("lower case kept in the summary", "5|3|2001|dep|Corner Store|12.34",
             "DEP|CORNER STORE");
         row("year 20 is no year", "5|3|20|101|RENT|12.34", "");
@@ -210,7 +208,6 @@ private slots:
         MainWindow f;
         Checkbook book = registerOf("5/3W 5/4W");
         book.slot[1].payee = QStringLiteral("RENT");
-        book.slot[2].payee = QStringLiteral("GAS STATION");
         f.load(book);
         f.show();
         f.fakes.prompter.answers = {added ? QMessageBox::Yes : QMessageBox::Ok};
@@ -252,7 +249,6 @@ private slots:
         row("first failure only", "txtMonth=13 cmbPayee=", "Need Month", "txtMonth");
         row("check number empty", "cmbCheckNum=", "Need Check Number", "cmbCheckNum");
         row("check quote", "cmbCheckNum=1\"2", "Invalid Character", "cmbCheckNum");
-        row("check tab", "cmbCheckNum=1\t2", "Invalid Character", "cmbCheckNum");
         row("payee empty", "cmbPayee=", "Need Payee", "cmbPayee");
         row("payee outside code page", "cmbPayee=Łódź", "Invalid Character", "cmbPayee");
         row("-1 and 100, Yes", "txtDollar=-1 txtCent=100", "Zero For Amount, Continue?", "cmdAdd");
@@ -381,7 +377,6 @@ private slots:
         // The offscreen platform gives the focus back to no window by itself.
         f.window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&f.window));
-        QCOMPARE(f.label("lblRecNum"), QStringLiteral("2 / 1000"));
         const auto key = [&](QKeyCombination keys) {
             QTest::keyClick(f.get<QComboBox>("txtMonth"), keys.key(), keys.keyboardModifiers());
             return f.window.statusBar()->currentMessage();

@@ -42,17 +42,16 @@ Checkbook registerFrom(const QString &entries)
 // 1000 entries over three years, with a pay deposit every tenth entry.
 Checkbook threeYears()
 {
-    QString entries;
+    Checkbook book;
     for (int i = 0; i < MaxEntries; ++i) {
         const QDate date = QDate(2000, 1, 1).addDays(i * 1095 / MaxEntries);
-        entries += QStringLiteral("%1/%2/%3%4 ")
-                       .arg(date.year())
-                       .arg(date.month())
-                       .arg(date.day())
-                       .arg(i % 10 == 0 ? QStringLiteral("D250000")
-                                        : QStringLiteral("W%1").arg(1000 + i * 37 % 9000));
+        const qint32 withdrawn = i % 10 == 0 ? 0 : 1000 + i * 37 % 9000;
+        book.slot[++book.entryCount] =
+            Entry{qint16(date.year()), qint16(date.month()),  qint16(date.day()), "ATM", "E",
+                  withdrawn,           withdrawn ? 0 : 250000};
     }
-    return registerFrom(entries);
+    computeBalances(book);
+    return book;
 }
 
 QString monthRows(const std::vector<MonthRow> &months)
@@ -69,6 +68,19 @@ QString monthRows(const std::vector<MonthRow> &months)
 }
 
 constexpr qint32 Largest = std::numeric_limits<qint32>::max();
+
+// The chart window over a register of its own.
+struct Chart
+{
+    explicit Chart(const Checkbook &book) : held(book) {}
+    explicit Chart(const QString &entries) : held(registerFrom(entries)) {}
+    template <typename T> T *get(const QString &name) const { return child<T>(&window, name); }
+    QAbstractItemModel *table() const { return get<QTableView>("grdMonths")->model(); }
+
+    FakePlatform fakes;
+    DocumentOf held;
+    FrmChart window{held.document, fakes.platform};
+};
 
 } // namespace
 
@@ -91,19 +103,16 @@ private slots:
             QTest::newRow(name) << entries << range << months << opening;
         };
         row("empty register", "", "19600101 99991231", "");
-        row("withdrawals and deposits in one month", "2001/3/1D10000 2001/3/9W2550 2001/3/31W50",
-            "19600101 99991231", "2001/3 10000 2600 7400");
-        row("Neither entries change nothing", "2001/3/1D100 2001/3/2N 2001/4/2N",
-            "19600101 99991231", "2001/3 100 0 100, 2001/4 0 0 100");
+        row("one month's sums, Neither entries change nothing",
+            "2001/3/1D10000 2001/3/2N 2001/3/9W2550 2001/3/31W50 2001/4/2N", "19600101 99991231",
+            "2001/3 10000 2600 7400, 2001/4 0 0 7400");
         row("negative balances, a month without entries carries it on",
             "2001/1/5W2500 2001/3/1D1000", "19600101 99991231",
             "2001/1 0 2500 -2500, 2001/2 0 0 -2500, 2001/3 1000 0 -1500");
         row("a withdrawal below zero from a hand-made file raises the balance", "2001/1/5W-100",
             "19600101 99991231", "2001/1 0 -100 100");
-        row("several years", "1999/12/31D500 2000/1/1W200 2001/1/1W100", "19600101 99991231",
-            "1999/12 500 0 500, 2000/1 0 200 300, 2000/2 0 0 300, 2000/3 0 0 300, 2000/4 0 0 300, "
-            "2000/5 0 0 300, 2000/6 0 0 300, 2000/7 0 0 300, 2000/8 0 0 300, 2000/9 0 0 300, "
-            "2000/10 0 0 300, 2000/11 0 0 300, 2000/12 0 0 300, 2001/1 0 100 200");
+        row("over the year's end", "1999/11/30D500 2000/1/1W200", "19600101 99991231",
+            "1999/11 500 0 500, 1999/12 0 0 500, 2000/1 0 200 300");
         row("the range keeps what came before as the opening balance",
             "2001/1/5D900 2001/2/1W100 2001/2/20W100 2001/3/1W100", "20010210 20010228",
             "2001/2 0 100 700", 800);
@@ -221,21 +230,17 @@ private slots:
             QTest::newRow(name) << entries << fields;
         };
         row("empty", "", "6 7 2001 6 7 2001");
-        row("one entry", "2000/5/18W1", "5 18 2000 5 18 2000");
         row("several", "1998/2/3W1 1999/1/1D5 2000/12/31W1", "2 3 1998 12 31 2000");
         row("before 1960", "1950/7/4W1 1961/1/2W1", "1 1 1960 1 2 1961");
     }
     void defaultRange()
     {
         QFETCH(QString, entries);
-        FakePlatform fakes;
-        const Checkbook book = registerFrom(entries);
-        DocumentOf held(book);
-        FrmChart window(held.document, fakes.platform);
+        const Chart chart(entries);
         QStringList shown;
         for (const char *name : {"txtStartMonth", "txtStartDay", "txtStartYear", "txtEndMonth",
                                  "txtEndDay", "txtEndYear"})
-            shown << child<QComboBox>(&window, name)->currentText();
+            shown << chart.get<QComboBox>(name)->currentText();
         QTEST(shown.join(u' '), "fields");
         QVERIFY(checkDateRange({shown[0], shown[1], shown[2], shown[3], shown[4], shown[5]}));
     }
@@ -244,44 +249,38 @@ private slots:
     // would refuse is pointed out and the last good one stays drawn.
     void rangeRedraws()
     {
-        FakePlatform fakes;
-        const Checkbook book = registerFrom("2000/1/5D900 2000/6/1W100 2001/2/20W100");
-        DocumentOf held(book);
-        FrmChart window(held.document, fakes.platform);
-        const auto *chart = child<ChartView>(&window, "picChart");
-        const QAbstractItemModel *table = child<QTableView>(&window, "grdMonths")->model();
-        QCOMPARE(table->rowCount(), 14);
-        typeInto(&window, "txtEndMonth=12 txtEndDay=31 txtEndYear=2000");
+        const Chart f("2000/1/5D900 2000/6/1W100 2001/2/20W100");
+        const auto *chart = f.get<ChartView>("picChart");
+        const auto *lblRange = f.get<QLabel>("lblRange");
+        QCOMPARE(f.table()->rowCount(), 14);
+        typeInto(&f.window, "txtEndMonth=12 txtEndDay=31 txtEndYear=2000");
         QCOMPARE(chart->history().endKey, 20001231);
         QCOMPARE(chart->history().days.size(), size_t(2));
-        QCOMPARE(table->rowCount(), 6);
-        QCOMPARE(table->index(5, 4).data().toString(), "$8.00");
-        QCOMPARE(child<QLabel>(&window, "lblRange")->text(), "");
-        typeInto(&window, "txtEndMonth=13");
-        QCOMPARE(child<QLabel>(&window, "lblRange")->text(), "Invalid date entry");
+        QCOMPARE(f.table()->rowCount(), 6);
+        QCOMPARE(f.table()->index(5, 4).data().toString(), "$8.00");
+        QCOMPARE(lblRange->text(), "");
+        typeInto(&f.window, "txtEndMonth=13");
+        QCOMPARE(lblRange->text(), "Invalid date entry");
         QCOMPARE(chart->history().endKey, 20001231);
-        QCOMPARE(fakes.prompter.shown.size(), size_t(0));
-        typeInto(&window, "txtEndMonth=12 txtStartYear=2001");
-        QCOMPARE(child<QLabel>(&window, "lblRange")->text(), "Invalid date entry");
-        typeInto(&window, "txtStartYear=1999");
+        QCOMPARE(f.fakes.prompter.shown.size(), size_t(0));
+        typeInto(&f.window, "txtEndMonth=12 txtStartYear=2001");
+        QCOMPARE(lblRange->text(), "Invalid date entry");
+        typeInto(&f.window, "txtStartYear=1999");
         QCOMPARE(chart->history().startKey, 19990105);
-        QCOMPARE(table->rowCount(), 6);
+        QCOMPARE(f.table()->rowCount(), 6);
     }
 
     // The month table shows the money format, a negative balance in red as the list does,
     // and copies as text with its headings.
     void monthTable()
     {
-        FakePlatform fakes;
-        const Checkbook book = registerFrom("2001/1/5W2500 2001/3/1D123456");
-        DocumentOf held(book);
-        FrmChart window(held.document, fakes.platform);
-        const QAbstractItemModel *table = child<QTableView>(&window, "grdMonths")->model();
+        const Chart f("2001/1/5W2500 2001/3/1D123456");
+        const QAbstractItemModel *table = f.table();
         QCOMPARE(table->index(0, 0).data().toString(), "January 2001");
         QCOMPARE(table->index(0, 3).data().toString(), "-$25.00");
         QCOMPARE(table->index(0, 4).data(Qt::ForegroundRole).value<QColor>(), QColor(255, 0, 0));
         QVERIFY(!table->index(2, 4).data(Qt::ForegroundRole).isValid());
-        child<QPushButton>(&window, "cmdCopyTable")->click();
+        f.get<QPushButton>("cmdCopyTable")->click();
         QCOMPARE(QGuiApplication::clipboard()->text(),
                  "Month\tDeposits\tWithdrawals\tNet\tBalance at Month's End\n"
                  "January 2001\t$.00\t$25.00\t-$25.00\t-$25.00\n"
@@ -292,17 +291,15 @@ private slots:
     // Pointing at a date or moving to it with the keys shows its entries and balance.
     void pointAndKeys()
     {
-        FakePlatform fakes;
         Checkbook book = registerFrom("2000/5/18W3150 2000/5/18D1000 2000/6/1W100");
         book.slot[1].checkNumber = "1042";
         book.slot[1].payee = "WATER COMPANY";
-        DocumentOf held(book);
-        FrmChart window(held.document, fakes.platform);
-        window.resize(800, 600);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto *chart = child<ChartView>(&window, "picChart");
-        const auto *point = child<QLabel>(&window, "lblPoint");
+        Chart f(book);
+        f.window.resize(800, 600);
+        f.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+        auto *chart = f.get<ChartView>("picChart");
+        const auto *point = f.get<QLabel>("lblPoint");
         QTest::mouseMove(chart, chart->pointOf(1).toPoint());
         QCOMPARE(point->text(), "6/1/2000: 1 entry, balance -$22.50\nATM E3: withdrawal $1.00");
         chart->setFocus();
@@ -315,10 +312,10 @@ private slots:
         QTest::keyClick(chart, Qt::Key_End);
         QCOMPARE(chart->selectedDay(), 1);
         // Enter in a date field presses no button; Esc closes the window.
-        QTest::keyClick(child<QComboBox>(&window, "txtEndYear"), Qt::Key_Return);
-        QVERIFY(fakes.prompter.suggestedFiles.empty());
-        QTest::keyClick(&window, Qt::Key_Escape);
-        QVERIFY(!window.isVisible());
+        QTest::keyClick(f.get<QComboBox>("txtEndYear"), Qt::Key_Return);
+        QVERIFY(f.fakes.prompter.suggestedFiles.empty());
+        QTest::keyClick(&f.window, Qt::Key_Escape);
+        QVERIFY(!f.window.isVisible());
     }
 
     // Drawn well inside the chart whatever the register: no line along an edge, higher
@@ -336,12 +333,9 @@ private slots:
     void pointsInside()
     {
         QFETCH(QString, entries);
-        FakePlatform fakes;
-        const Checkbook book = registerFrom(entries);
-        DocumentOf held(book);
-        FrmChart window(held.document, fakes.platform);
-        window.resize(700, 500);
-        auto *chart = child<ChartView>(&window, "picChart");
+        Chart f(entries);
+        f.window.resize(700, 500);
+        auto *chart = f.get<ChartView>("picChart");
         const std::vector<ChartDay> &days = chart->history().days;
         const QRectF inside = QRectF(chart->rect()).adjusted(20, 10, -20, -10);
         for (size_t i = 0; i < days.size(); ++i) {
@@ -396,27 +390,25 @@ private slots:
         QFETCH(QString, filter);
         QFETCH(QString, written);
         QTemporaryDir dir;
-        FakePlatform fakes;
-        const Checkbook book = registerFrom("2001/1/5D900 2001/2/1W1000");
-        DocumentOf held(book);
-        FrmChart window(held.document, fakes.platform);
-        window.resize(640, 480);
-        const QSize size = child<ChartView>(&window, "picChart")->size();
-        fakes.prompter.fileAnswers = {dir.filePath(name)};
-        fakes.prompter.filterAnswers = {filter};
-        fakes.prompter.answers = {QMessageBox::Ok};
-        child<QPushButton>(&window, "cmdSavePicture")->click();
-        QCOMPARE(fakes.prompter.offeredFilters,
+        Chart f("2001/1/5D900 2001/2/1W1000");
+        f.window.resize(640, 480);
+        const QSize size = f.get<ChartView>("picChart")->size();
+        FakePrompter &prompter = f.fakes.prompter;
+        prompter.fileAnswers = {dir.filePath(name)};
+        prompter.filterAnswers = {filter};
+        prompter.answers = {QMessageBox::Ok};
+        f.get<QPushButton>("cmdSavePicture")->click();
+        QCOMPARE(prompter.offeredFilters,
                  std::vector<QString>{"PNG pictures (*.png);;PDF documents (*.pdf)"});
         if (written.isEmpty()) {
-            QCOMPARE(fakes.prompter.titles(), QStringList{"SAVE FAILED"});
-            QVERIFY(fakes.prompter.shown[0].text.startsWith(
-                "The chart could not be saved as " + QDir::toNativeSeparators(dir.filePath(name)) +
-                ": "));
+            QCOMPARE(prompter.titles(), QStringList{"SAVE FAILED"});
+            QVERIFY(prompter.shown[0].text.startsWith("The chart could not be saved as " +
+                                                      QDir::toNativeSeparators(dir.filePath(name)) +
+                                                      ": "));
             QVERIFY(QDir(dir.path()).isEmpty());
             return;
         }
-        QCOMPARE(fakes.prompter.titles(), QStringList{"Picture Saved"});
+        QCOMPARE(prompter.titles(), QStringList{"Picture Saved"});
         const QByteArray bytes = fileBytes(dir.filePath(written));
         if (written.endsWith("png")) {
             QCOMPARE(QImage::fromData(bytes, "PNG").size(), size);
