@@ -16,7 +16,6 @@
 #include <QFile>
 #include <QRandomGenerator>
 #include <QStringEncoder>
-#include <QTemporaryDir>
 #include <QTest>
 
 #ifdef Q_OS_UNIX
@@ -74,13 +73,9 @@ QString summary(const Statement &statement)
 {
     QStringList lines;
     for (const StatementTransaction &t : statement.transactions)
-        lines << QStringList{t.date.toString(Qt::ISODate),
-                             QString::number(t.amountCents),
-                             t.checkNumber,
-                             t.payee,
-                             t.memo,
-                             t.problem}
-                     .join(u'|');
+        lines << QStringLiteral("%1|%2|%3|%4|%5|%6")
+                     .arg(t.date.toString(Qt::ISODate), QString::number(t.amountCents),
+                          t.checkNumber, t.payee, t.memo, t.problem);
     return lines.join(u'\n');
 }
 
@@ -526,9 +521,8 @@ private slots:
             QVERIFY(placeEntry(typed, texts, type));
 
         TempWorkingFolder folder;
-        const QString path = written(format == ExportFormat::Csv ? "out.csv" : "out.qif",
-                                     exportBytes(typed, format));
-        const StatementFile file = openStatementFile(path);
+        const StatementFile file = openStatementFile(written(
+            format == ExportFormat::Csv ? "out.csv" : "out.qif", exportBytes(typed, format)));
         QVERIFY2(file.error.isEmpty(), qPrintable(file.error));
         const StatementRead read = readStatement(file, order, guessCsvMapping(file.table));
         QCOMPARE(read.status, StatementRead::Status::Read);
@@ -546,25 +540,18 @@ private slots:
             QCOMPARE(dispositionText(row), "Already in the register");
     }
 
-    // A hand-written OFX 2.1 statement through libofx (its SGML form reads as the same
-    // transactions: the import command finds each one a duplicate).
+    // A hand-written OFX 2.1 statement through libofx, what the import command's lines do not
+    // show (its SGML form reads as the same transactions: the command finds each a duplicate).
     void ofxFile()
     {
         const StatementFile file = openStatementFile(Data + QStringLiteral("/january-2026.ofx"));
-        QCOMPARE(file.format, StatementFormat::Ofx);
-        QVERIFY(file.error.isEmpty());
         const StatementRead read = readStatement(file, DateOrder::Undecided);
         QCOMPARE(read.status, StatementRead::Status::Read);
         const Statement &s = read.statement;
         QCOMPARE(s.format, "OFX");
         QCOMPARE(s.endingBalanceCents, qint64(224677));
-        QCOMPARE(s.startDate, QDate(2026, 1, 1));
-        QCOMPARE(s.endDate, QDate(2026, 1, 31));
-        QCOMPARE(s.transactions.size(), 11);
-        const QStringList lines = summary(s).split(u'\n');
-        QCOMPARE(lines[0], "2026-01-02|250000||ACME PAYROLL|January salary|");
-        QCOMPARE(lines[1], "2026-01-05|-15000|1042|CITY WATER||");
-        QCOMPARE(lines[7], "2026-01-17|-2350||Joe's \"Diner\"||");
+        QCOMPARE(summary(s).section(u'\n', 0, 0),
+                 "2026-01-02|250000||ACME PAYROLL|January salary|");
         QCOMPARE(s.transactions[4].type, "XFER");
         QCOMPARE(s.transactions[9].payee, QString::fromUtf8("Ωmega Books"));
     }
