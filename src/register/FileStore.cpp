@@ -76,7 +76,9 @@ FileResult writeFileAtomically(const QString &path, const QByteArray &bytes)
     QSaveFile file(path);
     // Writing in place would lose the old file on a failure half-way.
     file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a write the disk cuts short is seen here: a buffered one is only
+    // flushed by commit(), which then renames the short file into place as if it were whole.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return {false, file.errorString()};
     if (file.write(bytes) != bytes.size()) {
         const QString error = file.errorString();
