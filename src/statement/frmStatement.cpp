@@ -18,6 +18,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <memory>
+
 namespace tallyra {
 
 namespace {
@@ -292,12 +294,19 @@ void FrmStatement::cmdFinish_Click()
         !canFinishImport(reconcileImport(*plan.after, m_document.companion(), end, balance),
                          m_document.companion(), end))
         return;
+    // Two steps, as Add and then the reconcile window's Finish would take them: undoing the
+    // reconciliation leaves the statement's entries in the register, cleared.
+    if ((plan.added > 0 || plan.marked > 0) &&
+        !apply(*plan.after, m_document.companion(),
+               importChangeName(plan.added, plan.marked, m_path)))
+        return;
+    auto reconciled = std::make_unique<Checkbook>(m_document.book());
     Companion companion = m_document.companion();
-    finishImport(*plan.after, companion, end, *balance);
-    if (apply(*plan.after, companion,
-              tr("%1, reconcile to %2")
-                  .arg(importChangeName(plan.added, plan.marked, m_path),
-                       slashDate(dtpEndDate->date()))))
+    finishImport(*reconciled, companion, end, *balance);
+    const ChangeResult result = m_document.replace(
+        *reconciled, companion, tr("reconcile to %1").arg(slashDate(dtpEndDate->date())));
+    showPreview();
+    if (reportChange(m_platform.prompter, this, result))
         accept();
 }
 
