@@ -292,6 +292,11 @@ void finishImport(Checkbook &after, Companion &companion, qint32 endDate, qint64
 
 QString importChangeName(int added, int marked, const QString &path)
 {
+    // A statement all of whose transactions were there already only marks them.
+    if (added == 0 && marked > 0)
+        return QCoreApplication::translate("StatementPreview", "mark %1 cleared from %2")
+            .arg(marked)
+            .arg(QFileInfo(path).fileName());
     const QString name = QStringLiteral("import %1 from %2")
                              .arg(added == 1 ? QStringLiteral("1 transaction")
                                              : QStringLiteral("%1 transactions").arg(added),

@@ -78,7 +78,7 @@ bool canFinishImport(const Reconciliation &figures, const Companion &companion, 
 void finishImport(Checkbook &after, Companion &companion, qint32 endDate, qint64 endingBalance);
 
 // The short name of the change in the register's history: "import 12 transactions from
-// june.ofx, mark 15 cleared".
+// june.ofx, mark 15 cleared", or "mark 3 cleared from june.ofx" when it adds nothing.
 QString importChangeName(int added, int marked, const QString &path);
 
 // The kept copy of the data file that an import makes first: default.dat.before-import.

@@ -481,6 +481,7 @@ private slots:
                  "1/1 -9 1;1/5 7 1;1/5 8 1;1/5 -100 0;1/5 -10 1;1/7 -3 1;1/8 -4 1;1/9 -5 2");
         QCOMPARE(importChangeName(plan.added, plan.marked, "/x/june.ofx"),
                  "import 4 transactions from june.ofx, mark 5 cleared");
+        QCOMPARE(importChangeName(0, 2, "/x/june.ofx"), "mark 2 cleared from june.ofx");
     }
 
     // What Tallyra exports reads back as the same entries, in the same order; read again, the
