@@ -6,6 +6,7 @@
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTableWidget>
 
 using namespace tallyra;
@@ -143,6 +144,24 @@ private slots:
         QCOMPARE(child<QLineEdit>(&again, "txtEndingBalance")->text(), QStringLiteral("2.50"));
         QCOMPARE(rows(&again, "lstWithdrawals").last(), QStringLiteral("x3/5/2001 E5"));
         QCOMPARE(child<QLabel>(&again, "lblClearedBalance")->text(), QStringLiteral("$.00"));
+    }
+
+    // From the main window the status bar tells of a Later that kept new figures, and of
+    // nothing when the next Later had nothing new to keep.
+    void laterToldOnlyWhenItChanges()
+    {
+        MainWindow f;
+        f.load(february());
+        for (const char *told : {"Done: reconcile later", ""}) {
+            f.window.statusBar()->clearMessage();
+            NextModal<FrmReconcile> later([](FrmReconcile *window) {
+                child<QLineEdit>(window, "txtEndingBalance")->setText("2.50");
+                child<QPushButton>(window, "cmdLater")->click();
+            });
+            f.window.findChild<QAction *>(QStringLiteral("mnuReconcile"))->trigger();
+            QVERIFY(later.handled());
+            QCOMPARE(f.window.statusBar()->currentMessage(), QString::fromLatin1(told));
+        }
     }
 
     // A fee the register lacks goes in through the usual checks, cleared and ticked, saved at
