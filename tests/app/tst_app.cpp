@@ -494,11 +494,6 @@ private slots:
     }
 };
 
-int main(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    TestApp tests;
-    return QTest::qExec(&tests, argc, argv);
-}
+QTEST_MAIN(TestApp)
 
 #include "tst_app.moc"

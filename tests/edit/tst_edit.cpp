@@ -186,11 +186,6 @@ private slots:
     }
 };
 
-int main(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    TestFrmEdit window;
-    return QTest::qExec(&window, argc, argv);
-}
+QTEST_MAIN(TestFrmEdit)
 
 #include "tst_edit.moc"

@@ -204,11 +204,6 @@ private slots:
     }
 };
 
-int main(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    TestReconcileWindow window;
-    return QTest::qExec(&window, argc, argv);
-}
+QTEST_MAIN(TestReconcileWindow)
 
 #include "tst_reconcilewindow.moc"
