@@ -87,6 +87,8 @@ private slots:
     void init() { failOnUnexpectedWarnings(); }
     void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
 
+    // What typedDate() takes, and the first and last day the range allows, is checked in
+    // tst_entry; tst_chart's default ranges pass here, a single day among them.
     void dateRange_data()
     {
         QTest::addColumn<QString>("fields"); // start month, day, year, end month, day, year
@@ -94,10 +96,8 @@ private slots:
         const auto row = [](const char *name, const char *fields, const char *keys) {
             QTest::newRow(name) << QString::fromUtf8(fields) << QString::fromUtf8(keys);
         };
-        row("the bounds themselves pass", "1|1|1960|12|31|9999", "19600101 99991231");
         row("start year 1959", "1|1|1959|6|7|2001", "rejected");
         row("end year 10000", "1|1|1990|6|7|10000", "rejected");
-        row("start equals end, 31 February", "2|31|2000|2|31|2000", "20000231 20000231");
         row("start after end", "5|4|2000|5|3|2000", "rejected");
         // 19901161.5 and 20010602.5: the month's fraction counts, halves go to the even side.
         row("fractions", "11.6|1.5|1990|6|2.5|2001", "19901162 20010602");
