@@ -139,9 +139,8 @@ private slots:
         QFile huge(path);
         QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(64) << 30));
         huge.close();
+        // The reason in full: tst_backup, where a backup as large is refused.
         QString why;
-        QVERIFY(!readWholeFile(path, &why));
-        QCOMPARE(why, "at 68,719,476,736 bytes it is larger than any register can be");
         RegisterDocument document(path);
         QCOMPARE(document.load(&why), RegisterDocument::LoadResult::Unreadable);
         QVERIFY(why.contains(QLatin1String("larger than any register")));
