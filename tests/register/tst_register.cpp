@@ -61,7 +61,7 @@ private slots:
         QTest::addColumn<int>("month");
         QTest::addColumn<int>("day");
         QTest::addColumn<QString>("texts"); // slash, dash, ISO
-        QTest::newRow("ordinary") << 2000 << 5 << 18 << "5/18/2000 5-18-2000 2000-05-18";
+        // Ordinary dates: the list line and the summary (tst_app), the exports (tst_export).
         QTest::newRow("impossible") << 99 << 13 << 0 << "13/0/99 13-0-99 0099-13-00";
         QTest::newRow("negative") << -5 << -1 << 2 << "-1/2/-5 -1-2--5 -0005--01-02";
     }
