@@ -138,15 +138,10 @@ private slots:
         QFETCH(QByteArray, damaged);
         QFETCH(QString, told);
         MainWindow f;
-        const auto mark = [](Checkbook &book, int slot, Clearing clearing, qint32 on = 0) {
-            book.slot[slot].clearing = clearing;
-            book.slot[slot].reconciledOn = on;
-        };
         Checkbook backedUp = registerOf("1/1D 1/2W 1/3W");
         Companion statements;
         if (marked) {
-            mark(backedUp, 1, Clearing::Reconciled, 20010102);
-            mark(backedUp, 2, Clearing::Cleared);
+            mark(backedUp, "rc", 20010102);
             statements = {{{20010102, 100}}, StatementBalance{20010201, 0}, {}};
             writeBytes("default.dat.state", formatCompanion(backedUp, statements));
         } else {
@@ -164,7 +159,7 @@ private slots:
         if (!damaged.isNull())
             writeBytes(f.fakes.drive.filePath("MAY.bak.state"), damaged);
         Checkbook other = registerOf("1/1D 1/2W 1/3W 1/4D");
-        mark(other, 4, Clearing::Cleared);
+        mark(other, "nnnc");
         writeBytes("default.dat.state", formatCompanion(other, {{{20001231, 5}}, {}, {}}));
         f.load(other);
         restore(f, QStringLiteral("MAY"));

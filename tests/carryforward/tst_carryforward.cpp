@@ -113,8 +113,7 @@ private slots:
             "2024-12-31+200");
         row("at the 32-bit limit", {"2024-01-01-2147483000", "2024-01-02-647"}, {"BAL"},
             "2024-12-31-2147483647");
-        row("nothing before", {"2025-01-01+5", "2026-01-01+5"}, {}, "");
-        row("deposits beyond 32 bits", {"2024-01-01+2147483647", "2024-01-02+1"}, {}, "too large");
+        // Nothing before the date, and deposits beyond 32 bits, are refused in carryForward.
         // A withdrawal of 2147483648 cents has no 32-bit amount either.
         row("withdrawals one cent beyond", {"2024-01-01-2147483647", "2024-01-02-1"}, {},
             "too large");
@@ -210,16 +209,11 @@ private slots:
         QVERIFY(f.document.undo().saved());
         for (int i = 1; i <= book->entryCount; ++i)
             QCOMPARE(f.document.book().slot[i], book->slot[i]);
-        // What the companion file holds reads back as the register before.
-        RegisterDocument reopened(f.document.path());
-        QCOMPARE(reopened.load(), RegisterDocument::LoadResult::Loaded);
-        QCOMPARE(reopened.book().slot[2], book->slot[2]);
-        QCOMPARE(reopened.companion(), companion);
     }
 
     // One question, then one change: the archive first, a kept copy, one save and one undo
-    // step that gives back the exact bytes. Whatever is refused or fails changes nothing: not
-    // the register, not its file, not the backup folder.
+    // step (whose bytes tst_document checks for every change). Whatever is refused or fails
+    // changes nothing: not the register, not its file, not the backup folder.
     void carryForward_data()
     {
         QTest::addColumn<QString>("edits");
@@ -256,7 +250,7 @@ private slots:
         const auto book = bookOf({"2000-03-01+1000", "2000-05-01-2250", "2000-12-31=0",
                                   "2001-01-01+2147483647", "2001-02-01+2147483647"});
         // An old entry in the last free slot: the file is not quite what the register would
-        // be written as, and undo must give back these bytes.
+        // be written as, and the kept copy must hold these bytes.
         book->slot[MaxEntries] = Entry{1999, 1, 1, "OLD", "GONE", 7, 0};
         const QByteArray before = formatDataFile(*book);
         const QByteArray theirs = formatDataFile(*bookOf({"2000-01-01+5"}));
@@ -312,12 +306,6 @@ private slots:
             QCOMPARE(filesIn(f.fakes.drive.root()), drive);
         QCOMPARE(filesIn(QDir::currentPath()), here);
         QCOMPARE(f.document.history().count(), carried ? 1 : 0);
-        if (!carried)
-            return;
-        QVERIFY(f.document.undo().saved());
-        QCOMPARE(f.file(), before);
-        QVERIFY(f.document.redo().saved());
-        QCOMPARE(f.file(), after);
     }
 
     // As a user would: a register that filled up over six years, carried forward before

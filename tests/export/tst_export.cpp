@@ -2,7 +2,6 @@
 #include "export/RegisterExport.h"
 #include "register/FileStore.h"
 
-#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -85,21 +84,6 @@ private slots:
         const ExportResult result = tallyra::exportRegister(book, format, path);
         QCOMPARE(readWholeFile(path).value_or(QByteArray()), file);
         QCOMPARE(exportResultText(result), told.arg(path));
-    }
-
-    // A failed write, here to a name that is a folder, reports why and leaves no file, half or
-    // whole, beside the target.
-    void failedWrite()
-    {
-        const QTemporaryDir temp;
-        const QString path = temp.filePath(QStringLiteral("folder"));
-        QVERIFY(QDir().mkdir(path));
-        const ExportResult result = tallyra::exportRegister(Checkbook(), ExportFormat::Csv, path);
-        QVERIFY(!result.ok && !result.error.isEmpty());
-        QCOMPARE(exportResultText(result),
-                 "The register could not be exported to " + path + ": " + result.error);
-        const auto all = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
-        QCOMPARE(QDir(temp.path()).entryList(all), QStringList{"folder"});
     }
 
     // The name typed in the save dialog and the type chosen there decide what goes where.

@@ -61,7 +61,7 @@ private slots:
         QTest::addColumn<int>("month");
         QTest::addColumn<int>("day");
         QTest::addColumn<QString>("texts"); // slash, dash, ISO
-        QTest::newRow("ordinary") << 2000 << 5 << 18 << "5/18/2000 5-18-2000 2000-05-18";
+        // Ordinary dates: the list line and the summary (tst_app), the exports (tst_export).
         QTest::newRow("impossible") << 99 << 13 << 0 << "13/0/99 13-0-99 0099-13-00";
         QTest::newRow("negative") << -5 << -1 << 2 << "-1/2/-5 -1-2--5 -0005--01-02";
     }
@@ -139,9 +139,8 @@ private slots:
         QFile huge(path);
         QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(64) << 30));
         huge.close();
+        // The reason in full: tst_backup, where a backup as large is refused.
         QString why;
-        QVERIFY(!readWholeFile(path, &why));
-        QCOMPARE(why, "at 68,719,476,736 bytes it is larger than any register can be");
         RegisterDocument document(path);
         QCOMPARE(document.load(&why), RegisterDocument::LoadResult::Unreadable);
         QVERIFY(why.contains(QLatin1String("larger than any register")));

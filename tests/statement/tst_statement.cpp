@@ -115,16 +115,6 @@ QByteArray ofxStatement(bool xml, const QList<std::pair<QByteArray, QByteArray>>
            "</LEDGERBAL></STMTRS></STMTTRNRS></BANKMSGSRSV1></OFX>\n";
 }
 
-// A register of `count` old entries.
-Checkbook oldEntries(int count)
-{
-    Checkbook book;
-    for (int i = 1; i <= count; ++i)
-        book.slot[i] = {2020, 1, 1, "ATM", "OLD", 1, 0};
-    book.entryCount = qint16(count);
-    return book;
-}
-
 // Two new entries in a CSV file of semicolons and decimal commas.
 const QByteArray Semicolons("Date;Payee;Amount\n01.02.2026;Shop;-5,00\n13.02.2026;Pay;7,00\n");
 
@@ -856,7 +846,7 @@ private slots:
         QFETCH(QString, error);
         TempWorkingFolder folder;
         if (entries > 0)
-            writeBytes("default.dat", formatDataFile(oldEntries(entries)));
+            writeBytes("default.dat", formatDataFile(januaryDays(entries)));
         const QString path = written("s", file);
         const QMap<QString, QByteArray> before = filesIn(folder.folder.path());
         RegisterDocument document;
@@ -875,7 +865,7 @@ private slots:
     void importCommandColumnsRemembered()
     {
         TempWorkingFolder folder;
-        writeBytes("default.dat", formatDataFile(oldEntries(998)));
+        writeBytes("default.dat", formatDataFile(januaryDays(998)));
         FakeSettings settings;
         RegisterDocument document;
         const ImportOutcome outcome = runImport(
@@ -884,7 +874,7 @@ private slots:
         QVERIFY(outcome.output.endsWith(
             "2 new, 0 duplicates, 0 refused: 2 added to default.dat (as it was before: "
             "default.dat.before-import), 2 marked cleared.\n"));
-        QCOMPARE(fileBytes("default.dat.before-import"), formatDataFile(oldEntries(998)));
+        QCOMPARE(fileBytes("default.dat.before-import"), formatDataFile(januaryDays(998)));
         QCOMPARE(settings.csvMappings.value("Date;Payee;Amount"),
                  "date=0;payee=1;amount=2;withdrawal=-1;deposit=-1;check=-1;order=auto;"
                  "decimal=comma;header=1");
