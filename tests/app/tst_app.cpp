@@ -294,8 +294,9 @@ private slots:
         QVERIFY(prompter.suggestedFiles.at(1).endsWith("/tallyra-2001-06-07.csv"));
         QCOMPARE(prompter.offeredFilters.at(1), saveFilters(ExportTypes));
         QCOMPARE(prompter.titles(), (QStringList{"Export", "Export"}));
-        // The texts are the core's, checked in tst_export; here the kind of box.
         QCOMPARE(int(prompter.shown[0].icon), int(QMessageBox::Warning));
+        QVERIFY(prompter.shown[0].text.startsWith("The register could not be exported to " +
+                                                  missing + ".qif: "));
         QCOMPARE(int(prompter.shown[1].icon), int(QMessageBox::Information));
         QCOMPARE(prompter.shown[1].text,
                  QStringLiteral("3 entries were written to %1.").arg(written));

@@ -184,6 +184,10 @@ private slots:
             std::optional<int>(1));
         QCOMPARE(marksOf(added), QStringLiteral("nrc"));
         QCOMPARE(added.slot[1].reconciledOn, 0);
+        // And a full register takes none, whatever window asks.
+        Checkbook full = januaryDays(MaxEntries);
+        QCOMPARE(placeEntry(full, {"2001", "1", "2", "ATM", "E0", "1", "00"}, EntryType::Deposit),
+                 std::nullopt);
     }
 
     // A companion file that does not read never stops the register from loading: it is kept
