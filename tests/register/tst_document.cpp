@@ -114,6 +114,9 @@ private slots:
         QFile reader(Data);
         QVERIFY(reader.open(QIODevice::ReadOnly));
         ChangeResult result = f.document.replace(*after, command);
+        // Where a file being read cannot be replaced (Windows), the copy kept before the first
+        // try stays, and the second try keeps one of its own.
+        const QString firstKept = result.keptCopy;
         if (!result.saved()) {
             QCOMPARE(int(result.status), int(ChangeResult::Status::SaveFailed));
             QVERIFY(!result.error.isEmpty());
@@ -130,7 +133,8 @@ private slots:
         QCOMPARE(f.document.history().undoText(), command);
         // No temporary file is left behind.
         QStringList left = QDir().entryList({QStringLiteral("default.dat.*")}, QDir::Files);
-        left.removeAll(QFileInfo(result.keptCopy).fileName());
+        for (const QString &kept : {firstKept, result.keptCopy})
+            left.removeAll(QFileInfo(kept).fileName());
         QCOMPARE(left, QStringList{QStringLiteral("default.dat.lock")});
 
         QVERIFY(f.document.undo().saved());
