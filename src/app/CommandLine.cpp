@@ -26,6 +26,10 @@ QList<QCommandLineOption> programOptions()
              "window, and mark the entries it shows cleared; - reads it from standard input."),
          QStringLiteral("FILE")},
         {QStringLiteral("dry-run"), QStringLiteral("With --import: show, but write no file.")},
+        {QStringLiteral("due"),
+         QStringLiteral("List the recurring entries due up to today, without a window.")},
+        {QStringLiteral("enter"),
+         QStringLiteral("With --due: enter them in default.dat as one change.")},
         {QStringLiteral("csv-columns"),
          QStringLiteral("With --import: what each CSV column holds, in order, e.g. "
                         "date,check,payee,withdrawal,deposit"),
@@ -55,6 +59,7 @@ QString helpText(const QList<QCommandLineOption> &options, const QString &defaul
     QString text = QStringLiteral("Usage: %1 [options]\n"
                                   "       %1 --import FILE [--dry-run] [--csv-columns LIST] "
                                   "[--date-order mdy|dmy]\n"
+                                  "       %1 --due [--enter]\n"
                                   "Keeps the register of one checking account in default.dat in "
                                   "the current folder.\n\nOptions:\n")
                        .arg(QLatin1String(ProgramName));
@@ -84,7 +89,11 @@ QString helpText(const QList<QCommandLineOption> &options, const QString &defaul
                "and ending balance, tick the entries it shows until the difference is\n"
                "$.00 and press Finish. A statement file is balanced by File > Import\n"
                "Statement... or --import FILE. The marks (c cleared, R reconciled) and\n"
-               "the statements balanced are kept in default.dat.state.\n");
+               "the statements balanced are kept in default.dat.state.\n") +
+           QStringLiteral(
+               "\nEdit > Recurring Entries... keeps the entries that come back (rent, pay,\n"
+               "automatic payments). Those due are listed when the program starts, every\n"
+               "date missed since, oldest first; --due --enter enters them from a timer.\n");
 }
 
 CommandLine refuse(const QString &reason)
@@ -119,6 +128,17 @@ QString readImportOptions(const QCommandLineParser &parser, CommandLine &run)
     return QString();
 }
 
+QString readDueOptions(const QCommandLineParser &parser, CommandLine &run)
+{
+    run.due = parser.isSet(QStringLiteral("due"));
+    run.enterDue = parser.isSet(QStringLiteral("enter"));
+    if (run.enterDue && !run.due)
+        return QStringLiteral("--enter goes with --due");
+    if (run.due && !run.importFile.isEmpty())
+        return QStringLiteral("--due and --import are run one at a time");
+    return QString();
+}
+
 } // namespace
 
 CommandLine readCommandLine(const QStringList &arguments, const QString &defaultBackupFolder)
@@ -148,6 +168,8 @@ CommandLine readCommandLine(const QStringList &arguments, const QString &default
 
     CommandLine run;
     if (const QString refused = readImportOptions(parser, run); !refused.isEmpty())
+        return refuse(refused);
+    if (const QString refused = readDueOptions(parser, run); !refused.isEmpty())
         return refuse(refused);
     if (parser.isSet(backupFolder))
         run.backupFolder =

@@ -24,6 +24,9 @@ struct CommandLine
     bool dryRun = false;
     QString csvColumns{};
     QString dateOrder{}; // "mdy", "dmy" or empty
+    // --due: list the recurring entries due up to today without a window; --enter: enter them.
+    bool due = false;
+    bool enterDue = false;
 };
 
 // Status for a command line that was not understood.

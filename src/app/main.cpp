@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 #include "platform/PrinterSurface.h"
 #include "platform/QuitOnSignals.h"
+#include "recurring/DueCommand.h"
 #include "register/DataFile.h"
 #include "register/RegisterDocument.h"
 #include "statement/ImportCommand.h"
@@ -60,6 +61,19 @@ int importWithoutWindow(const tallyra::CommandLine &command, int argc, char *arg
     return outcome.status;
 }
 
+// tallyra --due [--enter]: no window either, so that a timer can run it.
+int dueWithoutWindow(const tallyra::CommandLine &command, int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    nameApplication();
+    tallyra::RegisterDocument document;
+    const tallyra::DueOutcome outcome =
+        tallyra::runDue(command.enterDue, tallyra::SystemClock().today(), document);
+    std::fputs(outcome.output.toLocal8Bit().constData(), stdout);
+    std::fputs(outcome.error.toLocal8Bit().constData(), stderr);
+    return outcome.status;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -68,12 +82,14 @@ int main(int argc, char *argv[])
     // display and without touching default.dat.
     const tallyra::CommandLine command = tallyra::readCommandLine(
         tallyra::commandLineArguments(argc, argv), tallyra::defaultBackupFolder());
-    if (command.exitStatus || !command.importFile.isEmpty())
+    if (command.exitStatus || !command.importFile.isEmpty() || command.due)
         tallyra::useParentConsole();
     if (command.exitStatus)
         return tallyra::answerCommandLine(command);
     if (!command.importFile.isEmpty())
         return importWithoutWindow(command, argc, argv);
+    if (command.due)
+        return dueWithoutWindow(command, argc, argv);
 
     QApplication app(argc, argv);
     nameApplication();

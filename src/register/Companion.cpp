@@ -3,6 +3,7 @@
 
 #include "register/DateText.h"
 
+#include <QCryptographicHash>
 #include <QDate>
 #include <QHash>
 
@@ -129,10 +130,10 @@ QByteArray isoField(QDate date)
 // schedule, next date, end date or nothing, times left or nothing, how often, day, second
 // day, every N months, weekend rule, ask or auto, cents, deposit or withdrawal, check
 // number, payee.
-QByteArray scheduleLine(const RecurringEntry &entry)
+QByteArray scheduleLine(const RecurringEntry &entry, const QByteArray &word = "schedule")
 {
     const DateRule &rule = entry.rule;
-    const QList<QByteArray> fields{"schedule",
+    const QList<QByteArray> fields{word,
                                    isoField(entry.next),
                                    isoField(entry.end),
                                    entry.remaining < 0 ? QByteArray()
@@ -220,7 +221,25 @@ bool holdsNothing(const Checkbook &book, const Companion &companion)
     return true;
 }
 
-QByteArray formatCompanion(const Checkbook &book, const Companion &companion)
+QByteArray dataDigest(QByteArrayView dataFileBytes)
+{
+    return QCryptographicHash::hash(dataFileBytes, QCryptographicHash::Sha256).toHex();
+}
+
+QList<RecurringEntry> schedulesForData(const Companion &companion, const CompanionRead &read,
+                                       QByteArrayView dataFileBytes)
+{
+    if (!read.journal)
+        return companion.schedules;
+    const QByteArray digest = dataDigest(dataFileBytes);
+    // A data file that is neither (changed elsewhere since) keeps the schedules last written.
+    return digest == read.journal->dataBefore && digest != read.journal->dataAfter
+               ? read.journal->schedulesBefore
+               : companion.schedules;
+}
+
+QByteArray formatCompanion(const Checkbook &book, const Companion &companion,
+                           const ScheduleJournal *journal)
 {
     QByteArray out = VersionWord.toByteArray() + ' ' + QByteArray::number(FormatVersion) + '\n';
     out += "# Beside the data file of the same name: the statements the register was balanced\n"
@@ -233,6 +252,11 @@ QByteArray formatCompanion(const Checkbook &book, const Companion &companion)
                QByteArray::number(companion.later->endingCents) + '\n';
     for (const RecurringEntry &schedule : companion.schedules)
         out += scheduleLine(schedule);
+    if (journal) {
+        out += "journal\t" + journal->dataBefore + '\t' + journal->dataAfter + '\n';
+        for (const RecurringEntry &schedule : journal->schedulesBefore)
+            out += scheduleLine(schedule, "schedule-before");
+    }
     for (int i = 1; i <= book.entryCount; ++i) {
         const Entry &entry = book.slot[i];
         if (entry.clearing == Clearing::Cleared)
@@ -247,11 +271,12 @@ CompanionRead readCompanion(QByteArrayView bytes, Checkbook &book, Companion &co
 {
     const auto damaged = [](int line, const QString &why) {
         return CompanionRead{CompanionRead::Result::Damaged,
-                             QStringLiteral("line %1, %2").arg(line).arg(why), 0};
+                             QStringLiteral("line %1, %2").arg(line).arg(why), 0, std::nullopt};
     };
     if (!bytes.endsWith('\n'))
         return damaged(1, QStringLiteral("the file is cut short"));
     Companion read;
+    std::optional<ScheduleJournal> journal;
     std::vector<Mark> marks;
     int lineNumber = 0;
     for (QByteArray line : bytes.chopped(1).toByteArray().split('\n')) {
@@ -268,7 +293,8 @@ CompanionRead readCompanion(QByteArrayView bytes, Checkbook &book, Companion &co
                 return damaged(1, QStringLiteral("no version"));
             if (version > FormatVersion)
                 return {CompanionRead::Result::Newer,
-                        QStringLiteral("written by a later version, %1").arg(version), 0};
+                        QStringLiteral("written by a later version, %1").arg(version), 0,
+                        std::nullopt};
             continue;
         }
         if (line.isEmpty() || line.startsWith('#'))
@@ -285,11 +311,17 @@ CompanionRead readCompanion(QByteArrayView bytes, Checkbook &book, Companion &co
                 read.reconciled.push_back(*statement);
             continue;
         }
-        if (word == "schedule") {
+        if (word == "schedule" || word == "schedule-before") {
             const std::optional<RecurringEntry> schedule = readSchedule(fields);
-            if (!schedule)
+            if (!schedule || (word != "schedule" && !journal))
                 return damaged(lineNumber, QStringLiteral("a schedule that does not read"));
-            read.schedules.push_back(*schedule);
+            (word == "schedule" ? read.schedules : journal->schedulesBefore).push_back(*schedule);
+            continue;
+        }
+        if (word == "journal") {
+            if (fields.size() != 3 || journal)
+                return damaged(lineNumber, QStringLiteral("a journal that does not read"));
+            journal = ScheduleJournal{fields[1], fields[2], {}};
             continue;
         }
         const bool cleared = word == "cleared";
@@ -310,6 +342,7 @@ CompanionRead readCompanion(QByteArrayView bytes, Checkbook &book, Companion &co
     for (int i = 1; i <= book.entryCount; ++i)
         slotsByKey[entryKey(book.slot[i])].push_back(i);
     CompanionRead result;
+    result.journal = std::move(journal);
     for (int i = 1; i <= book.entryCount; ++i) {
         book.slot[i].clearing = Clearing::NotCleared;
         book.slot[i].reconciledOn = 0;

@@ -40,11 +40,30 @@ struct Companion
 // The companion file of a data file: beside it, under its name and ".state" (default.dat.state).
 QString companionPath(const QString &dataPath);
 
+// Written beside a change that moves schedules on or back while the data file changes too. The
+// companion file is written first, so a save cut short between the two files would leave
+// schedules that no longer go with the data file on disk: entries due again that the register
+// holds, or never due again that it lacks. With the digests of the data file before and after
+// the change, the next load finds out which one is on disk and takes the schedules that go with
+// it.
+struct ScheduleJournal
+{
+    QByteArray dataBefore; // dataDigest of the data file before the change
+    QByteArray dataAfter;  // and after it
+    QList<RecurringEntry> schedulesBefore;
+
+    friend bool operator==(const ScheduleJournal &, const ScheduleJournal &) = default;
+};
+
+// A digest of a data file's bytes, as the journal names them.
+QByteArray dataDigest(QByteArrayView dataFileBytes);
+
 // The companion file's text: a version line, then one line for each finished reconciliation,
 // the one put off, each recurring entry, and each cleared or reconciled entry, which is named
 // by its date, amounts, check number and payee as the register holds them, since the data
 // file's lines have no key.
-QByteArray formatCompanion(const Checkbook &book, const Companion &companion);
+QByteArray formatCompanion(const Checkbook &book, const Companion &companion,
+                           const ScheduleJournal *journal = nullptr);
 
 // Whether there is anything to keep: no marks, no reconciliation and no schedule need no file.
 bool holdsNothing(const Checkbook &book, const Companion &companion);
@@ -62,7 +81,14 @@ struct CompanionRead
     // Marks naming an entry the register does not hold (the data file was changed elsewhere,
     // or a save was cut short between the two files): dropped.
     int unmatched = 0;
+    // The journal of the change last written, when it moved schedules.
+    std::optional<ScheduleJournal> journal;
 };
+
+// The schedules that go with the data file `dataFileBytes`: those read, unless the journal
+// says they were written for a change that never reached the data file.
+QList<RecurringEntry> schedulesForData(const Companion &companion, const CompanionRead &read,
+                                       QByteArrayView dataFileBytes);
 
 // Reads a companion file's bytes: the marks onto the register's entries (the first unmarked
 // entry that fits each mark, in order) and the rest into `companion`. Nothing is changed unless

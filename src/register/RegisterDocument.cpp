@@ -182,8 +182,8 @@ RegisterDocument::LoadResult RegisterDocument::load(QString *reason)
     computeBalances(m_book);
     m_identity = identityOf(m_path, *bytes);
     m_reported = m_identity;
+    loadCompanion(*bytes);
     m_foreignBytes = std::move(bytes);
-    loadCompanion();
     // Watching starts once the program is idle, off the path to the first window.
     QTimer::singleShot(0, this, &RegisterDocument::watchFile);
     return LoadResult::Loaded;
@@ -216,7 +216,7 @@ ChangeResult RegisterDocument::replace(const Checkbook &after, const Companion &
     if (m_foreignBytes && *m_foreignBytes == formatDataFile(m_book))
         m_foreignBytes.reset();
     std::optional<QByteArray> bytesBefore = m_foreignBytes;
-    ChangeResult result = write(bytes, companionBytes(after, companionAfter), keepFirst);
+    ChangeResult result = write(bytes, companionBytes(after, companionAfter, bytes), keepFirst);
     if (result.saved()) {
         m_history.push(
             new Command(m_book, m_companion, after, companionAfter, what, std::move(bytesBefore)));
@@ -227,13 +227,22 @@ ChangeResult RegisterDocument::replace(const Checkbook &after, const Companion &
 
 // Nothing when there is nothing to keep and no companion file yet: a register whose entries
 // were never marked is its data file alone, as it always was.
+// When the schedules move while the data file changes, the journal goes with them.
 std::optional<QByteArray> RegisterDocument::companionBytes(const Checkbook &book,
-                                                           const Companion &companion) const
+                                                           const Companion &companion,
+                                                           const QByteArray &dataBytes) const
 {
     if (holdsNothing(book, companion) && !m_companionIdentity.exists &&
         !QFileInfo::exists(m_companionPath))
         return std::nullopt;
-    return formatCompanion(book, companion);
+    if (companion.schedules == m_companion.schedules)
+        return formatCompanion(book, companion);
+    const QByteArray before = dataDigest(m_foreignBytes ? *m_foreignBytes : formatDataFile(m_book));
+    const QByteArray after = dataDigest(dataBytes);
+    if (before == after)
+        return formatCompanion(book, companion);
+    const ScheduleJournal journal{before, after, m_companion.schedules};
+    return formatCompanion(book, companion, &journal);
 }
 
 ChangeResult RegisterDocument::startEmpty()
@@ -282,7 +291,7 @@ ChangeResult RegisterDocument::step(bool forward)
     command->applyTo(*target, targetCompanion, forward);
     const std::optional<QByteArray> &exact = command->bytesBefore();
     const QByteArray bytes = !forward && exact ? *exact : formatDataFile(*target);
-    ChangeResult result = write(bytes, companionBytes(*target, targetCompanion));
+    ChangeResult result = write(bytes, companionBytes(*target, targetCompanion, bytes));
     if (!result.saved())
         return result;
     forward ? m_history.redo() : m_history.undo();
@@ -423,7 +432,7 @@ void RegisterDocument::remember(const QByteArray &bytes, const std::optional<QBy
     }
 }
 
-void RegisterDocument::loadCompanion()
+void RegisterDocument::loadCompanion(QByteArrayView dataBytes)
 {
     m_companion = Companion{};
     m_companionIdentity = {};
@@ -448,6 +457,13 @@ void RegisterDocument::loadCompanion()
     }
     m_companionIdentity = identityOf(m_companionPath, *bytes);
     m_companionReported = m_companionIdentity;
+    QList<RecurringEntry> schedules = schedulesForData(m_companion, read, dataBytes);
+    if (schedules != m_companion.schedules) {
+        m_companion.schedules = std::move(schedules);
+        m_companionNotice = tr("The last change was cut short before the register was written: "
+                               "the recurring entries are as they were before it");
+        return;
+    }
     if (read.unmatched > 0)
         m_companionNotice =
             tr("Cleared marks dropped, naming entries the register no longer holds: %n", nullptr,

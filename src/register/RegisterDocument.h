@@ -184,10 +184,10 @@ private:
 
     ChangeResult write(const QByteArray &bytes, const std::optional<QByteArray> &companion,
                        bool fileKept = false);
-    std::optional<QByteArray> companionBytes(const Checkbook &book,
-                                             const Companion &companion) const;
+    std::optional<QByteArray> companionBytes(const Checkbook &book, const Companion &companion,
+                                             const QByteArray &dataBytes) const;
     bool companionChangedOnDisk(QByteArray *bytes = nullptr) const;
-    void loadCompanion();
+    void loadCompanion(QByteArrayView dataBytes);
     void setCompanionAside(const QString &suffix);
     ChangeResult takeVersionOnDisk(const QString &changed, const QByteArray &mine);
     ChangeResult step(bool forward);
