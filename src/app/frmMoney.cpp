@@ -17,6 +17,7 @@
 #include "help/frmHelp.h"
 #include "platform/Controls.h"
 #include "reconcile/frmReconcile.h"
+#include "recurring/DueCheck.h"
 #include "report/frmPrint.h"
 
 #include <QAction>
@@ -37,6 +38,9 @@ namespace {
 
 // How long a word in the status bar stays.
 constexpr int StatusMilliseconds = 10000;
+
+// How soon the due entries are looked for again when another window was at work.
+constexpr int DueRetryMilliseconds = 2000;
 
 } // namespace
 
@@ -89,13 +93,29 @@ void FrmMoney::lockRegister()
     if (const QStringList &kept = m_document.unfinishedSavesKept(); !kept.isEmpty())
         tell(QStringLiteral("A save cut short left a copy, kept as %1")
                  .arg(QFileInfo(kept.constFirst()).fileName()));
-    if (!holder)
-        return;
-    if (!askOpenReadOnly(m_platform.prompter, this, m_document.path(), *holder)) {
-        m_platform.programEnd.endProgram();
+    if (holder) {
+        if (!askOpenReadOnly(m_platform.prompter, this, m_document.path(), *holder)) {
+            m_platform.programEnd.endProgram();
+            return;
+        }
+        showReadOnly(*holder);
+    }
+    QTimer::singleShot(0, this, &FrmMoney::checkDueEntries);
+}
+
+void FrmMoney::checkDueEntries()
+{
+    // Not over another window at work: asked once that one is closed.
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(DueRetryMilliseconds, this, &FrmMoney::checkDueEntries);
         return;
     }
-    showReadOnly(*holder);
+    const QDate today = m_platform.clock.today();
+    if (std::exchange(m_dueCheckedOn, today) == today)
+        return;
+    const DueCheck check = askAboutDueEntries(m_document, m_platform, this, today);
+    if (!check.said.isEmpty())
+        tell(check.said);
 }
 
 void FrmMoney::showReadOnly(const LockHolder &holder)

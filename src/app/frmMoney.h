@@ -79,6 +79,8 @@ private:
     void mnuBalanceChart_Click();
     void mnuReconcile_Click();
     void showCompanionNotice();
+    // Once the window is up, and again when the date changes: the recurring entries due.
+    void checkDueEntries();
     void mnuUndo_Click();
     void mnuRedo_Click();
     void mnuBackup_Click();
@@ -98,6 +100,8 @@ private:
     Platform &m_platform;
     // The lock is asked for once, after the first start-up.
     bool m_lockTried = false;
+    // The day the due entries were last looked for: they are asked about once a day.
+    QDate m_dueCheckedOn;
     PayeeList m_payees;
 
     // The controls, named as the rest of the program and its tests know them.

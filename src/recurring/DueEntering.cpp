@@ -82,6 +82,8 @@ QString dueChangeName(int entered, int skipped)
         return QStringLiteral("enter %1 recurring %2")
             .arg(entered)
             .arg(entered == 1 ? QStringLiteral("entry") : QStringLiteral("entries"));
+    if (entered == 0)
+        return QStringLiteral("skip %1 recurring").arg(skipped);
     return QStringLiteral("enter %1, skip %2 recurring").arg(entered).arg(skipped);
 }
 

@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "recurring/DueCheck.h"
+
+#include "entry/ChangeBoxes.h"
+#include "platform/Platform.h"
+#include "recurring/DueEntering.h"
+#include "recurring/frmDue.h"
+#include "register/RegisterDocument.h"
+
+#include <QCoreApplication>
+
+namespace tallyra {
+
+namespace {
+
+QString tr(const char *text, int n = -1)
+{
+    return QCoreApplication::translate("DueCheck", text, nullptr, n);
+}
+
+} // namespace
+
+DueCheck askAboutDueEntries(RegisterDocument &document, Platform &platform, QWidget *parent,
+                            QDate today)
+{
+    DueCheck check;
+    QList<DueEntry> due = dueEntries(document.companion().schedules, today);
+    if (due.isEmpty())
+        return check;
+    if (document.readOnly()) {
+        check.said = tr("Recurring entries due: %n, left for the copy of Tallyra that can write "
+                        "the register",
+                        int(due.size()));
+        return check;
+    }
+    QList<DueEntry> byThemselves;
+    for (const DueEntry &entry : std::as_const(due)) {
+        if (!document.companion().schedules[entry.schedule].askFirst)
+            byThemselves.append(entry);
+    }
+    if (!byThemselves.isEmpty()) {
+        const DueEntering taken =
+            takeDueEntries(document.book(), document.companion(), byThemselves,
+                           QList<bool>(byThemselves.size(), true));
+        if (taken.result == DueEntering::Result::Done &&
+            reportChange(platform.prompter, parent,
+                         document.replace(*taken.book, taken.companion,
+                                          dueChangeName(taken.entered, 0), DueKeepSuffix))) {
+            check.changed = true;
+            check.said = tr("Recurring entries entered by themselves: %n", taken.entered);
+        } else if (taken.result != DueEntering::Result::Done) {
+            // Those that do not fit wait in the due window with the others.
+            check.said = taken.result == DueEntering::Result::TooMany
+                             ? tr("The recurring entries due do not fit in the register")
+                             : taken.problem;
+        }
+        due = dueEntries(document.companion().schedules, today);
+        if (check.changed) {
+            QList<DueEntry> asking;
+            for (const DueEntry &entry : std::as_const(due)) {
+                if (document.companion().schedules[entry.schedule].askFirst)
+                    asking.append(entry);
+            }
+            due = asking;
+        }
+    }
+    if (due.isEmpty())
+        return check;
+    const int before = document.history().index();
+    FrmDue window(document, platform, due, parent);
+    window.exec();
+    if (document.history().index() != before) {
+        check.changed = true;
+        check.said = tr("Done: %1").arg(document.history().undoText());
+    }
+    return check;
+}
+
+} // namespace tallyra
