@@ -21,7 +21,7 @@ namespace tallyra {
 
 namespace {
 
-enum Column { CheckNumber, Payee, Amount, Type, HowOften, Next, Ends };
+enum Column { CheckNumber, Payee, Amount, Type, HowOften, Next, Ends, Entered };
 
 // The choices of the how-often list, in its order.
 enum HowOftenChoice { Weekly, EveryTwoWeeks, TwiceAMonth, Monthly, EveryFewMonths, Yearly };
@@ -76,7 +76,7 @@ FrmRecurring::FrmRecurring(RegisterDocument &document, Platform &platform, QWidg
 
     lstSchedules = table("lstSchedules",
                          {tr("Check Number"), tr("Payee"), tr("Amount"), tr("Type"),
-                          tr("How Often"), tr("Next Date"), tr("Ends")},
+                          tr("How Often"), tr("Next Date"), tr("Ends"), tr("Entered")},
                          tr("Recurring entries"));
     lstSchedules->setSelectionMode(QAbstractItemView::SingleSelection);
     lstSchedules->setTabKeyNavigation(false);
@@ -109,7 +109,7 @@ FrmRecurring::FrmRecurring(RegisterDocument &document, Platform &platform, QWidg
     connect(&m_document, &RegisterDocument::registerChanged, this, &FrmRecurring::showSchedules);
 
     showSchedules();
-    resize(QSize(820, 360).boundedTo(screen()->availableSize() * 9 / 10));
+    resize(QSize(980, 380).boundedTo(screen()->availableSize() * 9 / 10));
     lstSchedules->setFocus();
 }
 
@@ -130,8 +130,10 @@ void FrmRecurring::showSchedules()
             row, Next,
             cell(scheduleFinished(schedule) ? tr("None left") : slashDate(schedule.next)));
         lstSchedules->setItem(row, Ends, cell(endText(schedule)));
+        lstSchedules->setItem(row, Entered,
+                              cell(schedule.askFirst ? tr("Ask first") : tr("By itself")));
     }
-    for (int column : {CheckNumber, Amount, Type, HowOften, Next, Ends})
+    for (int column : {CheckNumber, Amount, Type, HowOften, Next, Ends, Entered})
         lstSchedules->resizeColumnToContents(column);
     if (!schedules.isEmpty())
         lstSchedules->setCurrentCell(std::clamp(current, 0, int(schedules.size()) - 1), 0);
@@ -290,6 +292,7 @@ void FrmSchedule::buildControls()
     days->addWidget(optLastDay);
     days->addStretch(1);
     auto *whenRows = new QFormLayout(when);
+    whenRows->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     whenRows->addRow(caption("lblHowOften", tr("How &often:"), cmbHowOften), cmbHowOften);
     whenRows->addRow(caption("lblMonths", tr("Months &apart:"), spnMonths), spnMonths);
     whenRows->addRow(caption("lblDay", tr("Day of the month:")), days);
@@ -328,11 +331,14 @@ void FrmSchedule::buildControls()
     cmdOK->setDefault(true);
 
     auto *whole = new QVBoxLayout(this);
+    // The two small choices side by side, so that the window fits a small screen at 200%.
+    auto *choices = new QHBoxLayout;
+    choices->addWidget(type);
+    choices->addWidget(entering);
     whole->addLayout(fields);
-    whole->addWidget(type);
+    whole->addLayout(choices);
     whole->addWidget(when);
     whole->addWidget(ends);
-    whole->addWidget(entering);
     whole->addWidget(buttonBox);
     whole->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -342,10 +348,10 @@ void FrmSchedule::buildControls()
     connect(cmdOK, &QPushButton::clicked, this, &FrmSchedule::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    setTabChain({cmbCheckNum, cmbPayee,   txtDollar, txtCent,    optWithdrawl, optDeposit,
-                 cmbHowOften, spnMonths,  optOnDay,  spnDay,     spnSecondDay, optLastDay,
-                 dtpNext,     cmbWeekend, optNoEnd,  optEndDate, dtpEnd,       optEndTimes,
-                 spnTimes,    optAsk,     optAuto,   cmdOK,      cmdCancel});
+    setTabChain({cmbCheckNum,  cmbPayee,    txtDollar,   txtCent,    optWithdrawl, optDeposit,
+                 optAsk,       optAuto,     cmbHowOften, spnMonths,  optOnDay,     spnDay,
+                 spnSecondDay, optLastDay,  dtpNext,     cmbWeekend, optNoEnd,     optEndDate,
+                 dtpEnd,       optEndTimes, spnTimes,    cmdOK,      cmdCancel});
 }
 
 void FrmSchedule::showInput(const ScheduleInput &input)

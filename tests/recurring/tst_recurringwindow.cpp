@@ -70,7 +70,7 @@ private slots:
         QTest::mouseClick(child<QPushButton>(&window, "cmdAdd"), Qt::LeftButton);
         QVERIFY(add.handled());
         QCOMPARE(rows(&window), QStringList{"ATM|RENT|$1,200.05|Deposit|Every month on the "
-                                            "31st|1/31/2027|3 more times"});
+                                            "31st|1/31/2027|3 more times|Ask first"});
         const RecurringEntry &made = f.document.companion().schedules.at(0);
         QCOMPARE(made.rule, (DateRule{Frequency::MonthlyOnDay, 31}));
         QCOMPARE(made.cents, 120005);
