@@ -5,9 +5,11 @@
 #include "platform/ElidingLabel.h"
 #include "register/FindEntry.h"
 
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -15,6 +17,19 @@
 #include <QWheelEvent>
 
 namespace tallyra {
+
+namespace {
+
+// The line (0..9) a button or cell of the list belongs to.
+constexpr char LineProperty[] = "listLine";
+
+bool asksForMenu(const QKeyEvent *key)
+{
+    return key->key() == Qt::Key_Menu ||
+           (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier);
+}
+
+} // namespace
 
 RegisterListView::RegisterListView(const RegisterDocument &document, QWidget *parent)
     : QWidget(parent), m_book(document.book())
@@ -70,10 +85,14 @@ void RegisterListView::buildLines()
         const QPalette::ColorRole background = i % 2 == 0 ? QPalette::Light : QPalette::Window;
         const int row = i + 2;
         grid->addWidget(button, row, 0);
+        button->setProperty(LineProperty, i);
+        button->installEventFilter(this);
         int column = 1;
         for (QLabel *cell : {date[i], check[i], payee[i], out[i], dep[i], total[i], mark[i]}) {
             cell->setBackgroundRole(background);
             grid->addWidget(cell, row, column++);
+            cell->setProperty(LineProperty, i);
+            cell->installEventFilter(this);
         }
     }
     vsbList = named(new QScrollBar(Qt::Vertical), "vsbList");
@@ -164,6 +183,27 @@ void RegisterListView::showLine(int index, const ListLine &line)
     mark[index]->setText(line.mark);
     mark[index]->setToolTip(line.markTip);
     setTextColour(total[index], line.totalNegative);
+}
+
+// Each line's menu, by mouse or keyboard. The keys are taken as they are pressed on a line's
+// button, the same on every desktop; the menu event some desktops make of them as well is
+// then left out, so that the menu does not open twice.
+bool RegisterListView::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *widget = qobject_cast<QWidget *>(watched);
+    const QVariant line = watched->property(LineProperty);
+    if (!widget || !line.isValid())
+        return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress && asksForMenu(static_cast<QKeyEvent *>(event))) {
+        emit lineMenuAsked(line.toInt(), widget->mapToGlobal(widget->rect().center()));
+        return true;
+    }
+    if (event->type() != QEvent::ContextMenu)
+        return QWidget::eventFilter(watched, event);
+    const auto *menu = static_cast<QContextMenuEvent *>(event);
+    if (menu->reason() != QContextMenuEvent::Keyboard)
+        emit lineMenuAsked(line.toInt(), menu->globalPos());
+    return true;
 }
 
 // The lines and their buttons pass the wheel on to the list, which scrolls as its scroll bar

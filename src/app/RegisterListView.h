@@ -6,6 +6,7 @@
 #include "register/RegisterDocument.h"
 
 #include <QList>
+#include <QPoint>
 #include <QWidget>
 
 #include <array>
@@ -45,8 +46,12 @@ public:
 signals:
     // The button of line offset (0..9) was pressed.
     void linePressed(int offset);
+    // The menu of line offset was asked for, by a right click on the line or by the Menu key
+    // or Shift+F10 on its button, to show at `at` (global).
+    void lineMenuAsked(int offset, QPoint at);
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
 
 private:

@@ -18,6 +18,7 @@
 #include "platform/Controls.h"
 #include "reconcile/frmReconcile.h"
 #include "recurring/DueCheck.h"
+#include "recurring/frmRecurring.h"
 #include "report/frmPrint.h"
 
 #include <QAction>
@@ -27,6 +28,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -272,6 +274,59 @@ void FrmMoney::mnuReconcile_Click()
     FrmReconcile window(m_document, m_platform, this);
     if (window.exec() == QDialog::Accepted && m_document.history().index() != before)
         tell(tr("Done: %1").arg(m_document.history().undoText()));
+}
+
+void FrmMoney::mnuRecurring_Click()
+{
+    if (!m_recurring) {
+        auto *window = new FrmRecurring(m_document, m_platform, this);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        connect(window, &FrmRecurring::told, this, &FrmMoney::tell);
+        // A schedule whose next date has come is due as soon as the window is closed.
+        connect(window, &QObject::destroyed, this, [this] {
+            m_dueCheckedOn = QDate();
+            QTimer::singleShot(0, this, &FrmMoney::checkDueEntries);
+        });
+        m_recurring = window;
+    }
+    m_recurring->show();
+    m_recurring->raise();
+    m_recurring->activateWindow();
+}
+
+// What can be done with the entry on a line; an empty line offers nothing.
+void FrmMoney::showLineMenu(int offset, QPoint at)
+{
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("mnuLine"));
+    QAction *repeat = menu.addAction(tr("&Repeat This Entry..."));
+    repeat->setObjectName(QStringLiteral("mnuRepeatEntry"));
+    repeat->setEnabled(m_list->firstShown() + offset <= m_book.entryCount &&
+                       !m_document.readOnly());
+    if (menu.exec(at) == repeat)
+        repeatEntry(offset);
+}
+
+void FrmMoney::repeatEntry(int offset)
+{
+    const int slot = m_list->firstShown() + offset;
+    if (slot > m_book.entryCount || m_document.readOnly())
+        return;
+    const Entry &entry = m_book.slot[slot];
+    if (entry.withdrawalCents == 0 && entry.depositCents == 0) {
+        m_platform.prompter.message(
+            this, QMessageBox::Information, tr("Nothing to Repeat"),
+            tr("This entry has no amount, so there is nothing to enter again."));
+        return;
+    }
+    FrmSchedule window(tr("Repeat This Entry"), repeatOf(entry), m_platform, this);
+    if (window.exec() != QDialog::Accepted)
+        return;
+    Companion after = m_document.companion();
+    after.schedules.append(window.schedule());
+    const QString payee = window.schedule().payee;
+    commit(m_book, after, QStringLiteral("add recurring %1").arg(payee),
+           tr("Added recurring %1").arg(payee), QString());
 }
 
 void FrmMoney::mnuUndo_Click()

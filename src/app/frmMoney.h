@@ -42,6 +42,9 @@ public:
     // Opens the edit window on the slot shown on a line of the list (offset 0..9); an empty
     // line has nothing to edit. What the window changed becomes the register, as one change.
     void openEditor(int offset);
+    // Opens the schedule window filled from the entry on a line of the list, to enter it
+    // again every month from a month after it; saves the schedule it makes.
+    void repeatEntry(int offset);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -78,6 +81,8 @@ private:
     void mnuCarryForward_Click();
     void mnuBalanceChart_Click();
     void mnuReconcile_Click();
+    void mnuRecurring_Click();
+    void showLineMenu(int offset, QPoint at);
     void showCompanionNotice();
     // Once the window is up, and again when the date changes: the recurring entries due.
     void checkDueEntries();
@@ -133,6 +138,8 @@ private:
     std::unique_ptr<FindCommand> m_find;
     // The chart window stays open beside this one, following every change; one at a time.
     QPointer<QWidget> m_chart;
+    // So does the window of the recurring entries.
+    QPointer<QWidget> m_recurring;
 
     QAction *mnuBackup = nullptr;
     QAction *mnuRestore = nullptr;
@@ -150,6 +157,7 @@ private:
     QAction *mnuRedo = nullptr;
     QAction *mnuFind = nullptr;
     QAction *mnuFindNext = nullptr;
+    QAction *mnuRecurring = nullptr;
     QAction *mnuContent = nullptr;
     QAction *mnuAbout = nullptr;
 };

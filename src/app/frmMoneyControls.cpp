@@ -55,6 +55,7 @@ void FrmMoney::buildWindow()
 
     m_list = new RegisterListView(m_document);
     connect(m_list, &RegisterListView::linePressed, this, &FrmMoney::openEditor);
+    connect(m_list, &RegisterListView::lineMenuAsked, this, &FrmMoney::showLineMenu);
 
     auto *whole = new QVBoxLayout(central);
     whole->addLayout(top);
@@ -224,6 +225,9 @@ void FrmMoney::buildMenus()
     mnuFindNext = item(mnuEdit, "mnuFindNext", QStringLiteral("Find &Next"));
     mnuFindNext->setShortcuts(QKeySequence::FindNext);
     mnuFindNext->setStatusTip(QStringLiteral("Show the next entry for the same text"));
+    mnuEdit->addSeparator()->setObjectName(QStringLiteral("mnuSep6"));
+    mnuRecurring = item(mnuEdit, "mnuRecurring", tr("Re&curring Entries..."));
+    mnuRecurring->setStatusTip(tr("Add, change or remove the entries that come back"));
 
     QMenu *mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
@@ -248,6 +252,7 @@ void FrmMoney::buildMenus()
     connect(mnuExit, &QAction::triggered, this, &FrmMoney::mnuExit_Click);
     connect(mnuFind, &QAction::triggered, this, &FrmMoney::mnuFind_Click);
     connect(mnuFindNext, &QAction::triggered, this, &FrmMoney::mnuFindNext_Click);
+    connect(mnuRecurring, &QAction::triggered, this, &FrmMoney::mnuRecurring_Click);
     connect(mnuContent, &QAction::triggered, this, &FrmMoney::mnuContent_Click);
     connect(mnuAbout, &QAction::triggered, this, &FrmMoney::mnuAbout_Click);
 }

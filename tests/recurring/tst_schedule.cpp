@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "recurring/Recurring.h"
+#include "recurring/ScheduleForm.h"
+#include "recurring/ScheduleText.h"
 
 #include <QTest>
 
@@ -118,6 +120,76 @@ private slots:
         QVERIFY(!ahead.belowZero);
         const Projection short_ = projectBalance({rentAfter}, 50000, QDate(2027, 3, 10), 30);
         QCOMPARE(short_.belowZero, std::optional<int>(0));
+    }
+
+    // How the recurring window words each rule, with the days' endings (11th to 13th too).
+    void howOftenText_data()
+    {
+        QTest::addColumn<DateRule>("rule");
+        QTest::addColumn<QString>("words");
+        using enum Frequency;
+        QTest::newRow("weekly") << DateRule{Weekly} << "Every week";
+        QTest::newRow("2 weeks") << DateRule{EveryTwoWeeks} << "Every 2 weeks";
+        QTest::newRow("month, 31st") << DateRule{MonthlyOnDay, 31} << "Every month on the 31st";
+        QTest::newRow("month, 12th") << DateRule{MonthlyOnDay, 12} << "Every month on the 12th";
+        QTest::newRow("2 months, 22nd")
+            << DateRule{MonthlyOnDay, 22, 15, 2} << "Every 2 months on the 22nd";
+        QTest::newRow("twice, days given late first")
+            << DateRule{TwiceAMonth, 15, 1} << "Twice a month on the 1st and 15th";
+        QTest::newRow("twice, 3rd and 13th")
+            << DateRule{TwiceAMonth, 3, 13} << "Twice a month on the 3rd and 13th";
+        QTest::newRow("twice, 11th and 23rd")
+            << DateRule{TwiceAMonth, 11, 23} << "Twice a month on the 11th and 23rd";
+        QTest::newRow("3 months, last day")
+            << DateRule{MonthlyLastDay, 1, 15, 3} << "Every 3 months on the last day";
+        QTest::newRow("month, last day")
+            << DateRule{MonthlyLastDay} << "Every month on the last day";
+        QTest::newRow("yearly") << DateRule{Yearly, 29} << "Every year";
+    }
+    void howOftenText()
+    {
+        QFETCH(DateRule, rule);
+        QTEST(tallyra::howOftenText(rule), "words");
+    }
+
+    // A next date the rule never comes due on is refused, naming the first one that it does.
+    void nextDateOfTheRule_data()
+    {
+        QTest::addColumn<DateRule>("rule");
+        QTest::addColumn<QDate>("typed");
+        QTest::addColumn<QDate>("first");
+        using enum Frequency;
+        QTest::newRow("the 31st in April")
+            << DateRule{MonthlyOnDay, 31} << QDate(2027, 4, 30) << QDate(2027, 4, 30);
+        QTest::newRow("before the day")
+            << DateRule{MonthlyOnDay, 15} << QDate(2027, 3, 5) << QDate(2027, 3, 15);
+        QTest::newRow("after the day, into a short month")
+            << DateRule{MonthlyOnDay, 31} << QDate(2027, 1, 31).addDays(-1) << QDate(2027, 1, 31);
+        QTest::newRow("after the day, next year")
+            << DateRule{MonthlyOnDay, 5} << QDate(2027, 12, 20) << QDate(2028, 1, 5);
+        QTest::newRow("not yet the last day")
+            << DateRule{MonthlyLastDay} << QDate(2028, 2, 28) << QDate(2028, 2, 29);
+        QTest::newRow("between the two days")
+            << DateRule{TwiceAMonth, 1, 15} << QDate(2027, 1, 20) << QDate(2027, 2, 1);
+        QTest::newRow("any day of the week")
+            << DateRule{Weekly} << QDate(2027, 1, 20) << QDate(2027, 1, 20);
+    }
+    void nextDateOfTheRule()
+    {
+        QFETCH(DateRule, rule);
+        QFETCH(QDate, typed);
+        QFETCH(QDate, first);
+        QCOMPARE(firstNominalFrom(rule, typed), first);
+        ScheduleInput input;
+        input.checkNumber = "ATM";
+        input.payee = "RENT";
+        input.dollars = "5";
+        input.rule = rule;
+        input.next = typed;
+        const std::optional<ScheduleProblem> problem = firstScheduleProblem(input);
+        QCOMPARE(problem.has_value(), first != typed);
+        if (problem)
+            QVERIFY(problem->text.contains(first.toString("M/d/yyyy")));
     }
 };
 
