@@ -5,6 +5,7 @@
 #include "app/PayeeList.h"
 #include "app/RegisterListView.h"
 #include "entry/EntryFields.h"
+#include "platform/DayWatch.h"
 #include "platform/Platform.h"
 #include "register/RegisterDocument.h"
 
@@ -42,6 +43,8 @@ public:
     // Opens the edit window on the slot shown on a line of the list (offset 0..9); an empty
     // line has nothing to edit. What the window changed becomes the register, as one change.
     void openEditor(int offset);
+    // Tells when the date changes while the program runs.
+    const DayWatch &dayWatch() const { return *m_dayWatch; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -70,6 +73,7 @@ private:
     void tell(const QString &what);
     void register_Changed();
     void register_ChangedOnDisk();
+    void dayWatch_DateChange();
 
     void cmdAdd_Click();
     void cmdExit_Click();
@@ -99,6 +103,7 @@ private:
     // The lock is asked for once, after the first start-up.
     bool m_lockTried = false;
     PayeeList m_payees;
+    DayWatch *m_dayWatch = nullptr;
 
     // The controls, named as the rest of the program and its tests know them.
     QComboBox *txtMonth = nullptr;
@@ -124,6 +129,8 @@ private:
     // In the status bar: from the near-limit warning on, how to free room.
     QLabel *lblRoom = nullptr;
     QLabel *lblCleared = nullptr;
+    // In the status bar: where the balance ahead goes below zero.
+    QLabel *lblAhead = nullptr;
 
     RegisterListView *m_list = nullptr;
     std::unique_ptr<FindCommand> m_find;

@@ -62,8 +62,6 @@ struct Projection
     // The first that takes the balance from zero or more to below zero, by its index in
     // `entries`: a balance below zero already on today is no news.
     std::optional<int> belowZero;
-
-    bool isEmpty() const { return entries.isEmpty(); }
 };
 
 // The register's balance on `today`, after its entries dated up to then, carried over the next
