@@ -3,6 +3,7 @@
 #include "app/RegisterListView.h"
 #include "entry/FieldValue.h"
 #include "export/RegisterExport.h"
+#include "register/Companion.h"
 #include "register/RegisterDocument.h"
 
 #include <QPushButton>
@@ -173,6 +174,36 @@ private slots:
         QVERIFY(label->contentsRect().width() >=
                 label->fontMetrics().horizontalAdvance(label->text()));
         QVERIFY(label->height() < 2 * label->fontMetrics().lineSpacing());
+    }
+
+    // The status bar tells where the balance ahead goes below zero, again after a change and
+    // when the date changes while the program runs.
+    void balanceAheadInTheStatusBar()
+    {
+        MainWindow f;
+        const Checkbook book = registerOf("6/1D");
+        Companion companion;
+        RecurringEntry rent;
+        rent.payee = "RENT";
+        rent.cents = 300;
+        rent.rule.day = 20;
+        rent.next = {2001, 6, 20};
+        companion.schedules = {rent};
+        writeBytes(companionPath(QLatin1String(DataFileName)), formatCompanion(book, companion));
+        f.load(book);
+        const auto *lblAhead = f.get<QLabel>("lblAhead");
+        QCOMPARE(lblAhead->text(), "Balance below zero on 6/20/2001 after RENT");
+        QVERIFY(!lblAhead->isHidden());
+
+        // Not entered by 6/25: it counts on that day.
+        f.fakes.clock.date = {2001, 6, 25};
+        child<DayWatch>(&f.window, "dayWatch")->check();
+        QCOMPARE(lblAhead->text(), "Balance below zero on 6/25/2001 after RENT");
+
+        Checkbook richer = book;
+        richer.slot[1].depositCents = 10000;
+        QVERIFY(f.document.replace(richer, "change").saved());
+        QVERIFY(lblAhead->isHidden());
     }
 
     // What is typed by keyboard is what the summary shows, whatever the pick lists hold, and
