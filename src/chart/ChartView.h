@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace tallyra {
