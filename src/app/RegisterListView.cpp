@@ -35,6 +35,7 @@ RegisterListView::RegisterListView(const RegisterDocument &document, QWidget *pa
     : QWidget(parent), m_book(document.book())
 {
     buildLines();
+    showList();
 }
 
 void RegisterListView::buildLines()
@@ -68,7 +69,6 @@ void RegisterListView::buildLines()
         const QByteArray name = "cmd" + QByteArray::number(i + 1);
         auto *button = tallyra::button(name.constData(), QStringLiteral(">"),
                                        QStringLiteral("Click here to edit this line"));
-        button->setAccessibleName(QStringLiteral("Edit line %1").arg(i + 1));
         button->setFixedWidth(button->fontMetrics().horizontalAdvance(QStringLiteral(">")) + 16);
         connect(button, &QPushButton::clicked, this, [this, i] { emit linePressed(i); });
         cmdLine[i] = button;
@@ -183,6 +183,8 @@ void RegisterListView::showLine(int index, const ListLine &line)
     mark[index]->setText(line.mark);
     mark[index]->setToolTip(line.markTip);
     setTextColour(total[index], line.totalNegative);
+    // The button is what a screen reader reaches on the line, so it tells the whole line.
+    cmdLine[index]->setAccessibleName(lineDescription(index + 1, line));
 }
 
 // Each line's menu, by mouse or keyboard. The keys are taken as they are pressed on a line's
