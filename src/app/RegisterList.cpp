@@ -70,12 +70,13 @@ QString lineDescription(int number, const ListLine &line)
         parts << line.check;
     parts << line.payee;
     if (!line.out.isEmpty())
-        parts << QCoreApplication::translate("RegisterList", "withdrawal %1").arg(line.out);
+        parts
+            << QCoreApplication::translate("RegisterList", "withdrawal %1").arg(line.out.trimmed());
     else if (!line.dep.isEmpty())
-        parts << QCoreApplication::translate("RegisterList", "deposit %1").arg(line.dep);
+        parts << QCoreApplication::translate("RegisterList", "deposit %1").arg(line.dep.trimmed());
     else
         parts << QCoreApplication::translate("RegisterList", "no amount");
-    parts << QCoreApplication::translate("RegisterList", "total %1").arg(line.total);
+    parts << QCoreApplication::translate("RegisterList", "total %1").arg(line.total.trimmed());
     if (!line.markTip.isEmpty())
         parts << line.markTip;
     return QCoreApplication::translate("RegisterList", "Line %1: %2")
