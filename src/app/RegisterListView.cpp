@@ -174,6 +174,8 @@ std::optional<int> RegisterListView::focusedSlot() const
 
 void RegisterListView::showLine(int index, const ListLine &line)
 {
+    // The button is what a screen reader reaches on the line, so it tells the whole line.
+    cmdLine[index]->setAccessibleName(lineDescription(index + 1, line));
     date[index]->setText(line.date);
     check[index]->setText(line.check);
     payee[index]->setText(line.payee);
@@ -183,8 +185,6 @@ void RegisterListView::showLine(int index, const ListLine &line)
     mark[index]->setText(line.mark);
     mark[index]->setToolTip(line.markTip);
     setTextColour(total[index], line.totalNegative);
-    // The button is what a screen reader reaches on the line, so it tells the whole line.
-    cmdLine[index]->setAccessibleName(lineDescription(index + 1, line));
 }
 
 // Each line's menu, by mouse or keyboard. The keys are taken as they are pressed on a line's

@@ -168,6 +168,8 @@ void FrmMoney::updateStatus()
     if (!texts.nearLimit && lblWarning->hasFocus())
         focusNextChild();
     lblWarning->setFocusPolicy(texts.nearLimit ? Qt::StrongFocus : Qt::NoFocus);
+    lblWarning->setAccessibleDescription(
+        texts.nearLimit ? tr("Press Enter for help on the register file") : QString());
 }
 
 bool FrmMoney::loadRegister()

@@ -158,7 +158,6 @@ void FrmMoney::buildInfoFrame()
     lblRecNum->setToolTip(QStringLiteral("This is the number or entries you have"));
     lblWarning = caption("lblWarning", QString());
     lblWarning->installEventFilter(this);
-    lblWarning->setAccessibleDescription(tr("Press Enter for help on the register file"));
     lblTotal->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblRecNum->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
