@@ -5,6 +5,7 @@
 #include "register/DateText.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 
 #include <algorithm>
 
@@ -58,6 +59,28 @@ ListPage listPage(const Checkbook &book, int position)
     for (int n = 0; n < ListLines; ++n)
         page.lines[n] = listLine(book, page.firstShown + n);
     return page;
+}
+
+QString lineDescription(int number, const ListLine &line)
+{
+    if (line.date.isEmpty())
+        return QCoreApplication::translate("RegisterList", "Line %1: empty").arg(number);
+    QStringList parts = {line.date};
+    if (!line.check.isEmpty())
+        parts << line.check;
+    parts << line.payee;
+    if (!line.out.isEmpty())
+        parts
+            << QCoreApplication::translate("RegisterList", "withdrawal %1").arg(line.out.trimmed());
+    else if (!line.dep.isEmpty())
+        parts << QCoreApplication::translate("RegisterList", "deposit %1").arg(line.dep.trimmed());
+    else
+        parts << QCoreApplication::translate("RegisterList", "no amount");
+    parts << QCoreApplication::translate("RegisterList", "total %1").arg(line.total.trimmed());
+    if (!line.markTip.isEmpty())
+        parts << line.markTip;
+    return QCoreApplication::translate("RegisterList", "Line %1: %2")
+        .arg(QString::number(number), parts.join(QLatin1String(", ")));
 }
 
 } // namespace tallyra

@@ -40,4 +40,8 @@ int listScrollMaximum(int entryCount);
 // slot 1, whatever the position. Running totals are shown as computeBalances left them.
 ListPage listPage(const Checkbook &book, int position);
 
+// What a screen reader says of line `number` (1..10) of the list: everything the line shows,
+// in one sentence, or that the line is empty.
+QString lineDescription(int number, const ListLine &line);
+
 } // namespace tallyra

@@ -35,6 +35,7 @@ RegisterListView::RegisterListView(const RegisterDocument &document, QWidget *pa
     : QWidget(parent), m_book(document.book())
 {
     buildLines();
+    showList();
 }
 
 void RegisterListView::buildLines()
@@ -68,7 +69,6 @@ void RegisterListView::buildLines()
         const QByteArray name = "cmd" + QByteArray::number(i + 1);
         auto *button = tallyra::button(name.constData(), QStringLiteral(">"),
                                        QStringLiteral("Click here to edit this line"));
-        button->setAccessibleName(QStringLiteral("Edit line %1").arg(i + 1));
         button->setFixedWidth(button->fontMetrics().horizontalAdvance(QStringLiteral(">")) + 16);
         connect(button, &QPushButton::clicked, this, [this, i] { emit linePressed(i); });
         cmdLine[i] = button;
@@ -174,6 +174,8 @@ std::optional<int> RegisterListView::focusedSlot() const
 
 void RegisterListView::showLine(int index, const ListLine &line)
 {
+    // The button is what a screen reader reaches on the line, so it tells the whole line.
+    cmdLine[index]->setAccessibleName(lineDescription(index + 1, line));
     date[index]->setText(line.date);
     check[index]->setText(line.check);
     payee[index]->setText(line.payee);

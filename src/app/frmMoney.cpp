@@ -20,6 +20,7 @@
 #include "recurring/DueCheck.h"
 #include "recurring/frmRecurring.h"
 #include "report/frmPrint.h"
+#include "statement/StatementImport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -37,6 +38,17 @@
 namespace tallyra {
 
 namespace {
+
+// Enter or Space, as a button takes them.
+bool isPressOn(const QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto *key = static_cast<const QKeyEvent *>(event);
+    const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    return plain && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
+                     key->key() == Qt::Key_Space);
+}
 
 // How long a word in the status bar stays.
 constexpr int StatusMilliseconds = 10000;
@@ -159,6 +171,12 @@ void FrmMoney::updateStatus()
     lblAhead->setText(ahead);
     lblAhead->setVisible(!ahead.isEmpty());
     setTextColour(lblWarning, texts.nearLimit);
+    // The warning's help is a Tab stop while there is a warning to explain.
+    if (!texts.nearLimit && lblWarning->hasFocus())
+        focusNextChild();
+    lblWarning->setFocusPolicy(texts.nearLimit ? Qt::StrongFocus : Qt::NoFocus);
+    lblWarning->setAccessibleDescription(
+        texts.nearLimit ? tr("Press Enter for help on the register file") : QString());
 }
 
 bool FrmMoney::loadRegister()
@@ -285,6 +303,14 @@ void FrmMoney::mnuReconcile_Click()
         tell(tr("Done: %1").arg(m_document.history().undoText()));
 }
 
+void FrmMoney::mnuImport_Click()
+{
+    const int before = m_document.history().index();
+    openStatementImport(m_document, m_platform, this);
+    if (m_document.history().index() != before)
+        tell(tr("Done: %1").arg(m_document.history().undoText()));
+}
+
 void FrmMoney::mnuRecurring_Click()
 {
     if (!m_recurring) {
@@ -374,6 +400,18 @@ bool FrmMoney::commit(const Checkbook &after, const Companion &companionAfter, c
 void FrmMoney::tell(const QString &what)
 {
     statusBar()->showMessage(what, StatusMilliseconds);
+    // A screen reader speaks what changes on the control it is at, and Qt has no other way to
+    // announce: the control with the focus, once the change has settled it, describes the
+    // result until the focus moves on.
+    QTimer::singleShot(0, this, [this, what] {
+        QWidget *focus = focusWidget();
+        if (!focus)
+            return;
+        if (m_told && m_told != focus)
+            m_told->setAccessibleDescription(QString());
+        m_told = focus;
+        focus->setAccessibleDescription(what);
+    });
 }
 
 // The file and the display follow every change, undo and reload alike.
@@ -517,6 +555,14 @@ bool FrmMoney::eventFilter(QObject *watched, QEvent *event)
     }
     if (watched == lblWarning && isClickOn(lblWarning, event))
         lblWarning_Click();
+    if (watched == lblWarning && isPressOn(event)) {
+        lblWarning_Click();
+        return true;
+    }
+    // A label draws no focus of its own.
+    if (watched == lblWarning &&
+        (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+        lblWarning->setFrameShape(lblWarning->hasFocus() ? QFrame::Box : QFrame::NoFrame);
     if (watched == txtDollar && event->type() == QEvent::KeyPress) {
         const QString typed = static_cast<QKeyEvent *>(event)->text();
         if (typed.size() == 1 && txtDollar_KeyPress(typed.front()))

@@ -86,6 +86,7 @@ private:
     void mnuBalanceChart_Click();
     void mnuReconcile_Click();
     void mnuRecurring_Click();
+    void mnuImport_Click();
     void showLineMenu(int offset, QPoint at);
     void showCompanionNotice();
     // Once the window is up, and again when the date changes: the recurring entries due.
@@ -147,6 +148,8 @@ private:
     QPointer<QWidget> m_chart;
     // So does the window of the recurring entries.
     QPointer<QWidget> m_recurring;
+    // The control that describes the last result told, for a screen reader.
+    QPointer<QWidget> m_told;
 
     QAction *mnuBackup = nullptr;
     QAction *mnuRestore = nullptr;

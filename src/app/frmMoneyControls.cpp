@@ -8,6 +8,7 @@
 #include "statement/StatementImport.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -18,6 +19,8 @@
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace tallyra {
 
@@ -68,6 +71,12 @@ void FrmMoney::buildWindow()
     // The first field in tab order has the focus when the window first shows.
     txtMonth->setFocus();
     statusBar()->setObjectName(QStringLiteral("statusBar"));
+    // The status bar draws its message itself; a screen reader finds it as the bar's name.
+    connect(statusBar(), &QStatusBar::messageChanged, statusBar(), &QWidget::setAccessibleName);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old) {
+        if (old && old == m_told)
+            std::exchange(m_told, nullptr)->setAccessibleDescription(QString());
+    });
     lblRoom = new QLabel;
     lblRoom->setObjectName(QStringLiteral("lblRoom"));
     statusBar()->addPermanentWidget(lblRoom);
@@ -244,8 +253,7 @@ void FrmMoney::buildMenus()
 
     connect(mnuPrint, &QAction::triggered, this, &FrmMoney::mnuPrint_Click);
     connect(mnuNew, &QAction::triggered, this, &FrmMoney::mnuNew_Click);
-    connect(mnuImport, &QAction::triggered, this,
-            [this] { openStatementImport(m_document, m_platform, this); });
+    connect(mnuImport, &QAction::triggered, this, &FrmMoney::mnuImport_Click);
     connect(mnuBalanceChart, &QAction::triggered, this, &FrmMoney::mnuBalanceChart_Click);
     connect(mnuReconcile, &QAction::triggered, this, &FrmMoney::mnuReconcile_Click);
     connect(mnuCarryForward, &QAction::triggered, this, &FrmMoney::mnuCarryForward_Click);
@@ -278,8 +286,9 @@ void FrmMoney::updateHistoryActions()
 
 void FrmMoney::setTabOrder()
 {
-    QList<QWidget *> order = {txtMonth, txtDay,       txtYear,    cmbCheckNum, cmbPayee, txtDollar,
-                              txtCent,  optWithdrawl, optDeposit, optNeither,  cmdAdd,   cmdExit};
+    QList<QWidget *> order = {txtMonth,  txtDay,  txtYear,      cmbCheckNum, cmbPayee,
+                              txtDollar, txtCent, optWithdrawl, optDeposit,  optNeither,
+                              cmdAdd,    cmdExit, lblWarning};
     order << m_list->tabStops();
     setTabChain(order);
 }

@@ -37,7 +37,7 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
     lblCreationDate = line("lblCreationDate");
     lblMail = line("lblMail");
     lblWeb = line("lblWeb");
-    cmdOk = new QPushButton(QStringLiteral("OK"));
+    cmdOk = new QPushButton(QStringLiteral("&OK"));
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
     cmdOk->setDefault(true);
     connect(cmdOk, &QPushButton::clicked, this, &FrmAbout::cmdOk_Click);

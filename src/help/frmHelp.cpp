@@ -26,14 +26,15 @@ FrmHelp::FrmHelp(Platform &platform, QWidget *parent) : QDialog(parent), m_platf
         column->addWidget(button);
         return button;
     };
-    cmdAbout = topic("cmdAbout", QStringLiteral("About the Program"), &FrmHelp::cmdAbout_Click);
-    cmdEnter = topic("cmdEnter", QStringLiteral("About the Main Screen"), &FrmHelp::cmdEnter_Click);
-    cmdRecord = topic("cmdRecord", QStringLiteral("Editing a Record"), &FrmHelp::cmdRecord_Click);
+    cmdAbout = topic("cmdAbout", QStringLiteral("&About the Program"), &FrmHelp::cmdAbout_Click);
+    cmdEnter =
+        topic("cmdEnter", QStringLiteral("About the &Main Screen"), &FrmHelp::cmdEnter_Click);
+    cmdRecord = topic("cmdRecord", QStringLiteral("&Editing a Record"), &FrmHelp::cmdRecord_Click);
     cmdBackup =
-        topic("cmdBackup", QStringLiteral("Backing Up and Restoring"), &FrmHelp::cmdBackup_Click);
+        topic("cmdBackup", QStringLiteral("&Backing Up and Restoring"), &FrmHelp::cmdBackup_Click);
     cmdPrinting =
-        topic("cmdPrinting", QStringLiteral("Printing a Report"), &FrmHelp::cmdPrinting_Click);
-    cmdDefaultHelp = topic("cmdDefaultHelp", QStringLiteral("What is the Default File?"),
+        topic("cmdPrinting", QStringLiteral("&Printing a Report"), &FrmHelp::cmdPrinting_Click);
+    cmdDefaultHelp = topic("cmdDefaultHelp", QStringLiteral("What is the &Default File?"),
                            &FrmHelp::cmdDefaultHelp_Click);
     cmdClose = closeButton("cmdClose");
     connect(cmdClose, &QPushButton::clicked, this, &FrmHelp::cmdClose_Click);

@@ -329,6 +329,9 @@ void FrmSchedule::buildControls()
     cmdCancel = buttonBox->addButton(QDialogButtonBox::Cancel);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     cmdOK->setDefault(true);
+    // The standard captions take no access key on every desktop.
+    cmdOK->setText(tr("&OK"));
+    cmdCancel->setText(tr("&Cancel"));
 
     auto *whole = new QVBoxLayout(this);
     // The two small choices side by side, so that the window fits a small screen at 200%.

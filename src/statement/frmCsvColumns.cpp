@@ -67,6 +67,10 @@ FrmCsvColumns::FrmCsvColumns(const CsvTable &table, const CsvMapping &initial, Q
     cmbWithdrawal = columnChoice("cmbWithdrawal", table, false);
     cmbDeposit = columnChoice("cmbDeposit", table, false);
     cmbCheckNum = columnChoice("cmbCheckNum", table, true);
+    // Their captions are the options beside them.
+    cmbAmount->setAccessibleName(tr("Amount column"));
+    cmbWithdrawal->setAccessibleName(tr("Withdrawal column"));
+    cmbDeposit->setAccessibleName(tr("Deposit column"));
     cmbDateOrder = named(new QComboBox, "cmbDateOrder");
     cmbDateOrder->addItem(QStringLiteral("As the file's dates show"), int(DateOrder::Undecided));
     cmbDateOrder->addItem(QStringLiteral("Month first (03/31/2026)"), int(DateOrder::MonthFirst));
