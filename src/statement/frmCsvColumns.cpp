@@ -58,7 +58,7 @@ FrmCsvColumns::FrmCsvColumns(const CsvTable &table, const CsvMapping &initial, Q
 
     cmbDate = columnChoice("cmbDate", table, false);
     cmbPayee = columnChoice("cmbPayee", table, true);
-    optOneAmount = named(new QRadioButton(QStringLiteral("&One amount column (money out below "
+    optOneAmount = named(new QRadioButton(QStringLiteral("One a&mount column (money out below "
                                                          "zero):")),
                          "optOneAmount");
     optTwoAmounts = named(new QRadioButton(QStringLiteral("&Withdrawal and deposit columns:")),
@@ -96,7 +96,7 @@ FrmCsvColumns::FrmCsvColumns(const CsvTable &table, const CsvMapping &initial, Q
     pair->addWidget(cmbWithdrawal);
     pair->addWidget(cmbDeposit);
     form->addRow(optTwoAmounts, pair);
-    form->addRow(caption("lblCheckNum", QStringLiteral("C&heck number:"), cmbCheckNum),
+    form->addRow(caption("lblCheckNum", QStringLiteral("Chec&k number:"), cmbCheckNum),
                  cmbCheckNum);
     form->addRow(caption("lblDateOrder", QStringLiteral("Dates &are written:"), cmbDateOrder),
                  cmbDateOrder);
