@@ -8,6 +8,7 @@
 #include "entry/PlaceEntry.h"
 #include "platform/Platform.h"
 #include "platform/TableControls.h"
+#include "platform/WindowSize.h"
 #include "register/DateText.h"
 #include "statement/StatementText.h"
 
@@ -145,7 +146,7 @@ void FrmReconcile::buildControls()
     setTabChain({dtpEndDate, txtEndingBalance, lstDeposits, lstWithdrawals, cmdAddEntry, cmdFinish,
                  cmdLater, cmdCancel});
     // Enough for a statement's worth of lines, within the screen.
-    resize(QSize(760, 520).boundedTo(screen()->availableSize() * 9 / 10));
+    sizeToScreen(this, {760, 520});
 }
 
 // The entries open on the end date, deposits and withdrawals apart, each with its box.

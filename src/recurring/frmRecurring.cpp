@@ -5,6 +5,7 @@
 #include "entry/MoneyFormat.h"
 #include "platform/Platform.h"
 #include "platform/TableControls.h"
+#include "platform/WindowSize.h"
 #include "recurring/ScheduleText.h"
 #include "register/DateText.h"
 
@@ -109,7 +110,7 @@ FrmRecurring::FrmRecurring(RegisterDocument &document, Platform &platform, QWidg
     connect(&m_document, &RegisterDocument::registerChanged, this, &FrmRecurring::showSchedules);
 
     showSchedules();
-    resize(QSize(980, 380).boundedTo(screen()->availableSize() * 9 / 10));
+    sizeToScreen(this, {980, 380});
     lstSchedules->setFocus();
 }
 

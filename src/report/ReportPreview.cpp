@@ -3,6 +3,7 @@
 
 #include "platform/Controls.h"
 #include "platform/PrinterSurface.h"
+#include "platform/WindowSize.h"
 #include "report/ReportLayout.h"
 
 #include <QHBoxLayout>
@@ -42,7 +43,7 @@ ReportPreview::ReportPreview(const Checkbook &book, const ReportRange &range,
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_pages, 1);
     layout->addLayout(buttons);
-    resize(640, 820);
+    sizeToScreen(this, {640, 820});
     // The pages are laid out now, so that they can be counted before the window shows.
     m_pages->updatePreview();
     cmdPrint->setFocus();

@@ -2,6 +2,7 @@
 #include "statement/frmCsvColumns.h"
 
 #include "platform/Controls.h"
+#include "platform/WindowSize.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -134,7 +135,7 @@ FrmCsvColumns::FrmCsvColumns(const CsvTable &table, const CsvMapping &initial, Q
     connect(chkHeading, &QCheckBox::toggled, this, &FrmCsvColumns::showSample);
     connect(cmdOk, &QPushButton::clicked, this, &FrmCsvColumns::cmdOk_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-    resize(720, 520);
+    sizeToScreen(this, {720, 520});
 }
 
 CsvMapping FrmCsvColumns::mapping() const

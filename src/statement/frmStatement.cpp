@@ -5,6 +5,7 @@
 #include "entry/MoneyFormat.h"
 #include "platform/Controls.h"
 #include "platform/TableControls.h"
+#include "platform/WindowSize.h"
 #include "register/DateText.h"
 #include "statement/StatementText.h"
 
@@ -141,7 +142,7 @@ void FrmStatement::buildControls()
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
     connect(txtEndingBalance, &QLineEdit::textChanged, this, &FrmStatement::showReconciliation);
     connect(dtpEndDate, &QDateEdit::dateChanged, this, &FrmStatement::showReconciliation);
-    resize(860, 680);
+    sizeToScreen(this, {860, 680});
 }
 
 bool FrmStatement::eventFilter(QObject *watched, QEvent *event)
