@@ -3,6 +3,7 @@
 
 #include "entry/ChangeBoxes.h"
 #include "entry/MoneyFormat.h"
+#include "platform/Contrast.h"
 #include "platform/Controls.h"
 #include "platform/TableControls.h"
 #include "register/DateText.h"
@@ -183,19 +184,13 @@ void FrmStatement::showPreview()
         lstTransactions->setItem(r, Date, cell(shownDate(row.date)));
         lstTransactions->setItem(r, CheckNumber, cell(row.checkNumber));
         auto *payee = cell(row.payee);
-        if (row.disposition == Disposition::New && !row.changed.isEmpty()) {
-            payee->setBackground(QColor(255, 240, 160));
+        if (row.disposition == Disposition::New && !row.changed.isEmpty())
             payee->setToolTip(row.changed);
-        }
         lstTransactions->setItem(r, Payee, payee);
         lstTransactions->setItem(r, Amount, cell(formatMoney(row.amountCents), Qt::AlignRight));
-        auto *what = cell(dispositionText(row));
-        if (row.disposition == Disposition::CannotAdd)
-            what->setForeground(QColor(255, 0, 0));
-        else if (row.disposition == Disposition::AlreadyThere)
-            what->setForeground(QColor(96, 96, 96));
-        lstTransactions->setItem(r, WhatHappens, what);
+        lstTransactions->setItem(r, WhatHappens, cell(dispositionText(row)));
     }
+    colourPreview();
     lstTransactions->resizeColumnsToContents();
     lblCounts->setText(QStringLiteral("%1 new, %2 already in the register, %3 cannot be added")
                            .arg(counts[0])
@@ -203,6 +198,38 @@ void FrmStatement::showPreview()
                            .arg(counts[2]));
     cmdAdd->setEnabled(counts[0] > 0 || toMark > 0);
     showReconciliation();
+}
+
+// A payee stored otherwise than the statement has it is tinted amber; what cannot be added is
+// in red and what is already there in a grey, each as the colour scheme lets it read.
+void FrmStatement::colourPreview()
+{
+    const QPalette colours = lstTransactions->palette();
+    const QColor base = colours.color(QPalette::Base);
+    const QColor text = colours.color(QPalette::Text);
+    const QColor changed = readableTint(base, QColor(0xFFD200), text, 0.4);
+    const QColor cannotAdd = readableRed(base);
+    const QColor placeholder = over(colours.color(QPalette::PlaceholderText), base);
+    const QColor alreadyThere = contrastRatio(placeholder, base) >= ReadableContrast
+                                    ? placeholder
+                                    : readableTone(blend(text, base, 0.4), base);
+    const QSignalBlocker quiet(lstTransactions);
+    for (int r = 0; r < m_rows.size() && r < lstTransactions->rowCount(); ++r) {
+        const PreviewRow &row = m_rows[r];
+        if (row.disposition == Disposition::New && !row.changed.isEmpty())
+            lstTransactions->item(r, Payee)->setBackground(changed);
+        if (row.disposition == Disposition::CannotAdd)
+            lstTransactions->item(r, WhatHappens)->setForeground(cannotAdd);
+        else if (row.disposition == Disposition::AlreadyThere)
+            lstTransactions->item(r, WhatHappens)->setForeground(alreadyThere);
+    }
+}
+
+void FrmStatement::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
+        colourPreview();
+    QDialog::changeEvent(event);
 }
 
 std::optional<qint64> FrmStatement::typedBalance() const

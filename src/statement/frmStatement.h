@@ -38,10 +38,12 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void buildControls();
     void showPreview();
+    void colourPreview();
     void showReconciliation();
     QList<bool> tickedRows() const;
     std::optional<qint64> typedBalance() const;
