@@ -138,6 +138,7 @@ void FrmStatement::buildControls()
     connect(cmdAdd, &QPushButton::clicked, this, &FrmStatement::cmdAdd_Click);
     connect(cmdFinish, &QPushButton::clicked, this, &FrmStatement::cmdFinish_Click);
     connect(lstTransactions, &QTableWidget::itemChanged, this, &FrmStatement::showReconciliation);
+    lstTransactions->installEventFilter(this);
     connect(cmdColumns, &QPushButton::clicked, this, &FrmStatement::cmdColumns_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
     connect(txtEndingBalance, &QLineEdit::textChanged, this, &FrmStatement::showReconciliation);
@@ -148,6 +149,9 @@ void FrmStatement::buildControls()
 bool FrmStatement::eventFilter(QObject *watched, QEvent *event)
 {
     // Enter after typing the balance settles it; it must not add the transactions.
+    // The list's own change of colours: the window's comes before the list has taken it.
+    if (watched == lstTransactions && event->type() == QEvent::PaletteChange)
+        colourPreview();
     if (watched == txtEndingBalance && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -223,13 +227,6 @@ void FrmStatement::colourPreview()
         else if (row.disposition == Disposition::AlreadyThere)
             lstTransactions->item(r, WhatHappens)->setForeground(alreadyThere);
     }
-}
-
-void FrmStatement::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
-        colourPreview();
-    QDialog::changeEvent(event);
 }
 
 std::optional<qint64> FrmStatement::typedBalance() const

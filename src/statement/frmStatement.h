@@ -38,7 +38,6 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void changeEvent(QEvent *event) override;
 
 private:
     void buildControls();
