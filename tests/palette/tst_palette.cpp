@@ -129,6 +129,13 @@ private slots:
         }
         QVERIFY(backgroundIn(shot, label("total8"), &main.window) !=
                 backgroundIn(shot, label("total9"), &main.window));
+
+        // And back: the light scheme's red again, not one left from the other scheme.
+        QApplication::setPalette(paletteOf(Scheme::Light));
+        QCoreApplication::processEvents();
+        QCOMPARE(inkOf(label("lblTotal")), QColor(AlertRed));
+        QCOMPARE(inkOf(label("total9")), QColor(AlertRed));
+        QCOMPARE(inkOf(label("lblRecNum")), QColor(Qt::black));
     }
 
     // The import preview's tinted payee, its red and its grey read on the list behind them,
