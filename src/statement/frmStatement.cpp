@@ -27,6 +27,9 @@ namespace {
 
 enum Column { Tick, Date, CheckNumber, Payee, Amount, WhatHappens };
 
+// The tint of a payee the register would store otherwise than the statement has it.
+constexpr QRgb ChangedTint = 0xFFD200;
+
 QString shownDate(QDate date)
 {
     return date.isValid() ? date.toString(QStringLiteral("M-d-yyyy")) : QString();
@@ -148,10 +151,11 @@ void FrmStatement::buildControls()
 
 bool FrmStatement::eventFilter(QObject *watched, QEvent *event)
 {
-    // Enter after typing the balance settles it; it must not add the transactions.
-    // The list's own change of colours: the window's comes before the list has taken it.
+    // The preview's colours follow the list's own change of colours: the window's comes
+    // before the list has taken the new ones.
     if (watched == lstTransactions && event->type() == QEvent::PaletteChange)
         colourPreview();
+    // Enter after typing the balance settles it; it must not add the transactions.
     if (watched == txtEndingBalance && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -211,7 +215,7 @@ void FrmStatement::colourPreview()
     const QPalette colours = lstTransactions->palette();
     const QColor base = colours.color(QPalette::Base);
     const QColor text = colours.color(QPalette::Text);
-    const QColor changed = readableTint(base, QColor(0xFFD200), text, 0.4);
+    const QColor changed = readableTint(base, QColor(ChangedTint), text, 0.4);
     const QColor cannotAdd = readableRed(base);
     const QColor placeholder = over(colours.color(QPalette::PlaceholderText), base);
     const QColor alreadyThere = contrastRatio(placeholder, base) >= ReadableContrast
