@@ -58,7 +58,8 @@ QColor colourBehind(const QWidget *widget, QPalette::ColorGroup group)
 
 void setTextColour(QLabel *label, bool red)
 {
-    if (!label->findChild<TextColourFollower *>(QString(), Qt::FindDirectChildrenOnly))
+    // Followed from the first choice on.
+    if (!label->property(RedProperty).isValid())
         label->installEventFilter(new TextColourFollower(label));
     label->setProperty(RedProperty, red);
     applyTextColour(label);
