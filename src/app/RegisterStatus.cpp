@@ -3,6 +3,7 @@
 
 #include "entry/MoneyFormat.h"
 #include "register/Companion.h"
+#include "register/DateText.h"
 
 #include <QCoreApplication>
 
@@ -40,6 +41,15 @@ QString nearLimitStatus(const Checkbook &book)
                           "older entries to an archive.")
         .arg(book.entryCount)
         .arg(MaxEntries);
+}
+
+QString aheadStatus(const Projection &ahead)
+{
+    if (!ahead.belowZero)
+        return {};
+    const AheadEntry &entry = ahead.entries[*ahead.belowZero];
+    return QCoreApplication::translate("RegisterStatus", "Balance below zero on %1 after %2")
+        .arg(slashDate(entry.key / 100 % 100, entry.key % 100, entry.key / 10000), entry.payee);
 }
 
 } // namespace tallyra

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "recurring/Recurring.h"
 #include "register/Checkbook.h"
 
 #include <QString>
@@ -28,5 +29,9 @@ QString clearedStatus(const Checkbook &book, bool anyReconciled);
 // What the status bar says from the warning threshold on, beside the warning label: how to
 // make room. Empty below the threshold.
 QString nearLimitStatus(const Checkbook &book);
+
+// What the status bar says when the balance ahead goes below zero: on which day and after
+// which entry. Empty while it stays at zero or more.
+QString aheadStatus(const Projection &ahead);
 
 } // namespace tallyra

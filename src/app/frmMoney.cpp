@@ -52,6 +52,9 @@ FrmMoney::FrmMoney(RegisterDocument &document, Platform &platform, QWidget *pare
     setObjectName(QStringLiteral("frmMoney"));
 
     buildWindow();
+    m_dayWatch = new DayWatch(m_platform.clock, this);
+    m_dayWatch->setObjectName(QStringLiteral("dayWatch"));
+    connect(m_dayWatch, &DayWatch::dateChanged, this, &FrmMoney::dayWatch_DateChange);
     m_find = std::make_unique<FindCommand>(m_book, *m_list, m_platform.prompter);
 
     // The size and place the window had when the program last ended.
@@ -151,6 +154,10 @@ void FrmMoney::updateStatus()
     lblWarning->setText(texts.versionOrWarning);
     lblRoom->setText(nearLimitStatus(m_book));
     lblCleared->setText(clearedStatus(m_book, !m_document.companion().reconciled.isEmpty()));
+    const QString ahead = aheadStatus(
+        projectBalance(m_book, m_document.companion().schedules, m_platform.clock.today()));
+    lblAhead->setText(ahead);
+    lblAhead->setVisible(!ahead.isEmpty());
     setTextColour(lblWarning, texts.nearLimit);
 }
 
@@ -253,8 +260,10 @@ void FrmMoney::mnuNew_Click()
 void FrmMoney::mnuBalanceChart_Click()
 {
     if (!m_chart) {
-        m_chart = new FrmChart(m_document, m_platform, this);
-        m_chart->setAttribute(Qt::WA_DeleteOnClose);
+        auto *chart = new FrmChart(m_document, m_platform, this);
+        chart->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_dayWatch, &DayWatch::dateChanged, chart, &FrmChart::refresh);
+        m_chart = chart;
     }
     m_chart->show();
     m_chart->raise();
@@ -374,6 +383,13 @@ void FrmMoney::register_Changed()
     mergePayees();
     m_list->scrollToEnd();
     m_list->showList();
+}
+
+// The balance ahead starts from the new today, and what has come due since is asked about.
+void FrmMoney::dayWatch_DateChange()
+{
+    updateStatus();
+    checkDueEntries();
 }
 
 // Another program wrote the data file while this one sat idle: show what is there now. A

@@ -5,6 +5,7 @@
 #include "app/PayeeList.h"
 #include "app/RegisterListView.h"
 #include "entry/EntryFields.h"
+#include "platform/DayWatch.h"
 #include "platform/Platform.h"
 #include "register/RegisterDocument.h"
 
@@ -45,6 +46,8 @@ public:
     // Opens the schedule window filled from the entry on a line of the list, to enter it
     // again every month from a month after it; saves the schedule it makes.
     void repeatEntry(int offset);
+    // Tells when the date changes while the program runs.
+    const DayWatch &dayWatch() const { return *m_dayWatch; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -73,6 +76,7 @@ private:
     void tell(const QString &what);
     void register_Changed();
     void register_ChangedOnDisk();
+    void dayWatch_DateChange();
 
     void cmdAdd_Click();
     void cmdExit_Click();
@@ -108,6 +112,7 @@ private:
     // The day the due entries were last looked for: they are asked about once a day.
     QDate m_dueCheckedOn;
     PayeeList m_payees;
+    DayWatch *m_dayWatch = nullptr;
 
     // The controls, named as the rest of the program and its tests know them.
     QComboBox *txtMonth = nullptr;
@@ -133,6 +138,8 @@ private:
     // In the status bar: from the near-limit warning on, how to free room.
     QLabel *lblRoom = nullptr;
     QLabel *lblCleared = nullptr;
+    // In the status bar: where the balance ahead goes below zero.
+    QLabel *lblAhead = nullptr;
 
     RegisterListView *m_list = nullptr;
     std::unique_ptr<FindCommand> m_find;

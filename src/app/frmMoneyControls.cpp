@@ -75,6 +75,12 @@ void FrmMoney::buildWindow()
     lblCleared->setObjectName(QStringLiteral("lblCleared"));
     lblCleared->setToolTip(tr("What the bank has shown: the cleared and reconciled entries"));
     statusBar()->addPermanentWidget(lblCleared);
+    lblAhead = new QLabel;
+    lblAhead->setObjectName(QStringLiteral("lblAhead"));
+    lblAhead->setToolTip(
+        tr("The balance over the next 90 days, with the later entries and the recurring ones"));
+    lblAhead->hide();
+    statusBar()->addPermanentWidget(lblAhead);
 }
 
 void FrmMoney::buildEntryArea(QWidget *area)

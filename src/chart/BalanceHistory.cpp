@@ -90,6 +90,23 @@ BalanceHistory balanceHistory(const Checkbook &book, qint32 startKey, qint32 end
     return history;
 }
 
+std::optional<Projection> chartAhead(const Checkbook &book, const QList<RecurringEntry> &schedules,
+                                     qint32 startKey, qint32 endKey, const QDate &today)
+{
+    const qint32 todayKey = dateKey(today);
+    qint32 latestKey = 0;
+    for (int i = 1; i <= book.entryCount; ++i)
+        if (const qint32 key = dateKey(book.slot[i]); key <= todayKey)
+            latestKey = std::max(latestKey, key);
+    if (startKey > todayKey || endKey < latestKey)
+        return std::nullopt;
+    const int days = int(std::max<qint64>(ChartDaysAhead, today.daysTo(calendarDate(endKey))));
+    Projection ahead = projectBalance(book, schedules, today, days);
+    if (schedules.isEmpty() && ahead.entries.isEmpty())
+        return std::nullopt;
+    return ahead;
+}
+
 DateFields registerDateRange(const Checkbook &book, const QDate &today)
 {
     if (book.entryCount == 0) {

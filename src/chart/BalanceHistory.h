@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "recurring/Recurring.h"
 #include "register/Checkbook.h"
 #include "report/DateRange.h"
 
@@ -8,6 +9,7 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <optional>
 #include <vector>
 
 namespace tallyra {
@@ -57,6 +59,16 @@ struct BalanceHistory
 
 // Sums in 64 bits, as the running totals of the list are, so that no register overflows.
 BalanceHistory balanceHistory(const Checkbook &book, qint32 startKey, qint32 endKey);
+
+// How many days ahead of today the chart goes on at least.
+inline constexpr int ChartDaysAhead = 90;
+
+// The balance ahead that the chart draws on from today, past a range that starts on or before
+// today and reaches the register's latest entry up to today: over the next ChartDaysAhead days,
+// or up to the range's end when that is later, so that no later entry in the range is left out.
+// Nothing when there is nothing ahead, neither a schedule nor a later entry in that time.
+std::optional<Projection> chartAhead(const Checkbook &book, const QList<RecurringEntry> &schedules,
+                                     qint32 startKey, qint32 endKey, const QDate &today);
 
 // The range from the register's first to its last date, brought within the years the range
 // check accepts; today alone for an empty register.

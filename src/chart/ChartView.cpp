@@ -11,6 +11,7 @@
 #include <QPainterPath>
 
 #include <algorithm>
+#include <utility>
 
 namespace tallyra {
 
@@ -19,6 +20,14 @@ namespace {
 // The list shows negative totals in this red; the rest of the line is drawn in blue.
 const QColor Negative(255, 0, 0);
 const QColor Positive(0, 70, 160);
+
+// On a dark palette the blue is lightened so that it stands out from the base as much.
+QColor positiveColour(const QPalette &palette)
+{
+    const bool dark =
+        palette.color(QPalette::Base).lightness() < palette.color(QPalette::Text).lightness();
+    return dark ? Positive.lighter(200) : Positive;
+}
 
 QColor faint(QColor colour)
 {
@@ -81,14 +90,22 @@ QSize ChartView::minimumSizeHint() const
     return QSize(fontMetrics().averageCharWidth() * 40, fontMetrics().height() * 9);
 }
 
-void ChartView::setHistory(BalanceHistory history)
+void ChartView::setHistory(BalanceHistory history, std::optional<Projection> ahead)
 {
     const qint32 selectedKey = m_selected >= 0 ? m_history.days[size_t(m_selected)].key : 0;
     m_history = std::move(history);
+    m_ahead = std::move(ahead);
     m_firstDay = calendarDate(m_history.startKey).toJulianDay();
     m_lastDay = std::max(m_firstDay, calendarDate(m_history.endKey).toJulianDay());
     m_julianDays.clear();
     m_lowest = m_highest = m_history.openingCents;
+    if (m_ahead) {
+        m_lastDay = std::max(m_lastDay, calendarDate(m_ahead->untilKey).toJulianDay());
+        for (const qint64 cents : m_ahead->balances) {
+            m_lowest = std::min(m_lowest, cents);
+            m_highest = std::max(m_highest, cents);
+        }
+    }
     m_selected = -1;
     for (const ChartDay &day : m_history.days) {
         m_julianDays.push_back(calendarDate(day.key).toJulianDay());
@@ -147,6 +164,17 @@ QPointF ChartView::pointOf(int day) const
     return {shape.x(m_julianDays[size_t(day)]), shape.y(m_history.days[size_t(day)].balanceCents)};
 }
 
+std::optional<std::pair<QPointF, QPointF>> ChartView::aheadEnds() const
+{
+    if (!m_ahead)
+        return std::nullopt;
+    const Geometry shape = geometry(rect(), chartFont());
+    const qint64 last = m_ahead->balances.isEmpty() ? m_ahead->opening : m_ahead->balances.back();
+    return std::pair{
+        QPointF(shape.x(calendarDate(m_ahead->fromKey).toJulianDay()), shape.y(m_ahead->opening)),
+        QPointF(shape.x(calendarDate(m_ahead->untilKey).toJulianDay()), shape.y(last))};
+}
+
 void ChartView::paintChart(QPainter &painter, const QRectF &area, bool markSelection) const
 {
     painter.save();
@@ -159,6 +187,7 @@ void ChartView::paintChart(QPainter &painter, const QRectF &area, bool markSelec
     const QFontMetricsF metrics(font);
     const double line = metrics.height();
     const QColor text = palette().color(QPalette::Text);
+    const QColor positive = positiveColour(palette());
     QColor grid = palette().color(QPalette::Mid);
     grid.setAlpha(90);
 
@@ -213,15 +242,32 @@ void ChartView::paintChart(QPainter &painter, const QRectF &area, bool markSelec
     };
     for (size_t i = 0; i < days.size(); ++i)
         stepTo(shape.x(m_julianDays[i]), days[i].balanceCents);
-    stepTo(plot.right(), balance);
-    underLine.lineTo(plot.right(), zero);
+    // The past ends on today where the balance ahead goes on.
+    const double pastEnd =
+        m_ahead ? shape.x(calendarDate(m_ahead->fromKey).toJulianDay()) : plot.right();
+    stepTo(pastEnd, balance);
+    underLine.lineTo(pastEnd, zero);
     underLine.closeSubpath();
+
+    // The balance ahead is drawn without the fill: stepping on with it leaves the past's alone.
+    const QPainterPath filled = underLine;
+    StepLine ahead;
+    if (m_ahead) {
+        const StepLine past = step;
+        step = {};
+        balance = m_ahead->opening;
+        for (qsizetype i = 0; i < m_ahead->entries.size(); ++i)
+            stepTo(shape.x(calendarDate(m_ahead->entries[i].key).toJulianDay()),
+                   m_ahead->balances[i]);
+        stepTo(shape.x(calendarDate(m_ahead->untilKey).toJulianDay()), balance);
+        ahead = std::exchange(step, past);
+    }
 
     painter.save();
     painter.setClipRect(QRectF(plot.left(), plot.top(), plot.width(), zero - plot.top()));
-    painter.fillPath(underLine, faint(Positive));
+    painter.fillPath(filled, faint(positive));
     painter.setClipRect(QRectF(plot.left(), zero, plot.width(), plot.bottom() - zero));
-    painter.fillPath(underLine, faint(Negative));
+    painter.fillPath(filled, faint(Negative));
     painter.restore();
 
     // The zero line, darker than the grid.
@@ -230,16 +276,30 @@ void ChartView::paintChart(QPainter &painter, const QRectF &area, bool markSelec
     painter.setPen(QPen(text, 1));
     painter.drawLine(plot.bottomLeft(), plot.topLeft());
 
-    const QPen linePen(Positive, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    painter.strokePath(step.positive, linePen);
-    QPen negativePen = linePen;
-    negativePen.setColor(Negative);
-    painter.strokePath(step.negative, negativePen);
+    const auto stroke = [&painter, positive](const StepLine &line, Qt::PenStyle style,
+                                             Qt::PenCapStyle cap) {
+        QPen pen(positive, 2, style, cap, Qt::RoundJoin);
+        painter.strokePath(line.positive, pen);
+        pen.setColor(Negative);
+        painter.strokePath(line.negative, pen);
+    };
+    stroke(step, Qt::SolidLine, Qt::RoundCap);
+    if (m_ahead) {
+        // Flat ends, so that round ones do not close the gaps between the dashes.
+        stroke(ahead, Qt::DashLine, Qt::FlatCap);
+        // Today, and what lies beyond it, said once at the top.
+        const double todayX = pastEnd;
+        painter.setPen(QPen(grid, 1, Qt::DotLine));
+        painter.drawLine(QPointF(todayX, plot.top()), QPointF(todayX, plot.bottom()));
+        painter.setPen(text);
+        painter.drawText(QRectF(todayX + 4, plot.top(), plot.right() - todayX - 4, line),
+                         Qt::AlignLeft | Qt::AlignTop, tr("Ahead"));
+    }
 
     // Dots on the dates when they stand apart, so that a lone date is seen as one.
     const auto dot = [&](size_t i, double radius) {
         const qint64 cents = days[i].balanceCents;
-        painter.setPen(QPen(cents < 0 ? Negative : Positive, 1.5));
+        painter.setPen(QPen(cents < 0 ? Negative : positive, 1.5));
         painter.drawEllipse(QPointF(shape.x(m_julianDays[i]), shape.y(cents)), radius, radius);
     };
     painter.setBrush(palette().color(QPalette::Base));
@@ -247,7 +307,7 @@ void ChartView::paintChart(QPainter &painter, const QRectF &area, bool markSelec
         for (size_t i = 0; i < days.size(); ++i)
             dot(i, 2.5);
 
-    if (days.empty()) {
+    if (days.empty() && (!m_ahead || m_ahead->entries.isEmpty())) {
         painter.setPen(text);
         // In the upper half: the level line runs through the middle or near an edge.
         painter.drawText(QRectF(plot.left(), plot.top(), plot.width(), plot.height() / 2),

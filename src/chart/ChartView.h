@@ -7,12 +7,15 @@
 #include <QRectF>
 #include <QWidget>
 
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace tallyra {
 
 // The balance over a date range as a step line: it moves only on dates with entries. Pointing
-// at the chart or moving along it with the arrow keys chooses a date.
+// at the chart or moving along it with the arrow keys chooses a date. The balance ahead, when
+// given, goes on from the history's end as a dashed line.
 class ChartView : public QWidget
 {
     Q_OBJECT
@@ -21,8 +24,9 @@ public:
     explicit ChartView(QWidget *parent = nullptr);
 
     // A date that is still in the new history stays chosen.
-    void setHistory(BalanceHistory history);
+    void setHistory(BalanceHistory history, std::optional<Projection> ahead = std::nullopt);
     const BalanceHistory &history() const { return m_history; }
+    const std::optional<Projection> &ahead() const { return m_ahead; }
 
     // The chosen date's index in history().days, or -1.
     int selectedDay() const { return m_selected; }
@@ -34,6 +38,9 @@ public:
 
     // Where a date's balance is drawn in the widget.
     QPointF pointOf(int day) const;
+    // Where the dashed line of the balance ahead starts and ends, in the widget; nothing
+    // without one.
+    std::optional<std::pair<QPointF, QPointF>> aheadEnds() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -55,6 +62,7 @@ private:
     void selectNearest(double x);
 
     BalanceHistory m_history;
+    std::optional<Projection> m_ahead;
     // The Julian day of each date of the history, and of the range's ends.
     std::vector<qint64> m_julianDays;
     qint64 m_firstDay = 0;

@@ -5,6 +5,7 @@
 #include "chart/ChartView.h"
 #include "chart/MonthTable.h"
 #include "platform/Controls.h"
+#include "register/DateText.h"
 #include "register/RegisterDocument.h"
 #include "report/DateFieldControls.h"
 
@@ -37,7 +38,8 @@ bool sameFields(const DateFields &a, const DateFields &b)
 } // namespace
 
 FrmChart::FrmChart(const RegisterDocument &document, Platform &platform, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_book(document.book()), m_platform(platform)
+    : QWidget(parent, Qt::Window), m_document(document), m_book(document.book()),
+      m_platform(platform)
 {
     setObjectName(QStringLiteral("frmChart"));
     setWindowTitle(QStringLiteral("Balance Chart"));
@@ -175,7 +177,14 @@ void FrmChart::dateField_Change()
     lblRange->clear();
     BalanceHistory history = balanceHistory(m_book, range->startKey, range->endKey);
     m_months->setMonths(history.months);
-    picChart->setHistory(std::move(history));
+    const QDate today = m_platform.clock.today();
+    std::optional<Projection> ahead =
+        chartAhead(m_book, m_document.companion().schedules, range->startKey, range->endKey, today);
+    // The chart's solid line ends on today, where the dashed one goes on; the table keeps every
+    // month of the range.
+    if (ahead)
+        history = balanceHistory(m_book, range->startKey, dateKey(today));
+    picChart->setHistory(std::move(history), std::move(ahead));
     grdMonths->scrollToBottom();
 }
 

@@ -21,9 +21,10 @@ class RegisterDocument;
 // The File menu's command that opens the window.
 inline constexpr char BalanceChartMenuText[] = "B&alance Chart...";
 
-// The balance over a date range as a chart, with a month-by-month table below it. It only
-// reads the register, and stays open beside the main window: refresh() draws it again after
-// every change, undo or reload. A window rather than a dialog, so that Enter in the date fields
+// The balance over a date range as a chart, with a month-by-month table below it; from today
+// on, the balance ahead with the recurring entries. It only reads the register, and stays open
+// beside the main window: refresh() draws it again after every change, undo or reload, and
+// when the date changes. A window rather than a dialog, so that Enter in the date fields
 // presses no button: the chart follows them as they are typed.
 class FrmChart : public QWidget
 {
@@ -35,6 +36,7 @@ public:
 
 public slots:
     // A range the user has not changed follows the register's first and last dates.
+    // The balance ahead starts from the clock's today.
     void refresh();
 
 protected:
@@ -51,6 +53,7 @@ private:
     void cmdSavePicture_Click();
     void cmdCopyTable_Click();
 
+    const RegisterDocument &m_document;
     const Checkbook &m_book;
     Platform &m_platform;
     // What the fields were last given from the register.

@@ -4,6 +4,8 @@
 #include "entry/FieldValue.h"
 #include "export/RegisterExport.h"
 #include "platform/Contrast.h"
+#include "recurring/frmDue.h"
+#include "register/Companion.h"
 #include "register/RegisterDocument.h"
 
 #include <QPushButton>
@@ -174,6 +176,43 @@ private slots:
         QVERIFY(label->contentsRect().width() >=
                 label->fontMetrics().horizontalAdvance(label->text()));
         QVERIFY(label->height() < 2 * label->fontMetrics().lineSpacing());
+    }
+
+    // The status bar tells where the balance ahead goes below zero, again after a change and
+    // when the date changes while the program runs.
+    void balanceAheadInTheStatusBar()
+    {
+        MainWindow f;
+        const Checkbook book = registerOf("6/1D");
+        Companion companion;
+        RecurringEntry rent;
+        rent.payee = "RENT";
+        rent.cents = 300;
+        rent.rule.day = 20;
+        rent.next = {2001, 6, 20};
+        companion.schedules = {rent};
+        writeBytes(companionPath(QLatin1String(DataFileName)), formatCompanion(book, companion));
+        f.load(book);
+        const auto *lblAhead = f.get<QLabel>("lblAhead");
+        QCOMPARE(lblAhead->text(), "Balance below zero on 6/20/2001 after RENT");
+        QVERIFY(!lblAhead->isHidden());
+
+        // Due by 6/25, the date change asks about it; left for later, it counts on that day.
+        f.fakes.clock.date = {2001, 6, 25};
+        QString asked;
+        NextModal<FrmDue> later([&](FrmDue *due) {
+            asked = child<QLabel>(due, "lblDue")->text();
+            QTest::mouseClick(child<QPushButton>(due, "cmdLater"), Qt::LeftButton);
+        });
+        child<DayWatch>(&f.window, "dayWatch")->check();
+        QVERIFY(later.handled());
+        QCOMPARE(asked, "1 recurring entry is due");
+        QCOMPARE(lblAhead->text(), "Balance below zero on 6/25/2001 after RENT");
+
+        Checkbook richer = book;
+        richer.slot[1].depositCents = 10000;
+        QVERIFY(f.document.replace(richer, "change").saved());
+        QVERIFY(lblAhead->isHidden());
     }
 
     // What is typed by keyboard is what the summary shows, whatever the pick lists hold, and

@@ -8,9 +8,11 @@
 #include "chart/MonthTable.h"
 #include "chart/frmChart.h"
 #include "entry/MoneyFormat.h"
+#include "register/Companion.h"
 
 #include <QClipboard>
 #include <QImage>
+#include <QPainter>
 #include <QPushButton>
 #include <QTableView>
 
@@ -367,6 +369,65 @@ private slots:
         QVERIFY(main.document.redo().saved());
         QCOMPARE(endMonth->currentText(), "12");
         QCOMPARE(chart->history().closingCents(), 750);
+    }
+
+    // Past a range that reaches today the chart goes on over the next 90 days as a dashed line,
+    // the axis made longer to hold it; the past stays solid. With nothing ahead, or a range
+    // that does not reach today, there is none.
+    void balanceAhead()
+    {
+        const Checkbook book = registerFrom("2001/5/2D90000 2001/6/1W10000");
+        RecurringEntry rent;
+        rent.payee = "RENT";
+        rent.cents = 30000;
+        rent.rule.day = 20;
+        rent.next = {2001, 6, 20};
+        const QDate today(2001, 6, 7);
+        QVERIFY(!chartAhead(book, {}, 20010101, 20010607, today));
+        QVERIFY(!chartAhead(book, {rent}, 20010101, 20010531, today));
+        QVERIFY(!chartAhead(book, {rent}, 20010608, 20011231, today));
+
+        QTemporaryDir folder;
+        RegisterDocument document(folder.filePath(QLatin1String(DataFileName)));
+        Companion companion;
+        companion.schedules = {rent};
+        writeBytes(document.path(), formatDataFile(book));
+        writeBytes(companionPath(document.path()), formatCompanion(book, companion));
+        document.load();
+        FakePlatform fakes;
+        FrmChart window(document, fakes.platform);
+        window.resize(900, 600);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const auto *chart = child<ChartView>(&window, "picChart");
+        QCOMPARE(chart->history().endKey, 20010607);
+        QVERIFY(chart->ahead());
+        const auto [from, until] = *chart->aheadEnds();
+        const double dayWidth = (chart->pointOf(1).x() - chart->pointOf(0).x()) / 30;
+        QCOMPARE(qRound((until.x() - from.x()) / dayWidth), 90);
+        QVERIFY(until.x() < chart->width());
+
+        // Along the level line before today every pixel is the line's; ahead, up to the rent
+        // on 6/20, the dashes leave gaps.
+        QImage picture(chart->size(), QImage::Format_ARGB32);
+        QPainter painter(&picture);
+        chart->paintChart(painter, QRectF(picture.rect()), false);
+        painter.end();
+        const auto lineAt = [&picture](double x, double y) {
+            const QColor pixel = picture.pixelColor(int(x), qRound(y));
+            return pixel.blue() - pixel.red() > 80;
+        };
+        const double y = from.y();
+        const double pastFrom = chart->pointOf(1).x() + 3;
+        int past = 0, pastLine = 0, ahead = 0, aheadLine = 0;
+        for (double x = pastFrom; x < from.x() - 3; ++x, ++past)
+            pastLine += lineAt(x, y);
+        for (double x = from.x() + 3; x < from.x() + 12 * dayWidth; ++x, ++ahead)
+            aheadLine += lineAt(x, y);
+        QVERIFY(past > 10);
+        QCOMPARE(pastLine, past);
+        QVERIFY2(aheadLine > ahead / 4 && aheadLine < ahead * 3 / 4,
+                 qPrintable(QString("%1 of %2").arg(aheadLine).arg(ahead)));
     }
 
     // The picture is the chart at its size on the screen, in the chosen type; a file that

@@ -20,6 +20,25 @@ QString shown(const QList<DueDate> &due)
     return dates.join(u' ');
 }
 
+// "6/1 RENT -100, ...": entries of 2001 by date, payee and whole dollars, each read as a
+// schedule that comes back on that day of every month, or as a register entry of that date.
+QList<RecurringEntry> parsed(const QString &list)
+{
+    QList<RecurringEntry> entries;
+    for (const QString &text : list.split(QStringLiteral(", "), Qt::SkipEmptyParts)) {
+        const QStringList parts = text.split(u' ');
+        const QDate date = QDate::fromString(parts[0] + "/2001", "M/d/yyyy");
+        RecurringEntry entry;
+        entry.payee = parts[1];
+        entry.cents = qAbs(parts[2].toInt()) * 100;
+        entry.deposit = parts[2][0] == u'+';
+        entry.rule.day = date.day();
+        entry.next = date;
+        entries.append(entry);
+    }
+    return entries;
+}
+
 } // namespace
 
 class TestSchedule : public QObject
@@ -86,6 +105,73 @@ private slots:
         QTEST(shown(tallyra::dueDates(rule, next, until, end, remaining)), "dates");
     }
 
+    // The balance ahead from 6/7/2001 over 90 days (to 9/5): the register's balance on today,
+    // its later entries and the schedules' (each monthly from its next date), merged by day;
+    // "*" marks the first entry that takes the balance below zero.
+    void balanceAhead_data()
+    {
+        QTest::addColumn<QString>("entries");
+        QTest::addColumn<QString>("schedules");
+        QTest::addColumn<QString>("ahead"); // the balance on today, then each entry's
+        QTest::newRow("the register's later entries, none after the 90th day")
+            << "6/1 PAY +500, 6/7 GAS -100, 6/10 RENT -300, 9/5 CAR -200, 9/6 TAX -900"
+            << ""
+            << "=400 6/10 RENT=100 9/5 CAR=-100*";
+        QTest::newRow("a schedule due already counts on today, then monthly")
+            << "6/1 PAY +200"
+            << "6/1 RENT -100"
+            << "=200 6/7 RENT=100 7/1 RENT=0 8/1 RENT=-100* 9/1 RENT=-200";
+        QTest::newRow("what the register holds already is not counted twice")
+            << "6/1 PAY +500, 6/1 RENT -100, 7/1 RENT -100"
+            << "6/1 RENT -100"
+            << "=400 7/1 RENT=300 8/1 RENT=200 9/1 RENT=100";
+        QTest::newRow("one register entry stands for one schedule's entry")
+            << "6/1 PAY +500, 8/1 RENT -100"
+            << "8/1 RENT -100, 8/1 RENT -100"
+            << "=500 8/1 RENT=400 8/1 RENT=300 9/1 RENT=200 9/1 RENT=100";
+        QTest::newRow("a deposit does not stand for a withdrawal")
+            << "6/1 RENT +100"
+            << "6/1 RENT -100"
+            << "=100 6/7 RENT=0 7/1 RENT=-100* 8/1 RENT=-200 9/1 RENT=-300";
+        QTest::newRow("on one day the register's entry goes first")
+            << "6/1 PAY +100, 6/15 CAR -150"
+            << "6/15 PAY +100"
+            << "=100 6/15 CAR=-50* 6/15 PAY=50 7/15 PAY=150 8/15 PAY=250";
+        QTest::newRow("below zero on today already is no news, only going below again")
+            << "6/1 RENT -100, 6/8 GAS -50, 6/9 PAY +200, 6/10 CAR -100"
+            << ""
+            << "=-100 6/8 GAS=-150 6/9 PAY=50 6/10 CAR=-50*";
+        QTest::newRow("nothing ahead") << "6/1 PAY +100, 6/2 RENT -100"
+                                       << ""
+                                       << "=0";
+    }
+    void balanceAhead()
+    {
+        QFETCH(QString, entries);
+        QFETCH(QString, schedules);
+        Checkbook book;
+        for (const RecurringEntry &entry : parsed(entries)) {
+            Entry &slot = book.slot[++book.entryCount];
+            slot.year = 2001;
+            slot.month = qint16(entry.next.month());
+            slot.day = qint16(entry.next.day());
+            slot.payee = entry.payee;
+            (entry.deposit ? slot.depositCents : slot.withdrawalCents) = entry.cents;
+        }
+        const Projection ahead = projectBalance(book, parsed(schedules), QDate(2001, 6, 7));
+        QStringList shown{QStringLiteral("=%1").arg(ahead.opening / 100)};
+        for (int i = 0; i < ahead.entries.size(); ++i) {
+            const AheadEntry &entry = ahead.entries[i];
+            shown << QStringLiteral("%1/%2 %3=%4%5")
+                         .arg(entry.key / 100 % 100)
+                         .arg(entry.key % 100)
+                         .arg(entry.payee)
+                         .arg(ahead.balances[i] / 100)
+                         .arg(ahead.belowZero == i ? "*" : "");
+        }
+        QTEST(shown.join(u' '), "ahead");
+    }
+
     // Tallyra not started for two months: every missed date of every schedule, oldest first,
     // and each schedule moved on past them; the balance ahead says when it goes below zero.
     void missedMonthsAndTheBalanceAhead()
@@ -110,16 +196,18 @@ private slots:
         QCOMPARE(movedOn(insurance, 2).next, QDate(2028, 2, 15));
 
         // $500 on 3/10, with the rent, the pay and no more insurance ahead.
-        const Projection ahead = projectBalance({rentAfter, movedOn(pay, 5), movedOn(insurance, 1)},
-                                                50000, QDate(2027, 3, 10), 30);
+        Checkbook book;
+        book.slot[++book.entryCount] = {2027, 3, 10, "DEP", "SAVINGS", 0, 50000};
+        const Projection ahead = projectBalance(
+            book, {rentAfter, movedOn(pay, 5), movedOn(insurance, 1)}, QDate(2027, 3, 10), 30);
         QStringList balances;
         for (int i = 0; i < ahead.entries.size(); ++i)
-            balances << ahead.entries[i].date.entered.toString("M/d=") +
-                            QString::number(ahead.balances[i]);
+            balances << QStringLiteral("%1/%2=%3")
+                            .arg(ahead.entries[i].key / 100 % 100)
+                            .arg(ahead.entries[i].key % 100)
+                            .arg(ahead.balances[i]);
         QCOMPARE(balances, (QStringList{"3/19=140000", "3/31=20000", "4/2=110000"}));
         QVERIFY(!ahead.belowZero);
-        const Projection short_ = projectBalance({rentAfter}, 50000, QDate(2027, 3, 10), 30);
-        QCOMPARE(short_.belowZero, std::optional<int>(0));
     }
 
     // How the recurring window words each rule, with the days' endings (11th to 13th too).

@@ -164,7 +164,8 @@ struct FakePrompter final : Prompter
 
 struct FakeClock final : Clock
 {
-    QDate today() const override { return {2001, 6, 7}; }
+    QDate date{2001, 6, 7};
+    QDate today() const override { return date; }
 };
 
 struct FakeSettings final : Settings
