@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestSupport.h"
+#include "chart/frmChart.h"
 #include "platform/Contrast.h"
 #include "statement/frmStatement.h"
 
@@ -7,6 +8,7 @@
 #include <QGroupBox>
 #include <QHash>
 #include <QStyle>
+#include <QTableView>
 #include <QTableWidget>
 
 using namespace tallyra;
@@ -174,6 +176,30 @@ private slots:
         QVERIFY(cannotAdd.red() > cannotAdd.green());
         if (scheme == Scheme::Light)
             QCOMPARE(cannotAdd, QColor(AlertRed));
+    }
+
+    // A negative balance in the month table reads on both of its stripes.
+    void monthTable_data() { schemes_data(); }
+    void monthTable()
+    {
+        QFETCH(Scheme, scheme);
+        DocumentOf stored(registerOf(QStringLiteral("1/5W 2/5W 3/5W")));
+        FakePlatform fakes;
+        FrmChart window(stored.document, fakes.platform);
+        window.show();
+        QApplication::setPalette(paletteOf(scheme));
+        QCoreApplication::processEvents();
+        const QPalette palette = paletteOf(scheme);
+        const QAbstractItemModel *table = child<QTableView>(&window, "grdMonths")->model();
+        QCOMPARE(table->rowCount(), 3);
+        for (int row : {0, 1}) {
+            const QColor red = table->index(row, 4).data(Qt::ForegroundRole).value<QColor>();
+            const QColor stripe =
+                palette.color(row == 0 ? QPalette::Base : QPalette::AlternateBase);
+            QVERIFY2(contrastRatio(red, stripe) >= ReadableContrast, qPrintable(red.name()));
+            if (scheme == Scheme::Light)
+                QCOMPARE(red, QColor(AlertRed));
+        }
     }
 };
 
