@@ -80,9 +80,9 @@ void RegisterListView::buildLines()
         total[i] = makeCell("total", i, Qt::AlignRight);
         mark[i] = makeCell("mark", i, Qt::AlignHCenter);
 
-        // Lines 1, 3, 5, ... use the 3-D highlight colour, the others the window background.
-        // (Base would not do: many styles, Fusion among them, make it as white as Light.)
-        const QPalette::ColorRole background = i % 2 == 0 ? QPalette::Light : QPalette::Window;
+        // The stripes of a list in the desktop's colour scheme, and its text colour on them.
+        const QPalette::ColorRole background =
+            i % 2 == 0 ? QPalette::Base : QPalette::AlternateBase;
         const int row = i + 2;
         grid->addWidget(button, row, 0);
         button->setProperty(LineProperty, i);
@@ -90,6 +90,7 @@ void RegisterListView::buildLines()
         int column = 1;
         for (QLabel *cell : {date[i], check[i], payee[i], out[i], dep[i], total[i], mark[i]}) {
             cell->setBackgroundRole(background);
+            cell->setForegroundRole(QPalette::Text);
             grid->addWidget(cell, row, column++);
             cell->setProperty(LineProperty, i);
             cell->installEventFilter(this);

@@ -2,6 +2,7 @@
 #include "chart/ChartView.h"
 
 #include "entry/MoneyFormat.h"
+#include "platform/Contrast.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -17,16 +18,18 @@ namespace tallyra {
 
 namespace {
 
-// The list shows negative totals in this red; the rest of the line is drawn in blue.
-const QColor Negative(255, 0, 0);
-const QColor Positive(0, 70, 160);
+// The line below zero in the list's red, the rest in a blue; each as it reads on the chart's
+// background, paler on a dark one.
+constexpr QRgb Positive = 0x0046A0;
 
-// On a dark palette the blue is lightened so that it stands out from the base as much.
 QColor positiveColour(const QPalette &palette)
 {
-    const bool dark =
-        palette.color(QPalette::Base).lightness() < palette.color(QPalette::Text).lightness();
-    return dark ? Positive.lighter(200) : Positive;
+    return readableTone(QColor(Positive), palette.color(QPalette::Base));
+}
+
+QColor negativeColour(const QPalette &palette)
+{
+    return readableRed(palette.color(QPalette::Base));
 }
 
 QColor faint(QColor colour)
@@ -188,6 +191,7 @@ void ChartView::paintChart(QPainter &painter, const QRectF &area, bool markSelec
     const double line = metrics.height();
     const QColor text = palette().color(QPalette::Text);
     const QColor positive = positiveColour(palette());
+    const QColor negative = negativeColour(palette());
     QColor grid = palette().color(QPalette::Mid);
     grid.setAlpha(90);
 
@@ -267,7 +271,7 @@ void ChartView::paintChart(QPainter &painter, const QRectF &area, bool markSelec
     painter.setClipRect(QRectF(plot.left(), plot.top(), plot.width(), zero - plot.top()));
     painter.fillPath(filled, faint(positive));
     painter.setClipRect(QRectF(plot.left(), zero, plot.width(), plot.bottom() - zero));
-    painter.fillPath(filled, faint(Negative));
+    painter.fillPath(filled, faint(negative));
     painter.restore();
 
     // The zero line, darker than the grid.
@@ -276,11 +280,11 @@ void ChartView::paintChart(QPainter &painter, const QRectF &area, bool markSelec
     painter.setPen(QPen(text, 1));
     painter.drawLine(plot.bottomLeft(), plot.topLeft());
 
-    const auto stroke = [&painter, positive](const StepLine &line, Qt::PenStyle style,
-                                             Qt::PenCapStyle cap) {
+    const auto stroke = [&painter, positive, negative](const StepLine &line, Qt::PenStyle style,
+                                                       Qt::PenCapStyle cap) {
         QPen pen(positive, 2, style, cap, Qt::RoundJoin);
         painter.strokePath(line.positive, pen);
-        pen.setColor(Negative);
+        pen.setColor(negative);
         painter.strokePath(line.negative, pen);
     };
     stroke(step, Qt::SolidLine, Qt::RoundCap);
@@ -299,7 +303,7 @@ void ChartView::paintChart(QPainter &painter, const QRectF &area, bool markSelec
     // Dots on the dates when they stand apart, so that a lone date is seen as one.
     const auto dot = [&](size_t i, double radius) {
         const qint64 cents = days[i].balanceCents;
-        painter.setPen(QPen(cents < 0 ? Negative : positive, 1.5));
+        painter.setPen(QPen(cents < 0 ? negative : positive, 1.5));
         painter.drawEllipse(QPointF(shape.x(m_julianDays[i]), shape.y(cents)), radius, radius);
     };
     painter.setBrush(palette().color(QPalette::Base));

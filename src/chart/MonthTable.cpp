@@ -18,6 +18,15 @@ void MonthTable::setMonths(std::vector<MonthRow> months)
     endResetModel();
 }
 
+void MonthTable::setNegativeColours(const QColor &evenRows, const QColor &oddRows)
+{
+    m_negative[0] = evenRows;
+    m_negative[1] = oddRows;
+    if (!m_months.empty())
+        emit dataChanged(index(0, BalanceColumn), index(rowCount() - 1, BalanceColumn),
+                         {Qt::ForegroundRole});
+}
+
 int MonthTable::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : int(m_months.size());
@@ -40,7 +49,7 @@ QVariant MonthTable::data(const QModelIndex &index, int role) const
         return int(Qt::AlignVCenter | (index.column() == 0 ? Qt::AlignLeft : Qt::AlignRight));
     case Qt::ForegroundRole:
         if (index.column() == BalanceColumn && row.balanceCents < 0)
-            return QColor(255, 0, 0);
+            return m_negative[index.row() % 2];
         return {};
     default:
         return {};

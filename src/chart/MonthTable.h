@@ -2,8 +2,10 @@
 #pragma once
 
 #include "chart/BalanceHistory.h"
+#include "platform/Contrast.h"
 
 #include <QAbstractTableModel>
+#include <QColor>
 
 #include <vector>
 
@@ -19,6 +21,9 @@ public:
     using QAbstractTableModel::QAbstractTableModel;
 
     void setMonths(std::vector<MonthRow> months);
+    // The red of a negative balance on the even rows (0, 2, ...) and on the odd ones, for a
+    // view whose rows alternate between two backgrounds; AlertRed on both until told.
+    void setNegativeColours(const QColor &evenRows, const QColor &oddRows);
     const std::vector<MonthRow> &months() const { return m_months; }
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -29,6 +34,7 @@ public:
 
 private:
     std::vector<MonthRow> m_months;
+    QColor m_negative[2] = {QColor(AlertRed), QColor(AlertRed)};
 };
 
 } // namespace tallyra

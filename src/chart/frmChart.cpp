@@ -4,6 +4,7 @@
 #include "chart/ChartPicture.h"
 #include "chart/ChartView.h"
 #include "chart/MonthTable.h"
+#include "platform/Contrast.h"
 #include "platform/Controls.h"
 #include "register/DateText.h"
 #include "register/RegisterDocument.h"
@@ -83,6 +84,8 @@ void FrmChart::buildControls()
     grdMonths->setTabKeyNavigation(false);
     grdMonths->verticalHeader()->hide();
     grdMonths->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    colourMonths();
+    grdMonths->installEventFilter(this);
 
     cmdSavePicture = button("cmdSavePicture", QStringLiteral("Save &Picture..."),
                             QStringLiteral("Save the chart as a PNG picture or a PDF document"));
@@ -120,6 +123,22 @@ void FrmChart::buildControls()
 }
 
 // The latest months are in sight once the table has its height.
+// A negative balance in a red that reads on either stripe of the table.
+void FrmChart::colourMonths()
+{
+    const QPalette colours = grdMonths->palette();
+    m_months->setNegativeColours(readableRed(colours.color(QPalette::Base)),
+                                 readableRed(colours.color(QPalette::AlternateBase)));
+}
+
+// The table's own change of colours: the window's comes before the table has taken them.
+bool FrmChart::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == grdMonths && event->type() == QEvent::PaletteChange)
+        colourMonths();
+    return QWidget::eventFilter(watched, event);
+}
+
 void FrmChart::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);

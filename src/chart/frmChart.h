@@ -42,11 +42,13 @@ public slots:
 protected:
     void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildControls();
     DateFields typedFields() const;
     void showFields(const DateFields &fields);
+    void colourMonths();
 
     void dateField_Change();
     void picChart_SelectionChange(int day);

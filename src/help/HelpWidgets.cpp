@@ -167,8 +167,9 @@ EtchedLine::EtchedLine(const char *name)
 void EtchedLine::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(0, 0, width(), 1, QColor(128, 128, 128));
-    painter.fillRect(0, 1, width(), 2, Qt::white);
+    // The shadow and the highlight of the colour scheme's bevels, as a sunken rule has them.
+    painter.fillRect(0, 0, width(), 1, palette().color(QPalette::Dark));
+    painter.fillRect(0, 1, width(), 2, palette().color(QPalette::Light));
 }
 
 } // namespace tallyra

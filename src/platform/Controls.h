@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QColor>
+#include "platform/ThemeColours.h"
+
 #include <QComboBox>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -11,7 +12,6 @@
 #include <QLineEdit>
 #include <QList>
 #include <QMouseEvent>
-#include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QString>
@@ -68,14 +68,6 @@ inline QFrame *ruling(const char *name, QFrame::Shape shape)
     line->setFrameShape(shape);
     line->setFrameShadow(QFrame::Sunken);
     return line;
-}
-
-// Red for what is below zero or nearly full, black otherwise.
-inline void setTextColour(QLabel *label, bool red)
-{
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, red ? QColor(255, 0, 0) : QColor(0, 0, 0));
-    label->setPalette(palette);
 }
 
 // Tab moves through the controls in the order given.

@@ -3,6 +3,7 @@
 
 #include "entry/ChangeBoxes.h"
 #include "entry/MoneyFormat.h"
+#include "platform/Contrast.h"
 #include "platform/Controls.h"
 #include "platform/TableControls.h"
 #include "platform/WindowSize.h"
@@ -26,6 +27,9 @@ namespace tallyra {
 namespace {
 
 enum Column { Tick, Date, CheckNumber, Payee, Amount, WhatHappens };
+
+// The tint of a payee the register would store otherwise than the statement has it.
+constexpr QRgb ChangedTint = 0xFFD200;
 
 QString shownDate(QDate date)
 {
@@ -138,6 +142,7 @@ void FrmStatement::buildControls()
     connect(cmdAdd, &QPushButton::clicked, this, &FrmStatement::cmdAdd_Click);
     connect(cmdFinish, &QPushButton::clicked, this, &FrmStatement::cmdFinish_Click);
     connect(lstTransactions, &QTableWidget::itemChanged, this, &FrmStatement::showReconciliation);
+    lstTransactions->installEventFilter(this);
     connect(cmdColumns, &QPushButton::clicked, this, &FrmStatement::cmdColumns_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
     connect(txtEndingBalance, &QLineEdit::textChanged, this, &FrmStatement::showReconciliation);
@@ -147,6 +152,10 @@ void FrmStatement::buildControls()
 
 bool FrmStatement::eventFilter(QObject *watched, QEvent *event)
 {
+    // The preview's colours follow the list's own change of colours: the window's comes
+    // before the list has taken the new ones.
+    if (watched == lstTransactions && event->type() == QEvent::PaletteChange)
+        colourPreview();
     // Enter after typing the balance settles it; it must not add the transactions.
     if (watched == txtEndingBalance && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
@@ -184,19 +193,13 @@ void FrmStatement::showPreview()
         lstTransactions->setItem(r, Date, cell(shownDate(row.date)));
         lstTransactions->setItem(r, CheckNumber, cell(row.checkNumber));
         auto *payee = cell(row.payee);
-        if (row.disposition == Disposition::New && !row.changed.isEmpty()) {
-            payee->setBackground(QColor(255, 240, 160));
+        if (row.disposition == Disposition::New && !row.changed.isEmpty())
             payee->setToolTip(row.changed);
-        }
         lstTransactions->setItem(r, Payee, payee);
         lstTransactions->setItem(r, Amount, cell(formatMoney(row.amountCents), Qt::AlignRight));
-        auto *what = cell(dispositionText(row));
-        if (row.disposition == Disposition::CannotAdd)
-            what->setForeground(QColor(255, 0, 0));
-        else if (row.disposition == Disposition::AlreadyThere)
-            what->setForeground(QColor(96, 96, 96));
-        lstTransactions->setItem(r, WhatHappens, what);
+        lstTransactions->setItem(r, WhatHappens, cell(dispositionText(row)));
     }
+    colourPreview();
     lstTransactions->resizeColumnsToContents();
     lblCounts->setText(QStringLiteral("%1 new, %2 already in the register, %3 cannot be added")
                            .arg(counts[0])
@@ -204,6 +207,31 @@ void FrmStatement::showPreview()
                            .arg(counts[2]));
     cmdAdd->setEnabled(counts[0] > 0 || toMark > 0);
     showReconciliation();
+}
+
+// A payee stored otherwise than the statement has it is tinted amber; what cannot be added is
+// in red and what is already there in a grey, each as the colour scheme lets it read.
+void FrmStatement::colourPreview()
+{
+    const QPalette colours = lstTransactions->palette();
+    const QColor base = colours.color(QPalette::Base);
+    const QColor text = colours.color(QPalette::Text);
+    const QColor changed = readableTint(base, QColor(ChangedTint), text, 0.4);
+    const QColor cannotAdd = readableRed(base);
+    const QColor placeholder = over(colours.color(QPalette::PlaceholderText), base);
+    const QColor alreadyThere = contrastRatio(placeholder, base) >= ReadableContrast
+                                    ? placeholder
+                                    : readableTone(blend(text, base, 0.4), base);
+    const QSignalBlocker quiet(lstTransactions);
+    for (int r = 0; r < m_rows.size() && r < lstTransactions->rowCount(); ++r) {
+        const PreviewRow &row = m_rows[r];
+        if (row.disposition == Disposition::New && !row.changed.isEmpty())
+            lstTransactions->item(r, Payee)->setBackground(changed);
+        if (row.disposition == Disposition::CannotAdd)
+            lstTransactions->item(r, WhatHappens)->setForeground(cannotAdd);
+        else if (row.disposition == Disposition::AlreadyThere)
+            lstTransactions->item(r, WhatHappens)->setForeground(alreadyThere);
+    }
 }
 
 std::optional<qint64> FrmStatement::typedBalance() const

@@ -42,6 +42,7 @@ protected:
 private:
     void buildControls();
     void showPreview();
+    void colourPreview();
     void showReconciliation();
     QList<bool> tickedRows() const;
     std::optional<qint64> typedBalance() const;

@@ -3,6 +3,7 @@
 #include "app/RegisterListView.h"
 #include "entry/FieldValue.h"
 #include "export/RegisterExport.h"
+#include "platform/Contrast.h"
 #include "recurring/frmDue.h"
 #include "register/Companion.h"
 #include "register/RegisterDocument.h"
@@ -29,7 +30,7 @@ const QString ValidEntry = QStringLiteral(
 
 bool isRed(const QLabel *l)
 {
-    return l->palette().color(QPalette::WindowText) == Qt::red;
+    return l->palette().color(l->foregroundRole()) == QColor(AlertRed);
 }
 
 // The seven entry fields' texts in tab order.

@@ -280,7 +280,7 @@ private slots:
         const QAbstractItemModel *table = f.table();
         QCOMPARE(table->index(0, 0).data().toString(), "January 2001");
         QCOMPARE(table->index(0, 3).data().toString(), "-$25.00");
-        QCOMPARE(table->index(0, 4).data(Qt::ForegroundRole).value<QColor>(), QColor(255, 0, 0));
+        QCOMPARE(table->index(0, 4).data(Qt::ForegroundRole).value<QColor>(), QColor(AlertRed));
         QVERIFY(!table->index(2, 4).data(Qt::ForegroundRole).isValid());
         f.get<QPushButton>("cmdCopyTable")->click();
         QCOMPARE(QGuiApplication::clipboard()->text(),
