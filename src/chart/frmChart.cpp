@@ -83,7 +83,11 @@ void FrmChart::buildControls()
     grdMonths->setAlternatingRowColors(true);
     grdMonths->setTabKeyNavigation(false);
     grdMonths->verticalHeader()->hide();
-    grdMonths->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // Every figure and heading whole ("Balance at Month's End" is the widest); the month's
+    // name takes what room is left.
+    grdMonths->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    grdMonths->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    grdMonths->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContentsOnFirstShow);
     colourMonths();
     grdMonths->installEventFilter(this);
 

@@ -11,6 +11,7 @@
 #include "register/Companion.h"
 
 #include <QClipboard>
+#include <QHeaderView>
 #include <QImage>
 #include <QPainter>
 #include <QPushButton>
@@ -276,7 +277,7 @@ private slots:
     // and copies as text with its headings.
     void monthTable()
     {
-        const Chart f("2001/1/5W2500 2001/3/1D123456");
+        Chart f("2001/1/5W2500 2001/3/1D123456");
         const QAbstractItemModel *table = f.table();
         QCOMPARE(table->index(0, 0).data().toString(), "January 2001");
         QCOMPARE(table->index(0, 3).data().toString(), "-$25.00");
@@ -288,6 +289,14 @@ private slots:
                  "January 2001\t$.00\t$25.00\t-$25.00\t-$25.00\n"
                  "February 2001\t$.00\t$.00\t$.00\t-$25.00\n"
                  "March 2001\t$1,234.56\t$.00\t$1,234.56\t$1,209.56\n");
+
+        // Shown, no heading is cut short.
+        f.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+        const QHeaderView *headings = f.get<QTableView>("grdMonths")->horizontalHeader();
+        for (int column = 0; column < headings->count(); ++column)
+            QVERIFY2(headings->sectionSize(column) >= headings->sectionSizeHint(column),
+                     qPrintable(table->headerData(column, Qt::Horizontal).toString()));
     }
 
     // Pointing at a date or moving to it with the keys shows its entries and balance.
