@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit/EditEntry.h"
 
+#include "entry/MoneyFormat.h"
+
 #include <algorithm>
 #include <memory>
 
@@ -10,8 +12,8 @@ namespace {
 
 void showAmount(EntryShown &shown, qint32 cents, EntryType type)
 {
-    shown.texts.dollars = QString::number(cents / 100);
-    shown.texts.cents = QStringLiteral("%1").arg(cents % 100, 2, 10, QLatin1Char('0'));
+    shown.texts.dollars = dollarsFieldText(cents);
+    shown.texts.cents = centsFieldText(cents);
     shown.type = type;
 }
 

@@ -41,4 +41,14 @@ QString entryDescription(const Entry &entry)
         .arg(entry.payee, formatMoney(amount));
 }
 
+QString dollarsFieldText(qint32 cents)
+{
+    return QString::number(cents / 100);
+}
+
+QString centsFieldText(qint32 cents)
+{
+    return QStringLiteral("%1").arg(cents % 100, 2, 10, QLatin1Char('0'));
+}
+
 } // namespace tallyra

@@ -16,6 +16,10 @@ QString formatMoney(qint64 cents);
 // The list's and the report's form: the same with one trailing blank.
 QString formatListMoney(qint64 cents);
 
+// The texts of the two amount fields for an amount: whole dollars, and two digits of cents.
+QString dollarsFieldText(qint32 cents);
+QString centsFieldText(qint32 cents);
+
 // An entry as the status bar and the undo history name it: "12/07/2026 GAS $5.00".
 QString entryDescription(const Entry &entry);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "recurring/DueEntering.h"
 
+#include "entry/MoneyFormat.h"
 #include "entry/PlaceEntry.h"
 #include "register/DateText.h"
 
@@ -27,8 +28,8 @@ EntryTexts dueEntryTexts(const RecurringEntry &schedule, QDate date)
             QString::number(date.day()),
             schedule.checkNumber,
             schedule.payee,
-            QString::number(schedule.cents / 100),
-            QStringLiteral("%1").arg(schedule.cents % 100, 2, 10, QLatin1Char('0'))};
+            dollarsFieldText(schedule.cents),
+            centsFieldText(schedule.cents)};
 }
 
 DueEntering takeDueEntries(const Checkbook &book, const Companion &companion,

@@ -2,6 +2,7 @@
 #include "recurring/ScheduleForm.h"
 
 #include "entry/EntryChecks.h"
+#include "entry/MoneyFormat.h"
 #include "register/DateText.h"
 #include "register/TextCodec.h"
 
@@ -121,8 +122,8 @@ ScheduleInput inputOf(const RecurringEntry &schedule)
     ScheduleInput input;
     input.checkNumber = schedule.checkNumber;
     input.payee = schedule.payee;
-    input.dollars = QString::number(schedule.cents / 100);
-    input.cents = QStringLiteral("%1").arg(schedule.cents % 100, 2, 10, QLatin1Char('0'));
+    input.dollars = dollarsFieldText(schedule.cents);
+    input.cents = centsFieldText(schedule.cents);
     input.deposit = schedule.deposit;
     input.rule = schedule.rule;
     input.next = schedule.next;
