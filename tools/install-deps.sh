@@ -2,12 +2,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages that Tallyra needs to build, test and run, when missing.
 # (cups holds cups-driverd, without which the printing test's queue cannot be made; the queue
-# is the PDF printer of printer-driver-cups-pdf, as on a desktop.)
+# is the PDF printer of printer-driver-cups-pdf, as on a desktop. qt6-tools-dev and
+# qt6-l10n-tools make the translations; qt6-translations-l10n holds Qt's own.)
 set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libbenchmark-dev
   clang-14 libclang-rt-14-dev
   libcups2-dev

@@ -2,6 +2,7 @@
 #include "app/CommandLine.h"
 #include "app/frmMoney.h"
 #include "platform/Console.h"
+#include "platform/Language.h"
 #include "platform/Platform.h"
 #include "platform/PrinterSurface.h"
 #include "platform/QuitOnSignals.h"
@@ -41,6 +42,7 @@ int importWithoutWindow(const tallyra::CommandLine &command, int argc, char *arg
 {
     QCoreApplication app(argc, argv);
     nameApplication();
+    tallyra::installTranslations();
     tallyra::RegisterDocument document;
     tallyra::QtSettings settings;
     const tallyra::DateOrder order = command.dateOrder == u"mdy"   ? tallyra::DateOrder::MonthFirst
@@ -66,6 +68,7 @@ int dueWithoutWindow(const tallyra::CommandLine &command, int argc, char *argv[]
 {
     QCoreApplication app(argc, argv);
     nameApplication();
+    tallyra::installTranslations();
     tallyra::RegisterDocument document;
     const tallyra::DueOutcome outcome =
         tallyra::runDue(command.enterDue, tallyra::SystemClock().today(), document);
@@ -93,6 +96,7 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     nameApplication();
+    tallyra::installTranslations();
     // Lets a Wayland desktop tie the windows to the installed desktop entry.
     QApplication::setDesktopFileName(QStringLiteral("org.example.Tallyra"));
     QApplication::setWindowIcon(windowIcon());
