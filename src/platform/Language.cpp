@@ -53,10 +53,15 @@ QString installTranslations()
         }
         QCoreApplication::installTranslator(own);
         g_language = language;
-        // Qt's own texts: the buttons of its boxes, the file and print dialogs.
-        if (QTranslator *qt = loaded(locale, QStringLiteral("qtbase"),
-                                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            QCoreApplication::installTranslator(qt);
+        // Qt's own texts: the buttons of its boxes, the file and print dialogs; from the
+        // system, or on Windows from the program itself.
+        for (const QString &qtFolder :
+             {QLibraryInfo::path(QLibraryInfo::TranslationsPath), QStringLiteral(":/i18n")}) {
+            if (QTranslator *qt = loaded(locale, QStringLiteral("qtbase"), qtFolder)) {
+                QCoreApplication::installTranslator(qt);
+                break;
+            }
+        }
         break;
     }
     return g_language;
