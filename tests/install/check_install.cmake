@@ -33,6 +33,11 @@ if(NOT EXISTS "${STAGE}/libexec/tallyra/tallyra-ofx")
   message(FATAL_ERROR "no OFX reader at ${STAGE}/libexec/tallyra/tallyra-ofx")
 endif()
 
+# The translations, where the program looks beside its own: share/tallyra/translations.
+if(NOT EXISTS "${STAGE}/share/tallyra/translations/tallyra_es.qm")
+  message(FATAL_ERROR "no Spanish translation in ${STAGE}/share/tallyra/translations")
+endif()
+
 entry_value(Icon icon)
 set(hicolor "${STAGE}/share/icons/hicolor")
 if(NOT EXISTS "${hicolor}/scalable/apps/${icon}.svg")

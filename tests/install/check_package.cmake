@@ -36,7 +36,8 @@ foreach(file
     usr/share/icons/hicolor/48x48/apps/tallyra.png
     usr/share/doc/tallyra/copyright
     usr/share/doc/tallyra/changelog.gz
-    usr/share/man/man1/tallyra.1.gz)
+    usr/share/man/man1/tallyra.1.gz
+    usr/share/tallyra/translations/tallyra_es.qm)
   if(NOT contents MATCHES " \\./${file}\n")
     message(FATAL_ERROR "the package lacks /${file}:\n${contents}")
   endif()
