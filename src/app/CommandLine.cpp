@@ -217,6 +217,33 @@ Refusal readDueOptions(const QCommandLineParser &parser, CommandLine &run)
     return Refusal::None;
 }
 
+struct CommandLineAnswer
+{
+    int exitStatus = 0;
+    QString output; // for standard output
+    QString error;  // for standard error
+};
+
+CommandLineAnswer commandLineAnswer(const CommandLine &command, const QString &defaultBackupFolder)
+{
+    const QString program = QLatin1String(ProgramName);
+    switch (command.answer) {
+    case CommandLine::Answer::None:
+        break;
+    case CommandLine::Answer::Help:
+        return {0, helpText(defaultBackupFolder), {}};
+    case CommandLine::Answer::Version:
+        return {0, QStringLiteral("%1 %2\n").arg(program, QLatin1String(VersionText)), {}};
+    case CommandLine::Answer::Refused:
+        return {UsageError,
+                {},
+                QCoreApplication::translate("CommandLine",
+                                            "%1: %2\nTry '%1 --help' for more information.\n")
+                    .arg(program, refusalReason(command))};
+    }
+    return {};
+}
+
 } // namespace
 
 CommandLine readCommandLine(const QStringList &arguments)
@@ -258,26 +285,6 @@ QStringList commandLineArguments(int argc, char *argv[])
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     return arguments;
-}
-
-CommandLineAnswer commandLineAnswer(const CommandLine &command, const QString &defaultBackupFolder)
-{
-    const QString program = QLatin1String(ProgramName);
-    switch (command.answer) {
-    case CommandLine::Answer::None:
-        break;
-    case CommandLine::Answer::Help:
-        return {0, helpText(defaultBackupFolder), {}};
-    case CommandLine::Answer::Version:
-        return {0, QStringLiteral("%1 %2\n").arg(program, QLatin1String(VersionText)), {}};
-    case CommandLine::Answer::Refused:
-        return {UsageError,
-                {},
-                QCoreApplication::translate("CommandLine",
-                                            "%1: %2\nTry '%1 --help' for more information.\n")
-                    .arg(program, refusalReason(command))};
-    }
-    return {};
 }
 
 int answerCommandLine(const CommandLine &command, const QString &defaultBackupFolder)

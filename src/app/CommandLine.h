@@ -53,17 +53,9 @@ CommandLine readCommandLine(const QStringList &arguments);
 // The arguments as the system gave them; no application object needed.
 QStringList commandLineArguments(int argc, char *argv[]);
 
-// The texts of an answer: the help (which shows defaultBackupFolder as the folder backups go
-// to when none was chosen; it is not made here), the version or the reason for a refusal.
-struct CommandLineAnswer
-{
-    int exitStatus = 0;
-    QString output; // for standard output
-    QString error;  // for standard error
-};
-CommandLineAnswer commandLineAnswer(const CommandLine &command, const QString &defaultBackupFolder);
-
-// Prints the answer on standard output and standard error; returns its exit status.
+// Prints the answer on standard output and standard error, in the user's language: the help
+// (which shows defaultBackupFolder as the folder backups go to when none was chosen; it is not
+// made here), the version or the reason for a refusal. Returns its exit status.
 int answerCommandLine(const CommandLine &command, const QString &defaultBackupFolder);
 
 } // namespace tallyra
