@@ -13,6 +13,154 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Mostrar esta ayuda y salir.</translation>
+    </message>
+    <message>
+        <source>Show the version number and exit.</source>
+        <translation>Mostrar el número de versión y salir.</translation>
+    </message>
+    <message>
+        <source>Use DIR as the backup folder for this run only.</source>
+        <translation>Usar DIR como carpeta de copias de seguridad solo en esta ejecución.</translation>
+    </message>
+    <message>
+        <source>Add a bank statement (OFX, QFX, QIF or CSV) to default.dat, without a window, and mark the entries it shows cleared; - reads it from standard input.</source>
+        <translation>Añadir un extracto bancario (OFX, QFX, QIF o CSV) a default.dat, sin ventana, y marcar como compensados los movimientos que muestra; - lo lee de la entrada estándar.</translation>
+    </message>
+    <message>
+        <source>With --import: show, but write no file.</source>
+        <translation>Con --import: mostrar, pero no escribir ningún archivo.</translation>
+    </message>
+    <message>
+        <source>List the recurring entries due up to today, without a window.</source>
+        <translation>Listar los movimientos periódicos pendientes hasta hoy, sin ventana.</translation>
+    </message>
+    <message>
+        <source>With --due: enter them in default.dat as one change.</source>
+        <translation>Con --due: introducirlos en default.dat como un solo cambio.</translation>
+    </message>
+    <message>
+        <source>With --import: what each CSV column holds, in order, e.g. date,check,payee,withdrawal,deposit</source>
+        <translation>Con --import: lo que contiene cada columna del CSV, en orden, p. ej. date,check,payee,withdrawal,deposit</translation>
+    </message>
+    <message>
+        <source>With --import: read 03/04/2026 month first (mdy) or day first (dmy).</source>
+        <translation>Con --import: leer 03/04/2026 con el mes primero (mdy) o con el día primero (dmy).</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]
+       %1 --import FILE [--dry-run] [--csv-columns LIST] [--date-order mdy|dmy]
+       %1 --due [--enter]
+Keeps the register of one checking account in default.dat in the current folder.
+
+Options:
+</source>
+        <translation>Uso: %1 [opciones]
+     %1 --import FILE [--dry-run] [--csv-columns LIST] [--date-order mdy|dmy]
+     %1 --due [--enter]
+Lleva el registro de una cuenta corriente en default.dat, en la carpeta actual.
+
+Opciones:
+</translation>
+    </message>
+    <message>
+        <source>
+Backups go to the backup folder: the one chosen with
+File &gt; Backup Folder..., or else %1,
+made when first used. --backup-folder DIR overrides both for one run.
+</source>
+        <translation>
+Las copias de seguridad van a la carpeta de copias: la elegida con
+Archivo &gt; Carpeta de copias..., o si no %1,
+que se crea al usarla por primera vez. --backup-folder DIR sustituye a
+ambas en una ejecución.
+</translation>
+    </message>
+    <message>
+        <source>
+A register holds at most %1 entries. File &gt; Carry Forward... moves
+the entries before a date to an archive in the backup folder and
+puts one BALANCE FORWARD entry in their place; once a statement is
+balanced, only the reconciled ones move.
+</source>
+        <translation>
+Un registro tiene como máximo %1 movimientos. Archivo &gt; Trasladar saldo...
+mueve los movimientos anteriores a una fecha a un archivo en la carpeta de
+copias y pone en su lugar un movimiento BALANCE FORWARD; una vez conciliado
+un extracto, solo se mueven los conciliados.
+</translation>
+    </message>
+    <message>
+        <source>
+To balance against a paper statement, File &gt; Reconcile...: type its end date
+and ending balance, tick the entries it shows until the difference is
+$.00 and press Finish. A statement file is balanced by File &gt; Import
+Statement... or --import FILE. The marks (c cleared, R reconciled) and
+the statements balanced are kept in default.dat.state.
+</source>
+        <translation>
+Para conciliar con un extracto en papel, Archivo &gt; Conciliar...: escribir su
+fecha final y su saldo final, marcar los movimientos que muestra hasta que la
+diferencia sea $.00 y pulsar Terminar. Un archivo de extracto se concilia con
+Archivo &gt; Importar extracto... o --import FILE. Las marcas (c compensado,
+R conciliado) y los extractos conciliados se guardan en default.dat.state.
+</translation>
+    </message>
+    <message>
+        <source>
+Edit &gt; Recurring Entries... keeps the entries that come back (rent, pay,
+automatic payments). Those due are listed when the program starts, every
+date missed since, oldest first; --due --enter enters them from a timer.
+</source>
+        <translation>
+Editar &gt; Movimientos periódicos... guarda los movimientos que se repiten
+(alquiler, nómina, pagos automáticos). Los pendientes se listan al iniciar el
+programa, cada fecha pasada desde entonces, la más antigua primero;
+--due --enter los introduce desde un temporizador.
+</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argumento inesperado &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--backup-folder needs the name of a folder</source>
+        <translation>--backup-folder necesita el nombre de una carpeta</translation>
+    </message>
+    <message>
+        <source>%1 goes with --import</source>
+        <extracomment>%1 is an option name such as --dry-run</extracomment>
+        <translation>%1 va con --import</translation>
+    </message>
+    <message>
+        <source>--import needs the name of a statement file</source>
+        <translation>--import necesita el nombre de un archivo de extracto</translation>
+    </message>
+    <message>
+        <source>--date-order is mdy or dmy</source>
+        <translation>--date-order es mdy o dmy</translation>
+    </message>
+    <message>
+        <source>--enter goes with --due</source>
+        <translation>--enter va con --due</translation>
+    </message>
+    <message>
+        <source>--due and --import are run one at a time</source>
+        <translation>--due y --import se ejecutan de uno en uno</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>%1: %2
+Para más información, ejecutar &apos;%1 --help&apos;.
+</translation>
+    </message>
+</context>
+<context>
     <name>Console</name>
     <message>
         <source>standard input is a terminal; give the statement with &lt; FILE or through a pipe</source>
@@ -35,6 +183,21 @@
     <message>
         <source>the entry does not fit the register</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FindCommand</name>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Find the check number or payee containing:</source>
+        <translation>Buscar el número de cheque o el beneficiario que contenga:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found.</source>
+        <translation>No se ha encontrado «%1».</translation>
     </message>
 </context>
 <context>
@@ -61,49 +224,164 @@
     </message>
 </context>
 <context>
+    <name>RegisterBoxes</name>
+    <message>
+        <source>%1 is open in another copy of Tallyra (process %2 on %3, since %4).<byte value="xd"/>
+<byte value="xd"/>
+Open it read-only to look at it, print or back it up, or quit.</source>
+        <translation>%1 está abierto en otra copia de Tallyra (proceso %2 en %3, desde %4).<byte value="xd"/>
+<byte value="xd"/>
+Se puede abrir en solo lectura para verlo, imprimirlo o hacer una copia de seguridad, o salir.</translation>
+    </message>
+    <message>
+        <source>this computer</source>
+        <translation>este equipo</translation>
+    </message>
+    <message>
+        <source>Register In Use</source>
+        <translation>Registro en uso</translation>
+    </message>
+    <message>
+        <source>Open &amp;Read-Only</source>
+        <translation>Abrir en &amp;solo lectura</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>Sa&amp;lir</translation>
+    </message>
+    <message>
+        <source>Missing File</source>
+        <translation>Falta el archivo</translation>
+    </message>
+    <message>
+        <source>The default data file is missing.  Do you wish to make one?</source>
+        <translation>Falta el archivo de datos predeterminado.  ¿Crear uno?</translation>
+    </message>
+    <message>
+        <source>FILE KEPT AS IT IS</source>
+        <translation>ARCHIVO CONSERVADO TAL CUAL</translation>
+    </message>
+    <message>
+        <source>The unreadable %1 could not be set aside: %2<byte value="xd"/>
+No new register was made; the program will end.</source>
+        <translation>No se pudo apartar el archivo ilegible %1: %2<byte value="xd"/>
+No se ha creado ningún registro nuevo; el programa terminará.</translation>
+    </message>
+    <message>
+        <source>Old File Kept</source>
+        <translation>Archivo antiguo conservado</translation>
+    </message>
+    <message>
+        <source>The data file could not be read.  It has been kept as %1, and a new, empty register is started.</source>
+        <translation>No se pudo leer el archivo de datos.  Se ha conservado como %1 y se empieza un registro nuevo y vacío.</translation>
+    </message>
+    <message>
+        <source>SAVE FAILED</source>
+        <translation>ERROR AL GUARDAR</translation>
+    </message>
+    <message>
+        <source>A new %1 could not be written: %2<byte value="xd"/>
+The program will end.</source>
+        <translation>No se pudo escribir un %1 nuevo: %2<byte value="xd"/>
+El programa terminará.</translation>
+    </message>
+    <message>
+        <source>Are You Sure</source>
+        <translation>¿Seguro?</translation>
+    </message>
+    <message>
+        <source>Doing this will delete your current register.<byte value="xd"/>
+Do you wish to continue?</source>
+        <translation>Esto borrará el registro actual.<byte value="xd"/>
+¿Continuar?</translation>
+    </message>
+    <message>
+        <source>Register Full</source>
+        <translation>Registro lleno</translation>
+    </message>
+    <message>
+        <source>You Have reached the maximum allowed records.<byte value="xd"/>
+You must backup then make a new record.</source>
+        <translation>Se ha alcanzado el máximo de movimientos permitido.<byte value="xd"/>
+Hay que hacer una copia de seguridad y después empezar un registro nuevo.</translation>
+    </message>
+    <message>
+        <source>Nothing To Do</source>
+        <translation>Nada que hacer</translation>
+    </message>
+    <message>
+        <source>There is nothing to edit.</source>
+        <translation>No hay nada que editar.</translation>
+    </message>
+</context>
+<context>
     <name>RegisterList</name>
     <message>
         <source>Cleared: the bank has shown this entry on a statement</source>
-        <translation type="unfinished"></translation>
+        <translation>Compensado: el banco ha mostrado este movimiento en un extracto</translation>
     </message>
     <message>
         <source>Reconciled on the statement ending %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Conciliado en el extracto que termina el %1</translation>
     </message>
     <message>
         <source>Line %1: empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1: vacía</translation>
     </message>
     <message>
         <source>withdrawal %1</source>
-        <translation type="unfinished"></translation>
+        <translation>retiro %1</translation>
     </message>
     <message>
         <source>deposit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>depósito %1</translation>
     </message>
     <message>
         <source>no amount</source>
-        <translation type="unfinished"></translation>
+        <translation>sin importe</translation>
     </message>
     <message>
-        <source>total %1</source>
-        <translation type="unfinished"></translation>
+        <source>Line %1: %2, %3, %4, total %5</source>
+        <extracomment>Line number, date, payee, amount (&quot;withdrawal $5.00&quot;), running total</extracomment>
+        <translation>Línea %1: %2, %3, %4, saldo %5</translation>
     </message>
     <message>
-        <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <source>Line %1: %2, %3, %4, total %5, %6</source>
+        <extracomment>Line number, date, payee, amount, running total, cleared or reconciled mark</extracomment>
+        <translation>Línea %1: %2, %3, %4, saldo %5, %6</translation>
+    </message>
+    <message>
+        <source>Line %1: %2, %3, %4, %5, total %6</source>
+        <extracomment>Line number, date, check number, payee, amount, running total</extracomment>
+        <translation>Línea %1: %2, %3, %4, %5, saldo %6</translation>
+    </message>
+    <message>
+        <source>Line %1: %2, %3, %4, %5, total %6, %7</source>
+        <extracomment>Line number, date, check number, payee, amount, running total, cleared or reconciled mark</extracomment>
+        <translation>Línea %1: %2, %3, %4, %5, saldo %6, %7</translation>
     </message>
 </context>
 <context>
     <name>RegisterStatus</name>
     <message>
         <source>Cleared balance: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo compensado: %1</translation>
     </message>
     <message>
         <source>Balance below zero on %1 after %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo bajo cero el %1 tras %2</translation>
+    </message>
+    <message>
+        <source>Warning: You are near the limit of records.</source>
+        <translation>Aviso: el registro está cerca del límite de movimientos.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 entries used: File &gt; Carry Forward frees room by moving older entries to an archive.</source>
+        <translation>%1 de %2 movimientos usados: Archivo &gt; Trasladar saldo libera espacio moviendo los movimientos antiguos a un archivo.</translation>
     </message>
 </context>
 <context>
@@ -389,55 +667,331 @@ Remove it anyway?</source>
     <name>tallyra::FrmMoney</name>
     <message>
         <source>Press Enter for help on the register file</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsar Intro para ver la ayuda sobre el archivo del registro</translation>
     </message>
     <message>
         <source>Done: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hecho: %1</translation>
     </message>
     <message>
         <source>&amp;Repeat This Entry...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Repetir este movimiento...</translation>
     </message>
     <message>
         <source>Nothing to Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada que repetir</translation>
     </message>
     <message>
         <source>This entry has no amount, so there is nothing to enter again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este movimiento no tiene importe, así que no hay nada que volver a introducir.</translation>
     </message>
     <message>
         <source>Repeat This Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir este movimiento</translation>
     </message>
     <message>
         <source>Added recurring %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Movimiento periódico añadido: %1</translation>
     </message>
     <message>
         <source>What the bank has shown: the cleared and reconciled entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que ha mostrado el banco: los movimientos compensados y conciliados</translation>
     </message>
     <message>
         <source>The balance over the next 90 days, with the later entries and the recurring ones</source>
-        <translation type="unfinished"></translation>
+        <translation>El saldo de los próximos 90 días, con los movimientos posteriores y los periódicos</translation>
     </message>
     <message>
         <source>&amp;Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;onciliar...</translation>
     </message>
     <message>
         <source>Balance the register against a bank statement, on paper or not</source>
-        <translation type="unfinished"></translation>
+        <translation>Conciliar el registro con un extracto bancario, en papel o no</translation>
     </message>
     <message>
         <source>Re&amp;curring Entries...</source>
-        <translation type="unfinished"></translation>
+        <translation>Movimientos &amp;periódicos...</translation>
     </message>
     <message>
         <source>Add, change or remove the entries that come back</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir, cambiar o quitar los movimientos que se repiten</translation>
+    </message>
+    <message>
+        <source>Tallyra v%1</source>
+        <translation>Tallyra v%1</translation>
+    </message>
+    <message>
+        <source>Visit %1 for updates.</source>
+        <translation>Las actualizaciones están en %1.</translation>
+    </message>
+    <message>
+        <source>Email questions to %1</source>
+        <translation>Preguntas por correo electrónico a %1</translation>
+    </message>
+    <message>
+        <source>A save cut short left a copy, kept as %1</source>
+        <translation>Un guardado interrumpido dejó una copia, conservada como %1</translation>
+    </message>
+    <message>
+        <source>Tallyra v%1 (Read-Only)</source>
+        <translation>Tallyra v%1 (solo lectura)</translation>
+    </message>
+    <message>
+        <source>Read-only: held by process %1 on %2</source>
+        <translation>Solo lectura: lo tiene el proceso %1 en %2</translation>
+    </message>
+    <message>
+        <source>remove %1</source>
+        <extracomment>An undo step, shown as &quot;Undo remove 05/03/2001 E1 $1.00&quot;</extracomment>
+        <translation>quitar %1</translation>
+    </message>
+    <message>
+        <source>Removed %1</source>
+        <translation>Movimiento quitado: %1</translation>
+    </message>
+    <message>
+        <source>change %1</source>
+        <extracomment>An undo step, shown as &quot;Undo change 05/03/2001 E1 $1.00&quot;</extracomment>
+        <translation>cambiar %1</translation>
+    </message>
+    <message>
+        <source>Changed %1</source>
+        <translation>Movimiento cambiado: %1</translation>
+    </message>
+    <message>
+        <source>add %1</source>
+        <extracomment>An undo step, shown as &quot;Undo add 05/05/2001 GAS $5.00&quot;</extracomment>
+        <translation>añadir %1</translation>
+    </message>
+    <message>
+        <source>Added %1</source>
+        <translation>Movimiento añadido: %1</translation>
+    </message>
+    <message>
+        <source>new record</source>
+        <extracomment>An undo step, shown as &quot;Undo new record&quot;</extracomment>
+        <translation>nuevo registro</translation>
+    </message>
+    <message>
+        <source>New record started</source>
+        <translation>Se ha empezado un registro nuevo</translation>
+    </message>
+    <message>
+        <source>add recurring %1</source>
+        <extracomment>An undo step, shown as &quot;Undo add recurring RENT&quot;</extracomment>
+        <translation>añadir movimiento periódico %1</translation>
+    </message>
+    <message>
+        <source>Undone: %1</source>
+        <translation>Deshecho: %1</translation>
+    </message>
+    <message>
+        <source>Redone: %1</source>
+        <translation>Rehecho: %1</translation>
+    </message>
+    <message>
+        <source>Reloaded: changed by another program; the undo history is cleared</source>
+        <translation>Recargado: otro programa lo ha cambiado; se ha borrado el historial de deshacer</translation>
+    </message>
+    <message>
+        <source>The register as last shown is kept as %1</source>
+        <translation>El registro tal como se mostró por última vez se conserva como %1</translation>
+    </message>
+    <message>
+        <source>restore %1</source>
+        <extracomment>An undo step, shown after &quot;Undo&quot; with the name of the backup file</extracomment>
+        <translation>restaurar %1</translation>
+    </message>
+    <message>
+        <source>All Was Good</source>
+        <translation>Todo ha ido bien</translation>
+    </message>
+    <message>
+        <source>The restore was successful</source>
+        <translation>La restauración se ha completado correctamente</translation>
+    </message>
+    <message>
+        <source>Backups go to %1</source>
+        <translation>Las copias de seguridad van a %1</translation>
+    </message>
+    <message>
+        <source>Cents</source>
+        <translation>Centavos</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Withdrawal</source>
+        <translation>Retiro</translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation>Depósito</translation>
+    </message>
+    <message>
+        <source>Neither</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>Aña&amp;dir</translation>
+    </message>
+    <message>
+        <source>Add an entry</source>
+        <translation>Añadir un movimiento</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Sa&amp;lir</translation>
+    </message>
+    <message>
+        <source>Close program (remember to backup!)</source>
+        <translation>Cerrar el programa (¡no olvidar la copia de seguridad!)</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Día</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <source>Check Number</source>
+        <translation>Número de cheque</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Beneficiario</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Account Total:</source>
+        <translation>Saldo de la cuenta:</translation>
+    </message>
+    <message>
+        <source>This is your account total</source>
+        <translation>Este es el saldo de la cuenta</translation>
+    </message>
+    <message>
+        <source>Number of Records:</source>
+        <translation>Número de movimientos:</translation>
+    </message>
+    <message>
+        <source>This is the number or entries you have</source>
+        <translation>Este es el número de movimientos del registro</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Backup</source>
+        <translation>&amp;Copia de seguridad</translation>
+    </message>
+    <message>
+        <source>Res&amp;tore</source>
+        <translation>&amp;Restaurar</translation>
+    </message>
+    <message>
+        <source>Backup &amp;Folder...</source>
+        <translation>Car&amp;peta de copias...</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>Show the balance over time and what each month came to</source>
+        <translation>Mostrar el saldo a lo largo del tiempo y el resultado de cada mes</translation>
+    </message>
+    <message>
+        <source>&amp;New Record</source>
+        <translation>&amp;Nuevo registro</translation>
+    </message>
+    <message>
+        <source>&amp;Carry Forward...</source>
+        <translation>&amp;Trasladar saldo...</translation>
+    </message>
+    <message>
+        <source>Move the entries before a date to an archive and keep their balance</source>
+        <translation>Mover los movimientos anteriores a una fecha a un archivo y conservar su saldo</translation>
+    </message>
+    <message>
+        <source>Read a bank statement, add what is new and check the balance against it</source>
+        <translation>Leer un extracto bancario, añadir lo nuevo y comprobar el saldo con él</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exportar...</translation>
+    </message>
+    <message>
+        <source>Write the register to a CSV or QIF file</source>
+        <translation>Escribir el registro en un archivo CSV o QIF</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Buscar...</translation>
+    </message>
+    <message>
+        <source>Show the next entry with a check number or payee</source>
+        <translation>Mostrar el siguiente movimiento con un número de cheque o beneficiario</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>Buscar &amp;siguiente</translation>
+    </message>
+    <message>
+        <source>Show the next entry for the same text</source>
+        <translation>Mostrar el siguiente movimiento con el mismo texto</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Content</source>
+        <translation>&amp;Contenido</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <extracomment>%1 names the step, e.g. &quot;add 05/05/2001 GAS $5.00&quot;</extracomment>
+        <translation>&amp;Deshacer %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <extracomment>%1 names the step, e.g. &quot;add 05/05/2001 GAS $5.00&quot;</extracomment>
+        <translation>&amp;Rehacer %1</translation>
     </message>
 </context>
 <context>
@@ -958,6 +1512,41 @@ Remove it anyway?</source>
     <message>
         <source>The cleared marks were lost: %1 could not be used and is kept as %2</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tallyra::RegisterListView</name>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Beneficiario</translation>
+    </message>
+    <message>
+        <source>Withdrawal</source>
+        <translation>Retiro</translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation>Depósito</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source>Click here to edit this line</source>
+        <translation>Pulsar aquí para editar esta línea</translation>
+    </message>
+    <message>
+        <source>Register lines</source>
+        <translation>Líneas del registro</translation>
     </message>
 </context>
 <context>

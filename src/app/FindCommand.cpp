@@ -16,10 +16,9 @@ int FindCommand::searchStart() const
 void FindCommand::find(QWidget *parent)
 {
     const int after = searchStart();
-    const QString text = m_prompter
-                             .askText(parent, QStringLiteral("Find"),
-                                      QStringLiteral("Find the check number or payee containing:"))
-                             .value_or(QString());
+    const QString text =
+        m_prompter.askText(parent, tr("Find"), tr("Find the check number or payee containing:"))
+            .value_or(QString());
     if (text.isEmpty())
         return;
     m_text = text;
@@ -38,8 +37,8 @@ void FindCommand::findFrom(int afterSlot, QWidget *parent)
 {
     const std::optional<int> found = findNextEntry(m_book, m_text, afterSlot);
     if (!found) {
-        m_prompter.message(parent, QMessageBox::Information, QStringLiteral("Find"),
-                           QStringLiteral("\"%1\" was not found.").arg(m_text));
+        m_prompter.message(parent, QMessageBox::Information, tr("Find"),
+                           tr("\"%1\" was not found.").arg(m_text));
         return;
     }
     m_list.showSlot(*found);

@@ -5,6 +5,7 @@
 #include "platform/Prompter.h"
 #include "register/Checkbook.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace tallyra {
@@ -13,6 +14,8 @@ namespace tallyra {
 // entry whose check number or payee contains it.
 class FindCommand
 {
+    Q_DECLARE_TR_FUNCTIONS(FindCommand)
+
 public:
     FindCommand(const Checkbook &book, RegisterListView &list, Prompter &prompter)
         : m_book(book), m_list(list), m_prompter(prompter)

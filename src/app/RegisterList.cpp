@@ -5,7 +5,6 @@
 #include "register/DateText.h"
 
 #include <QCoreApplication>
-#include <QStringList>
 
 #include <algorithm>
 
@@ -65,22 +64,30 @@ QString lineDescription(int number, const ListLine &line)
 {
     if (line.date.isEmpty())
         return QCoreApplication::translate("RegisterList", "Line %1: empty").arg(number);
-    QStringList parts = {line.date};
-    if (!line.check.isEmpty())
-        parts << line.check;
-    parts << line.payee;
-    if (!line.out.isEmpty())
-        parts
-            << QCoreApplication::translate("RegisterList", "withdrawal %1").arg(line.out.trimmed());
-    else if (!line.dep.isEmpty())
-        parts << QCoreApplication::translate("RegisterList", "deposit %1").arg(line.dep.trimmed());
-    else
-        parts << QCoreApplication::translate("RegisterList", "no amount");
-    parts << QCoreApplication::translate("RegisterList", "total %1").arg(line.total.trimmed());
-    if (!line.markTip.isEmpty())
-        parts << line.markTip;
-    return QCoreApplication::translate("RegisterList", "Line %1: %2")
-        .arg(QString::number(number), parts.join(QLatin1String(", ")));
+    const QString amount =
+        !line.out.isEmpty()
+            ? QCoreApplication::translate("RegisterList", "withdrawal %1").arg(line.out.trimmed())
+        : !line.dep.isEmpty()
+            ? QCoreApplication::translate("RegisterList", "deposit %1").arg(line.dep.trimmed())
+            : QCoreApplication::translate("RegisterList", "no amount");
+    const QString n = QString::number(number);
+    const QString total = line.total.trimmed();
+    // The check number and what the bank has shown of the entry are said only when there.
+    if (line.check.isEmpty() && line.markTip.isEmpty())
+        //: Line number, date, payee, amount ("withdrawal $5.00"), running total
+        return QCoreApplication::translate("RegisterList", "Line %1: %2, %3, %4, total %5")
+            .arg(n, line.date, line.payee, amount, total);
+    if (line.check.isEmpty())
+        //: Line number, date, payee, amount, running total, cleared or reconciled mark
+        return QCoreApplication::translate("RegisterList", "Line %1: %2, %3, %4, total %5, %6")
+            .arg(n, line.date, line.payee, amount, total, line.markTip);
+    if (line.markTip.isEmpty())
+        //: Line number, date, check number, payee, amount, running total
+        return QCoreApplication::translate("RegisterList", "Line %1: %2, %3, %4, %5, total %6")
+            .arg(n, line.date, line.check, line.payee, amount, total);
+    //: Line number, date, check number, payee, amount, running total, cleared or reconciled mark
+    return QCoreApplication::translate("RegisterList", "Line %1: %2, %3, %4, %5, total %6, %7")
+        .arg(n, line.date, line.check, line.payee, amount, total, line.markTip);
 }
 
 } // namespace tallyra

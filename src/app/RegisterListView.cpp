@@ -45,9 +45,8 @@ void RegisterListView::buildLines()
     grid->setVerticalSpacing(0);
 
     const char *headingNames[] = {"Label11", "Label1", "Label12", "Label13", "Label14", "Label15"};
-    const QString headings[] = {QStringLiteral("Date"),    QStringLiteral("Type"),
-                                QStringLiteral("Payee"),   QStringLiteral("Withdrawal"),
-                                QStringLiteral("Deposit"), QStringLiteral("Total")};
+    const QString headings[] = {tr("Date"),       tr("Type"),    tr("Payee"),
+                                tr("Withdrawal"), tr("Deposit"), tr("Total")};
     for (int column = 0; column < 6; ++column) {
         auto *heading = caption(headingNames[column], headings[column]);
         heading->setAlignment(Qt::AlignCenter);
@@ -68,7 +67,7 @@ void RegisterListView::buildLines()
     for (int i = 0; i < ListLines; ++i) {
         const QByteArray name = "cmd" + QByteArray::number(i + 1);
         auto *button = tallyra::button(name.constData(), QStringLiteral(">"),
-                                       QStringLiteral("Click here to edit this line"));
+                                       tr("Click here to edit this line"));
         button->setFixedWidth(button->fontMetrics().horizontalAdvance(QStringLiteral(">")) + 16);
         connect(button, &QPushButton::clicked, this, [this, i] { emit linePressed(i); });
         cmdLine[i] = button;
@@ -101,7 +100,7 @@ void RegisterListView::buildLines()
     // Scroll bars take no focus by default, which would leave the list beyond line ten out of
     // reach of the keyboard.
     vsbList->setFocusPolicy(Qt::StrongFocus);
-    vsbList->setAccessibleName(QStringLiteral("Register lines"));
+    vsbList->setAccessibleName(tr("Register lines"));
     // Without tracking, dragging the thumb reports only sliderMoved and the release only
     // valueChanged, so each redraws the list once.
     vsbList->setTracking(false);

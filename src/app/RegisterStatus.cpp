@@ -9,6 +9,12 @@
 
 namespace tallyra {
 
+QString nearLimitWarning()
+{
+    return QCoreApplication::translate("RegisterStatus",
+                                       "Warning: You are near the limit of records.");
+}
+
 StatusTexts statusTexts(const Checkbook &book)
 {
     StatusTexts texts;
@@ -17,8 +23,9 @@ StatusTexts statusTexts(const Checkbook &book)
     texts.recordCount = QStringLiteral("%1 / %2").arg(book.entryCount).arg(MaxEntries);
     texts.nearLimit = book.entryCount >= WarningThreshold;
     texts.versionOrWarning = texts.nearLimit
-                                 ? QLatin1String(NearLimitWarning)
-                                 : QStringLiteral("Version ") + QLatin1String(VersionText);
+                                 ? nearLimitWarning()
+                                 : QCoreApplication::translate("RegisterStatus", "Version %1")
+                                       .arg(QLatin1String(VersionText));
     return texts;
 }
 
@@ -37,8 +44,9 @@ QString nearLimitStatus(const Checkbook &book)
 {
     if (book.entryCount < WarningThreshold)
         return {};
-    return QStringLiteral("%1 of %2 entries used: File > Carry Forward frees room by moving "
-                          "older entries to an archive.")
+    return QCoreApplication::translate("RegisterStatus",
+                                       "%1 of %2 entries used: File > Carry Forward frees room "
+                                       "by moving older entries to an archive.")
         .arg(book.entryCount)
         .arg(MaxEntries);
 }

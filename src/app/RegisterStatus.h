@@ -8,7 +8,8 @@
 
 namespace tallyra {
 
-inline constexpr char NearLimitWarning[] = "Warning: You are near the limit of records.";
+// What the status panel shows in place of the version once the register is near its limit.
+QString nearLimitWarning();
 
 // What the status panel shows for a register whose balances are computed.
 struct StatusTexts

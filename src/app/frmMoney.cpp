@@ -87,10 +87,10 @@ void FrmMoney::Form_Load()
     // Once the window is up: a second copy of the program learns who holds the register then.
     if (!std::exchange(m_lockTried, true))
         QTimer::singleShot(0, this, &FrmMoney::lockRegister);
-    setWindowTitle(QStringLiteral("Tallyra v") + QLatin1String(VersionText));
-    frmInfo->setToolTip(QStringLiteral("Visit ") + SupportWeb + QStringLiteral(" for updates."));
-    lblE1->setToolTip(QStringLiteral("Email questions to ") + SupportMail);
-    lblE2->setToolTip(QStringLiteral("Email questions to ") + SupportMail);
+    setWindowTitle(tr("Tallyra v%1").arg(QLatin1String(VersionText)));
+    frmInfo->setToolTip(tr("Visit %1 for updates.").arg(SupportWeb));
+    lblE1->setToolTip(tr("Email questions to %1").arg(SupportMail));
+    lblE2->setToolTip(lblE1->toolTip());
     resetEntryFields();
     updateStatus();
     m_list->showList();
@@ -108,7 +108,7 @@ void FrmMoney::lockRegister()
 {
     const std::optional<LockHolder> holder = m_document.lock();
     if (const QStringList &kept = m_document.unfinishedSavesKept(); !kept.isEmpty())
-        tell(QStringLiteral("A save cut short left a copy, kept as %1")
+        tell(tr("A save cut short left a copy, kept as %1")
                  .arg(QFileInfo(kept.constFirst()).fileName()));
     if (holder) {
         if (!askOpenReadOnly(m_platform.prompter, this, m_document.path(), *holder)) {
@@ -137,15 +137,14 @@ void FrmMoney::checkDueEntries()
 
 void FrmMoney::showReadOnly(const LockHolder &holder)
 {
-    setWindowTitle(QStringLiteral("Tallyra v") + QLatin1String(VersionText) +
-                   QStringLiteral(" (Read-Only)"));
+    setWindowTitle(tr("Tallyra v%1 (Read-Only)").arg(QLatin1String(VersionText)));
     m_document.setReadOnly(true);
     for (QAction *change : {mnuNew, mnuCarryForward, mnuImport, mnuReconcile, mnuRestore})
         change->setEnabled(false);
     updateHistoryActions();
     cmdAdd->setEnabled(false);
     statusBar()->showMessage(
-        QStringLiteral("Read-only: held by process %1 on %2").arg(holder.pid).arg(holder.host));
+        tr("Read-only: held by process %1 on %2").arg(holder.pid).arg(holder.host));
 }
 
 void FrmMoney::resetEntryFields()
@@ -211,10 +210,13 @@ void FrmMoney::openEditor(int offset)
     FrmEdit window(m_document, slot, m_platform, this);
     window.exec();
     if (const Checkbook *changed = window.changedRegister()) {
+        // The first text of each pair names the step in Edit > Undo and Redo.
         if (window.outcome() == EditOutcome::Removed)
-            commit(*changed, QStringLiteral("remove ") + entry, QStringLiteral("Removed ") + entry);
+            //: An undo step, shown as "Undo remove 05/03/2001 E1 $1.00"
+            commit(*changed, tr("remove %1").arg(entry), tr("Removed %1").arg(entry));
         else
-            commit(*changed, QStringLiteral("change ") + entry, QStringLiteral("Changed ") + entry);
+            //: An undo step, shown as "Undo change 05/03/2001 E1 $1.00"
+            commit(*changed, tr("change %1").arg(entry), tr("Changed %1").arg(entry));
     }
     clearEntryExceptDate();
 }
@@ -241,7 +243,8 @@ void FrmMoney::cmdAdd_Click()
         return;
     const QString entry = entryDescription(after->slot[*slot]);
     // A change not saved leaves the fields as typed, to try again.
-    if (commit(*after, QStringLiteral("add ") + entry, QStringLiteral("Added ") + entry))
+    //: An undo step, shown as "Undo add 05/05/2001 GAS $5.00"
+    if (commit(*after, tr("add %1").arg(entry), tr("Added %1").arg(entry)))
         readyForNextEntry();
 }
 
@@ -270,8 +273,8 @@ void FrmMoney::mnuNew_Click()
     if (!askDeleteRegister(m_platform.prompter, this))
         return;
     const auto empty = std::make_unique<Checkbook>();
-    if (commit(*empty, QStringLiteral("new record"), QStringLiteral("New record started"),
-               QStringLiteral("before-new")))
+    //: An undo step, shown as "Undo new record"
+    if (commit(*empty, tr("new record"), tr("New record started"), QStringLiteral("before-new")))
         resetEntryFields();
 }
 
@@ -360,22 +363,23 @@ void FrmMoney::repeatEntry(int offset)
     Companion after = m_document.companion();
     after.schedules.append(window.schedule());
     const QString payee = window.schedule().payee;
-    commit(m_book, after, QStringLiteral("add recurring %1").arg(payee),
-           tr("Added recurring %1").arg(payee), QString());
+    //: An undo step, shown as "Undo add recurring RENT"
+    commit(m_book, after, tr("add recurring %1").arg(payee), tr("Added recurring %1").arg(payee),
+           QString());
 }
 
 void FrmMoney::mnuUndo_Click()
 {
     const QString what = m_document.history().undoText();
     if (reportChange(m_platform.prompter, this, m_document.undo()))
-        tell(QStringLiteral("Undone: ") + what);
+        tell(tr("Undone: %1").arg(what));
 }
 
 void FrmMoney::mnuRedo_Click()
 {
     const QString what = m_document.history().redoText();
     if (reportChange(m_platform.prompter, this, m_document.redo()))
-        tell(QStringLiteral("Redone: ") + what);
+        tell(tr("Redone: %1").arg(what));
 }
 
 // Every change of the register ends here: written at once as one step of the history.
@@ -441,14 +445,14 @@ void FrmMoney::register_ChangedOnDisk()
     using Result = RegisterDocument::OutsideReload::Result;
     const RegisterDocument::OutsideReload reload = m_document.takeOutsideChange();
     if (reload.result == Result::Reloaded) {
-        tell(QStringLiteral("Reloaded: changed by another program; the undo history is cleared"));
+        tell(tr("Reloaded: changed by another program; the undo history is cleared"));
         showCompanionNotice();
     }
     if (reload.result != Result::Unreadable)
         return;
     // Then the file's usual handling: the missing-file question, a copy of what is unreadable.
     if (reload.lastShownKept)
-        tell(QStringLiteral("The register as last shown is kept as %1")
+        tell(tr("The register as last shown is kept as %1")
                  .arg(QFileInfo(*reload.lastShownKept).fileName()));
     if (loadRegister())
         register_Changed();
@@ -464,12 +468,13 @@ void FrmMoney::mnuRestore_Click()
 {
     std::optional<RestoredBackup> restored = chooseBackupToRestore(m_platform, this);
     if (!restored || !commit(*restored->book, restored->companion,
-                             QStringLiteral("restore ") + restored->fileName,
+                             //: An undo step, shown after "Undo" with the name of the backup file
+                             tr("restore %1").arg(restored->fileName),
                              backupRestoredMessage(restored->fileName, restored->marksLost),
                              QStringLiteral("before-restore")))
         return;
-    m_platform.prompter.message(this, QMessageBox::Information, QStringLiteral("All Was Good"),
-                                QStringLiteral("The restore was successful"));
+    m_platform.prompter.message(this, QMessageBox::Information, tr("All Was Good"),
+                                tr("The restore was successful"));
     resetEntryFields();
 }
 
@@ -481,7 +486,7 @@ void FrmMoney::mnuBackupFolder_Click()
 
 void FrmMoney::showBackupFolder()
 {
-    const QString tip = QStringLiteral("Backups go to %1").arg(m_platform.drive.root());
+    const QString tip = tr("Backups go to %1").arg(m_platform.drive.root());
     mnuBackupFolder->setStatusTip(tip);
     mnuBackupFolder->setToolTip(tip);
     mnuBackup->setStatusTip(backupCommandTip(m_platform.drive));

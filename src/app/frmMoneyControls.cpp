@@ -105,16 +105,16 @@ void FrmMoney::buildEntryArea(QWidget *area)
     txtCent = entryCombo("txtCent");
     txtCent->setEditText(QStringLiteral("00"));
     // Only the point stands between the two amount fields, so the cents have no caption.
-    txtCent->setAccessibleName(QStringLiteral("Cents"));
+    txtCent->setAccessibleName(tr("Cents"));
     // The combo box, not its line edit, receives the keys, so that is where they are seen:
     // the point in the dollars, and Ctrl+Z or Ctrl+Y in every field.
     for (QComboBox *field : {txtMonth, txtDay, txtYear, cmbCheckNum, cmbPayee, txtDollar, txtCent})
         field->installEventFilter(this);
 
-    frmType = named(new QGroupBox(QStringLiteral("Type")), "frmType");
-    optWithdrawl = named(new QRadioButton(QStringLiteral("Withdrawal")), "optWithdrawl");
-    optDeposit = named(new QRadioButton(QStringLiteral("Deposit")), "optDeposit");
-    optNeither = named(new QRadioButton(QStringLiteral("Neither")), "optNeither");
+    frmType = named(new QGroupBox(tr("Type")), "frmType");
+    optWithdrawl = named(new QRadioButton(tr("Withdrawal")), "optWithdrawl");
+    optDeposit = named(new QRadioButton(tr("Deposit")), "optDeposit");
+    optNeither = named(new QRadioButton(tr("Neither")), "optNeither");
     optWithdrawl->setChecked(true);
     tabToChosenOption({optWithdrawl, optDeposit, optNeither});
     auto *types = new QHBoxLayout(frmType);
@@ -122,25 +122,24 @@ void FrmMoney::buildEntryArea(QWidget *area)
     types->addWidget(optDeposit);
     types->addWidget(optNeither);
 
-    cmdAdd = button("cmdAdd", QStringLiteral("&Add"), QStringLiteral("Add an entry"));
-    cmdExit = button("cmdExit", QStringLiteral("E&xit"),
-                     QStringLiteral("Close program (remember to backup!)"));
+    cmdAdd = button("cmdAdd", tr("&Add"), tr("Add an entry"));
+    cmdExit = button("cmdExit", tr("E&xit"), tr("Close program (remember to backup!)"));
     connect(cmdAdd, &QPushButton::clicked, this, &FrmMoney::cmdAdd_Click);
     connect(cmdExit, &QPushButton::clicked, this, &FrmMoney::cmdExit_Click);
 
     auto *grid = new QGridLayout(area);
-    grid->addWidget(caption("Label2", QStringLiteral("Month"), txtMonth), 0, 0);
-    grid->addWidget(caption("Label3", QStringLiteral("Day"), txtDay), 0, 1);
-    grid->addWidget(caption("Label4", QStringLiteral("Year"), txtYear), 0, 2);
-    grid->addWidget(caption("Label5", QStringLiteral("Check Number"), cmbCheckNum), 0, 3);
-    grid->addWidget(caption("Label6", QStringLiteral("Payee"), cmbPayee), 0, 4);
+    grid->addWidget(caption("Label2", tr("Month"), txtMonth), 0, 0);
+    grid->addWidget(caption("Label3", tr("Day"), txtDay), 0, 1);
+    grid->addWidget(caption("Label4", tr("Year"), txtYear), 0, 2);
+    grid->addWidget(caption("Label5", tr("Check Number"), cmbCheckNum), 0, 3);
+    grid->addWidget(caption("Label6", tr("Payee"), cmbPayee), 0, 4);
     grid->addWidget(txtMonth, 1, 0);
     grid->addWidget(txtDay, 1, 1);
     grid->addWidget(txtYear, 1, 2);
     grid->addWidget(cmbCheckNum, 1, 3);
     grid->addWidget(cmbPayee, 1, 4);
 
-    auto *amountLabel = caption("Label7", QStringLiteral("Amount"), txtDollar);
+    auto *amountLabel = caption("Label7", tr("Amount"), txtDollar);
     grid->addWidget(amountLabel, 2, 0, 1, 2);
     grid->addLayout(amountRow(txtDollar, txtCent), 3, 0, 1, 3);
     grid->addWidget(frmType, 2, 3, 2, 2, Qt::AlignLeft | Qt::AlignVCenter);
@@ -155,13 +154,13 @@ void FrmMoney::buildEntryArea(QWidget *area)
 
 void FrmMoney::buildInfoFrame()
 {
-    frmInfo = named(new QGroupBox(QStringLiteral("Information")), "frmInfo");
-    lblE1 = caption("lblE1", QStringLiteral("Account Total:"));
+    frmInfo = named(new QGroupBox(tr("Information")), "frmInfo");
+    lblE1 = caption("lblE1", tr("Account Total:"));
     lblTotal = caption("lblTotal", QString());
-    lblTotal->setToolTip(QStringLiteral("This is your account total"));
-    lblE2 = caption("lblE2", QStringLiteral("Number of Records:"));
+    lblTotal->setToolTip(tr("This is your account total"));
+    lblE2 = caption("lblE2", tr("Number of Records:"));
     lblRecNum = caption("lblRecNum", QString());
-    lblRecNum->setToolTip(QStringLiteral("This is the number or entries you have"));
+    lblRecNum->setToolTip(tr("This is the number or entries you have"));
     lblWarning = caption("lblWarning", QString());
     lblWarning->installEventFilter(this);
     lblTotal->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -176,7 +175,7 @@ void FrmMoney::buildInfoFrame()
     // Room for the longest texts, each on one line, so the frame does not jump as they change.
     const QFontMetrics metrics(font());
     lblTotal->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("-$21,474,836.47")));
-    lblWarning->setMinimumWidth(metrics.horizontalAdvance(QLatin1String(NearLimitWarning)));
+    lblWarning->setMinimumWidth(metrics.horizontalAdvance(nearLimitWarning()));
 }
 
 void FrmMoney::buildMenus()
@@ -186,44 +185,43 @@ void FrmMoney::buildMenus()
         action->setObjectName(QLatin1String(name));
         return action;
     };
-    QMenu *mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu *mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuBackup = item(mnuFile, "mnuBackup", QStringLiteral("&Backup"));
-    mnuRestore = item(mnuFile, "mnuRestore", QStringLiteral("Res&tore"));
-    mnuBackupFolder = item(mnuFile, "mnuBackupFolder", QStringLiteral("Backup &Folder..."));
+    mnuBackup = item(mnuFile, "mnuBackup", tr("&Backup"));
+    mnuRestore = item(mnuFile, "mnuRestore", tr("Res&tore"));
+    mnuBackupFolder = item(mnuFile, "mnuBackupFolder", tr("Backup &Folder..."));
     // A status tip is gone once the pointer leaves the menu, so the folder shows as a tooltip
     // too.
     mnuFile->setToolTipsVisible(true);
     showBackupFolder();
-    mnuPrint = item(mnuFile, "mnuPrint", QStringLiteral("&Print"));
+    mnuPrint = item(mnuFile, "mnuPrint", tr("&Print"));
     mnuPrint->setShortcuts(QKeySequence::Print);
     mnuBalanceChart = item(mnuFile, "mnuBalanceChart", QLatin1String(BalanceChartMenuText));
-    mnuBalanceChart->setStatusTip(
-        QStringLiteral("Show the balance over time and what each month came to"));
+    mnuBalanceChart->setStatusTip(tr("Show the balance over time and what each month came to"));
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
-    mnuNew = item(mnuFile, "mnuNew", QStringLiteral("&New Record"));
-    mnuCarryForward = item(mnuFile, "mnuCarryForward", QStringLiteral("&Carry Forward..."));
+    mnuNew = item(mnuFile, "mnuNew", tr("&New Record"));
+    mnuCarryForward = item(mnuFile, "mnuCarryForward", tr("&Carry Forward..."));
     mnuCarryForward->setStatusTip(
-        QStringLiteral("Move the entries before a date to an archive and keep their balance"));
+        tr("Move the entries before a date to an archive and keep their balance"));
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
     mnuImport = item(mnuFile, "mnuImport", ImportStatementMenuText);
     mnuImport->setStatusTip(
-        QStringLiteral("Read a bank statement, add what is new and check the balance against it"));
+        tr("Read a bank statement, add what is new and check the balance against it"));
     mnuReconcile = item(mnuFile, "mnuReconcile", tr("&Reconcile..."));
     mnuReconcile->setStatusTip(
         tr("Balance the register against a bank statement, on paper or not"));
-    mnuExport = item(mnuFile, "mnuExport", QStringLiteral("&Export..."));
-    mnuExport->setStatusTip(QStringLiteral("Write the register to a CSV or QIF file"));
+    mnuExport = item(mnuFile, "mnuExport", tr("&Export..."));
+    mnuExport->setStatusTip(tr("Write the register to a CSV or QIF file"));
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep4"));
-    mnuExit = item(mnuFile, "mnuExit", QStringLiteral("E&xit"));
+    mnuExit = item(mnuFile, "mnuExit", tr("E&xit"));
     mnuExit->setShortcuts(QKeySequence::Quit);
 
-    mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    mnuEdit = menuBar()->addMenu(tr("&Edit"));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
     // Named and enabled from the history ("Undo add 12/07/2026 GAS $5.00"); pressing one goes
     // through the document, which writes the step first.
-    mnuUndo = item(mnuEdit, "mnuUndo", QStringLiteral("&Undo"));
-    mnuRedo = item(mnuEdit, "mnuRedo", QStringLiteral("&Redo"));
+    mnuUndo = item(mnuEdit, "mnuUndo", tr("&Undo"));
+    mnuRedo = item(mnuEdit, "mnuRedo", tr("&Redo"));
     const QUndoStack *history = &m_document.history();
     for (auto changed : {&QUndoStack::canUndoChanged, &QUndoStack::canRedoChanged})
         connect(history, changed, this, &FrmMoney::updateHistoryActions);
@@ -234,22 +232,22 @@ void FrmMoney::buildMenus()
     mnuRedo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     mnuEdit->addSeparator()->setObjectName(QStringLiteral("mnuSep5"));
-    mnuFind = item(mnuEdit, "mnuFind", QStringLiteral("&Find..."));
+    mnuFind = item(mnuEdit, "mnuFind", tr("&Find..."));
     mnuFind->setShortcuts(QKeySequence::Find);
-    mnuFind->setStatusTip(QStringLiteral("Show the next entry with a check number or payee"));
-    mnuFindNext = item(mnuEdit, "mnuFindNext", QStringLiteral("Find &Next"));
+    mnuFind->setStatusTip(tr("Show the next entry with a check number or payee"));
+    mnuFindNext = item(mnuEdit, "mnuFindNext", tr("Find &Next"));
     mnuFindNext->setShortcuts(QKeySequence::FindNext);
-    mnuFindNext->setStatusTip(QStringLiteral("Show the next entry for the same text"));
+    mnuFindNext->setStatusTip(tr("Show the next entry for the same text"));
     mnuEdit->addSeparator()->setObjectName(QStringLiteral("mnuSep6"));
     mnuRecurring = item(mnuEdit, "mnuRecurring", tr("Re&curring Entries..."));
     mnuRecurring->setStatusTip(tr("Add, change or remove the entries that come back"));
 
-    QMenu *mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu *mnuHelp = menuBar()->addMenu(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuContent = item(mnuHelp, "mnuContent", QStringLiteral("&Content"));
+    mnuContent = item(mnuHelp, "mnuContent", tr("&Content"));
     mnuContent->setShortcuts(QKeySequence::HelpContents);
     mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuSep3"));
-    mnuAbout = item(mnuHelp, "mnuAbout", QStringLiteral("&About"));
+    mnuAbout = item(mnuHelp, "mnuAbout", tr("&About"));
 
     connect(mnuPrint, &QAction::triggered, this, &FrmMoney::mnuPrint_Click);
     connect(mnuNew, &QAction::triggered, this, &FrmMoney::mnuNew_Click);
@@ -274,12 +272,12 @@ void FrmMoney::buildMenus()
 void FrmMoney::updateHistoryActions()
 {
     const QUndoStack &history = m_document.history();
-    const auto named = [](const char *command, const QString &step) {
-        return step.isEmpty() ? QLatin1String(command)
-                              : QLatin1String(command) + QLatin1Char(' ') + step;
-    };
-    mnuUndo->setText(named("&Undo", history.undoText()));
-    mnuRedo->setText(named("&Redo", history.redoText()));
+    const QString undo = history.undoText();
+    const QString redo = history.redoText();
+    //: %1 names the step, e.g. "add 05/05/2001 GAS $5.00"
+    mnuUndo->setText(!undo.isEmpty() ? tr("&Undo %1").arg(undo) : tr("&Undo"));
+    //: %1 names the step, e.g. "add 05/05/2001 GAS $5.00"
+    mnuRedo->setText(!redo.isEmpty() ? tr("&Redo %1").arg(redo) : tr("&Redo"));
     mnuUndo->setEnabled(!m_document.readOnly() && history.canUndo());
     mnuRedo->setEnabled(!m_document.readOnly() && history.canRedo());
 }

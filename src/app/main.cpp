@@ -77,18 +77,27 @@ int dueWithoutWindow(const tallyra::CommandLine &command, int argc, char *argv[]
     return outcome.status;
 }
 
+// tallyra --help, --version or a command line not understood: answered in the user's
+// language, without a display and without touching default.dat.
+int answerWithoutWindow(const tallyra::CommandLine &command, int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    tallyra::installTranslations();
+    return tallyra::answerCommandLine(command, tallyra::defaultBackupFolder());
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    // Read before the application exists, so that --help and --version answer without a
-    // display and without touching default.dat.
-    const tallyra::CommandLine command = tallyra::readCommandLine(
-        tallyra::commandLineArguments(argc, argv), tallyra::defaultBackupFolder());
-    if (command.exitStatus || !command.importFile.isEmpty() || command.due)
+    // Read before any application exists, which QApplication would need a display for.
+    const tallyra::CommandLine command =
+        tallyra::readCommandLine(tallyra::commandLineArguments(argc, argv));
+    const bool answered = command.answer != tallyra::CommandLine::Answer::None;
+    if (answered || !command.importFile.isEmpty() || command.due)
         tallyra::useParentConsole();
-    if (command.exitStatus)
-        return tallyra::answerCommandLine(command);
+    if (answered)
+        return answerWithoutWindow(command, argc, argv);
     if (!command.importFile.isEmpty())
         return importWithoutWindow(command, argc, argv);
     if (command.due)

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestSupport.h"
+#include "app/RegisterList.h"
 #include "backup/frmFileOpen.h"
 #include "carryforward/frmCarryForward.h"
 #include "chart/frmChart.h"
@@ -264,6 +265,37 @@ private slots:
                      ->text(QAccessible::Name),
                  name);
         QCOMPARE(button->text(), QStringLiteral(">"));
+    }
+
+    // The check number and the bank's mark are said only when the line shows them.
+    void lineDescriptionParts_data()
+    {
+        QTest::addColumn<QString>("check");
+        QTest::addColumn<QString>("markTip");
+        QTest::addColumn<QString>("said");
+        const QString said =
+            QStringLiteral("Line 4: 2/3/2001, %1E1, withdrawal $1.00, total $.00%2");
+        QTest::newRow("no check") << ""
+                                  << "" << said.arg("", "");
+        QTest::newRow("marked") << "101"
+                                << "Cleared" << said.arg("101, ", ", Cleared");
+        QTest::newRow("marked, no check") << ""
+                                          << "Cleared" << said.arg("", ", Cleared");
+    }
+
+    void lineDescriptionParts()
+    {
+        QFETCH(QString, check);
+        QFETCH(QString, markTip);
+        QFETCH(QString, said);
+        ListLine line;
+        line.date = QStringLiteral("2/3/2001");
+        line.check = check;
+        line.payee = QStringLiteral("E1");
+        line.out = QStringLiteral(" $1.00");
+        line.total = QStringLiteral(" $.00");
+        line.markTip = markTip;
+        QCOMPARE(lineDescription(4, line), said);
     }
 
     // What the main window tells after a change is where a screen reader finds it: the name

@@ -78,6 +78,16 @@ if(NOT status STREQUAL "0" OR NOT piped_status STREQUAL "0" OR NOT piped STREQUA
     "out: ${piped}\nerr: ${piped_error}\n  expected status 0 and, as named:\n${named}\n")
 endif()
 
+# The answers are made once the user's language is known, not before.
+execute_process(COMMAND ${run} --dry-run WORKING_DIRECTORY "${folder}" TIMEOUT 30
+  RESULT_VARIABLE status ERROR_VARIABLE error)
+execute_process(COMMAND "${CMAKE_COMMAND}" -E env LANGUAGE=es ${run} --dry-run
+  WORKING_DIRECTORY "${folder}" TIMEOUT 30 RESULT_VARIABLE es_status ERROR_VARIABLE es_error)
+if(NOT es_status STREQUAL "2" OR es_error STREQUAL error OR NOT es_error MATCHES "--dry-run")
+  string(APPEND failures "LANGUAGE=es tallyra --dry-run: status ${es_status}\n"
+    "err: ${es_error}\n  expected status 2 and the refusal in Spanish\n")
+endif()
+
 if(failures)
   message(FATAL_ERROR "${failures}")
 endif()
