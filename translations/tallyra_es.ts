@@ -1121,7 +1121,7 @@ Elija otra carpeta u otro nombre, o Cancelar para no guardarlo.</translation>
     </message>
     <message>
         <source>Check Number</source>
-        <translation>Número de cheque</translation>
+        <translation>Cheque</translation>
     </message>
     <message>
         <source>Payee</source>
@@ -1149,7 +1149,7 @@ Elija otra carpeta u otro nombre, o Cancelar para no guardarlo.</translation>
     </message>
     <message>
         <source>Entered</source>
-        <translation>Introducción</translation>
+        <translation>Entrada</translation>
     </message>
     <message>
         <source>Recurring entries</source>
@@ -1197,7 +1197,7 @@ Elija otra carpeta u otro nombre, o Cancelar para no guardarlo.</translation>
     </message>
     <message>
         <source>Ask first</source>
-        <translation>Preguntando antes</translation>
+        <translation>Preguntar</translation>
     </message>
     <message>
         <source>By itself</source>
