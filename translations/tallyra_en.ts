@@ -2,6 +2,95 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>BalanceHistory</name>
+    <message numerus="yes">
+        <source>%1: %n entries, balance %2</source>
+        <extracomment>%1 is the date, %n how many entries it has, %2 the balance after them.</extracomment>
+        <translation>
+            <numerusform>%1: %n entry, balance %2</numerusform>
+            <numerusform>%1: %n entries, balance %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <extracomment>After the entries listed: how many more the date has.</extracomment>
+        <translation>
+            <numerusform>and %n more</numerusform>
+            <numerusform>and %n more</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DueCheck</name>
+    <message numerus="yes">
+        <source>Recurring entries due: %n, left for the copy of Tallyra that can write the register</source>
+        <translation>
+            <numerusform>Recurring entries due: %n, left for the copy of Tallyra that can write the register</numerusform>
+            <numerusform>Recurring entries due: %n, left for the copy of Tallyra that can write the register</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Recurring entries entered by themselves: %n</source>
+        <translation>
+            <numerusform>Recurring entries entered by themselves: %n</numerusform>
+            <numerusform>Recurring entries entered by themselves: %n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DueEntering</name>
+    <message numerus="yes">
+        <source>enter %n recurring entries</source>
+        <extracomment>The name of a change, shown after &quot;Undo&quot; and &quot;Redo&quot;: short, in lower case.</extracomment>
+        <translation>
+            <numerusform>enter %n recurring entry</numerusform>
+            <numerusform>enter %n recurring entries</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>skip %n recurring</source>
+        <extracomment>The name of a change, shown after &quot;Undo&quot; and &quot;Redo&quot;: short, in lower case.</extracomment>
+        <translation>
+            <numerusform>skip %n recurring</numerusform>
+            <numerusform>skip %n recurring</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleText</name>
+    <message numerus="yes">
+        <source>Every %n months on the %1</source>
+        <extracomment>%n months apart, always 2 or more; %1 is a day of the month as &quot;31st&quot; says it.</extracomment>
+        <translation>
+            <numerusform>Every %n month on the %1</numerusform>
+            <numerusform>Every %n months on the %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Every %n months on the last day</source>
+        <extracomment>%n months apart, always 2 or more.</extracomment>
+        <translation>
+            <numerusform>Every %n month on the last day</numerusform>
+            <numerusform>Every %n months on the last day</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Until %1, %n more times</source>
+        <extracomment>%1 is the last date, %n how many times are left.</extracomment>
+        <translation>
+            <numerusform>Until %1, %n more time</numerusform>
+            <numerusform>Until %1, %n more times</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more times</source>
+        <translation>
+            <numerusform>%n more time</numerusform>
+            <numerusform>%n more times</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>tallyra::FrmCarryForward</name>
     <message numerus="yes">
         <source>Entries before it left where they are, not yet reconciled: %n.<byte value="xd"/>
@@ -16,9 +105,9 @@
     <name>tallyra::FrmDue</name>
     <message numerus="yes">
         <source>%n recurring entries are due</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n recurring entry is due</numerusform>
+            <numerusform>%n recurring entries are due</numerusform>
         </translation>
     </message>
 </context>

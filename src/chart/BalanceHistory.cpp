@@ -5,12 +5,19 @@
 #include "entry/TypedDate.h"
 #include "register/DateText.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 
 namespace tallyra {
 
 namespace {
+
+struct BalanceHistoryText
+{
+    Q_DECLARE_TR_FUNCTIONS(BalanceHistory)
+};
 
 // The years the range check accepts.
 constexpr qint32 EarliestKey = dateKey(EarliestRangeYear, 1, 1);
@@ -44,12 +51,16 @@ void fillFields(qint32 key, QString &month, QString &day, QString &year)
 
 QString entryLine(const Entry &entry)
 {
-    QString amount = QStringLiteral("neither");
     if (entry.withdrawalCents != 0)
-        amount = QStringLiteral("withdrawal ") + formatMoney(entry.withdrawalCents);
-    else if (entry.depositCents != 0)
-        amount = QStringLiteral("deposit ") + formatMoney(entry.depositCents);
-    return QStringLiteral("%1 %2: %3").arg(entry.checkNumber, entry.payee, amount);
+        //: An entry of a day: %1 is its check number, %2 its payee, %3 the amount.
+        return BalanceHistoryText::tr("%1 %2: withdrawal %3")
+            .arg(entry.checkNumber, entry.payee, formatMoney(entry.withdrawalCents));
+    if (entry.depositCents != 0)
+        //: An entry of a day: %1 is its check number, %2 its payee, %3 the amount.
+        return BalanceHistoryText::tr("%1 %2: deposit %3")
+            .arg(entry.checkNumber, entry.payee, formatMoney(entry.depositCents));
+    //: An entry with neither a withdrawal nor a deposit: %1 is its check number, %2 its payee.
+    return BalanceHistoryText::tr("%1 %2: neither").arg(entry.checkNumber, entry.payee);
 }
 
 } // namespace
@@ -124,32 +135,46 @@ DateFields registerDateRange(const Checkbook &book, const QDate &today)
 QString dayDetails(const Checkbook &book, const ChartDay &day, int shownEntries)
 {
     const int count = day.lastSlot - day.firstSlot + 1;
-    QString text = QStringLiteral("%1: %2 %3, balance %4")
-                       .arg(slashDate(book.slot[day.firstSlot]))
-                       .arg(count)
-                       .arg(count == 1 ? QStringLiteral("entry") : QStringLiteral("entries"),
-                            formatMoney(day.balanceCents));
+    //: %1 is the date, %n how many entries it has, %2 the balance after them.
+    QString text = BalanceHistoryText::tr("%1: %n entries, balance %2", nullptr, count)
+                       .arg(slashDate(book.slot[day.firstSlot]), formatMoney(day.balanceCents));
     const int shown = std::min(count, shownEntries);
     for (int i = day.firstSlot; i < day.firstSlot + shown; ++i)
         text += QLatin1Char('\n') + entryLine(book.slot[i]);
     if (count > shown)
-        text += QStringLiteral("\nand %1 more").arg(count - shown);
+        //: After the entries listed: how many more the date has.
+        text += QLatin1Char('\n') + BalanceHistoryText::tr("and %n more", nullptr, count - shown);
     return text;
 }
 
 QString monthName(int year, int month)
 {
+    //: A month of the month table: %1 is the year.
     static const std::array<const char *, 12> names = {
-        "January", "February", "March",     "April",   "May",      "June",
-        "July",    "August",   "September", "October", "November", "December"};
-    return QStringLiteral("%1 %2").arg(QLatin1String(names[month - 1])).arg(year);
+        QT_TRANSLATE_NOOP("BalanceHistory", "January %1"),
+        QT_TRANSLATE_NOOP("BalanceHistory", "February %1"),
+        QT_TRANSLATE_NOOP("BalanceHistory", "March %1"),
+        QT_TRANSLATE_NOOP("BalanceHistory", "April %1"),
+        QT_TRANSLATE_NOOP("BalanceHistory", "May %1"),
+        QT_TRANSLATE_NOOP("BalanceHistory", "June %1"),
+        QT_TRANSLATE_NOOP("BalanceHistory", "July %1"),
+        QT_TRANSLATE_NOOP("BalanceHistory", "August %1"),
+        QT_TRANSLATE_NOOP("BalanceHistory", "September %1"),
+        QT_TRANSLATE_NOOP("BalanceHistory", "October %1"),
+        QT_TRANSLATE_NOOP("BalanceHistory", "November %1"),
+        QT_TRANSLATE_NOOP("BalanceHistory", "December %1")};
+    return BalanceHistoryText::tr(names[size_t(month - 1)]).arg(year);
 }
 
 QString monthHeading(int column)
 {
     static const std::array<const char *, MonthColumns> headings = {
-        "Month", "Deposits", "Withdrawals", "Net", "Balance at Month's End"};
-    return QLatin1String(headings[column]);
+        QT_TRANSLATE_NOOP("BalanceHistory", "Month"),
+        QT_TRANSLATE_NOOP("BalanceHistory", "Deposits"),
+        QT_TRANSLATE_NOOP("BalanceHistory", "Withdrawals"),
+        QT_TRANSLATE_NOOP("BalanceHistory", "Net"),
+        QT_TRANSLATE_NOOP("BalanceHistory", "Balance at Month's End")};
+    return BalanceHistoryText::tr(headings[size_t(column)]);
 }
 
 QString monthCell(const MonthRow &row, int column)

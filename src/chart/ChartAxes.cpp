@@ -3,6 +3,7 @@
 
 #include "register/DateText.h"
 
+#include <QCoreApplication>
 #include <QDate>
 
 #include <algorithm>
@@ -11,6 +12,11 @@
 namespace tallyra {
 
 namespace {
+
+struct ChartAxesText
+{
+    Q_DECLARE_TR_FUNCTIONS(ChartAxes)
+};
 
 // The first of 1, 2 and 5 times a power of ten that is at least `at least`.
 qint64 roundStep(qint64 atLeast)
@@ -54,15 +60,19 @@ constexpr std::array<Spacing, 20> Spacings = {{
 
 QString tickText(const QDate &date, Unit unit)
 {
-    static const std::array<const char *, 12> months = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                        "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    //: A month under the chart, short: %1 is the year.
+    static const std::array<const char *, 12> months = {
+        QT_TRANSLATE_NOOP("ChartAxes", "Jan %1"), QT_TRANSLATE_NOOP("ChartAxes", "Feb %1"),
+        QT_TRANSLATE_NOOP("ChartAxes", "Mar %1"), QT_TRANSLATE_NOOP("ChartAxes", "Apr %1"),
+        QT_TRANSLATE_NOOP("ChartAxes", "May %1"), QT_TRANSLATE_NOOP("ChartAxes", "Jun %1"),
+        QT_TRANSLATE_NOOP("ChartAxes", "Jul %1"), QT_TRANSLATE_NOOP("ChartAxes", "Aug %1"),
+        QT_TRANSLATE_NOOP("ChartAxes", "Sep %1"), QT_TRANSLATE_NOOP("ChartAxes", "Oct %1"),
+        QT_TRANSLATE_NOOP("ChartAxes", "Nov %1"), QT_TRANSLATE_NOOP("ChartAxes", "Dec %1")};
     switch (unit) {
     case Unit::Day:
         return slashDate(date);
     case Unit::Month:
-        return QStringLiteral("%1 %2")
-            .arg(QLatin1String(months[date.month() - 1]))
-            .arg(date.year());
+        return ChartAxesText::tr(months[size_t(date.month() - 1)]).arg(date.year());
     case Unit::Year:
         break;
     }

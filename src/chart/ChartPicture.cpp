@@ -6,6 +6,7 @@
 #include "register/FileStore.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImage>
 #include <QPageLayout>
 #include <QPainter>
@@ -15,7 +16,10 @@ namespace tallyra {
 
 namespace {
 
-const QString Title = QStringLiteral("Balance Chart");
+struct ChartPictureText
+{
+    Q_DECLARE_TR_FUNCTIONS(ChartPicture)
+};
 
 // Paints the chart over the whole of a device of the chart's size.
 bool paintOn(QPaintDevice &device, const ChartView &chart)
@@ -38,13 +42,14 @@ bool pngBytes(const ChartView &chart, QBuffer &buffer)
 
 bool pdfBytes(const ChartView &chart, QBuffer &buffer)
 {
+    const QString title = ChartPictureText::tr("Balance Chart");
     QPdfWriter pdf(&buffer);
-    pdf.setTitle(Title);
+    pdf.setTitle(title);
     pdf.setCreator(QStringLiteral("Tallyra"));
     // One point a pixel: the page is the chart's size.
     pdf.setResolution(72);
     pdf.setPageLayout(
-        QPageLayout(QPageSize(QSizeF(chart.size()), QPageSize::Point, Title, QPageSize::ExactMatch),
+        QPageLayout(QPageSize(QSizeF(chart.size()), QPageSize::Point, title, QPageSize::ExactMatch),
                     QPageLayout::Portrait, QMarginsF()));
     return paintOn(pdf, chart);
 }
@@ -65,7 +70,7 @@ std::optional<QString> saveChartPicture(const ChartView &chart, PictureFormat fo
     const bool drawn =
         format == PictureFormat::Pdf ? pdfBytes(chart, buffer) : pngBytes(chart, buffer);
     if (!drawn)
-        return QStringLiteral("the picture could not be drawn");
+        return ChartPictureText::tr("the picture could not be drawn");
     const FileResult written = writeFileAtomically(path, bytes);
     if (!written.ok)
         return written.error;

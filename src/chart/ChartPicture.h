@@ -3,6 +3,7 @@
 
 #include "platform/SaveTarget.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QString>
 
@@ -18,10 +19,11 @@ class ChartView;
 // any size as well.
 enum class PictureFormat { Png, Pdf };
 
-// The types offered by the save dialog, in PictureFormat's order: PNG first.
+// The types offered by the save dialog, in PictureFormat's order: PNG first. The save dialog
+// translates their names.
 inline constexpr std::array<FileType, 2> PictureTypes = {{
-    {"png", "PNG pictures (*.png)"},
-    {"pdf", "PDF documents (*.pdf)"},
+    {"png", QT_TRANSLATE_NOOP("FileType", "PNG pictures (*.png)")},
+    {"pdf", QT_TRANSLATE_NOOP("FileType", "PDF documents (*.pdf)")},
 }};
 
 QString defaultPictureName(const QDate &today);

@@ -297,7 +297,9 @@ void ChartView::paintChart(QPainter &painter, const QRectF &area, bool markSelec
         painter.drawLine(QPointF(todayX, plot.top()), QPointF(todayX, plot.bottom()));
         painter.setPen(text);
         painter.drawText(QRectF(todayX + 4, plot.top(), plot.right() - todayX - 4, line),
-                         Qt::AlignLeft | Qt::AlignTop, tr("Ahead"));
+                         Qt::AlignLeft | Qt::AlignTop,
+                         //: Over the dashed line of the balance ahead of today.
+                         tr("Ahead"));
     }
 
     // Dots on the dates when they stand apart, so that a lone date is seen as one.
@@ -315,7 +317,7 @@ void ChartView::paintChart(QPainter &painter, const QRectF &area, bool markSelec
         painter.setPen(text);
         // In the upper half: the level line runs through the middle or near an edge.
         painter.drawText(QRectF(plot.left(), plot.top(), plot.width(), plot.height() / 2),
-                         Qt::AlignCenter, QStringLiteral("No entries in this range"));
+                         Qt::AlignCenter, tr("No entries in this range"));
     } else if (markSelection && m_selected >= 0) {
         const double selectedX = shape.x(m_julianDays[size_t(m_selected)]);
         painter.setPen(QPen(text, 1, Qt::DashLine));

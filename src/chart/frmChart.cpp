@@ -27,9 +27,6 @@ namespace tallyra {
 
 namespace {
 
-const QString PointHint =
-    QStringLiteral("Point at the chart, or use the arrow keys on it, to see a date's entries.");
-
 bool sameFields(const DateFields &a, const DateFields &b)
 {
     return a.startMonth == b.startMonth && a.startDay == b.startDay && a.startYear == b.startYear &&
@@ -43,7 +40,7 @@ FrmChart::FrmChart(const RegisterDocument &document, Platform &platform, QWidget
       m_platform(platform)
 {
     setObjectName(QStringLiteral("frmChart"));
-    setWindowTitle(QStringLiteral("Balance Chart"));
+    setWindowTitle(tr("Balance Chart"));
     buildControls();
     for (QComboBox *field :
          {txtStartMonth, txtStartDay, txtStartYear, txtEndMonth, txtEndDay, txtEndYear})
@@ -58,6 +55,11 @@ FrmChart::FrmChart(const RegisterDocument &document, Platform &platform, QWidget
     connect(&document, &RegisterDocument::registerChanged, this, &FrmChart::refresh);
 }
 
+QString FrmChart::pointHint()
+{
+    return tr("Point at the chart, or use the arrow keys on it, to see a date's entries.");
+}
+
 void FrmChart::buildControls()
 {
     buildDateRange(txtStartMonth, txtStartDay, txtStartYear, txtEndMonth, txtEndDay, txtEndYear,
@@ -66,8 +68,8 @@ void FrmChart::buildControls()
     setTextColour(lblRange, true);
 
     picChart = named(new ChartView, "picChart");
-    picChart->setAccessibleName(QStringLiteral("Balance chart"));
-    lblPoint = named(new QLabel(PointHint), "lblPoint");
+    picChart->setAccessibleName(tr("Balance chart"));
+    lblPoint = named(new QLabel(pointHint()), "lblPoint");
     lblPoint->setWordWrap(true);
     lblPoint->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // Room for a date with a few entries, so that the window does not jump as the pointer moves.
@@ -77,7 +79,7 @@ void FrmChart::buildControls()
     m_months = new MonthTable(this);
     grdMonths = named(new QTableView, "grdMonths");
     grdMonths->setModel(m_months);
-    grdMonths->setAccessibleName(QStringLiteral("Month by month"));
+    grdMonths->setAccessibleName(tr("Month by month"));
     grdMonths->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdMonths->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdMonths->setAlternatingRowColors(true);
@@ -91,11 +93,10 @@ void FrmChart::buildControls()
     colourMonths();
     grdMonths->installEventFilter(this);
 
-    cmdSavePicture = button("cmdSavePicture", QStringLiteral("Save &Picture..."),
-                            QStringLiteral("Save the chart as a PNG picture or a PDF document"));
-    cmdCopyTable = button("cmdCopyTable", QStringLiteral("&Copy Table"),
-                          QStringLiteral("Copy the month table as text"));
-    cmdClose = button("cmdClose", QStringLiteral("Cl&ose"), QStringLiteral("Close this window"));
+    cmdSavePicture = button("cmdSavePicture", tr("Save &Picture..."),
+                            tr("Save the chart as a PNG picture or a PDF document"));
+    cmdCopyTable = button("cmdCopyTable", tr("&Copy Table"), tr("Copy the month table as text"));
+    cmdClose = button("cmdClose", tr("Cl&ose"), tr("Close this window"));
 
     auto *range = new QHBoxLayout;
     const auto addDate = [this, range](QWidget *heading, QWidget *month, QWidget *day,
@@ -194,7 +195,7 @@ void FrmChart::dateField_Change()
 {
     const std::optional<ReportRange> range = checkDateRange(typedFields());
     if (!range) {
-        lblRange->setText(QStringLiteral("Invalid date entry"));
+        lblRange->setText(tr("Invalid date entry"));
         return;
     }
     lblRange->clear();
@@ -214,7 +215,7 @@ void FrmChart::dateField_Change()
 void FrmChart::picChart_SelectionChange(int day)
 {
     const QString text =
-        day < 0 ? PointHint : dayDetails(m_book, picChart->history().days[size_t(day)]);
+        day < 0 ? pointHint() : dayDetails(m_book, picChart->history().days[size_t(day)]);
     lblPoint->setText(text);
     picChart->setAccessibleDescription(text);
 }
@@ -222,7 +223,7 @@ void FrmChart::picChart_SelectionChange(int day)
 void FrmChart::cmdSavePicture_Click()
 {
     const std::optional<SaveTarget> target =
-        askSaveTarget(m_platform.prompter, this, QStringLiteral("Save Picture"),
+        askSaveTarget(m_platform.prompter, this, tr("Save Picture"),
                       defaultPictureName(m_platform.clock.today()), PictureTypes);
     if (!target)
         return;
@@ -230,12 +231,13 @@ void FrmChart::cmdSavePicture_Click()
     if (const std::optional<QString> failed =
             saveChartPicture(*picChart, PictureFormat(target->type), target->path)) {
         m_platform.prompter.message(
-            this, QMessageBox::Critical, QStringLiteral("SAVE FAILED"),
-            QStringLiteral("The chart could not be saved as %1: %2").arg(shown, *failed));
+            this, QMessageBox::Critical, tr("SAVE FAILED"),
+            //: %1 is the file, %2 why it could not be written.
+            tr("The chart could not be saved as %1: %2").arg(shown, *failed));
         return;
     }
-    m_platform.prompter.message(this, QMessageBox::Information, QStringLiteral("Picture Saved"),
-                                QStringLiteral("The chart was saved as %1").arg(shown));
+    m_platform.prompter.message(this, QMessageBox::Information, tr("Picture Saved"),
+                                tr("The chart was saved as %1").arg(shown));
 }
 
 void FrmChart::cmdCopyTable_Click()

@@ -45,6 +45,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // What the line under the chart says while no date is chosen.
+    static QString pointHint();
     void buildControls();
     DateFields typedFields() const;
     void showFields(const DateFields &fields);

@@ -13,10 +13,10 @@ namespace tallyra {
 
 namespace {
 
-QString tr(const char *text, int n = -1)
+struct DueCheckText
 {
-    return QCoreApplication::translate("DueCheck", text, nullptr, n);
-}
+    Q_DECLARE_TR_FUNCTIONS(DueCheck)
+};
 
 } // namespace
 
@@ -28,9 +28,10 @@ DueCheck askAboutDueEntries(RegisterDocument &document, Platform &platform, QWid
     if (due.isEmpty())
         return check;
     if (document.readOnly()) {
-        check.said = tr("Recurring entries due: %n, left for the copy of Tallyra that can write "
-                        "the register",
-                        int(due.size()));
+        check.said = DueCheckText::tr(
+            "Recurring entries due: %n, left for the copy of Tallyra that can write "
+            "the register",
+            nullptr, int(due.size()));
         return check;
     }
     QList<DueEntry> byThemselves;
@@ -47,12 +48,14 @@ DueCheck askAboutDueEntries(RegisterDocument &document, Platform &platform, QWid
                          document.replace(*taken.book, taken.companion,
                                           dueChangeName(taken.entered, 0), DueKeepSuffix))) {
             check.changed = true;
-            check.said = tr("Recurring entries entered by themselves: %n", taken.entered);
+            check.said = DueCheckText::tr("Recurring entries entered by themselves: %n", nullptr,
+                                          taken.entered);
         } else if (taken.result != DueEntering::Result::Done) {
             // Those that do not fit wait in the due window with the others.
-            check.said = taken.result == DueEntering::Result::TooMany
-                             ? tr("The recurring entries due do not fit in the register")
-                             : taken.problem;
+            check.said =
+                taken.result == DueEntering::Result::TooMany
+                    ? DueCheckText::tr("The recurring entries due do not fit in the register")
+                    : taken.problem;
         }
         due = dueEntries(document.companion().schedules, today);
         if (check.changed) {
@@ -71,7 +74,7 @@ DueCheck askAboutDueEntries(RegisterDocument &document, Platform &platform, QWid
     window.exec();
     if (document.history().index() != before) {
         check.changed = true;
-        check.said = tr("Done: %1").arg(document.history().undoText());
+        check.said = DueCheckText::tr("Done: %1").arg(document.history().undoText());
     }
     return check;
 }

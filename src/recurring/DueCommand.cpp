@@ -7,11 +7,19 @@
 #include "register/FileStore.h"
 #include "register/RegisterDocument.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace tallyra {
 
 namespace {
+
+// What goes to standard error is for people and translated; the lines on standard output are
+// read by scripts and stay as they are.
+struct DueCommand
+{
+    Q_DECLARE_TR_FUNCTIONS(DueCommand)
+};
 
 DueOutcome refuse(int status, const QString &why)
 {
@@ -38,7 +46,8 @@ DueOutcome runDue(bool enter, QDate today, RegisterDocument &document)
         document.setReadOnly(true);
     } else if (const std::optional<LockHolder> holder = document.lock()) {
         return refuse(DueRegisterHeld,
-                      QStringLiteral("%1 is open in %2 (process %3 on %4); nothing was entered")
+                      //: %1 is the data file, %2 the program holding it, %4 its computer.
+                      DueCommand::tr("%1 is open in %2 (process %3 on %4); nothing was entered")
                           .arg(shown, holder->application)
                           .arg(holder->pid)
                           .arg(holder->host));
@@ -52,7 +61,7 @@ DueOutcome runDue(bool enter, QDate today, RegisterDocument &document)
     case RegisterDocument::LoadResult::Unreadable:
         return refuse(
             DueNotEntered,
-            QStringLiteral("%1 cannot be read (%2); nothing was entered").arg(shown, reason));
+            DueCommand::tr("%1 cannot be read (%2); nothing was entered").arg(shown, reason));
     }
     DueOutcome outcome;
     if (!document.companionNotice().isEmpty())
@@ -80,16 +89,18 @@ DueOutcome runDue(bool enter, QDate today, RegisterDocument &document)
     if (taken.result == DueEntering::Result::TooMany) {
         outcome.output.clear();
         outcome.status = DueNotEntered;
-        outcome.error += QStringLiteral("tallyra: only %1 of the %2 due entries fit in the "
-                                        "register's free slots; nothing was entered\n")
-                             .arg(taken.fit)
-                             .arg(due.size());
+        outcome.error += QStringLiteral("tallyra: %1\n")
+                             .arg(DueCommand::tr("only %1 of the %2 due entries fit in the "
+                                                 "register's free slots; nothing was entered")
+                                      .arg(taken.fit)
+                                      .arg(due.size()));
         return outcome;
     }
     if (taken.result == DueEntering::Result::Refused) {
         outcome.output.clear();
         outcome.status = DueNotEntered;
-        outcome.error += QStringLiteral("tallyra: %1; nothing was entered\n").arg(taken.problem);
+        outcome.error += QStringLiteral("tallyra: %1\n")
+                             .arg(DueCommand::tr("%1; nothing was entered").arg(taken.problem));
         return outcome;
     }
     const QString keptAs = document.book().entryCount > 0
@@ -100,9 +111,9 @@ DueOutcome runDue(bool enter, QDate today, RegisterDocument &document)
     if (!result.saved()) {
         outcome.output.clear();
         outcome.status = DueNotEntered;
-        outcome.error +=
-            QStringLiteral("tallyra: %1 could not be saved (%2); nothing was entered\n")
-                .arg(shown, result.error);
+        outcome.error += QStringLiteral("tallyra: %1\n")
+                             .arg(DueCommand::tr("%1 could not be saved (%2); nothing was entered")
+                                      .arg(shown, result.error));
         return outcome;
     }
     outcome.output +=

@@ -60,6 +60,7 @@ DueEntering takeDueEntries(const Checkbook &book, const Companion &companion,
                                  schedule.deposit ? EntryType::Deposit : EntryType::Withdrawal)) {
             taken.result = DueEntering::Result::Refused;
             taken.problem =
+                //: %1 is the payee, %2 the date, %3 what is wrong with the entry.
                 QCoreApplication::translate("DueEntering", "%1 on %2: %3")
                     .arg(schedule.payee, slashDate(due[i].date.entered),
                          fails ? withoutFullStop(failed->text)
@@ -79,13 +80,18 @@ DueEntering takeDueEntries(const Checkbook &book, const Companion &companion,
 
 QString dueChangeName(int entered, int skipped)
 {
+    //: The name of a change, shown after "Undo" and "Redo": short, in lower case.
     if (skipped == 0)
-        return QStringLiteral("enter %1 recurring %2")
-            .arg(entered)
-            .arg(entered == 1 ? QStringLiteral("entry") : QStringLiteral("entries"));
+        return QCoreApplication::translate("DueEntering", "enter %n recurring entries", nullptr,
+                                           entered);
+    //: The name of a change, shown after "Undo" and "Redo": short, in lower case.
     if (entered == 0)
-        return QStringLiteral("skip %1 recurring").arg(skipped);
-    return QStringLiteral("enter %1, skip %2 recurring").arg(entered).arg(skipped);
+        return QCoreApplication::translate("DueEntering", "skip %n recurring", nullptr, skipped);
+    //: The name of a change, shown after "Undo" and "Redo": short, in lower case. %1 entered,
+    //: %2 skipped.
+    return QCoreApplication::translate("DueEntering", "enter %1, skip %2 recurring")
+        .arg(entered)
+        .arg(skipped);
 }
 
 } // namespace tallyra

@@ -12,10 +12,10 @@ namespace tallyra {
 
 namespace {
 
-QString tr(const char *text)
+struct ScheduleForm
 {
-    return QCoreApplication::translate("ScheduleForm", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(ScheduleForm)
+};
 
 ScheduleField fieldOf(EntryField field)
 {
@@ -77,21 +77,24 @@ std::optional<ScheduleProblem> firstScheduleProblem(const ScheduleInput &input)
                            input.cents};
     if (const std::optional<FailedCheck> failed = firstFailedCheck(texts, MainYearMessage)) {
         if (failed->zeroAmountQuestion)
-            return ScheduleProblem{ScheduleField::Dollars, tr("Need Amount"),
-                                   tr("A recurring entry needs an amount: enter one in the "
-                                      "amount field.")};
+            return ScheduleProblem{
+                ScheduleField::Dollars, ScheduleForm::tr("Need Amount"),
+                ScheduleForm::tr("A recurring entry needs an amount: enter one in the "
+                                 "amount field.")};
         return ScheduleProblem{fieldOf(failed->field), failed->title, failed->text,
                                failed->badCharAt, failed->badCharLength};
     }
     const DateRule &rule = input.rule;
     if (rule.frequency == Frequency::TwiceAMonth && rule.day == rule.secondDay)
-        return ScheduleProblem{ScheduleField::SecondDay, tr("Need Second Day"),
-                               tr("Twice a month needs two different days of the month.")};
+        return ScheduleProblem{
+            ScheduleField::SecondDay, ScheduleForm::tr("Need Second Day"),
+            ScheduleForm::tr("Twice a month needs two different days of the month.")};
     if (!isNominalDate(rule, input.next))
         return ScheduleProblem{
-            ScheduleField::NextDate, tr("Need Next Date"),
-            tr("The next date, %1, is not a day this entry comes due. The first one from then "
-               "is %2.")
+            ScheduleField::NextDate, ScheduleForm::tr("Need Next Date"),
+            ScheduleForm::tr(
+                "The next date, %1, is not a day this entry comes due. The first one from then "
+                "is %2.")
                 .arg(slashDate(input.next), slashDate(firstNominalFrom(rule, input.next)))};
     return std::nullopt;
 }

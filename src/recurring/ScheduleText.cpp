@@ -4,16 +4,17 @@
 #include "register/DateText.h"
 
 #include <QCoreApplication>
-#include <QStringList>
+
+#include <algorithm>
 
 namespace tallyra {
 
 namespace {
 
-QString tr(const char *text, int n = -1)
+struct ScheduleText
 {
-    return QCoreApplication::translate("ScheduleText", text, nullptr, n);
-}
+    Q_DECLARE_TR_FUNCTIONS(ScheduleText)
+};
 
 } // namespace
 
@@ -23,57 +24,81 @@ QString ordinalDay(int day)
     if (day % 100 / 10 != 1) {
         switch (day % 10) {
         case 1:
-            return tr("%1st").arg(day);
+            //: A day of the month ending in 1 (1st, 21st, 31st). Where days take no ordinal
+            //: ending, the number alone: "%1".
+            return ScheduleText::tr("%1st").arg(day);
         case 2:
-            return tr("%1nd").arg(day);
+            //: A day of the month ending in 2 (2nd, 22nd). Where days take no ordinal ending,
+            //: the number alone: "%1".
+            return ScheduleText::tr("%1nd").arg(day);
         case 3:
-            return tr("%1rd").arg(day);
+            //: A day of the month ending in 3 (3rd, 23rd). Where days take no ordinal ending,
+            //: the number alone: "%1".
+            return ScheduleText::tr("%1rd").arg(day);
         default:
             break;
         }
     }
-    return tr("%1th").arg(day);
+    //: Any other day of the month (4th, 11th, 12th, 13th, 30th). Where days take no ordinal
+    //: ending, the number alone: "%1".
+    return ScheduleText::tr("%1th").arg(day);
 }
 
 QString howOftenText(const DateRule &rule)
 {
     switch (rule.frequency) {
     case Frequency::Weekly:
-        return tr("Every week");
+        return ScheduleText::tr("Every week");
     case Frequency::EveryTwoWeeks:
-        return tr("Every 2 weeks");
+        return ScheduleText::tr("Every 2 weeks");
     case Frequency::TwiceAMonth: {
         const int first = std::min(rule.day, rule.secondDay);
         const int second = std::max(rule.day, rule.secondDay);
         // The same day twice comes once a month.
         if (first == second)
-            return tr("Every month on the %1").arg(ordinalDay(first));
-        return tr("Twice a month on the %1 and %2").arg(ordinalDay(first), ordinalDay(second));
+            //: %1 is a day of the month as "31st" (or the number alone) says it.
+            return ScheduleText::tr("Every month on the %1").arg(ordinalDay(first));
+        //: %1 and %2 are days of the month, as "1st" and "15th" (or the numbers alone) say them.
+        return ScheduleText::tr("Twice a month on the %1 and %2")
+            .arg(ordinalDay(first), ordinalDay(second));
     }
     case Frequency::MonthlyOnDay:
         if (rule.months <= 1)
-            return tr("Every month on the %1").arg(ordinalDay(rule.day));
-        return tr("Every %n months on the %1", rule.months).arg(ordinalDay(rule.day));
+            //: %1 is a day of the month as "31st" (or the number alone) says it.
+            return ScheduleText::tr("Every month on the %1").arg(ordinalDay(rule.day));
+        //: %n months apart, always 2 or more; %1 is a day of the month as "31st" says it.
+        return ScheduleText::tr("Every %n months on the %1", nullptr, rule.months)
+            .arg(ordinalDay(rule.day));
     case Frequency::MonthlyLastDay:
         if (rule.months <= 1)
-            return tr("Every month on the last day");
-        return tr("Every %n months on the last day", rule.months);
+            return ScheduleText::tr("Every month on the last day");
+        //: %n months apart, always 2 or more.
+        return ScheduleText::tr("Every %n months on the last day", nullptr, rule.months);
     case Frequency::Yearly:
-        return tr("Every year");
+        return ScheduleText::tr("Every year");
     }
     return QString();
 }
 
 QString endText(const RecurringEntry &schedule)
 {
-    QStringList parts;
-    if (schedule.end.isValid())
-        parts << tr("Until %1").arg(slashDate(schedule.end));
+    const QString until = schedule.end.isValid() ? slashDate(schedule.end) : QString();
+    if (!until.isEmpty()) {
+        if (schedule.remaining == 1)
+            //: %1 is the last date.
+            return ScheduleText::tr("Until %1, Once more").arg(until);
+        if (schedule.remaining >= 0)
+            //: %1 is the last date, %n how many times are left.
+            return ScheduleText::tr("Until %1, %n more times", nullptr, schedule.remaining)
+                .arg(until);
+        //: %1 is the last date.
+        return ScheduleText::tr("Until %1").arg(until);
+    }
     if (schedule.remaining == 1)
-        parts << tr("Once more");
-    else if (schedule.remaining >= 0)
-        parts << tr("%n more times", schedule.remaining);
-    return parts.join(QStringLiteral(", "));
+        return ScheduleText::tr("Once more");
+    if (schedule.remaining >= 0)
+        return ScheduleText::tr("%n more times", nullptr, schedule.remaining);
+    return QString();
 }
 
 bool scheduleFinished(const RecurringEntry &schedule)

@@ -33,9 +33,7 @@ FrmDue::FrmDue(RegisterDocument &document, Platform &platform, const QList<DueEn
     setWindowTitle(tr("Recurring Entries Due"));
 
     const int count = int(due.size());
-    lblDue = named(new QLabel(count == 1 ? tr("1 recurring entry is due")
-                                         : tr("%n recurring entries are due", nullptr, count)),
-                   "lblDue");
+    lblDue = named(new QLabel(tr("%n recurring entries are due", nullptr, count)), "lblDue");
     auto *explained = new QLabel(tr("The ticked entries go into the register. The others are "
                                     "skipped: their schedules move on without them."));
     explained->setWordWrap(true);
@@ -55,6 +53,7 @@ FrmDue::FrmDue(RegisterDocument &document, Platform &platform, const QList<DueEn
         auto *box = new QTableWidgetItem;
         box->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         box->setCheckState(Qt::Checked);
+        //: %1 is the payee, %2 the date.
         box->setData(Qt::AccessibleTextRole, tr("Enter %1 on %2").arg(schedule.payee, date));
         lstDue->setItem(row, Tick, box);
         lstDue->setItem(row, Date, cell(date));
@@ -120,6 +119,7 @@ void FrmDue::cmdEnter_Click()
                 .arg(int(std::count(ticks.begin(), ticks.end(), true))));
         return;
     case DueEntering::Result::Refused:
+        //: %1 says which entry, and what is wrong with it.
         m_platform.prompter.message(this, QMessageBox::Warning, windowTitle(),
                                     tr("%1. Nothing was entered.").arg(taken.problem));
         return;

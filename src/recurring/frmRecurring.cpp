@@ -174,8 +174,9 @@ void FrmRecurring::cmdAdd_Click()
     QList<RecurringEntry> schedules = m_document.companion().schedules;
     schedules.append(window.schedule());
     const QString payee = window.schedule().payee;
-    if (save(schedules, QStringLiteral("add recurring %1").arg(payee),
-             tr("Added recurring %1").arg(payee)))
+    //: The name of a change, shown after "Undo" and "Redo": short, in lower case. %1 is the
+    //: payee.
+    if (save(schedules, tr("add recurring %1").arg(payee), tr("Added recurring %1").arg(payee)))
         lstSchedules->setCurrentCell(int(schedules.size()) - 1, 0);
 }
 
@@ -198,8 +199,9 @@ void FrmRecurring::cmdChange_Click()
     }
     schedules[*row] = window.schedule();
     const QString payee = window.schedule().payee;
-    save(schedules, QStringLiteral("change recurring %1").arg(payee),
-         tr("Changed recurring %1").arg(payee));
+    //: The name of a change, shown after "Undo" and "Redo": short, in lower case. %1 is the
+    //: payee.
+    save(schedules, tr("change recurring %1").arg(payee), tr("Changed recurring %1").arg(payee));
 }
 
 void FrmRecurring::cmdRemove_Click()
@@ -212,14 +214,17 @@ void FrmRecurring::cmdRemove_Click()
     const QString payee = removed.payee;
     const auto answer = m_platform.prompter.message(
         this, QMessageBox::Question, tr("Remove Recurring Entry"),
+        //: %1 is the payee, %2 the amount, %3 how often it comes back, in lower case ("every
+        //: month on the 1st").
         tr("Remove the recurring entry for %1, %2 %3?")
             .arg(payee, formatMoney(removed.cents), howOftenText(removed.rule).toLower()),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
     schedules.removeAt(*row);
-    save(schedules, QStringLiteral("remove recurring %1").arg(payee),
-         tr("Removed recurring %1").arg(payee));
+    //: The name of a change, shown after "Undo" and "Redo": short, in lower case. %1 is the
+    //: payee.
+    save(schedules, tr("remove recurring %1").arg(payee), tr("Removed recurring %1").arg(payee));
 }
 
 bool FrmRecurring::save(const QList<RecurringEntry> &schedules, const QString &what,

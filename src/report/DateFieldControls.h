@@ -4,6 +4,7 @@
 #include "platform/Controls.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QSizePolicy>
 #include <QString>
@@ -13,6 +14,11 @@
 namespace tallyra {
 
 // The month, day and year fields of a date range, as every window that takes one shows them.
+
+struct DateFieldControls
+{
+    Q_DECLARE_TR_FUNCTIONS(DateFieldControls)
+};
 
 // A date field: typed into only, so its list stays empty and nothing it holds is rewritten.
 inline QComboBox *dateField(const char *name, const QString &tip, int characters)
@@ -39,7 +45,8 @@ inline QLabel *rowCaption(const char *name, const QString &text, QWidget *buddy)
 inline void nameDateFields(const QString &row, std::initializer_list<QComboBox *> fields)
 {
     for (QComboBox *field : fields)
-        field->setAccessibleName(row + QStringLiteral(": ") + field->toolTip());
+        //: A date field's name: %1 is its row ("Start Date"), %2 the field ("Month").
+        field->setAccessibleName(DateFieldControls::tr("%1: %2").arg(row, field->toolTip()));
 }
 
 // The two rows of a date range, each field and caption named as the windows know them.
@@ -47,19 +54,19 @@ inline void buildDateRange(QComboBox *&txtStartMonth, QComboBox *&txtStartDay,
                            QComboBox *&txtStartYear, QComboBox *&txtEndMonth, QComboBox *&txtEndDay,
                            QComboBox *&txtEndYear, QLabel *&Label1, QLabel *&Label2)
 {
-    const QString month = QStringLiteral("Month");
-    const QString day = QStringLiteral("Day");
-    const QString year = QStringLiteral("Year");
+    const QString month = DateFieldControls::tr("Month");
+    const QString day = DateFieldControls::tr("Day");
+    const QString year = DateFieldControls::tr("Year");
     txtStartMonth = dateField("txtStartMonth", month, 2);
     txtStartDay = dateField("txtStartDay", day, 2);
     txtStartYear = dateField("txtStartYear", year, 4);
     txtEndMonth = dateField("txtEndMonth", month, 2);
     txtEndDay = dateField("txtEndDay", day, 2);
     txtEndYear = dateField("txtEndYear", year, 4);
-    Label1 = rowCaption("Label1", QStringLiteral("Start Date:"), txtStartMonth);
-    Label2 = rowCaption("Label2", QStringLiteral("End Date:"), txtEndMonth);
-    nameDateFields(QStringLiteral("Start Date"), {txtStartMonth, txtStartDay, txtStartYear});
-    nameDateFields(QStringLiteral("End Date"), {txtEndMonth, txtEndDay, txtEndYear});
+    Label1 = rowCaption("Label1", DateFieldControls::tr("Start Date:"), txtStartMonth);
+    Label2 = rowCaption("Label2", DateFieldControls::tr("End Date:"), txtEndMonth);
+    nameDateFields(DateFieldControls::tr("Start Date"), {txtStartMonth, txtStartDay, txtStartYear});
+    nameDateFields(DateFieldControls::tr("End Date"), {txtEndMonth, txtEndDay, txtEndYear});
 }
 
 } // namespace tallyra

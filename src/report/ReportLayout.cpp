@@ -4,12 +4,19 @@
 #include "entry/MoneyFormat.h"
 #include "register/DateText.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
 namespace tallyra {
 
 namespace {
+
+struct ReportLayoutText
+{
+    Q_DECLARE_TR_FUNCTIONS(ReportLayout)
+};
 
 // Columns and rules in twips, the same on every paper size.
 constexpr double DateCentre = 720;
@@ -39,9 +46,16 @@ struct Heading
     const char *text;
     double centre;
 };
-constexpr Heading Headings[] = {{"Date", DateCentre},   {"Chk Num", CheckCentre},
-                                {"Payee", PayeeCentre}, {"Withdrawal", 9000},
-                                {"Deposit", 10440},     {"x", 11340}};
+// Printed in bold over columns an inch wide at most (the check number's three quarters, the last
+// one a mark's width): translations must be as short.
+constexpr Heading Headings[] = {
+    {QT_TRANSLATE_NOOP("ReportLayout", "Date"), DateCentre},
+    {QT_TRANSLATE_NOOP("ReportLayout", "Chk Num"), CheckCentre},
+    {QT_TRANSLATE_NOOP("ReportLayout", "Payee"), PayeeCentre},
+    {QT_TRANSLATE_NOOP("ReportLayout", "Withdrawal"), 9000},
+    {QT_TRANSLATE_NOOP("ReportLayout", "Deposit"), 10440},
+    //: The heading of the narrow last column, where a mark is made by hand: one letter.
+    {QT_TRANSLATE_NOOP("ReportLayout", "x"), 11340}};
 
 void placeCentred(ReportSurface &surface, const QString &text, double centre)
 {
@@ -69,7 +83,9 @@ QString amountText(qint32 cents)
 // The number goes between two blanks, as a printed number carries a sign place before it.
 QString footerText(int pageNumber)
 {
-    return QStringLiteral("Page  %1 ").arg(pageNumber);
+    //: The page number at the foot of a printed page. Keep the two blanks before the number
+    //: and the one after it.
+    return ReportLayoutText::tr("Page  %1 ").arg(pageNumber);
 }
 
 void drawRule(ReportSurface &surface)
@@ -85,7 +101,8 @@ void drawRule(ReportSurface &surface)
 // Footer of the finished page placed from the page size, then the headings of a new one.
 void breakPage(ReportSurface &surface, int pageNumber)
 {
-    const QString measured = QStringLiteral("Page %1").arg(pageNumber);
+    // Placed as though the blanks around the number were single.
+    const QString measured = footerText(pageNumber).simplified();
     surface.setCurrentY(surface.pageHeight() - surface.textHeight(measured) - FooterInset);
     surface.setCurrentX(surface.pageWidth() - surface.textWidth(measured) - FooterInset);
     surface.printAndEndLine(footerText(pageNumber));
@@ -131,7 +148,8 @@ void printEntry(ReportSurface &surface, const Entry &entry)
 
 QString rangeLine(const DateFields &typed)
 {
-    return QStringLiteral("Report valid: %1 to %2")
+    //: The first date and the last date of the printed report.
+    return ReportLayoutText::tr("Report valid: %1 to %2")
         .arg(dashDate(typed.startMonth, typed.startDay, typed.startYear),
              dashDate(typed.endMonth, typed.endDay, typed.endYear));
 }
@@ -143,7 +161,7 @@ void printColumnHeadings(ReportSurface &surface)
     surface.setBold(true);
     surface.setFontSize(FontPoints);
     for (size_t i = 0; i < std::size(Headings); ++i) {
-        const QString text = QLatin1String(Headings[i].text);
+        const QString text = ReportLayoutText::tr(Headings[i].text);
         placeCentred(surface, text, Headings[i].centre);
         if (i + 1 < std::size(Headings))
             surface.printAndStay(text);

@@ -32,7 +32,7 @@ FrmPrint::FrmPrint(const RegisterDocument &document, Platform &platform, QWidget
     : QDialog(parent), m_book(document.book()), m_platform(platform)
 {
     setObjectName(QStringLiteral("frmPrint"));
-    setWindowTitle(QStringLiteral("Print Report"));
+    setWindowTitle(tr("Print Report"));
     buildControls();
     connect(cmdPrint, &QPushButton::clicked, this, &FrmPrint::cmdPrint_Click);
     connect(cmdPreview, &QPushButton::clicked, this, &FrmPrint::cmdPreview_Click);
@@ -48,10 +48,10 @@ void FrmPrint::buildControls()
     txtStartDay->setEditText(QStringLiteral("1"));
     txtStartYear->setEditText(QStringLiteral("1990"));
 
-    cmdPrint = named(new QPushButton(QStringLiteral("&Print")), "cmdPrint");
+    cmdPrint = named(new QPushButton(tr("&Print")), "cmdPrint");
     cmdPrint->setDefault(true);
     cmdPreview = named(new QPushButton(tr("Pre&view")), "cmdPreview");
-    cmdCancel = named(new QPushButton(QStringLiteral("&Cancel")), "cmdCancel");
+    cmdCancel = named(new QPushButton(tr("&Cancel")), "cmdCancel");
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(Label1, 0, 0);
@@ -146,15 +146,16 @@ void FrmPrint::cmdCancel_Click()
 void FrmPrint::rejectDateEntry()
 {
     m_platform.prompter.beep();
-    m_platform.prompter.message(this, QMessageBox::Critical, QStringLiteral("ERROR"),
-                                QStringLiteral("Invalid date entry. Exiting print"));
+    m_platform.prompter.message(this, QMessageBox::Critical, tr("ERROR"),
+                                tr("Invalid date entry. Exiting print"));
     close();
 }
 
 void FrmPrint::reportPrintFailure(const QString &why)
 {
-    m_platform.prompter.message(this, QMessageBox::Critical, QStringLiteral("PRINT FAILED"),
-                                QStringLiteral("Nothing was printed: ") + why);
+    m_platform.prompter.message(this, QMessageBox::Critical, tr("PRINT FAILED"),
+                                //: %1 says why.
+                                tr("Nothing was printed: %1").arg(why));
 }
 
 // The pages that did not print can be kept as a file. A file that could not be written is
@@ -163,27 +164,28 @@ void FrmPrint::offerPdfCopy(ReportJob &job)
 {
     Prompter &prompter = m_platform.prompter;
     const QMessageBox::StandardButton answer =
-        prompter.message(this, QMessageBox::Question, QStringLiteral("Save As PDF"),
-                         QStringLiteral("Do you wish to save the report as a PDF file instead?"),
+        prompter.message(this, QMessageBox::Question, tr("Save As PDF"),
+                         tr("Do you wish to save the report as a PDF file instead?"),
                          QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     if (answer != QMessageBox::Yes)
         return;
     QString suggested = suggestedCopyPath(m_platform.clock.today());
     while (const std::optional<QString> path =
-               prompter.askSaveFile(this, QStringLiteral("Save Report As PDF"), suggested,
-                                    QStringLiteral("PDF files (*.pdf)"))) {
+               prompter.askSaveFile(this, tr("Save Report As PDF"), suggested,
+                                    //: Keep "(*.pdf)" as it is.
+                                    tr("PDF files (*.pdf)"))) {
         const QString shown = QDir::toNativeSeparators(*path);
         const std::optional<QString> failed = job.saveAsPdf(*path);
         if (!failed) {
-            m_sentAs = QStringLiteral("Report saved as %1").arg(shown);
-            prompter.message(this, QMessageBox::Information, QStringLiteral("Report Saved"),
-                             QStringLiteral("The report was saved as %1").arg(shown));
+            m_sentAs = tr("Report saved as %1").arg(shown);
+            prompter.message(this, QMessageBox::Information, tr("Report Saved"),
+                             tr("The report was saved as %1").arg(shown));
             return;
         }
-        prompter.message(this, QMessageBox::Critical, QStringLiteral("SAVE FAILED"),
-                         QStringLiteral("The report could not be saved as %1: %2\r\n"
-                                        "Choose another folder or name, or Cancel to leave it "
-                                        "unsaved.")
+        prompter.message(this, QMessageBox::Critical, tr("SAVE FAILED"),
+                         //: %1 is the file, %2 why it could not be written.
+                         tr("The report could not be saved as %1: %2\r\n"
+                            "Choose another folder or name, or Cancel to leave it unsaved.")
                              .arg(shown, *failed));
         suggested = *path;
     }

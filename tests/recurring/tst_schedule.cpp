@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "recurring/DueEntering.h"
 #include "recurring/Recurring.h"
 #include "recurring/ScheduleForm.h"
 #include "recurring/ScheduleText.h"
@@ -240,6 +241,31 @@ private slots:
         QTEST(tallyra::howOftenText(rule), "words");
     }
 
+    // Counted texts: one in the singular, from the English plural forms, any other count in the
+    // plural.
+    void countedTexts_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        RecurringEntry ends;
+        ends.end = QDate(2027, 1, 31);
+        ends.remaining = 1;
+        QTest::newRow("until, once") << endText(ends) << "Until 1/31/2027, Once more";
+        ends.remaining = 3;
+        QTest::newRow("until, 3 times") << endText(ends) << "Until 1/31/2027, 3 more times";
+        ends.end = QDate();
+        QTest::newRow("3 times") << endText(ends) << "3 more times";
+        QTest::newRow("enter 1") << dueChangeName(1, 0) << "enter 1 recurring entry";
+        QTest::newRow("enter 2") << dueChangeName(2, 0) << "enter 2 recurring entries";
+        QTest::newRow("skip 1") << dueChangeName(0, 1) << "skip 1 recurring";
+        QTest::newRow("both") << dueChangeName(1, 2) << "enter 1, skip 2 recurring";
+    }
+    void countedTexts()
+    {
+        QFETCH(QString, text);
+        QTEST(text, "expected");
+    }
+
     // A next date the rule never comes due on is refused, naming the first one that it does.
     void nextDateOfTheRule_data()
     {
@@ -281,6 +307,6 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestSchedule)
+QTEST_GUILESS_MAIN(TestSchedule)
 
 #include "tst_schedule.moc"
