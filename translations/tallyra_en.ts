@@ -2,6 +2,16 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>RegisterExport</name>
+    <message numerus="yes">
+        <source>%n entries were written to %1.</source>
+        <translation>
+            <numerusform>%n entry was written to %1.</numerusform>
+            <numerusform>%n entries were written to %1.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>tallyra::FrmCarryForward</name>
     <message numerus="yes">
         <source>Entries before it left where they are, not yet reconciled: %n.<byte value="xd"/>
@@ -26,9 +36,9 @@
     <name>tallyra::RegisterDocument</name>
     <message numerus="yes">
         <source>Cleared marks dropped, naming entries the register no longer holds: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Cleared marks dropped, naming entries the register no longer holds: %n</numerusform>
+            <numerusform>Cleared marks dropped, naming entries the register no longer holds: %n</numerusform>
         </translation>
     </message>
 </context>
