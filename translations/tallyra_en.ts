@@ -57,6 +57,16 @@
     </message>
 </context>
 <context>
+    <name>RegisterExport</name>
+    <message numerus="yes">
+        <source>%n entries were written to %1.</source>
+        <translation>
+            <numerusform>%n entry was written to %1.</numerusform>
+            <numerusform>%n entries were written to %1.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ScheduleText</name>
     <message numerus="yes">
         <source>Every %n months on the %1</source>
@@ -115,9 +125,9 @@
     <name>tallyra::RegisterDocument</name>
     <message numerus="yes">
         <source>Cleared marks dropped, naming entries the register no longer holds: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Cleared marks dropped, naming entries the register no longer holds: %n</numerusform>
+            <numerusform>Cleared marks dropped, naming entries the register no longer holds: %n</numerusform>
         </translation>
     </message>
 </context>

@@ -7,6 +7,7 @@
 #include "register/DataFile.h"
 #include "register/FileStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -17,17 +18,21 @@ namespace {
 // The description typed; nothing when the user cancelled, typed nothing or too much.
 std::optional<QString> askBackupDescription(Prompter &prompter, QWidget *parent)
 {
-    const QString description = prompter
-                                    .askText(parent, QStringLiteral("ENTER DESCRIPTION"),
-                                             QStringLiteral("Please enter the file description.\r\n"
-                                                            "No spaces and 8 characters max."))
-                                    .value_or(QString());
+    const QString description =
+        prompter
+            .askText(parent, QCoreApplication::translate("BackupCommands", "ENTER DESCRIPTION"),
+                     QCoreApplication::translate("BackupCommands",
+                                                 "Please enter the file description.\r\n"
+                                                 "No spaces and 8 characters max."))
+            .value_or(QString());
     if (description.isEmpty())
         return std::nullopt;
     if (description.size() <= MaxDescriptionLength)
         return description;
-    prompter.message(parent, QMessageBox::Warning, QStringLiteral("ERROR"),
-                     QStringLiteral("No more than 8 characters!  Process aborted."));
+    prompter.message(parent, QMessageBox::Warning,
+                     QCoreApplication::translate("BackupCommands", "ERROR"),
+                     QCoreApplication::translate("BackupCommands",
+                                                 "No more than 8 characters!  Process aborted."));
     return std::nullopt;
 }
 
@@ -40,9 +45,11 @@ std::optional<QString> backupRegister(const RegisterDocument &document, Platform
     QString readError;
     const std::optional<QByteArray> dataFile = readWholeFile(dataPath, &readError);
     if (!dataFile) {
-        platform.prompter.message(parent, QMessageBox::Critical, QStringLiteral("BACKUP FAILED"),
-                                  QStringLiteral("%1 could not be read: %2\r\n"
-                                                 "No backup was made.")
+        platform.prompter.message(parent, QMessageBox::Critical,
+                                  QCoreApplication::translate("BackupCommands", "BACKUP FAILED"),
+                                  QCoreApplication::translate("BackupCommands",
+                                                              "%1 could not be read: %2\r\n"
+                                                              "No backup was made.")
                                       .arg(QFileInfo(dataPath).fileName(), readError));
         return std::nullopt;
     }
@@ -61,8 +68,9 @@ std::optional<QString> backupRegister(const RegisterDocument &document, Platform
         reportDriveFailure(platform, parent, *failure);
         return std::nullopt;
     }
-    platform.prompter.message(parent, QMessageBox::Information, QStringLiteral("SUCCESS"),
-                              QStringLiteral("The Backup was successful"));
+    platform.prompter.message(
+        parent, QMessageBox::Information, QCoreApplication::translate("BackupCommands", "SUCCESS"),
+        QCoreApplication::translate("BackupCommands", "The Backup was successful"));
     return fileName;
 }
 
@@ -78,8 +86,11 @@ std::optional<RestoredBackup> chooseBackupToRestore(Platform &platform, QWidget 
     if (!chosen)
         return std::nullopt;
     const auto answer = platform.prompter.message(
-        parent, QMessageBox::Question, QStringLiteral("ARE YOU REALLY REALLY SURE?"),
-        QStringLiteral("Doing this will erase your current register.  Do you wish to continue?"),
+        parent, QMessageBox::Question,
+        QCoreApplication::translate("BackupCommands", "ARE YOU REALLY REALLY SURE?"),
+        QCoreApplication::translate(
+            "BackupCommands",
+            "Doing this will erase your current register.  Do you wish to continue?"),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     if (answer != QMessageBox::Yes)
         return std::nullopt;
@@ -96,16 +107,20 @@ std::optional<RestoredBackup> chooseBackupToRestore(Platform &platform, QWidget 
 
 bool chooseBackupFolder(Platform &platform, QWidget *parent)
 {
-    const std::optional<QString> folder =
-        platform.prompter.askFolder(parent, QStringLiteral("Backup Folder"), platform.drive.root());
+    const std::optional<QString> folder = platform.prompter.askFolder(
+        parent, QCoreApplication::translate("BackupCommands", "Backup Folder"),
+        platform.drive.root());
     if (!folder)
         return false;
     platform.drive.setRoot(*folder);
     if (const std::optional<QString> why = platform.settings.setBackupFolder(*folder))
         platform.prompter.message(
-            parent, QMessageBox::Warning, QStringLiteral("FOLDER NOT REMEMBERED"),
-            QStringLiteral("Backups go to %1 until Tallyra ends, but the choice could not be "
-                           "remembered for the next start: %2.")
+            parent, QMessageBox::Warning,
+            QCoreApplication::translate("BackupCommands", "FOLDER NOT REMEMBERED"),
+            QCoreApplication::translate(
+                "BackupCommands",
+                "Backups go to %1 until Tallyra ends, but the choice could not be "
+                "remembered for the next start: %2.")
                 .arg(QDir::toNativeSeparators(*folder), *why));
     return true;
 }

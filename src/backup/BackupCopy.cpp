@@ -26,7 +26,7 @@ std::optional<DriveError> withRetries(const std::function<std::optional<DriveErr
 DriveError notARegister(const ReadFailure &fault, const QString &file)
 {
     return {DriveFailure::Other, 0,
-            QStringLiteral("Not a whole register: line %1, %2.")
+            QCoreApplication::translate("Backup", "Not a whole register: line %1, %2.")
                 .arg(fault.lineNumber)
                 .arg(fault.reason),
             file};
@@ -37,7 +37,7 @@ DriveError notARegister(const ReadFailure &fault, const QString &file)
 DriveError damagedBackup(const ReadFailure &fault, const QString &file)
 {
     return {DriveFailure::Damaged, 0,
-            QStringLiteral("it is damaged or cut short (line %1: %2)")
+            QCoreApplication::translate("Backup", "it is damaged or cut short (line %1: %2)")
                 .arg(fault.lineNumber)
                 .arg(fault.reason),
             file};
@@ -52,19 +52,19 @@ QString backupFileName(const QString &description)
 
 QString backupCommandTip(const Drive &drive)
 {
-    return QStringLiteral("Copy the register to a backup file in %1")
+    return QCoreApplication::translate("Backup", "Copy the register to a backup file in %1")
         .arg(QDir::toNativeSeparators(drive.root()));
 }
 
 QString backupMadeMessage(const Drive &drive, const QString &fileName)
 {
-    return QStringLiteral("Backed up to %1")
+    return QCoreApplication::translate("Backup", "Backed up to %1")
         .arg(QDir::toNativeSeparators(drive.filePath(fileName)));
 }
 
 QString backupRestoredMessage(const QString &fileName, const std::optional<QString> &marksLost)
 {
-    const QString restored = QStringLiteral("Restored ") + fileName;
+    const QString restored = QCoreApplication::translate("Backup", "Restored %1").arg(fileName);
     if (!marksLost)
         return restored;
     return QCoreApplication::translate("Backup", "%1; its cleared marks were lost: %2")

@@ -17,23 +17,21 @@ FrmFileOpen::FrmFileOpen(Platform &platform, QWidget *parent)
     : QDialog(parent), m_platform(platform)
 {
     setObjectName(QStringLiteral("frmFileOpen"));
-    setWindowTitle(QStringLiteral("Open Backup File"));
+    setWindowTitle(tr("Open Backup File"));
 
     fliBackup = named(new QListWidget, "fliBackup");
-    fliBackup->setToolTip(QStringLiteral("Click a backup file to load"));
+    fliBackup->setToolTip(tr("Click a backup file to load"));
     fliBackup->setSelectionMode(QAbstractItemView::SingleSelection);
-    fliBackup->setAccessibleName(QStringLiteral("Backup files"));
+    fliBackup->setAccessibleName(tr("Backup files"));
     // Room for a full eight-character description and its extension.
     const QFontMetrics metrics(fliBackup->font());
     fliBackup->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("WWWWWWWW.bak")) + 32);
 
-    cmdOk = button("cmdOk", QStringLiteral("&Ok"), QStringLiteral("Use the selected backup file"));
+    cmdOk = button("cmdOk", tr("&Ok"), tr("Use the selected backup file"));
     cmdOk->setEnabled(false);
     cmdOk->setDefault(true);
-    cmdCancel = button("cmdCancel", QStringLiteral("&Cancel"),
-                       QStringLiteral("Abort without restoring backup"));
-    cmdRefresh = button("cmdRefresh", QStringLiteral("&Refresh"),
-                        QStringLiteral("Click here if you changed disks"));
+    cmdCancel = button("cmdCancel", tr("&Cancel"), tr("Abort without restoring backup"));
+    cmdRefresh = button("cmdRefresh", tr("&Refresh"), tr("Click here if you changed disks"));
 
     auto *buttons = new QVBoxLayout;
     buttons->addWidget(cmdOk);
@@ -58,8 +56,7 @@ bool FrmFileOpen::Form_Load()
     QStringList names;
     if (m_platform.drive.listBackups(names)) {
         m_platform.prompter.message(isVisible() ? this : parentWidget(), QMessageBox::Critical,
-                                    QStringLiteral("NEED DISK"),
-                                    QStringLiteral("Need a disk in drive A:"));
+                                    tr("NEED DISK"), tr("Need a disk in drive A:"));
         m_selected.clear();
         reject();
         return false;

@@ -22,8 +22,8 @@ enum class PictureFormat { Png, Pdf };
 // The types offered by the save dialog, in PictureFormat's order: PNG first. The save dialog
 // translates their names.
 inline constexpr std::array<FileType, 2> PictureTypes = {{
-    {"png", QT_TRANSLATE_NOOP("FileType", "PNG pictures (*.png)")},
-    {"pdf", QT_TRANSLATE_NOOP("FileType", "PDF documents (*.pdf)")},
+    {"png", QT_TRANSLATE_NOOP("SaveTarget", "PNG pictures (*.png)")},
+    {"pdf", QT_TRANSLATE_NOOP("SaveTarget", "PDF documents (*.pdf)")},
 }};
 
 QString defaultPictureName(const QDate &today);

@@ -21,7 +21,7 @@ FrmEdit::FrmEdit(const RegisterDocument &document, int slot, Platform &platform,
     : QDialog(parent), m_book(document.book()), m_slot(slot), m_platform(platform)
 {
     setObjectName(QStringLiteral("frmEdit"));
-    setWindowTitle(QStringLiteral("Edit"));
+    setWindowTitle(tr("Edit"));
     buildControls();
     setTabOrder();
     connect(cmdAccept, &QPushButton::clicked, this, &FrmEdit::cmdAccept_Click);
@@ -40,31 +40,28 @@ void FrmEdit::buildControls()
     txtEditDollar = entryCombo("txtEditDollar");
     txtEditCent = entryCombo("txtEditCent");
     // Only the point stands between the two amount fields, so the cents have no caption.
-    txtEditCent->setAccessibleName(QStringLiteral("Cents"));
-    Label1 = caption("Label1", QStringLiteral("Month"), txtEditMonth);
-    Label2 = caption("Label2", QStringLiteral("Day"), txtEditDay);
-    Label3 = caption("Label3", QStringLiteral("Year"), txtEditYear);
-    Label4 = caption("Label4", QStringLiteral("Check Number"), txtEditCheckNum);
-    Label5 = caption("Label5", QStringLiteral("Payee"), txtEditPayee);
-    Label6 = caption("Label6", QStringLiteral("Amount"), txtEditDollar);
+    txtEditCent->setAccessibleName(tr("Cents"));
+    Label1 = caption("Label1", tr("Month"), txtEditMonth);
+    Label2 = caption("Label2", tr("Day"), txtEditDay);
+    Label3 = caption("Label3", tr("Year"), txtEditYear);
+    Label4 = caption("Label4", tr("Check Number"), txtEditCheckNum);
+    Label5 = caption("Label5", tr("Payee"), txtEditPayee);
+    Label6 = caption("Label6", tr("Amount"), txtEditDollar);
 
-    Frame1 = named(new QGroupBox(QStringLiteral("Type")), "Frame1");
-    optEditOut = named(new QRadioButton(QStringLiteral("Withdrawal")), "optEditOut");
-    optEditIn = named(new QRadioButton(QStringLiteral("Deposit")), "optEditIn");
-    optEditNeither = named(new QRadioButton(QStringLiteral("Neither")), "optEditNeither");
+    Frame1 = named(new QGroupBox(tr("Type")), "Frame1");
+    optEditOut = named(new QRadioButton(tr("Withdrawal")), "optEditOut");
+    optEditIn = named(new QRadioButton(tr("Deposit")), "optEditIn");
+    optEditNeither = named(new QRadioButton(tr("Neither")), "optEditNeither");
     tabToChosenOption({optEditOut, optEditIn, optEditNeither});
     auto *options = new QVBoxLayout(Frame1);
     options->addWidget(optEditOut);
     options->addWidget(optEditIn);
     options->addWidget(optEditNeither);
 
-    cmdAccept = button("cmdAccept", QStringLiteral("&Accept"),
-                       QStringLiteral("Click here to accept changes"));
+    cmdAccept = button("cmdAccept", tr("&Accept"), tr("Click here to accept changes"));
     cmdAccept->setDefault(true);
-    cmdRemove = button("cmdRemove", QStringLiteral("&Remove"),
-                       QStringLiteral("Click here to remove this entry"));
-    cmdCancel = button("cmdCancel", QStringLiteral("&Cancel"),
-                       QStringLiteral("Click here to abort without saving"));
+    cmdRemove = button("cmdRemove", tr("&Remove"), tr("Click here to remove this entry"));
+    cmdCancel = button("cmdCancel", tr("&Cancel"), tr("Click here to abort without saving"));
 
     // The date on the first row, check number and payee on the second, the amount on the
     // third, and the type beside them all.
@@ -127,9 +124,9 @@ bool FrmEdit::typeChosen()
 {
     if (selectedType(entryFields()) != EntryType::NoneSelected)
         return true;
-    m_platform.prompter.message(this, QMessageBox::Warning, QStringLiteral("Need Type"),
-                                QStringLiteral("Choose Withdrawal, Deposit or Neither as the "
-                                               "type of this entry."));
+    m_platform.prompter.message(this, QMessageBox::Warning, tr("Need Type"),
+                                tr("Choose Withdrawal, Deposit or Neither as the "
+                                   "type of this entry."));
     optEditOut->setFocus();
     return false;
 }
@@ -164,7 +161,7 @@ void FrmEdit::cmdAccept_Click()
 void FrmEdit::cmdRemove_Click()
 {
     const auto answer = m_platform.prompter.message(
-        this, QMessageBox::Question, QStringLiteral("Question"), QStringLiteral("Are you sure?"),
+        this, QMessageBox::Question, tr("Question"), tr("Are you sure?"),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     if (answer != QMessageBox::Yes ||
         !reconciledChangeAgreed(tr("This entry was reconciled on the statement ending %1. "

@@ -3,6 +3,7 @@
 
 #include "register/DataFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPointer>
 #include <QWidget>
@@ -14,36 +15,48 @@ bool reportChange(Prompter &prompter, QWidget *parent, const ChangeResult &resul
     using Status = ChangeResult::Status;
     if (result.saved() && result.kept == ChangeResult::Kept::LinesPastCount)
         prompter.message(
-            parent, QMessageBox::Information, QStringLiteral("Lines Kept"),
-            QStringLiteral("%1 held record lines past the number of entries its "
-                           "first line gives, which the register never showed.  "
-                           "The file as it was is kept as %2.")
+            parent, QMessageBox::Information,
+            QCoreApplication::translate("ChangeBoxes", "Lines Kept"),
+            QCoreApplication::translate("ChangeBoxes",
+                                        "%1 held record lines past the number of entries its "
+                                        "first line gives, which the register never showed.  "
+                                        "The file as it was is kept as %2.")
                 .arg(QLatin1String(DataFileName), QFileInfo(result.keptCopy).fileName()));
     switch (result.status) {
     case Status::Saved:
         return true;
     case Status::Unconfirmed:
-        prompter.message(parent, QMessageBox::Warning, QStringLiteral("SAVE NOT CONFIRMED"),
-                         QStringLiteral("%1 was written, but the disk did not confirm its new "
+        prompter.message(
+            parent, QMessageBox::Warning,
+            QCoreApplication::translate("ChangeBoxes", "SAVE NOT CONFIRMED"),
+            QCoreApplication::translate("ChangeBoxes",
+                                        "%1 was written, but the disk did not confirm its new "
                                         "name: %2\r\nThe change is in the file, but a power cut "
                                         "now could undo it.")
-                             .arg(QLatin1String(DataFileName), result.error));
+                .arg(QLatin1String(DataFileName), result.error));
         return true;
     case Status::Refused:
-        prompter.message(parent, QMessageBox::Warning, QStringLiteral("Not Changed"),
-                         QStringLiteral("Nothing was changed: %1.").arg(result.error));
+        prompter.message(parent, QMessageBox::Warning,
+                         QCoreApplication::translate("ChangeBoxes", "Not Changed"),
+                         QCoreApplication::translate("ChangeBoxes", "Nothing was changed: %1.")
+                             .arg(result.error));
         break;
     case Status::CopyFailed:
-        prompter.message(parent, QMessageBox::Critical, QStringLiteral("COPY FAILED"),
-                         QStringLiteral("The register could not be kept as a copy before it is "
-                                        "replaced: %1\r\nNothing was changed.")
+        prompter.message(parent, QMessageBox::Critical,
+                         QCoreApplication::translate("ChangeBoxes", "COPY FAILED"),
+                         QCoreApplication::translate(
+                             "ChangeBoxes", "The register could not be kept as a copy before it is "
+                                            "replaced: %1\r\nNothing was changed.")
                              .arg(result.error));
         break;
     case Status::SaveFailed:
-        prompter.message(parent, QMessageBox::Critical, QStringLiteral("SAVE FAILED"),
-                         QStringLiteral("The register could not be saved to %1: %2\r\n"
+        prompter.message(
+            parent, QMessageBox::Critical,
+            QCoreApplication::translate("ChangeBoxes", "SAVE FAILED"),
+            QCoreApplication::translate("ChangeBoxes",
+                                        "The register could not be saved to %1: %2\r\n"
                                         "The file still holds the register as it was last saved.")
-                             .arg(QLatin1String(DataFileName), result.error));
+                .arg(QLatin1String(DataFileName), result.error));
         break;
     case Status::Reloaded:
         // The user chose it, and the question said where the change is kept.
@@ -60,17 +73,21 @@ void askAboutOutsideChanges(RegisterDocument &document, Prompter &prompter, QWid
     const QPointer<QWidget> window(parent);
     document.setOutsideChangeQuestion([&document, &prompter, window](const OutsideChange &names) {
         const QString text =
-            QStringLiteral("%1 was changed by another program since Tallyra last read or wrote "
-                           "it.\r\n\r\n"
-                           "Reload: show the other version; your change is kept as %2.\r\n"
-                           "Keep Mine: the other version is kept as %3, then your change is "
-                           "written.")
+            QCoreApplication::translate(
+                "ChangeBoxes", "%1 was changed by another program since Tallyra last read or wrote "
+                               "it.\r\n\r\n"
+                               "Reload: show the other version; your change is kept as %2.\r\n"
+                               "Keep Mine: the other version is kept as %3, then your change is "
+                               "written.")
                 .arg(document.path(), QFileInfo(names.mineKeptAs).fileName(),
                      QFileInfo(names.theirsKeptAs).fileName());
         // Esc takes the choice that writes over nothing.
         const int answer = prompter.choose(
-            window.data(), QMessageBox::Warning, QStringLiteral("Changed By Another Program"), text,
-            {QStringLiteral("&Reload"), QStringLiteral("&Keep Mine")}, 0, 0);
+            window.data(), QMessageBox::Warning,
+            QCoreApplication::translate("ChangeBoxes", "Changed By Another Program"), text,
+            {QCoreApplication::translate("ChangeBoxes", "&Reload"),
+             QCoreApplication::translate("ChangeBoxes", "&Keep Mine")},
+            0, 0);
         return answer == 1 ? OutsideChangeChoice::KeepMine : OutsideChangeChoice::Reload;
     });
 }
@@ -80,9 +97,12 @@ QString changeDoneText(const ChangeResult &result, const QString &done)
     const QString kept = QFileInfo(result.keptCopy).fileName();
     switch (result.kept) {
     case ChangeResult::Kept::OtherVersion:
-        return QStringLiteral("%1; the other program's version is kept as %2").arg(done, kept);
+        return QCoreApplication::translate("ChangeBoxes",
+                                           "%1; the other program's version is kept as %2")
+            .arg(done, kept);
     case ChangeResult::Kept::LinesPastCount:
-        return QStringLiteral("%1; the file as it was is kept as %2").arg(done, kept);
+        return QCoreApplication::translate("ChangeBoxes", "%1; the file as it was is kept as %2")
+            .arg(done, kept);
     default:
         return done;
     }
@@ -90,7 +110,8 @@ QString changeDoneText(const ChangeResult &result, const QString &done)
 
 QString reloadedInsteadText(const ChangeResult &result)
 {
-    return QStringLiteral("Reloaded: changed by another program; your change is kept as %1")
+    return QCoreApplication::translate(
+               "ChangeBoxes", "Reloaded: changed by another program; your change is kept as %1")
         .arg(QFileInfo(result.keptCopy).fileName());
 }
 

@@ -23,13 +23,14 @@ struct EntryTexts
 // The field that a failed check sends the user back to, in the order of the checks.
 enum class EntryField { Year, Month, Day, CheckNumber, Payee, Dollars };
 
-// The two entry windows word their year message and their summary differently.
-inline const QString MainYearMessage =
-    QStringLiteral("The year field has to be greater than 1900 and less than 10000.");
-inline const QString EditYearMessage =
-    QStringLiteral("The year field has to be greater than 1900 and less then 10000.");
-inline const QString AddingHeading = QStringLiteral("Adding:");
-inline const QString ChangingHeading = QStringLiteral("Changing to:");
+// The two entry windows word their year message and their summary differently. Translated
+// where they are shown.
+inline constexpr char MainYearMessage[] = QT_TRANSLATE_NOOP(
+    "EntryChecks", "The year field has to be greater than 1900 and less than 10000.");
+inline constexpr char EditYearMessage[] = QT_TRANSLATE_NOOP(
+    "EntryChecks", "The year field has to be greater than 1900 and less then 10000.");
+inline constexpr char AddingHeading[] = QT_TRANSLATE_NOOP("EntryChecks", "Adding:");
+inline constexpr char ChangingHeading[] = QT_TRANSLATE_NOOP("EntryChecks", "Changing to:");
 
 struct FailedCheck
 {
@@ -46,12 +47,12 @@ struct FailedCheck
 
 // The first check that the texts fail, in the order year, month, day, check number, payee,
 // amount; nothing when every check passes.
-std::optional<FailedCheck> firstFailedCheck(const EntryTexts &texts, const QString &yearMessage);
+std::optional<FailedCheck> firstFailedCheck(const EntryTexts &texts, const char *yearMessage);
 
 // The amount in the whole cents an entry stores, or nothing when it does not fit.
 std::optional<qint32> storableCents(const EntryTexts &texts);
 
 // The six lines that ask whether to store the entry: the heading, then the values as typed.
-QString entrySummary(const QString &heading, const EntryTexts &texts);
+QString entrySummary(const char *heading, const EntryTexts &texts);
 
 } // namespace tallyra

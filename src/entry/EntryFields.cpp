@@ -2,6 +2,7 @@
 #include "entry/EntryFields.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -68,12 +69,12 @@ bool validateEntryFields(const EntryFields &fields, Prompter &prompter)
     return false;
 }
 
-bool confirmEntry(const EntryFields &fields, const QString &heading, Prompter &prompter)
+bool confirmEntry(const EntryFields &fields, const char *heading, Prompter &prompter)
 {
-    const auto answer =
-        prompter.message(fields.year->window(), QMessageBox::Question, QStringLiteral("Continue?"),
-                         entrySummary(heading, entryTexts(fields)),
-                         QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    const auto answer = prompter.message(fields.year->window(), QMessageBox::Question,
+                                         QCoreApplication::translate("EntryFields", "Continue?"),
+                                         entrySummary(heading, entryTexts(fields)),
+                                         QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     return answer == QMessageBox::Yes;
 }
 

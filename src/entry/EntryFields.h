@@ -26,7 +26,7 @@ struct EntryFields
     QRadioButton *withdrawal;
     QRadioButton *deposit;
     QRadioButton *neither;
-    QString yearMessage;
+    const char *yearMessage; // MainYearMessage or EditYearMessage
 };
 
 EntryTexts entryTexts(const EntryFields &fields);
@@ -37,6 +37,6 @@ EntryType selectedType(const EntryFields &fields);
 bool validateEntryFields(const EntryFields &fields, Prompter &prompter);
 
 // Shows the summary under the heading and returns whether the user answered Yes.
-bool confirmEntry(const EntryFields &fields, const QString &heading, Prompter &prompter);
+bool confirmEntry(const EntryFields &fields, const char *heading, Prompter &prompter);
 
 } // namespace tallyra

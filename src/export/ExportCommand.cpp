@@ -3,18 +3,21 @@
 
 #include "export/RegisterExport.h"
 
+#include <QCoreApplication>
+
 namespace tallyra {
 
 void exportCommand(const Checkbook &book, Platform &platform, QWidget *parent)
 {
-    const std::optional<SaveTarget> target =
-        askSaveTarget(platform.prompter, parent, QStringLiteral("Export"),
-                      defaultExportName(platform.clock.today(), ExportFormat::Csv), ExportTypes);
+    const std::optional<SaveTarget> target = askSaveTarget(
+        platform.prompter, parent, QCoreApplication::translate("ExportCommand", "Export"),
+        defaultExportName(platform.clock.today(), ExportFormat::Csv), ExportTypes);
     if (!target)
         return;
     const ExportResult result = exportRegister(book, ExportFormat(target->type), target->path);
     platform.prompter.message(parent, result.ok ? QMessageBox::Information : QMessageBox::Warning,
-                              QStringLiteral("Export"), exportResultText(result));
+                              QCoreApplication::translate("ExportCommand", "Export"),
+                              exportResultText(result));
 }
 
 } // namespace tallyra

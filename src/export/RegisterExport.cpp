@@ -4,6 +4,8 @@
 #include "register/DateText.h"
 #include "register/FileStore.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace tallyra {
@@ -141,11 +143,12 @@ ExportResult exportRegister(const Checkbook &book, ExportFormat format, const QS
 QString exportResultText(const ExportResult &result)
 {
     if (!result.ok)
-        return QStringLiteral("The register could not be exported to %1: %2")
+        return QCoreApplication::translate("RegisterExport",
+                                           "The register could not be exported to %1: %2")
             .arg(result.path, result.error);
-    if (result.count == 1)
-        return QStringLiteral("1 entry was written to %1.").arg(result.path);
-    return QStringLiteral("%1 entries were written to %2.").arg(result.count).arg(result.path);
+    return QCoreApplication::translate("RegisterExport", "%n entries were written to %1.", nullptr,
+                                       result.count)
+        .arg(result.path);
 }
 
 QString defaultExportName(const QDate &today, ExportFormat format)

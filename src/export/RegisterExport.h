@@ -42,8 +42,8 @@ QString exportResultText(const ExportResult &result);
 
 // The save dialog's types, in ExportFormat's order.
 inline constexpr std::array<FileType, 2> ExportTypes = {{
-    {"csv", "CSV for spreadsheets (*.csv)"},
-    {"qif", "QIF for finance programs (*.qif)"},
+    {"csv", QT_TRANSLATE_NOOP("SaveTarget", "CSV for spreadsheets (*.csv)")},
+    {"qif", QT_TRANSLATE_NOOP("SaveTarget", "QIF for finance programs (*.qif)")},
 }};
 
 // The name the save dialog proposes, e.g. tallyra-2026-12-07.csv.

@@ -42,28 +42,26 @@ int charsWide(const QWidget *window, int chars)
 FrmEnter::FrmEnter(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmEnter"));
-    setWindowTitle(QStringLiteral("About the Main Screen"));
+    setWindowTitle(tr("About the Main Screen"));
     Image1 = helpPicture("Image1", QStringLiteral(":/help/enter.gif"));
     // The labels above and below the picture each take a third of its width, or two.
     const int third = (Image1->width() - 2 * Spacing) / 3;
     const int side = charsWide(this, 24);
-    auto *fields =
-        helpText("Label1", QStringLiteral("2. Enter the check number and payee here."), third);
-    auto *info = helpText("Label2", QStringLiteral("Information about your account."), third);
-    auto *date = helpText("Label3", QStringLiteral("1. Simply enter the date here."), side);
-    auto *amount = helpText(
-        "Label4", QStringLiteral("3. Enter Amount and type, use neither for voided checks."), side);
+    auto *fields = helpText("Label1", tr("2. Enter the check number and payee here."), third);
+    auto *info = helpText("Label2", tr("Information about your account."), third);
+    auto *date = helpText("Label3", tr("1. Simply enter the date here."), side);
+    auto *amount =
+        helpText("Label4", tr("3. Enter Amount and type, use neither for voided checks."), side);
     auto *add =
-        helpText("Label5",
-                 QStringLiteral("4. Click on add to enter the record.  Press exit to quit."), side);
+        helpText("Label5", tr("4. Click on add to enter the record.  Press exit to quit."), side);
     auto *edit = helpText("Label6",
-                          QStringLiteral("If you wish to edit or delete any records just press on "
-                                         "the > button next to the record to edit."),
+                          tr("If you wish to edit or delete any records just press on "
+                             "the > button next to the record to edit."),
                           side);
     auto *list = helpText("Label7",
-                          QStringLiteral("This shows your records you have added.  To scroll "
-                                         "through the records use the scroll bar on the right "
-                                         "hand side."),
+                          tr("This shows your records you have added.  To scroll "
+                             "through the records use the scroll bar on the right "
+                             "hand side."),
                           2 * third + Spacing);
     Command1 = closeButton("Command1");
     connect(Command1, &QPushButton::clicked, this, &FrmEnter::Command1_Click);
@@ -100,22 +98,20 @@ void FrmEnter::Command1_Click()
 FrmEditHelp::FrmEditHelp(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmEditHelp"));
-    setWindowTitle(QStringLiteral("Editing a Record"));
+    setWindowTitle(tr("Editing a Record"));
     Image1 = helpPicture("Image1", QStringLiteral(":/help/editing.gif"));
     const int side = charsWide(this, 26);
     auto *appears = helpText("Label1",
-                             QStringLiteral("After clicking on the > button next to the record, "
-                                            "you will see this screen appear."),
+                             tr("After clicking on the > button next to the record, "
+                                "you will see this screen appear."),
                              side);
     auto *accepting = helpText(
-        "Label2", QStringLiteral("Just enter the information you wish to change and press Accept."),
-        side);
+        "Label2", tr("Just enter the information you wish to change and press Accept."), side);
     auto *removing = helpText(
-        "Label3",
-        QStringLiteral("To remove the record just click on Remove and it will be deleted."), side);
+        "Label3", tr("To remove the record just click on Remove and it will be deleted."), side);
     auto *cancelling = helpText("Label4",
-                                QStringLiteral("Click on Cancel to close the edit window without "
-                                               "saving the changes."),
+                                tr("Click on Cancel to close the edit window without "
+                                   "saving the changes."),
                                 Image1->width());
     cmdClose = closeButton("cmdClose");
     connect(cmdClose, &QPushButton::clicked, this, &FrmEditHelp::cmdClose_Click);
@@ -142,36 +138,35 @@ FrmBackupHelp::FrmBackupHelp(Prompter &prompter, QWidget *parent)
     : QDialog(parent), m_prompter(prompter)
 {
     setObjectName(QStringLiteral("frmBackupHelp"));
-    setWindowTitle(QStringLiteral("Backing Up and Restoring"));
+    setWindowTitle(tr("Backing Up and Restoring"));
     Image1 = helpPicture("Image1", QStringLiteral(":/help/backup.gif"));
     Image1->installEventFilter(this);
     const int left = Image1->width();
     const int right = charsWide(this, 34);
     auto *menu = helpText("Label1",
-                          QStringLiteral("From the File menu you have the options to backup and "
-                                         "restore a record. "),
+                          tr("From the File menu you have the options to backup and "
+                             "restore a record. "),
                           left);
-    auto *backup = helpText(
-        "Label2",
-        QStringLiteral("In order to BACKUP, you must have a disk in the floppy drive of your "
-                       "computer.  Choose Backup from the File menu and type in a short name for "
-                       "the backup file and press Ok."),
-        right);
+    auto *backup =
+        helpText("Label2",
+                 tr("In order to BACKUP, you must have a disk in the floppy drive of your "
+                    "computer.  Choose Backup from the File menu and type in a short name for "
+                    "the backup file and press Ok."),
+                 right);
     auto *restore = helpText("Label3",
-                             QStringLiteral("When you choose Restore from the File menu, this "
-                                            "window will pop up.  You must have a floppy disk in "
-                                            "the drive to restore."),
+                             tr("When you choose Restore from the File menu, this "
+                                "window will pop up.  You must have a floppy disk in "
+                                "the drive to restore."),
                              left);
     auto *ok = helpText("Label4",
-                        QStringLiteral("2. Press Ok to restore the file you choose.  Cancel closes "
-                                       "this window making no changes."),
+                        tr("2. Press Ok to restore the file you choose.  Cancel closes "
+                           "this window making no changes."),
                         right);
-    auto *refresh = helpText(
-        "Label5", QStringLiteral("Press Refresh if you change disks.  This updates the list."),
-        right);
+    auto *refresh =
+        helpText("Label5", tr("Press Refresh if you change disks.  This updates the list."), right);
     auto *files = helpText("Label6",
-                           QStringLiteral("1. If there are backup files on the disk they will be "
-                                          "shown here.  Choose the one you wish to restore."),
+                           tr("1. If there are backup files on the disk they will be "
+                              "shown here.  Choose the one you wish to restore."),
                            left);
     cmdClose = closeButton("cmdClose");
     connect(cmdClose, &QPushButton::clicked, this, &FrmBackupHelp::cmdClose_Click);
@@ -201,8 +196,8 @@ bool FrmBackupHelp::eventFilter(QObject *watched, QEvent *event)
 
 void FrmBackupHelp::Image1_Click()
 {
-    m_prompter.message(this, QMessageBox::Information, QStringLiteral("Hee He"),
-                       QStringLiteral("Please stop that, it tickles!!!"));
+    m_prompter.message(this, QMessageBox::Information, tr("Hee He"),
+                       tr("Please stop that, it tickles!!!"));
 }
 
 void FrmBackupHelp::cmdClose_Click()
@@ -213,13 +208,13 @@ void FrmBackupHelp::cmdClose_Click()
 FrmPrintHelp::FrmPrintHelp(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmPrintHelp"));
-    setWindowTitle(QStringLiteral("About Printing"));
+    setWindowTitle(tr("About Printing"));
     Image1 = helpPicture("Image1", QStringLiteral(":/help/printing.gif"));
     auto *text = helpText("Label1",
-                          QStringLiteral("You can print a report out, beginning from the start "
-                                         "date up to the end date.  Just enter the dates (Format "
-                                         "is Month/Day/Year), and press Print.  Cancel closes "
-                                         "without printing."),
+                          tr("You can print a report out, beginning from the start "
+                             "date up to the end date.  Just enter the dates (Format "
+                             "is Month/Day/Year), and press Print.  Cancel closes "
+                             "without printing."),
                           charsWide(this, 44));
     cmdClose = closeButton("cmdClose");
     connect(cmdClose, &QPushButton::clicked, this, &FrmPrintHelp::cmdClose_Click);
@@ -238,17 +233,16 @@ void FrmPrintHelp::cmdClose_Click()
 FrmDefaultHelp::FrmDefaultHelp(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmDefaultHelp"));
-    setWindowTitle(QStringLiteral("About the Default File"));
+    setWindowTitle(tr("About the Default File"));
     auto *text = helpText(
         "Label1",
-        QStringLiteral(
-            "This program works by adding records to a file, named DEFAULT.DAT.  When you first "
-            "start the program it checks for this file, and if one does no exist the program "
-            "creates one.  The default file can only hold up to 1000 records, for simplicity.  "
-            "When you approach the max amount you will get a message.  When you get this "
-            "message you should backup your current file, and then create a new default file.  "
-            "This is done by going to the File menu and choosing New File.  This will create a "
-            "new file."),
+        tr("This program works by adding records to a file, named DEFAULT.DAT.  When you first "
+           "start the program it checks for this file, and if one does no exist the program "
+           "creates one.  The default file can only hold up to 1000 records, for simplicity.  "
+           "When you approach the max amount you will get a message.  When you get this "
+           "message you should backup your current file, and then create a new default file.  "
+           "This is done by going to the File menu and choosing New File.  This will create a "
+           "new file."),
         charsWide(this, 56));
     cmdClose = closeButton("cmdClose");
     connect(cmdClose, &QPushButton::clicked, this, &FrmDefaultHelp::cmdClose_Click);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "help/HelpWidgets.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
 #include <QLabel>
@@ -43,7 +44,7 @@ QLabel *helpPicture(const char *name, const QString &resource)
 
 QPushButton *closeButton(const char *name)
 {
-    auto *button = new QPushButton(QStringLiteral("&Close"));
+    auto *button = new QPushButton(QCoreApplication::translate("HelpWidgets", "&Close"));
     button->setObjectName(QLatin1String(name));
     button->setDefault(true);
     return button;

@@ -37,7 +37,7 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
     lblCreationDate = line("lblCreationDate");
     lblMail = line("lblMail");
     lblWeb = line("lblWeb");
-    cmdOk = new QPushButton(QStringLiteral("&OK"));
+    cmdOk = new QPushButton(tr("&OK"));
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
     cmdOk->setDefault(true);
     connect(cmdOk, &QPushButton::clicked, this, &FrmAbout::cmdOk_Click);
@@ -47,10 +47,9 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
     grid->setHorizontalSpacing(16);
     grid->addWidget(picIcon, 0, 0, -1, 1, Qt::AlignTop);
     int row = 0;
-    for (QLabel *label :
-         {title, lblVersion, lblCreationDate,
-          line("lblMailHeading", QStringLiteral("Problems or questions, email me at:")), lblMail,
-          line("lblWebHeading", QStringLiteral("WebPage:")), lblWeb})
+    for (QLabel *label : {title, lblVersion, lblCreationDate,
+                          line("lblMailHeading", tr("Problems or questions, email me at:")),
+                          lblMail, line("lblWebHeading", tr("WebPage:")), lblWeb})
         grid->addWidget(label, row++, 1);
     grid->setRowMinimumHeight(row++, 4);
     grid->addWidget(new EtchedLine("Line1"), row++, 1);
@@ -62,11 +61,11 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
 
 void FrmAbout::Form_Load()
 {
-    setWindowTitle(QStringLiteral("About Tallyra"));
-    lblVersion->setText(QStringLiteral("Version ") + QLatin1String(VersionText));
+    setWindowTitle(tr("About Tallyra"));
+    lblVersion->setText(tr("Version %1").arg(QLatin1String(VersionText)));
     lblWeb->setText(SupportWeb);
     lblMail->setText(SupportMail);
-    lblCreationDate->setText(QStringLiteral("May 18, 2000"));
+    lblCreationDate->setText(tr("May 18, 2000"));
 }
 
 void FrmAbout::cmdOk_Click()

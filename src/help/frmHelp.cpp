@@ -15,7 +15,7 @@ namespace tallyra {
 FrmHelp::FrmHelp(Platform &platform, QWidget *parent) : QDialog(parent), m_platform(platform)
 {
     setObjectName(QStringLiteral("frmHelp"));
-    setWindowTitle(QStringLiteral("Help"));
+    setWindowTitle(tr("Help"));
     auto *column = new QVBoxLayout(this);
     column->setSizeConstraint(QLayout::SetFixedSize);
     const auto topic = [this, column](const char *name, const QString &text,
@@ -26,16 +26,13 @@ FrmHelp::FrmHelp(Platform &platform, QWidget *parent) : QDialog(parent), m_platf
         column->addWidget(button);
         return button;
     };
-    cmdAbout = topic("cmdAbout", QStringLiteral("&About the Program"), &FrmHelp::cmdAbout_Click);
-    cmdEnter =
-        topic("cmdEnter", QStringLiteral("About the &Main Screen"), &FrmHelp::cmdEnter_Click);
-    cmdRecord = topic("cmdRecord", QStringLiteral("&Editing a Record"), &FrmHelp::cmdRecord_Click);
-    cmdBackup =
-        topic("cmdBackup", QStringLiteral("&Backing Up and Restoring"), &FrmHelp::cmdBackup_Click);
-    cmdPrinting =
-        topic("cmdPrinting", QStringLiteral("&Printing a Report"), &FrmHelp::cmdPrinting_Click);
-    cmdDefaultHelp = topic("cmdDefaultHelp", QStringLiteral("What is the &Default File?"),
-                           &FrmHelp::cmdDefaultHelp_Click);
+    cmdAbout = topic("cmdAbout", tr("&About the Program"), &FrmHelp::cmdAbout_Click);
+    cmdEnter = topic("cmdEnter", tr("About the &Main Screen"), &FrmHelp::cmdEnter_Click);
+    cmdRecord = topic("cmdRecord", tr("&Editing a Record"), &FrmHelp::cmdRecord_Click);
+    cmdBackup = topic("cmdBackup", tr("&Backing Up and Restoring"), &FrmHelp::cmdBackup_Click);
+    cmdPrinting = topic("cmdPrinting", tr("&Printing a Report"), &FrmHelp::cmdPrinting_Click);
+    cmdDefaultHelp =
+        topic("cmdDefaultHelp", tr("What is the &Default File?"), &FrmHelp::cmdDefaultHelp_Click);
     cmdClose = closeButton("cmdClose");
     connect(cmdClose, &QPushButton::clicked, this, &FrmHelp::cmdClose_Click);
     column->addSpacing(6);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/CupsJob.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QLibrary>
 
@@ -147,11 +148,13 @@ bool CupsJob::connect()
 void CupsJob::lookUp()
 {
     if (!m_cups->loaded) {
-        m_whyNot = QStringLiteral("the printing system (CUPS) is not installed.");
+        m_whyNot =
+            QCoreApplication::translate("CupsJob", "the printing system (CUPS) is not installed.");
         return;
     }
     if (!m_cups->complete()) {
-        m_whyNot = QStringLiteral("the printing system's library (libcups) is not usable.");
+        m_whyNot = QCoreApplication::translate(
+            "CupsJob", "the printing system's library (libcups) is not usable.");
         return;
     }
     if (!connect())
@@ -159,7 +162,8 @@ void CupsJob::lookUp()
     m_dest = m_cups->getNamedDest(m_http, nullptr, nullptr);
     if (!m_dest) {
         m_whyNot = stopped() ? failure(QString())
-                             : QStringLiteral("there is no default printer: %1.  Choose one in "
+                             : QCoreApplication::translate(
+                                   "CupsJob", "there is no default printer: %1.  Choose one in "
                                               "the system's printer settings, then print again.")
                                    .arg(m_cups->lastReason());
         return;
@@ -211,15 +215,16 @@ int CupsJob::submit(const QString &pdfPath, const QString &title, QString &whyNo
     }
     QFile pages(pdfPath);
     if (!pages.open(QIODevice::ReadOnly)) {
-        whyNot =
-            QStringLiteral("the report's pages could not be read: %1.").arg(pages.errorString());
+        whyNot = QCoreApplication::translate("CupsJob", "the report's pages could not be read: %1.")
+                     .arg(pages.errorString());
         return 0;
     }
     int job = 0;
     const auto refused = [&] {
         const bool stoppedOnTheWay = stopped();
         whyNot = stoppedOnTheWay ? failure(QString())
-                                 : QStringLiteral("the printer \"%1\" did not take the job: %2.")
+                                 : QCoreApplication::translate(
+                                       "CupsJob", "the printer \"%1\" did not take the job: %2.")
                                        .arg(destination(), m_cups->lastReason());
         // A job that was begun is not left waiting for pages that will never come.
         if (job && !stoppedOnTheWay)
@@ -275,12 +280,15 @@ QString CupsJob::failure(const QString &reason) const
 {
     const std::lock_guard lock(m_mutex);
     if (m_cancelled)
-        return QStringLiteral("you stopped waiting for the printing system.");
+        return QCoreApplication::translate("CupsJob",
+                                           "you stopped waiting for the printing system.");
     if (m_waitedTooLong)
-        return QStringLiteral("the printing system (%1) did not answer within %2 seconds.")
+        return QCoreApplication::translate(
+                   "CupsJob", "the printing system (%1) did not answer within %2 seconds.")
             .arg(QString::fromLocal8Bit(m_cups->server()))
             .arg(m_limit.count() / 1000.0);
-    return QStringLiteral("the printing system did not answer: %1.").arg(reason);
+    return QCoreApplication::translate("CupsJob", "the printing system did not answer: %1.")
+        .arg(reason);
 }
 
 } // namespace tallyra

@@ -110,7 +110,8 @@ std::optional<DriveError> Drive::refuse(const QString &name) const
 {
     if (leavesRoot(name)) {
         return DriveError{DriveFailure::BadFileName, 0,
-                          QStringLiteral("the name holds a folder part"), filePath(name)};
+                          QCoreApplication::translate("Drive", "the name holds a folder part"),
+                          filePath(name)};
     }
     return readyRoot(filePath(name));
 }
@@ -126,15 +127,17 @@ std::optional<DriveError> Drive::readyRoot(const QString &file) const
         return std::nullopt;
     // The folder above is there, so this is no missing disk.
     const int systemError = lastSystemError();
-    QString why = QStringLiteral("the folder could not be made");
-    if (systemError != 0)
-        why += QStringLiteral(": ") + qt_error_string(systemError);
+    const QString why =
+        systemError == 0 ? QCoreApplication::translate("Drive", "the folder could not be made")
+                         : QCoreApplication::translate("Drive", "the folder could not be made: %1")
+                               .arg(qt_error_string(systemError));
     return DriveError{classifyDriveError(systemError, true), systemError, why, m_root};
 }
 
 DriveError Drive::noDisk(const QString &file) const
 {
-    return {DriveFailure::NotReady, 0, QStringLiteral("there is no folder %1").arg(m_root), file};
+    return {DriveFailure::NotReady, 0,
+            QCoreApplication::translate("Drive", "there is no folder %1").arg(m_root), file};
 }
 
 // Qt reports a short write without an error of its own, so the system's words are preferred.
@@ -151,7 +154,8 @@ std::optional<DriveError> Drive::listBackups(QStringList &names) const
     const QDir dir(m_root);
     // QDir lists an unreadable folder as empty; that is no disk to choose from.
     if (!dir.isReadable()) {
-        return DriveError{DriveFailure::Other, 0, QStringLiteral("the folder cannot be read"),
+        return DriveError{DriveFailure::Other, 0,
+                          QCoreApplication::translate("Drive", "the folder cannot be read"),
                           m_root};
     }
     // Hidden ones too: a description may begin with a full stop, and its backup must be offered.
@@ -199,7 +203,8 @@ std::optional<DriveError> Drive::writeFile(const QString &name, const QByteArray
     if (!file.commit())
         return failure(lastSystemError(), file.errorString(), name);
     // The backup is there only once the folder that names it is on the disk too.
-    return syncFolderFor(name, QStringLiteral("the disk did not confirm the new file: %1"));
+    return syncFolderFor(
+        name, QCoreApplication::translate("Drive", "the disk did not confirm the new file: %1"));
 }
 
 std::optional<DriveError> Drive::createFile(const QString &name, const QByteArray &bytes)
@@ -207,7 +212,8 @@ std::optional<DriveError> Drive::createFile(const QString &name, const QByteArra
     if (auto refused = refuse(name))
         return refused;
     const auto taken = [&] {
-        return DriveError{DriveFailure::Other, 0, QStringLiteral("a file of that name is there"),
+        return DriveError{DriveFailure::Other, 0,
+                          QCoreApplication::translate("Drive", "a file of that name is there"),
                           filePath(name)};
     };
     if (QFileInfo::exists(filePath(name)))

@@ -3,6 +3,7 @@
 
 #include "register/FileStore.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -136,7 +137,9 @@ void PrinterSurface::drawLine(double x1, double y1, double x2, double y2)
 void PrinterSurface::newPage()
 {
     if (painter() && !m_device->newPage())
-        m_failure = destination() + QStringLiteral(" reported an error during the job.");
+        m_failure =
+            QCoreApplication::translate("PrinterSurface", "%1 reported an error during the job.")
+                .arg(destination());
     m_x = 0;
     m_y = 0;
 }
@@ -154,7 +157,9 @@ std::optional<QString> PrinterSurface::endDocument()
         return m_failure;
     const QPrinter::PrinterState state = m_printer->printerState();
     if (!m_failure && (state == QPrinter::Error || state == QPrinter::Aborted))
-        m_failure = destination() + QStringLiteral(" reported an error during the job.");
+        m_failure =
+            QCoreApplication::translate("PrinterSurface", "%1 reported an error during the job.")
+                .arg(destination());
     return m_failure;
 }
 
@@ -166,7 +171,8 @@ QPainter *PrinterSurface::painter()
     if (m_painter.isActive())
         return &m_painter;
     if (!m_painter.begin(m_device)) {
-        m_failure = destination() + QStringLiteral(" refused the job.");
+        m_failure =
+            QCoreApplication::translate("PrinterSurface", "%1 refused the job.").arg(destination());
         return nullptr;
     }
     m_painter.setFont(m_font);
@@ -179,10 +185,12 @@ QPainter *PrinterSurface::painter()
 QString PrinterSurface::destination() const
 {
     if (!m_printer)
-        return QStringLiteral("the file \"%1\"").arg(m_pdfName);
+        return QCoreApplication::translate("PrinterSurface", "the file \"%1\"").arg(m_pdfName);
     if (m_printer->outputFormat() == QPrinter::PdfFormat)
-        return QStringLiteral("the file \"%1\"").arg(m_printer->outputFileName());
-    return QStringLiteral("the printer \"%1\"").arg(m_printer->printerName());
+        return QCoreApplication::translate("PrinterSurface", "the file \"%1\"")
+            .arg(m_printer->outputFileName());
+    return QCoreApplication::translate("PrinterSurface", "the printer \"%1\"")
+        .arg(m_printer->printerName());
 }
 
 QRectF PrinterSurface::printableArea() const
@@ -207,7 +215,11 @@ double PrinterSurface::toTwips(double pixels) const
 
 namespace {
 
-const QString ReportTitle = QStringLiteral("Tallyra report");
+// The job's name in the printer's queue and the PDF's title.
+QString reportTitle()
+{
+    return QCoreApplication::translate("PrinterSurface", "Tallyra report");
+}
 
 // Letter less a quarter inch all round: the report's columns need 8 inches across.
 QPageLayout letterLayout()
@@ -236,7 +248,7 @@ public:
     {
         auto pdf = std::make_unique<QPdfWriter>(m_path);
         pdf->setPageLayout(layout);
-        pdf->setTitle(ReportTitle);
+        pdf->setTitle(reportTitle());
         pdf->setCreator(QStringLiteral("Tallyra"));
         m_surface = std::make_unique<PrinterSurface>(std::move(pdf), m_path);
     }
@@ -248,7 +260,9 @@ public:
     std::optional<QString> submit() override
     {
         if (!canSaveAsPdf())
-            return QStringLiteral("the report's pages could not be written to %1.").arg(m_path);
+            return QCoreApplication::translate("PrinterSurface",
+                                               "the report's pages could not be written to %1.")
+                .arg(m_path);
         return m_send(m_path, m_sentAs);
     }
 
@@ -284,19 +298,23 @@ private:
 };
 
 #ifdef Q_OS_WIN
-const QString NoDefaultPrinter =
-    QStringLiteral("there is no default printer.  Choose one in the system's printer settings, "
-                   "then print again.");
+QString noDefaultPrinter()
+{
+    return QCoreApplication::translate("PrinterSurface",
+                                       "there is no default printer.  Choose one in the system's "
+                                       "printer settings, then print again.");
+}
 
 // The printer's own driver prints the pages as they are drawn.
 class NativeJob final : public ReportJob
 {
 public:
     explicit NativeJob(const QPrinterInfo &info)
-        : m_sentAs(QStringLiteral("Sent to %1").arg(info.printerName()))
+        : m_sentAs(
+              QCoreApplication::translate("PrinterSurface", "Sent to %1").arg(info.printerName()))
     {
         auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-        printer->setDocName(ReportTitle);
+        printer->setDocName(reportTitle());
         m_paper = paperOf(printer->pageLayout());
         m_surface = std::make_unique<PrinterSurface>(std::move(printer));
     }
@@ -330,8 +348,10 @@ QPageLayout layoutOf(const std::optional<CupsPaper> &paper)
 QString notAnswered(WaitEnd end, std::chrono::milliseconds limit)
 {
     if (end == WaitEnd::Cancelled)
-        return QStringLiteral("you stopped waiting for the printing system.");
-    return QStringLiteral("the printing system did not answer within %1 seconds.")
+        return QCoreApplication::translate("PrinterSurface",
+                                           "you stopped waiting for the printing system.");
+    return QCoreApplication::translate("PrinterSurface",
+                                       "the printing system did not answer within %1 seconds.")
         .arg(double(limit.count()) / 1000);
 }
 
@@ -348,14 +368,16 @@ std::optional<QString> send(const std::shared_ptr<CupsJob> &cups, const QString 
 {
     auto sent = std::make_shared<Sent>();
     const WaitEnd end = waitForServer(
-        QStringLiteral("Sending the report to the printer..."),
-        [cups, sent, pdfPath] { sent->job = cups->submit(pdfPath, ReportTitle, sent->whyNot); },
+        QCoreApplication::translate("PrinterSurface", "Sending the report to the printer..."),
+        [cups, sent, pdfPath] { sent->job = cups->submit(pdfPath, reportTitle(), sent->whyNot); },
         [cups] { cups->cancel(); }, limit);
     if (end != WaitEnd::Answered)
         return notAnswered(end, limit);
     if (sent->job <= 0)
         return sent->whyNot;
-    sentAs = QStringLiteral("Sent to %1 as job %2").arg(cups->destination()).arg(sent->job);
+    sentAs = QCoreApplication::translate("PrinterSurface", "Sent to %1 as job %2")
+                 .arg(cups->destination())
+                 .arg(sent->job);
     return std::nullopt;
 }
 #endif
@@ -377,12 +399,12 @@ std::unique_ptr<ReportJob> DefaultPrinter::startJob()
     if (!info.isNull())
         return std::make_unique<NativeJob>(info);
     return std::make_unique<PdfJob>(letterLayout(),
-                                    [](const QString &, QString &) { return NoDefaultPrinter; });
+                                    [](const QString &, QString &) { return noDefaultPrinter(); });
 #else
     auto cups = std::make_shared<CupsJob>(m_limit);
     const WaitEnd end = waitForServer(
-        QStringLiteral("Looking for the default printer..."), [cups] { cups->lookUp(); },
-        [cups] { cups->cancel(); }, m_limit);
+        QCoreApplication::translate("PrinterSurface", "Looking for the default printer..."),
+        [cups] { cups->lookUp(); }, [cups] { cups->cancel(); }, m_limit);
     if (end != WaitEnd::Answered) {
         const QString why = notAnswered(end, m_limit);
         return std::make_unique<PdfJob>(

@@ -1,16 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/SaveTarget.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringList>
 
 namespace tallyra {
 
+QString filterName(const FileType &type)
+{
+    return QCoreApplication::translate("SaveTarget", type.filter);
+}
+
 QString saveFilters(std::span<const FileType> types)
 {
     QStringList filters;
     for (const FileType &type : types)
-        filters << QLatin1String(type.filter);
+        filters << filterName(type);
     return filters.join(QStringLiteral(";;"));
 }
 
@@ -23,7 +29,7 @@ SaveTarget saveTarget(std::span<const FileType> types, const QString &chosenPath
             return {i, chosenPath};
     std::size_t chosen = 0;
     for (std::size_t i = 0; i < types.size(); ++i)
-        if (selectedFilter == QLatin1String(types[i].filter))
+        if (selectedFilter == filterName(types[i]))
             chosen = i;
     if (!suffix.isEmpty())
         return {chosen, chosenPath};

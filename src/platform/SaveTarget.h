@@ -12,8 +12,11 @@ namespace tallyra {
 struct FileType
 {
     const char *suffix; // "csv"
-    const char *filter; // "CSV for spreadsheets (*.csv)"
+    const char *filter; // "CSV for spreadsheets (*.csv)", marked for translation in SaveTarget
 };
+
+// The type as the dialog shows it, in the user's language.
+QString filterName(const FileType &type);
 
 // The types in the form QFileDialog takes: "A (*.a);;B (*.b)".
 QString saveFilters(std::span<const FileType> types);

@@ -45,8 +45,9 @@ WaitEnd waitForServer(const QString &what, std::function<void()> work,
     if (answered->load())
         return WaitEnd::Answered;
 
-    QProgressDialog box(what, QStringLiteral("&Cancel"), 0, 0, QApplication::activeWindow());
-    box.setWindowTitle(QStringLiteral("Printing"));
+    QProgressDialog box(what, QCoreApplication::translate("ServerWait", "&Cancel"), 0, 0,
+                        QApplication::activeWindow());
+    box.setWindowTitle(QCoreApplication::translate("ServerWait", "Printing"));
     box.setWindowModality(Qt::ApplicationModal);
     box.setMinimumDuration(0);
     bool cancelled = false;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Settings.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QSettings>
@@ -37,7 +38,7 @@ std::optional<QString> QtSettings::setBackupFolder(const QString &folder)
     QSettings settings;
     const QString file = QDir::toNativeSeparators(settings.fileName());
     if (!settings.isWritable())
-        return QStringLiteral("%1 cannot be written").arg(file);
+        return QCoreApplication::translate("Settings", "%1 cannot be written").arg(file);
     settings.setValue(BackupFolderKey, folder);
     // Written now, not when the program ends: a crash must not forget the choice, and a
     // failure is known while the user can still be told.
@@ -46,9 +47,9 @@ std::optional<QString> QtSettings::setBackupFolder(const QString &folder)
     case QSettings::NoError:
         return std::nullopt;
     case QSettings::AccessError:
-        return QStringLiteral("%1 cannot be written").arg(file);
+        return QCoreApplication::translate("Settings", "%1 cannot be written").arg(file);
     case QSettings::FormatError:
-        return QStringLiteral("%1 is damaged").arg(file);
+        return QCoreApplication::translate("Settings", "%1 is damaged").arg(file);
     }
     return std::nullopt;
 }

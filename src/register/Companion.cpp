@@ -3,6 +3,7 @@
 
 #include "register/DateText.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDate>
 #include <QHash>
@@ -270,11 +271,13 @@ QByteArray formatCompanion(const Checkbook &book, const Companion &companion,
 CompanionRead readCompanion(QByteArrayView bytes, Checkbook &book, Companion &companion)
 {
     const auto damaged = [](int line, const QString &why) {
-        return CompanionRead{CompanionRead::Result::Damaged,
-                             QStringLiteral("line %1, %2").arg(line).arg(why), 0, std::nullopt};
+        return CompanionRead{
+            CompanionRead::Result::Damaged,
+            QCoreApplication::translate("Companion", "line %1, %2").arg(line).arg(why), 0,
+            std::nullopt};
     };
     if (!bytes.endsWith('\n'))
-        return damaged(1, QStringLiteral("the file is cut short"));
+        return damaged(1, QCoreApplication::translate("Companion", "the file is cut short"));
     Companion read;
     std::optional<ScheduleJournal> journal;
     std::vector<Mark> marks;
@@ -286,15 +289,17 @@ CompanionRead readCompanion(QByteArrayView bytes, Checkbook &book, Companion &co
         if (lineNumber == 1) {
             if (!line.startsWith(VersionWord) || line.size() <= VersionWord.size() ||
                 line[VersionWord.size()] != ' ')
-                return damaged(1, QStringLiteral("not a Tallyra state file"));
+                return damaged(
+                    1, QCoreApplication::translate("Companion", "not a Tallyra state file"));
             bool ok = false;
             const int version = line.mid(VersionWord.size() + 1).toInt(&ok);
             if (!ok || version < 1)
-                return damaged(1, QStringLiteral("no version"));
+                return damaged(1, QCoreApplication::translate("Companion", "no version"));
             if (version > FormatVersion)
                 return {CompanionRead::Result::Newer,
-                        QStringLiteral("written by a later version, %1").arg(version), 0,
-                        std::nullopt};
+                        QCoreApplication::translate("Companion", "written by a later version, %1")
+                            .arg(version),
+                        0, std::nullopt};
             continue;
         }
         if (line.isEmpty() || line.startsWith('#'))
@@ -304,7 +309,8 @@ CompanionRead readCompanion(QByteArrayView bytes, Checkbook &book, Companion &co
         if (word == "statement" || word == "later") {
             const std::optional<StatementBalance> statement = readStatement(fields);
             if (!statement)
-                return damaged(lineNumber, QStringLiteral("a statement that does not read"));
+                return damaged(lineNumber, QCoreApplication::translate(
+                                               "Companion", "a statement that does not read"));
             if (word == "later")
                 read.later = statement;
             else
@@ -314,23 +320,27 @@ CompanionRead readCompanion(QByteArrayView bytes, Checkbook &book, Companion &co
         if (word == "schedule" || word == "schedule-before") {
             const std::optional<RecurringEntry> schedule = readSchedule(fields);
             if (!schedule || (word != "schedule" && !journal))
-                return damaged(lineNumber, QStringLiteral("a schedule that does not read"));
+                return damaged(lineNumber, QCoreApplication::translate(
+                                               "Companion", "a schedule that does not read"));
             (word == "schedule" ? read.schedules : journal->schedulesBefore).push_back(*schedule);
             continue;
         }
         if (word == "journal") {
             if (fields.size() != 3 || journal)
-                return damaged(lineNumber, QStringLiteral("a journal that does not read"));
+                return damaged(lineNumber, QCoreApplication::translate(
+                                               "Companion", "a journal that does not read"));
             journal = ScheduleJournal{fields[1], fields[2], {}};
             continue;
         }
         const bool cleared = word == "cleared";
         if ((!cleared && word != "reconciled") || fields.size() != 7)
-            return damaged(lineNumber, QStringLiteral("a line that does not read"));
+            return damaged(lineNumber,
+                           QCoreApplication::translate("Companion", "a line that does not read"));
         const std::optional<qint32> on =
             cleared && fields[1].isEmpty() ? std::optional<qint32>(0) : readDate(fields[1]);
         if (!on || (cleared && *on != 0))
-            return damaged(lineNumber, QStringLiteral("a statement date that does not read"));
+            return damaged(lineNumber, QCoreApplication::translate(
+                                           "Companion", "a statement date that does not read"));
         const qsizetype keyStart = word.size() + 1 + fields[1].size() + 1;
         marks.push_back(
             {line.mid(keyStart), cleared ? Clearing::Cleared : Clearing::Reconciled, *on});

@@ -3,6 +3,8 @@
 
 #include "register/Cp1252.h"
 
+#include <QCoreApplication>
+
 #include <charconv>
 #include <limits>
 #include <vector>
@@ -99,20 +101,24 @@ public:
     {
         if (!lineAhead())
             return false;
-        if (!number("count", count, true))
+        if (!number(QT_TRANSLATE_NOOP("DataFile", "count"), count, true))
             return false;
         if (count >= 0 && count <= MaxEntries)
             return true;
-        failure = QStringLiteral("count: not between 0 and %1").arg(MaxEntries);
+        failure =
+            QCoreApplication::translate("DataFile", "count: not between 0 and %1").arg(MaxEntries);
         return false;
     }
 
     bool record(RawRecord &raw)
     {
-        return lineAhead() && number("year", raw.year) && number("month", raw.month) &&
-               number("day", raw.day) && text("check number", raw.checkNumber) &&
-               text("payee", raw.payee) && number("withdrawal", raw.withdrawalCents) &&
-               number("deposit", raw.depositCents, true);
+        return lineAhead() && number(QT_TRANSLATE_NOOP("DataFile", "year"), raw.year) &&
+               number(QT_TRANSLATE_NOOP("DataFile", "month"), raw.month) &&
+               number(QT_TRANSLATE_NOOP("DataFile", "day"), raw.day) &&
+               text(QT_TRANSLATE_NOOP("DataFile", "check number"), raw.checkNumber) &&
+               text(QT_TRANSLATE_NOOP("DataFile", "payee"), raw.payee) &&
+               number(QT_TRANSLATE_NOOP("DataFile", "withdrawal"), raw.withdrawalCents) &&
+               number(QT_TRANSLATE_NOOP("DataFile", "deposit"), raw.depositCents, true);
     }
 
     QString failure;
@@ -127,13 +133,16 @@ private:
     {
         if (p != end)
             return true;
-        failure = QStringLiteral("the file ends before this line");
+        failure = QCoreApplication::translate("DataFile", "the file ends before this line");
         return false;
     }
 
     bool fail(const char *field, const char *why)
     {
-        failure = QLatin1String(field) + QLatin1String(": ") + QLatin1String(why);
+        //: A field of a record line, then what is wrong with it: "year: no number"
+        failure = QCoreApplication::translate("DataFile", "%1: %2")
+                      .arg(QCoreApplication::translate("DataFile", field),
+                           QCoreApplication::translate("DataFile", why));
         return false;
     }
 
@@ -142,12 +151,13 @@ private:
     bool failAtFieldEnd(const char *field, bool lastField)
     {
         if (atCutEnd())
-            return fail(field, "the line is cut short (no line end)");
+            return fail(field,
+                        QT_TRANSLATE_NOOP("DataFile", "the line is cut short (no line end)"));
         if (!lastField && atLineEnd())
-            return fail(field, "fewer than seven fields");
+            return fail(field, QT_TRANSLATE_NOOP("DataFile", "fewer than seven fields"));
         if (lastField && at(','))
-            return fail(field, "more than seven fields");
-        return fail(field, "not a whole number");
+            return fail(field, QT_TRANSLATE_NOOP("DataFile", "more than seven fields"));
+        return fail(field, QT_TRANSLATE_NOOP("DataFile", "not a whole number"));
     }
 
     template <typename Int> bool number(const char *field, Int &value, bool lastField = false)
@@ -162,12 +172,12 @@ private:
         for (; p != end && *p >= '0' && *p <= '9'; ++p) {
             magnitude = magnitude * 10 + (*p - '0');
             if (magnitude > limit)
-                return fail(field, "number out of range");
+                return fail(field, QT_TRANSLATE_NOOP("DataFile", "number out of range"));
         }
         if (!(lastField ? atLineEnd() : at(',')))
             return failAtFieldEnd(field, lastField);
         if (p == digits)
-            return fail(field, "no number");
+            return fail(field, QT_TRANSLATE_NOOP("DataFile", "no number"));
         p += *p == '\r' ? 2 : 1;
         value = Int(negative ? -magnitude : magnitude);
         return true;
@@ -182,8 +192,10 @@ private:
             while (p != end && *p != ',' && *p != '\n')
                 ++p;
             if (!at(','))
-                return fail(field, p == end ? "the line is cut short (no line end)"
-                                            : "fewer than seven fields");
+                return fail(field, p == end
+                                       ? QT_TRANSLATE_NOOP("DataFile",
+                                                           "the line is cut short (no line end)")
+                                       : QT_TRANSLATE_NOOP("DataFile", "fewer than seven fields"));
             value = QByteArrayView(start, p++);
             return true;
         }
@@ -191,7 +203,8 @@ private:
         while (p != end && *p != '"' && *p != '\n')
             ++p;
         if (!at('"'))
-            return fail(field, "quoted text without its closing quote");
+            return fail(field,
+                        QT_TRANSLATE_NOOP("DataFile", "quoted text without its closing quote"));
         value = QByteArrayView(start, p++);
         if (at(',')) {
             ++p;
@@ -199,7 +212,7 @@ private:
         }
         if (atCutEnd() || atLineEnd())
             return failAtFieldEnd(field, false);
-        return fail(field, "quoted text not followed by a comma");
+        return fail(field, QT_TRANSLATE_NOOP("DataFile", "quoted text not followed by a comma"));
     }
 
     const char *p;

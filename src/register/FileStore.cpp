@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "register/FileStore.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -37,7 +38,8 @@ FolderSync &folderSyncInUse()
 
 QString notConfirmed(const QString &file, const QString &why)
 {
-    return QStringLiteral("%1 was written, but the disk did not confirm its new name: %2")
+    return QCoreApplication::translate(
+               "FileStore", "%1 was written, but the disk did not confirm its new name: %2")
         .arg(QFileInfo(file).fileName(), why);
 }
 
@@ -63,9 +65,10 @@ std::optional<QString> keepUnderFreeName(const QString &base, QString *error, Ke
         }
     }
     if (error)
-        *error = QStringLiteral("every name from %1 to %1.%2 is already taken")
-                     .arg(base)
-                     .arg(MostKeptCopies);
+        *error =
+            QCoreApplication::translate("FileStore", "every name from %1 to %1.%2 is already taken")
+                .arg(base)
+                .arg(MostKeptCopies);
     return std::nullopt;
 }
 
@@ -137,7 +140,7 @@ std::optional<QByteArray> readWholeFile(const QString &path, QString *error, qin
     // Only a regular file, after following links, is read at all.
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
-        return fail(QStringLiteral("it is not a regular file"));
+        return fail(QCoreApplication::translate("FileStore", "it is not a regular file"));
     if (info.size() > largest)
         return fail(tooLargeForRegister(info.size()));
     QFile file(path);
@@ -165,7 +168,8 @@ QString tooLargeForRegister(qint64 size)
     // Commas between thousands, as every number the program shows.
     QLocale numbers = QLocale::c();
     numbers.setNumberOptions(QLocale::DefaultNumberOptions);
-    return QStringLiteral("at %1 bytes it is larger than any register can be")
+    return QCoreApplication::translate("FileStore",
+                                       "at %1 bytes it is larger than any register can be")
         .arg(numbers.toString(size));
 }
 
@@ -185,8 +189,10 @@ std::optional<QString> keepUnreadableCopy(const QString &path, QString *error)
         return std::nullopt;
     if (const FileResult synced = syncFolderOf(*kept); !synced.ok) {
         if (error)
-            *error = QStringLiteral("it was moved to %1, but the disk did not confirm the move: %2")
-                         .arg(QFileInfo(*kept).fileName(), synced.error);
+            *error =
+                QCoreApplication::translate(
+                    "FileStore", "it was moved to %1, but the disk did not confirm the move: %2")
+                    .arg(QFileInfo(*kept).fileName(), synced.error);
         return std::nullopt;
     }
     return kept;

@@ -52,8 +52,8 @@ bool isUnfinishedSave(const QString &name, const QString &dataFile)
 ChangeResult readOnlyRefusal()
 {
     return notDone(ChangeResult::Status::Refused,
-                   QStringLiteral("the register is open read-only, as another copy of Tallyra "
-                                  "holds it"));
+                   RegisterDocument::tr("the register is open read-only, as another copy of "
+                                        "Tallyra holds it"));
 }
 
 } // namespace
@@ -172,7 +172,7 @@ RegisterDocument::LoadResult RegisterDocument::load(QString *reason)
     std::optional<QByteArray> bytes = readWholeFile(m_path, &why);
     if (bytes) {
         if (const std::optional<ReadFailure> fault = readDataFile(*bytes, m_book))
-            why = QStringLiteral("line %1, %2").arg(fault->lineNumber).arg(fault->reason);
+            why = tr("line %1, %2").arg(fault->lineNumber).arg(fault->reason);
     }
     if (!why.isEmpty()) {
         if (reason)
@@ -284,7 +284,7 @@ ChangeResult RegisterDocument::step(bool forward)
         return readOnlyRefusal();
     const int index = m_history.index() - (forward ? 0 : 1);
     if (index < 0 || index >= m_history.count())
-        return notDone(ChangeResult::Status::Refused, QStringLiteral("there is nothing to do"));
+        return notDone(ChangeResult::Status::Refused, tr("there is nothing to do"));
     const auto *command = static_cast<const Command *>(m_history.command(index));
     const auto target = std::make_unique<Checkbook>(m_book);
     Companion targetCompanion = m_companion;
@@ -318,7 +318,7 @@ ChangeResult RegisterDocument::write(const QByteArray &bytes,
         const QString changed = dataChanged ? m_path : m_companionPath;
         if (!m_askOutsideChange)
             return notDone(ChangeResult::Status::Refused,
-                           QStringLiteral("%1 was changed by another program").arg(changed));
+                           tr("%1 was changed by another program").arg(changed));
         const OutsideChange names{freeCopyName(changed + UnsavedChangeSuffix),
                                   freeCopyName(changed + OutsideChangeSuffix)};
         if (m_askOutsideChange(names) == OutsideChangeChoice::Reload)
@@ -389,7 +389,7 @@ ChangeResult RegisterDocument::takeVersionOnDisk(const QString &changed, const Q
     QString reason;
     if (reloadFromDisk(&reason) != LoadResult::Loaded)
         return notDone(ChangeResult::Status::SaveFailed,
-                       QStringLiteral("the other version cannot be read: %1").arg(reason), *kept);
+                       tr("the other version cannot be read: %1").arg(reason), *kept);
     return notDone(ChangeResult::Status::Reloaded, QString(), *kept,
                    ChangeResult::Kept::UnsavedChange);
 }
