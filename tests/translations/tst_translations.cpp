@@ -186,7 +186,7 @@ private slots:
         QCOMPARE(translationLanguage(), QStringLiteral("es"));
         QCOMPARE(QCoreApplication::translate("tallyra::FrmDue", "%n recurring entries are due",
                                              nullptr, 1),
-                 QStringLiteral("1 movimiento periódico pendiente"));
+                 QStringLiteral("Hay 1 movimiento periódico pendiente"));
 #ifndef Q_OS_WIN
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Sí"));
 #endif
