@@ -4,6 +4,7 @@
 #include "app/frmMoney.h"
 #include "chart/frmChart.h"
 #include "entry/PayeeField.h"
+#include "help/frmHandbook.h"
 #include "platform/Controls.h"
 #include "statement/StatementImport.h"
 
@@ -247,7 +248,10 @@ void FrmMoney::buildMenus()
     QMenu *mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuContent = item(mnuHelp, "mnuContent", QStringLiteral("&Content"));
-    mnuContent->setShortcuts(QKeySequence::HelpContents);
+    // F1 opens the handbook, which covers every command.
+    QAction *mnuHandbook = item(mnuHelp, "mnuHandbook", tr("Tallyra &Handbook"));
+    mnuHandbook->setShortcuts(QKeySequence::HelpContents);
+    connect(mnuHandbook, &QAction::triggered, this, [this] { FrmHandbook::open(this); });
     mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuSep3"));
     mnuAbout = item(mnuHelp, "mnuAbout", QStringLiteral("&About"));
 
