@@ -4,6 +4,7 @@
 #include "app/frmMoney.h"
 #include "chart/frmChart.h"
 #include "entry/PayeeField.h"
+#include "help/frmHandbook.h"
 #include "platform/Controls.h"
 #include "statement/StatementImport.h"
 
@@ -245,7 +246,10 @@ void FrmMoney::buildMenus()
     QMenu *mnuHelp = menuBar()->addMenu(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuContent = item(mnuHelp, "mnuContent", tr("&Content"));
-    mnuContent->setShortcuts(QKeySequence::HelpContents);
+    // F1 opens the handbook, which covers every command.
+    QAction *mnuHandbook = item(mnuHelp, "mnuHandbook", tr("Tallyra &Handbook"));
+    mnuHandbook->setShortcuts(QKeySequence::HelpContents);
+    connect(mnuHandbook, &QAction::triggered, this, [this] { FrmHandbook::open(this); });
     mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuSep3"));
     mnuAbout = item(mnuHelp, "mnuAbout", tr("&About"));
 
