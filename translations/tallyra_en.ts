@@ -105,9 +105,11 @@
     <message numerus="yes">
         <source>Entries before it left where they are, not yet reconciled: %n.<byte value="xd"/>
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Entries before it left where they are, not yet reconciled: %n.<byte value="xd"/>
+</numerusform>
+            <numerusform>Entries before it left where they are, not yet reconciled: %n.<byte value="xd"/>
+</numerusform>
         </translation>
     </message>
 </context>

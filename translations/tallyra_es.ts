@@ -1066,22 +1066,23 @@ Do you wish to continue?</source>
     <message>
         <source>Starting balance %1, outstanding deposits %2, outstanding withdrawals %3
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo inicial %1, depósitos pendientes %2, retiros pendientes %3
+</translation>
     </message>
     <message>
         <source>standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>entrada estándar</translation>
     </message>
     <message>
         <source>, %1 marked cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 marcados como compensados.</translation>
     </message>
 </context>
 <context>
     <name>OfxStatement</name>
     <message>
         <source>it could not be handed to the OFX reader: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo pasar al lector de OFX: %1</translation>
     </message>
 </context>
 <context>
@@ -1518,38 +1519,38 @@ Hay que hacer una copia de seguridad y después empezar un registro nuevo.</tran
     <name>StatementFile</name>
     <message>
         <source>it is larger than %1 MB, the most Tallyra reads as a statement</source>
-        <translation type="unfinished"></translation>
+        <translation>ocupa más de %1 MB, lo máximo que Tallyra lee como extracto</translation>
     </message>
     <message>
         <source>at %1 MB it is larger than %2 MB, the most Tallyra reads as a statement</source>
-        <translation type="unfinished"></translation>
+        <translation>con %1 MB ocupa más de %2 MB, lo máximo que Tallyra lee como extracto</translation>
     </message>
     <message>
         <source>it is a named pipe, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>es una tubería con nombre, no un archivo</translation>
     </message>
     <message>
         <source>it is a socket, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>es un socket, no un archivo</translation>
     </message>
     <message>
         <source>it is a device, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>es un dispositivo, no un archivo</translation>
     </message>
     <message>
         <source>it is no plain file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal</translation>
     </message>
 </context>
 <context>
     <name>StatementPreview</name>
     <message>
         <source>mark %1 cleared from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>marcar %1 como compensado desde %2</translation>
     </message>
     <message>
         <source>%1, mark %2 cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, marcar %2 como compensado</translation>
     </message>
 </context>
 <context>
@@ -1634,27 +1635,29 @@ Hay que hacer una copia de seguridad y después empezar un registro nuevo.</tran
     <name>tallyra::FrmCarryForward</name>
     <message>
         <source>As statements have been reconciled, only reconciled entries move; every other entry stays where it is, with its mark.</source>
-        <translation type="unfinished"></translation>
+        <translation>Como ya se han conciliado extractos, solo se trasladan los movimientos conciliados; todos los demás se quedan donde están, con su marca.</translation>
     </message>
     <message>
         <source>Reconciled entries before it:</source>
-        <translation type="unfinished"></translation>
+        <translation>Movimientos conciliados anteriores:</translation>
     </message>
     <message>
         <source>No reconciled entries lie before %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay movimientos conciliados antes del %1.</translation>
     </message>
     <message numerus="yes">
         <source>Entries before it left where they are, not yet reconciled: %n.<byte value="xd"/>
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Movimientos anteriores que se quedan donde están, aún sin conciliar: %n.<byte value="xd"/>
+</numerusform>
+            <numerusform>Movimientos anteriores que se quedan donde están, aún sin conciliar: %n.<byte value="xd"/>
+</numerusform>
         </translation>
     </message>
     <message>
         <source>No reconciled entries lie before %1, so there is nothing to carry forward.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay movimientos conciliados antes del %1, así que no hay nada que trasladar.</translation>
     </message>
 </context>
 <context>
@@ -1729,15 +1732,15 @@ Hay que hacer una copia de seguridad y después empezar un registro nuevo.</tran
     <name>tallyra::FrmCsvColumns</name>
     <message>
         <source>Amount column</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna del importe</translation>
     </message>
     <message>
         <source>Withdrawal column</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de retiros</translation>
     </message>
     <message>
         <source>Deposit column</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de depósitos</translation>
     </message>
 </context>
 <context>
@@ -2036,6 +2039,57 @@ Remove it anyway?</source>
     </message>
 </context>
 <context>
+    <name>tallyra::FrmHandbook</name>
+    <message>
+        <source>Tallyra Handbook</source>
+        <translation>Manual de Tallyra</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Contenido</translation>
+    </message>
+    <message>
+        <source>Handbook page</source>
+        <translation>Página del manual</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Atrás</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>A&amp;delante</translation>
+    </message>
+    <message>
+        <source>&amp;Home</source>
+        <translation>&amp;Inicio</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>The page shown before this one</source>
+        <translation>La página mostrada antes de esta</translation>
+    </message>
+    <message>
+        <source>The page shown after this one</source>
+        <translation>La página mostrada después de esta</translation>
+    </message>
+    <message>
+        <source>The list of the handbook&apos;s pages</source>
+        <translation>La lista de las páginas del manual</translation>
+    </message>
+    <message>
+        <source>Close the handbook</source>
+        <translation>Cerrar el manual</translation>
+    </message>
+    <message>
+        <source>&amp;Contents:</source>
+        <translation>Co&amp;ntenido:</translation>
+    </message>
+</context>
+<context>
     <name>tallyra::FrmHelp</name>
     <message>
         <source>Help</source>
@@ -2316,7 +2370,7 @@ Remove it anyway?</source>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation>&amp;Imprimir</translation>
+        <translation>I&amp;mprimir</translation>
     </message>
     <message>
         <source>Show the balance over time and what each month came to</source>
@@ -2395,6 +2449,10 @@ Remove it anyway?</source>
         <source>&amp;Redo %1</source>
         <extracomment>%1 names the step, e.g. &quot;add 05/05/2001 GAS $5.00&quot;</extracomment>
         <translation>&amp;Rehacer %1</translation>
+    </message>
+    <message>
+        <source>Tallyra &amp;Handbook</source>
+        <translation>Manual de &amp;Tallyra</translation>
     </message>
 </context>
 <context>
@@ -2488,178 +2546,178 @@ Elija otra carpeta u otro nombre, o Cancelar para no guardarlo.</translation>
     <name>tallyra::FrmReconcile</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Fecha</translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Check Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de cheque</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished">Beneficiario</translation>
+        <translation>Beneficiario</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished">Importe</translation>
+        <translation>Importe</translation>
     </message>
     <message>
         <source>Reconcile</source>
-        <translation type="unfinished"></translation>
+        <translation>Conciliar</translation>
     </message>
     <message>
         <source>Statement &amp;end date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de &amp;fin del extracto:</translation>
     </message>
     <message>
         <source>Ending &amp;balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Saldo final:</translation>
     </message>
     <message>
         <source>Starting balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo inicial:</translation>
     </message>
     <message>
         <source>Deposits</source>
-        <translation type="unfinished">Depósitos</translation>
+        <translation>Depósitos</translation>
     </message>
     <message>
         <source>Withdrawals</source>
-        <translation type="unfinished">Retiros</translation>
+        <translation>Retiros</translation>
     </message>
     <message>
         <source>&amp;Deposits and credits</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Depósitos y abonos</translation>
     </message>
     <message>
         <source>&amp;Withdrawals and checks</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retiros y cheques</translation>
     </message>
     <message>
         <source>Cleared balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo compensado:</translation>
     </message>
     <message>
         <source>Difference:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferencia:</translation>
     </message>
     <message>
         <source>&amp;Add Entry...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir movimiento...</translation>
     </message>
     <message>
         <source>Add a fee, interest or anything else the statement shows that the register lacks</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir una comisión, unos intereses o cualquier otra cosa del extracto que falte en el registro</translation>
     </message>
     <message>
         <source>&amp;Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terminar</translation>
     </message>
     <message>
         <source>Mark the ticked entries reconciled on this statement</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar los movimientos seleccionados como conciliados en este extracto</translation>
     </message>
     <message>
         <source>&amp;Later</source>
-        <translation type="unfinished">&amp;Más tarde</translation>
+        <translation>&amp;Más tarde</translation>
     </message>
     <message>
         <source>Keep the ticks as cleared and the figures for next time</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar las marcas como compensadas y las cifras para la próxima vez</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished">&amp;Cancelar</translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>Close without changing anything</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar sin cambiar nada</translation>
     </message>
     <message>
         <source>The ending balance is no amount.</source>
-        <translation type="unfinished"></translation>
+        <translation>El saldo final no es un importe.</translation>
     </message>
     <message>
         <source>Type the statement&apos;s ending balance.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba el saldo final del extracto.</translation>
     </message>
     <message>
         <source>add %1</source>
-        <translation type="unfinished">añadir %1</translation>
+        <translation>añadir %1</translation>
     </message>
     <message>
         <source>reconcile to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>conciliar hasta el %1</translation>
     </message>
     <message>
         <source>reconcile later</source>
-        <translation type="unfinished"></translation>
+        <translation>conciliar más tarde</translation>
     </message>
 </context>
 <context>
     <name>tallyra::FrmReconcileEntry</name>
     <message>
         <source>Withdrawal</source>
-        <translation type="unfinished">Retiro</translation>
+        <translation>Retiro</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished">Depósito</translation>
+        <translation>Depósito</translation>
     </message>
     <message>
         <source>Neither</source>
-        <translation type="unfinished">Ninguno</translation>
+        <translation>Ninguno</translation>
     </message>
     <message>
         <source>Add Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir movimiento</translation>
     </message>
     <message>
         <source>Cents</source>
-        <translation type="unfinished">Centavos</translation>
+        <translation>Centavos</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished">Tipo</translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished">Aña&amp;dir</translation>
+        <translation>&amp;Añadir</translation>
     </message>
     <message>
         <source>Add the entry, cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir el movimiento, compensado</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished">&amp;Cancelar</translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>Close without adding</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar sin añadir</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished">Mes</translation>
+        <translation>Mes</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished">Día</translation>
+        <translation>Día</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished">Año</translation>
+        <translation>Año</translation>
     </message>
     <message>
         <source>Check Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de cheque</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished">Beneficiario</translation>
+        <translation>Beneficiario</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished">Importe</translation>
+        <translation>Importe</translation>
     </message>
 </context>
 <context>
@@ -2956,35 +3014,35 @@ Elija otra carpeta u otro nombre, o Cancelar para no guardarlo.</translation>
     <name>tallyra::FrmStatement</name>
     <message>
         <source>Add the ticked transactions to the register and mark every entry the statement shows cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir al registro las transacciones seleccionadas y marcar como compensado cada movimiento que muestra el extracto</translation>
     </message>
     <message>
         <source>&amp;Finish Reconciliation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terminar la conciliación</translation>
     </message>
     <message>
         <source>Add and mark as Add does, then mark the statement&apos;s entries reconciled on its end date</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir y marcar como hace Añadir, y después marcar los movimientos del extracto como conciliados en su fecha de fin</translation>
     </message>
     <message>
         <source>Starting balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo inicial:</translation>
     </message>
     <message>
         <source>Cleared balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo compensado:</translation>
     </message>
     <message>
         <source>O&amp;utstanding: entries not yet reconciled, of any date up to the end, that are not on the statement</source>
-        <translation type="unfinished"></translation>
+        <translation>Pe&amp;ndientes: movimientos aún sin conciliar, de cualquier fecha hasta el fin, que no están en el extracto</translation>
     </message>
     <message>
         <source>%1 marked cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 marcados como compensados.</translation>
     </message>
     <message>
         <source>reconcile to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>conciliar hasta el %1</translation>
     </message>
 </context>
 <context>
