@@ -46,8 +46,8 @@ QList<Message> readTs(const QString &path)
                     message.finished = xml.attributes().value("type").isEmpty();
                     if (message.plural) {
                         while (xml.readNextStartElement())
-                            message.forms << xml.readElementText(
-                                QXmlStreamReader::IncludeChildElements);
+                            message.forms
+                                << xml.readElementText(QXmlStreamReader::IncludeChildElements);
                     } else {
                         message.forms
                             << xml.readElementText(QXmlStreamReader::IncludeChildElements);
@@ -98,7 +98,8 @@ QByteArray typedRegister(QString *addCaption)
     f.fakes.prompter.answers = {QMessageBox::Yes, QMessageBox::Yes, QMessageBox::Yes,
                                 QMessageBox::Yes};
     // The first keeps the check number the window offers.
-    add("txtMonth=5 txtDay=12 txtYear=2001 cmbPayee=GROCER txtDollar=12 txtCent=34", "optWithdrawl");
+    add("txtMonth=5 txtDay=12 txtYear=2001 cmbPayee=GROCER txtDollar=12 txtCent=34",
+        "optWithdrawl");
     add("txtMonth=5 txtDay=13 txtYear=2001 cmbCheckNum=DEP cmbPayee=PAY txtDollar=900 txtCent=0",
         "optDeposit");
     add("txtMonth=5 txtDay=14 txtYear=2001 cmbCheckNum=1001 cmbPayee=TORN txtDollar=0 txtCent=0",
@@ -129,8 +130,8 @@ private slots:
         QTemporaryDir scratch;
         const QString fresh = scratch.filePath(QStringLiteral("fresh.ts"));
         QStringList arguments{QStringLiteral("-silent"), QStringLiteral("-locations"),
-                              QStringLiteral("none"), QStringLiteral(SOURCES_DIR),
-                              QStringLiteral("-ts"), fresh};
+                              QStringLiteral("none"),    QStringLiteral(SOURCES_DIR),
+                              QStringLiteral("-ts"),     fresh};
         if (language == u"en")
             arguments.prepend(QStringLiteral("-pluralonly"));
         QProcess lupdate;
