@@ -17,8 +17,8 @@ QString g_language = QStringLiteral("en");
 // translations), where a language can be added without building Tallyra again.
 QStringList translationFolders()
 {
-    const QString installed = QCoreApplication::applicationDirPath() +
-                              QStringLiteral("/../share/tallyra/translations");
+    const QString installed =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/tallyra/translations");
     return {QStringLiteral(":/i18n"), QDir::cleanPath(installed)};
 }
 
