@@ -57,6 +57,16 @@
     </message>
 </context>
 <context>
+    <name>ImportCommand</name>
+    <message numerus="yes">
+        <source>only %1 of the %n new transactions fit in the register&apos;s free slots; nothing was added</source>
+        <translation>
+            <numerusform>only %1 of the %n new transaction fit in the register&apos;s free slots; nothing was added</numerusform>
+            <numerusform>only %1 of the %n new transactions fit in the register&apos;s free slots; nothing was added</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>RegisterExport</name>
     <message numerus="yes">
         <source>%n entries were written to %1.</source>
@@ -101,6 +111,26 @@
     </message>
 </context>
 <context>
+    <name>StatementFile</name>
+    <message numerus="yes">
+        <source>it holds %n transactions, and Tallyra reads statements of at most %1</source>
+        <translation>
+            <numerusform>it holds %n transaction, and Tallyra reads statements of at most %1</numerusform>
+            <numerusform>it holds %n transactions, and Tallyra reads statements of at most %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>StatementPreview</name>
+    <message numerus="yes">
+        <source>import %n transaction(s) from %1</source>
+        <translation>
+            <numerusform>import %n transaction from %1</numerusform>
+            <numerusform>import %n transactions from %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>tallyra::FrmCarryForward</name>
     <message numerus="yes">
         <source>Entries before it left where they are, not yet reconciled: %n.<byte value="xd"/>
@@ -112,6 +142,14 @@
 </numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n entries</source>
+        <extracomment>Put into the carry-forward question and its outcome: &quot;Move the 12 entries before ...&quot;.</extracomment>
+        <translation>
+            <numerusform>%n entry</numerusform>
+            <numerusform>%n entries</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tallyra::FrmDue</name>
@@ -120,6 +158,26 @@
         <translation>
             <numerusform>%n recurring entry is due</numerusform>
             <numerusform>%n recurring entries are due</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tallyra::FrmStatement</name>
+    <message numerus="yes">
+        <source>Only %1 of the %n ticked transactions fit in the register&apos;s free slots.<byte value="xd"/>
+Untick %2 of them and press Add again.</source>
+        <translation>
+            <numerusform>Only %1 of the %n ticked transaction fit in the register&apos;s free slots.<byte value="xd"/>
+Untick %2 of them and press Add again.</numerusform>
+            <numerusform>Only %1 of the %n ticked transactions fit in the register&apos;s free slots.<byte value="xd"/>
+Untick %2 of them and press Add again.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transactions were added.</source>
+        <translation>
+            <numerusform>%n transaction was added.</numerusform>
+            <numerusform>%n transactions were added.</numerusform>
         </translation>
     </message>
 </context>

@@ -195,6 +195,13 @@ No se hizo ninguna copia de seguridad.</translation>
     </message>
 </context>
 <context>
+    <name>CarryForwardChange</name>
+    <message>
+        <source>carry forward before %1</source>
+        <translation>trasladar el saldo anterior al %1</translation>
+    </message>
+</context>
+<context>
     <name>ChangeBoxes</name>
     <message>
         <source>Lines Kept</source>
@@ -536,6 +543,49 @@ Para más información, ejecutar &apos;%1 --help&apos;.
     <message>
         <source>standard input is a terminal; give the statement with &lt; FILE or through a pipe</source>
         <translation>la entrada estándar es un terminal; pase el extracto con &lt; ARCHIVO o por una tubería</translation>
+    </message>
+</context>
+<context>
+    <name>CsvStatement</name>
+    <message>
+        <source>a row has more than %1 columns</source>
+        <translation>una fila tiene más de %1 columnas</translation>
+    </message>
+    <message>
+        <source>a quoted cell is never closed, so the file may have been cut short</source>
+        <translation>una celda entre comillas no se cierra nunca, así que el archivo puede estar cortado</translation>
+    </message>
+    <message>
+        <source>it holds no rows</source>
+        <translation>no tiene filas</translation>
+    </message>
+    <message>
+        <source>its rows have only one column</source>
+        <translation>sus filas tienen una sola columna</translation>
+    </message>
+    <message>
+        <source>The file has only %1 columns.</source>
+        <translation>El archivo solo tiene %1 columnas.</translation>
+    </message>
+    <message>
+        <source>Column %1 is chosen twice: each column can hold only one thing.</source>
+        <translation>La columna %1 está elegida dos veces: cada columna solo puede contener una cosa.</translation>
+    </message>
+    <message>
+        <source>Choose the column that holds the date.</source>
+        <translation>Elija la columna que contiene la fecha.</translation>
+    </message>
+    <message>
+        <source>Choose either the amount column or both the withdrawal and the deposit columns.</source>
+        <translation>Elija la columna del importe o bien las columnas de retiros y de depósitos.</translation>
+    </message>
+    <message>
+        <source>unknown column &apos;%1&apos; in --csv-columns (use date, payee, amount, withdrawal, deposit, check, or nothing to skip one)</source>
+        <translation>columna desconocida &apos;%1&apos; en --csv-columns (use date, payee, amount, withdrawal, deposit, check, o nada para saltar una)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is given twice in --csv-columns</source>
+        <translation>&apos;%1&apos; aparece dos veces en --csv-columns</translation>
     </message>
 </context>
 <context>
@@ -1064,18 +1114,35 @@ Do you wish to continue?</source>
 <context>
     <name>ImportCommand</name>
     <message>
-        <source>Starting balance %1, outstanding deposits %2, outstanding withdrawals %3
-</source>
-        <translation>Saldo inicial %1, depósitos pendientes %2, retiros pendientes %3
-</translation>
-    </message>
-    <message>
         <source>standard input</source>
         <translation>entrada estándar</translation>
     </message>
     <message>
-        <source>, %1 marked cleared.</source>
-        <translation>, %1 marcados como compensados.</translation>
+        <source>no columns are remembered for the heading &quot;%1&quot;; say what each column holds, e.g. --csv-columns %2</source>
+        <translation>no hay columnas recordadas para el encabezado &quot;%1&quot;; indique qué contiene cada columna, p. ej. --csv-columns %2</translation>
+    </message>
+    <message>
+        <source>a date such as %1 reads both month first and day first; say which with --date-order mdy or --date-order dmy</source>
+        <translation>una fecha como %1 se lee tanto con el mes primero como con el día primero; indique cuál con --date-order mdy o --date-order dmy</translation>
+    </message>
+    <message>
+        <source>%1 is open in %2 (process %3 on %4); nothing was changed</source>
+        <translation>%1 está abierto en %2 (proceso %3 en %4); no se cambió nada</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2); nothing was changed</source>
+        <translation>no se puede leer %1 (%2); no se cambió nada</translation>
+    </message>
+    <message numerus="yes">
+        <source>only %1 of the %n new transactions fit in the register&apos;s free slots; nothing was added</source>
+        <translation>
+            <numerusform>solo %1 de la %n transacción nueva cabe en los espacios libres del registro; no se añadió nada</numerusform>
+            <numerusform>solo %1 de las %n transacciones nuevas caben en los espacios libres del registro; no se añadió nada</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 could not be saved (%2); nothing was added</source>
+        <translation>no se pudo guardar %1 (%2); no se añadió nada</translation>
     </message>
 </context>
 <context>
@@ -1083,6 +1150,34 @@ Do you wish to continue?</source>
     <message>
         <source>it could not be handed to the OFX reader: %1</source>
         <translation>no se pudo pasar al lector de OFX: %1</translation>
+    </message>
+    <message>
+        <source>the OFX reader %1 is missing; installing Tallyra again puts it back</source>
+        <translation>falta el lector de OFX %1; al instalar Tallyra de nuevo vuelve a estar</translation>
+    </message>
+    <message>
+        <source>the OFX reader could not be started: %1</source>
+        <translation>no se pudo iniciar el lector de OFX: %1</translation>
+    </message>
+    <message>
+        <source>the OFX library was still reading it after %1 seconds</source>
+        <translation>la biblioteca OFX seguía leyéndolo después de %1 segundos</translation>
+    </message>
+    <message>
+        <source>the OFX library crashed while reading it</source>
+        <translation>la biblioteca OFX falló mientras lo leía</translation>
+    </message>
+    <message>
+        <source>the OFX library could not read it</source>
+        <translation>la biblioteca OFX no pudo leerlo</translation>
+    </message>
+    <message>
+        <source>the OFX library stopped before the end of it</source>
+        <translation>la biblioteca OFX se detuvo antes de su final</translation>
+    </message>
+    <message>
+        <source>it holds no bank statement</source>
+        <translation>no contiene ningún extracto bancario</translation>
     </message>
 </context>
 <context>
@@ -1138,6 +1233,17 @@ Do you wish to continue?</source>
     <message>
         <source>Looking for the default printer...</source>
         <translation>Buscando la impresora predeterminada...</translation>
+    </message>
+</context>
+<context>
+    <name>QifStatement</name>
+    <message>
+        <source>it holds no bank account transactions (no !Type:Bank section)</source>
+        <translation>no contiene transacciones de una cuenta bancaria (no hay sección !Type:Bank)</translation>
+    </message>
+    <message>
+        <source>it ends in the middle of a transaction, so it may have been cut short</source>
+        <translation>termina en mitad de una transacción, así que puede estar cortado</translation>
     </message>
 </context>
 <context>
@@ -1541,6 +1647,113 @@ Hay que hacer una copia de seguridad y después empezar un registro nuevo.</tran
         <source>it is no plain file</source>
         <translation>no es un archivo normal</translation>
     </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>está vacío</translation>
+    </message>
+    <message>
+        <source>it ends before its closing &lt;/OFX&gt; tag, so it may have been cut short</source>
+        <translation>termina antes de su etiqueta de cierre &lt;/OFX&gt;, así que puede estar cortado</translation>
+    </message>
+    <message>
+        <source>it is no text file</source>
+        <translation>no es un archivo de texto</translation>
+    </message>
+    <message>
+        <source>it does not begin as an OFX file does (OFXHEADER or &lt;?xml)</source>
+        <translation>no empieza como un archivo OFX (OFXHEADER o &lt;?xml)</translation>
+    </message>
+    <message>
+        <source>it does not begin as a QIF file does (!Type:Bank)</source>
+        <translation>no empieza como un archivo QIF (!Type:Bank)</translation>
+    </message>
+    <message numerus="yes">
+        <source>it holds %n transactions, and Tallyra reads statements of at most %1</source>
+        <translation>
+            <numerusform>contiene %n transacción, y Tallyra lee extractos de %1 como máximo</numerusform>
+            <numerusform>contiene %n transacciones, y Tallyra lee extractos de %1 como máximo</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is no statement Tallyra can read: %2.</source>
+        <translation>%1 no es un extracto que Tallyra pueda leer: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>StatementImport</name>
+    <message>
+        <source>Import Statement</source>
+        <translation>Importar extracto</translation>
+    </message>
+    <message>
+        <source>January %1, %2</source>
+        <extracomment>A date of the date-order question: %1 is the day, %2 the year.</extracomment>
+        <translation>%1 de enero de %2</translation>
+    </message>
+    <message>
+        <source>February %1, %2</source>
+        <translation>%1 de febrero de %2</translation>
+    </message>
+    <message>
+        <source>March %1, %2</source>
+        <translation>%1 de marzo de %2</translation>
+    </message>
+    <message>
+        <source>April %1, %2</source>
+        <translation>%1 de abril de %2</translation>
+    </message>
+    <message>
+        <source>May %1, %2</source>
+        <translation>%1 de mayo de %2</translation>
+    </message>
+    <message>
+        <source>June %1, %2</source>
+        <translation>%1 de junio de %2</translation>
+    </message>
+    <message>
+        <source>July %1, %2</source>
+        <translation>%1 de julio de %2</translation>
+    </message>
+    <message>
+        <source>August %1, %2</source>
+        <translation>%1 de agosto de %2</translation>
+    </message>
+    <message>
+        <source>September %1, %2</source>
+        <translation>%1 de septiembre de %2</translation>
+    </message>
+    <message>
+        <source>October %1, %2</source>
+        <translation>%1 de octubre de %2</translation>
+    </message>
+    <message>
+        <source>November %1, %2</source>
+        <translation>%1 de noviembre de %2</translation>
+    </message>
+    <message>
+        <source>December %1, %2</source>
+        <translation>%1 de diciembre de %2</translation>
+    </message>
+    <message>
+        <source>Date Order</source>
+        <translation>Orden de las fechas</translation>
+    </message>
+    <message>
+        <source>Every date in %1 reads both month first and day first.<byte value="xd"/>
+Is %2 %3?<byte value="xd"/>
+(No reads it as %4.)</source>
+        <translation>Todas las fechas de %1 se leen tanto con el mes primero como con el día primero.<byte value="xd"/>
+¿Es %2 el %3?<byte value="xd"/>
+(No lo lee como %4.)</translation>
+    </message>
+    <message>
+        <source>Bank statements (*.ofx *.qfx *.qif *.csv *.OFX *.QFX *.QIF *.CSV);;All files (*)</source>
+        <translation>Extractos bancarios (*.ofx *.qfx *.qif *.csv *.OFX *.QFX *.QIF *.CSV);;Todos los archivos (*)</translation>
+    </message>
 </context>
 <context>
     <name>StatementPreview</name>
@@ -1551,6 +1764,80 @@ Hay que hacer una copia de seguridad y después empezar un registro nuevo.</tran
     <message>
         <source>%1, mark %2 cleared</source>
         <translation>%1, marcar %2 como compensado</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nueva</translation>
+    </message>
+    <message>
+        <source>Already in the register</source>
+        <translation>Ya está en el registro</translation>
+    </message>
+    <message>
+        <source>Cannot be added: %1</source>
+        <translation>No se puede añadir: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>import %n transaction(s) from %1</source>
+        <translation>
+            <numerusform>importar %n transacción de %1</numerusform>
+            <numerusform>importar %n transacciones de %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>StatementProblem</name>
+    <message>
+        <source>it has no date</source>
+        <translation>no tiene fecha</translation>
+    </message>
+    <message>
+        <source>it has no amount</source>
+        <translation>no tiene importe</translation>
+    </message>
+    <message>
+        <source>its date cannot be read</source>
+        <translation>no se puede leer su fecha</translation>
+    </message>
+    <message>
+        <source>its amount cannot be read</source>
+        <translation>no se puede leer su importe</translation>
+    </message>
+    <message>
+        <source>%1 shown as %2</source>
+        <translation>%1 se muestra como %2</translation>
+    </message>
+    <message>
+        <source>the year %1 is not between 1900 and 9999</source>
+        <translation>el año %1 no está entre 1900 y 9999</translation>
+    </message>
+    <message>
+        <source>the amount %1 is more than an entry can hold</source>
+        <translation>el importe %1 es mayor de lo que cabe en un movimiento</translation>
+    </message>
+    <message>
+        <source>the check number is longer than %1 characters</source>
+        <translation>el número de cheque tiene más de %1 caracteres</translation>
+    </message>
+    <message>
+        <source>the payee is longer than %1 characters</source>
+        <translation>el beneficiario tiene más de %1 caracteres</translation>
+    </message>
+    <message>
+        <source>the date %1 cannot be read</source>
+        <translation>no se puede leer la fecha %1</translation>
+    </message>
+    <message>
+        <source>the date %1 cannot be read: this file writes some dates month first and others day first</source>
+        <translation>no se puede leer la fecha %1: este archivo escribe unas fechas con el mes primero y otras con el día primero</translation>
+    </message>
+    <message>
+        <source>%1 is no date</source>
+        <translation>%1 no es una fecha</translation>
+    </message>
+    <message>
+        <source>the amount %1 cannot be read</source>
+        <translation>no se puede leer el importe %1</translation>
     </message>
 </context>
 <context>
@@ -1659,6 +1946,146 @@ Hay que hacer una copia de seguridad y después empezar un registro nuevo.</tran
         <source>No reconciled entries lie before %1, so there is nothing to carry forward.</source>
         <translation>No hay movimientos conciliados antes del %1, así que no hay nada que trasladar.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n entries</source>
+        <extracomment>Put into the carry-forward question and its outcome: &quot;Move the 12 entries before ...&quot;.</extracomment>
+        <translation>
+            <numerusform>%n movimiento</numerusform>
+            <numerusform>%n movimientos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Carry Forward</source>
+        <translation>Trasladar saldo</translation>
+    </message>
+    <message>
+        <source>The entries dated before this day move to an archive in the backup folder, and one BALANCE FORWARD entry dated the day before takes their place.  The total after every later entry stays the same.</source>
+        <translation>Los movimientos con fecha anterior a este día pasan a un archivo en la carpeta de copias, y un movimiento BALANCE FORWARD con fecha del día anterior ocupa su lugar.  El total tras cada movimiento posterior sigue igual.</translation>
+    </message>
+    <message>
+        <source>Carry &amp;Forward</source>
+        <translation>&amp;Trasladar saldo</translation>
+    </message>
+    <message>
+        <source>Move the entries before the date to an archive</source>
+        <translation>Mover a un archivo los movimientos anteriores a la fecha</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Close without changing anything</source>
+        <translation>Cerrar sin cambiar nada</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Día</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <source>Entries before it:</source>
+        <translation>Movimientos anteriores:</translation>
+    </message>
+    <message>
+        <source>Their net amount:</source>
+        <translation>Su importe neto:</translation>
+    </message>
+    <message>
+        <source>Type a date of the calendar, such as 1 / 1 / %1.</source>
+        <translation>Escriba una fecha del calendario, como 1 / 1 / %1.</translation>
+    </message>
+    <message>
+        <source>The register is open read-only.</source>
+        <translation>El registro está abierto solo para lectura.</translation>
+    </message>
+    <message>
+        <source>No entries lie before %1.</source>
+        <translation>No hay movimientos antes del %1.</translation>
+    </message>
+    <message>
+        <source>Their net is more than one entry can hold.</source>
+        <translation>Su neto es mayor de lo que cabe en un movimiento.</translation>
+    </message>
+    <message>
+        <source>The register would then hold %1 instead of %2.</source>
+        <translation>El registro tendría entonces %1 en lugar de %2.</translation>
+    </message>
+    <message>
+        <source>Need Date</source>
+        <translation>Falta la fecha</translation>
+    </message>
+    <message>
+        <source>Enter a date of the calendar in the month, day and year fields.</source>
+        <translation>Escriba una fecha del calendario en los campos de mes, día y año.</translation>
+    </message>
+    <message>
+        <source>Move the %1 before %2 to an archive in the backup folder %3, and put one BALANCE FORWARD entry of %4 dated %5 in their place?<byte value="xd"/>
+</source>
+        <translation>¿Mover los %1 anteriores al %2 a un archivo en la carpeta de copias %3, y poner en su lugar un movimiento BALANCE FORWARD de %4 con fecha %5?<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Do you wish to continue?</source>
+        <translation>¿Continuar?</translation>
+    </message>
+    <message>
+        <source>Carried Forward</source>
+        <translation>Saldo trasladado</translation>
+    </message>
+    <message>
+        <source>The archive %1 in the backup folder %2 holds the %3 before %4; File &gt; Restore offers it like any backup.<byte value="xd"/>
+The register now holds %5.</source>
+        <translation>El archivo %1 de la carpeta de copias %2 contiene los %3 anteriores al %4; Archivo &gt; Restaurar lo ofrece como cualquier copia de seguridad.<byte value="xd"/>
+El registro tiene ahora %5.</translation>
+    </message>
+    <message>
+        <source>the register is open read-only</source>
+        <translation>el registro está abierto solo para lectura</translation>
+    </message>
+    <message>
+        <source>Nothing To Carry</source>
+        <translation>Nada que trasladar</translation>
+    </message>
+    <message>
+        <source>No entries lie before %1, so there is nothing to carry forward.</source>
+        <translation>No hay movimientos antes del %1, así que no hay nada que trasladar.</translation>
+    </message>
+    <message>
+        <source>Amount Too Large</source>
+        <translation>Importe demasiado grande</translation>
+    </message>
+    <message>
+        <source>The entries before %1 add up to %2, more than one entry can hold (%3 either way).  Choose an earlier date.<byte value="xd"/>
+Nothing was changed.</source>
+        <translation>Los movimientos anteriores al %1 suman %2, más de lo que cabe en un movimiento (%3 en cualquier sentido).  Elija una fecha anterior.<byte value="xd"/>
+No se cambió nada.</translation>
+    </message>
+    <message>
+        <source>ARCHIVE FAILED</source>
+        <translation>FALLÓ EL ARCHIVO</translation>
+    </message>
+    <message>
+        <source>The archive %1 could not be written: %2.<byte value="xd"/>
+Nothing was changed.</source>
+        <translation>No se pudo escribir el archivo %1: %2.<byte value="xd"/>
+No se cambió nada.</translation>
+    </message>
+    <message>
+        <source>Archive Kept</source>
+        <translation>Archivo conservado</translation>
+    </message>
+    <message>
+        <source>Nothing was carried forward.  The archive %1 stays in the backup folder, as the copy %2 kept on the way may need it.</source>
+        <translation>No se trasladó nada.  El archivo %1 se queda en la carpeta de copias, porque la copia %2 guardada por el camino puede necesitarlo.</translation>
+    </message>
 </context>
 <context>
     <name>tallyra::FrmChart</name>
@@ -1741,6 +2168,90 @@ Hay que hacer una copia de seguridad y después empezar un registro nuevo.</tran
     <message>
         <source>Deposit column</source>
         <translation>Columna de depósitos</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguna)</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Columna %1</translation>
+    </message>
+    <message>
+        <source>CSV Columns</source>
+        <translation>Columnas del CSV</translation>
+    </message>
+    <message>
+        <source>First rows of the file</source>
+        <translation>Primeras filas del archivo</translation>
+    </message>
+    <message>
+        <source>One a&amp;mount column (money out below zero):</source>
+        <translation>Una columna de i&amp;mporte (lo que sale, bajo cero):</translation>
+    </message>
+    <message>
+        <source>&amp;Withdrawal and deposit columns:</source>
+        <translation>Columnas de &amp;retiros y depósitos:</translation>
+    </message>
+    <message>
+        <source>As the file&apos;s dates show</source>
+        <translation>Como muestran las fechas del archivo</translation>
+    </message>
+    <message>
+        <source>Month first (03/31/2026)</source>
+        <translation>Mes primero (03/31/2026)</translation>
+    </message>
+    <message>
+        <source>Day first (31/03/2026)</source>
+        <translation>Día primero (31/03/2026)</translation>
+    </message>
+    <message>
+        <source>Point (1,234.56)</source>
+        <translation>Punto (1,234.56)</translation>
+    </message>
+    <message>
+        <source>Comma (1.234,56)</source>
+        <translation>Coma (1.234,56)</translation>
+    </message>
+    <message>
+        <source>The first row is a &amp;heading</source>
+        <translation>La primera fila es un &amp;encabezado</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>Read the file with these columns</source>
+        <translation>Leer el archivo con estas columnas</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Import nothing</source>
+        <translation>No importar nada</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>&amp;Fecha:</translation>
+    </message>
+    <message>
+        <source>&amp;Payee:</source>
+        <translation>&amp;Beneficiario:</translation>
+    </message>
+    <message>
+        <source>Chec&amp;k number:</source>
+        <translation>&amp;Número de cheque:</translation>
+    </message>
+    <message>
+        <source>Dates &amp;are written:</source>
+        <translation>&amp;Orden de las fechas:</translation>
+    </message>
+    <message>
+        <source>D&amp;ecimal mark:</source>
+        <translation>&amp;Separador decimal:</translation>
     </message>
 </context>
 <context>
@@ -2454,6 +2965,14 @@ Remove it anyway?</source>
         <source>Tallyra &amp;Handbook</source>
         <translation>Manual de &amp;Tallyra</translation>
     </message>
+    <message>
+        <source>B&amp;alance Chart...</source>
+        <translation>&amp;Gráfico del saldo...</translation>
+    </message>
+    <message>
+        <source>&amp;Import Statement...</source>
+        <translation>&amp;Importar extracto...</translation>
+    </message>
 </context>
 <context>
     <name>tallyra::FrmPrint</name>
@@ -3043,6 +3562,135 @@ Elija otra carpeta u otro nombre, o Cancelar para no guardarlo.</translation>
     <message>
         <source>reconcile to %1</source>
         <translation>conciliar hasta el %1</translation>
+    </message>
+    <message>
+        <source>, %1 to %2</source>
+        <translation>, del %1 al %2</translation>
+    </message>
+    <message>
+        <source>Import Statement</source>
+        <translation>Importar extracto</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Check Number</source>
+        <translation>Número de cheque</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Beneficiario</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>What happens</source>
+        <translation>Qué ocurre</translation>
+    </message>
+    <message>
+        <source>Statement transactions</source>
+        <translation>Transacciones del extracto</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>C&amp;olumns...</source>
+        <translation>C&amp;olumnas...</translation>
+    </message>
+    <message>
+        <source>Say again which column of the file holds what</source>
+        <translation>Indicar de nuevo qué contiene cada columna del archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Close this window</source>
+        <translation>Cerrar esta ventana</translation>
+    </message>
+    <message>
+        <source>Reconcile</source>
+        <translation>Conciliar</translation>
+    </message>
+    <message>
+        <source>as printed on the statement</source>
+        <translation>como figura en el extracto</translation>
+    </message>
+    <message>
+        <source>Outstanding entries</source>
+        <translation>Movimientos pendientes</translation>
+    </message>
+    <message>
+        <source>Statement&apos;s &amp;ending balance:</source>
+        <translation>Saldo &amp;final del extracto:</translation>
+    </message>
+    <message>
+        <source>On the statement&apos;s end &amp;date:</source>
+        <translation>En la fecha de fin &amp;del extracto:</translation>
+    </message>
+    <message>
+        <source>&amp;Transactions:</source>
+        <translation>T&amp;ransacciones:</translation>
+    </message>
+    <message>
+        <source>%1 new, %2 already in the register, %3 cannot be added</source>
+        <translation>%1 nuevas, %2 ya en el registro, %3 no se pueden añadir</translation>
+    </message>
+    <message>
+        <source>Outstanding deposits %1, outstanding withdrawals %2</source>
+        <translation>Depósitos pendientes %1, retiros pendientes %2</translation>
+    </message>
+    <message>
+        <source>Type the statement&apos;s ending balance to reconcile.</source>
+        <translation>Escriba el saldo final del extracto para conciliar.</translation>
+    </message>
+    <message>
+        <source>The ending balance is no amount.</source>
+        <translation>El saldo final no es un importe.</translation>
+    </message>
+    <message>
+        <source>Balanced</source>
+        <translation>Cuadra</translation>
+    </message>
+    <message>
+        <source>Difference: %1</source>
+        <translation>Diferencia: %1</translation>
+    </message>
+    <message>
+        <source>No transaction is ticked.</source>
+        <translation>No hay ninguna transacción seleccionada.</translation>
+    </message>
+    <message>
+        <source>Not Enough Room</source>
+        <translation>No hay sitio suficiente</translation>
+    </message>
+    <message numerus="yes">
+        <source>Only %1 of the %n ticked transactions fit in the register&apos;s free slots.<byte value="xd"/>
+Untick %2 of them and press Add again.</source>
+        <translation>
+            <numerusform>Solo %1 de la %n transacción seleccionada cabe en los espacios libres del registro.<byte value="xd"/>
+Desmarque %2 y pulse Añadir de nuevo.</numerusform>
+            <numerusform>Solo %1 de las %n transacciones seleccionadas caben en los espacios libres del registro.<byte value="xd"/>
+Desmarque %2 de ellas y pulse Añadir de nuevo.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transactions were added.</source>
+        <translation>
+            <numerusform>Se añadió %n transacción.</numerusform>
+            <numerusform>Se añadieron %n transacciones.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

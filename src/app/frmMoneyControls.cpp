@@ -197,7 +197,7 @@ void FrmMoney::buildMenus()
     showBackupFolder();
     mnuPrint = item(mnuFile, "mnuPrint", tr("&Print"));
     mnuPrint->setShortcuts(QKeySequence::Print);
-    mnuBalanceChart = item(mnuFile, "mnuBalanceChart", QLatin1String(BalanceChartMenuText));
+    mnuBalanceChart = item(mnuFile, "mnuBalanceChart", tr(BalanceChartMenuText));
     mnuBalanceChart->setStatusTip(tr("Show the balance over time and what each month came to"));
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
     mnuNew = item(mnuFile, "mnuNew", tr("&New Record"));
@@ -205,7 +205,7 @@ void FrmMoney::buildMenus()
     mnuCarryForward->setStatusTip(
         tr("Move the entries before a date to an archive and keep their balance"));
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
-    mnuImport = item(mnuFile, "mnuImport", ImportStatementMenuText);
+    mnuImport = item(mnuFile, "mnuImport", tr(ImportStatementMenuText));
     mnuImport->setStatusTip(
         tr("Read a bank statement, add what is new and check the balance against it"));
     mnuReconcile = item(mnuFile, "mnuReconcile", tr("&Reconcile..."));

@@ -3,6 +3,8 @@
 
 #include "register/DateText.h"
 
+#include <QCoreApplication>
+
 namespace tallyra {
 
 namespace {
@@ -60,10 +62,11 @@ CarryForwardOutcome carryForward(RegisterDocument &document, Drive &drive, QDate
     }
 
     const std::unique_ptr<Checkbook> after = carriedForward(book, outcome.before);
-    outcome.change =
-        document.replace(*after, document.companion(),
-                         QStringLiteral("carry forward before %1").arg(slashDate(date)),
-                         QLatin1String(CarryForwardKeepSuffix));
+    outcome.change = document.replace(
+        *after, document.companion(),
+        QCoreApplication::translate("CarryForwardChange", "carry forward before %1")
+            .arg(slashDate(date)),
+        QLatin1String(CarryForwardKeepSuffix));
     if (outcome.change.saved())
         return outcome;
     outcome.status = CarryForwardOutcome::Status::NotChanged;

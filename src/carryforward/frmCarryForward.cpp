@@ -55,7 +55,8 @@ QComboBox *dateCombo(const char *name, QStringList items, const QString &text)
 
 QString entries(int count)
 {
-    return count == 1 ? QStringLiteral("1 entry") : QStringLiteral("%1 entries").arg(count);
+    //: Put into the carry-forward question and its outcome: "Move the 12 entries before ...".
+    return FrmCarryForward::tr("%n entries", nullptr, count);
 }
 
 } // namespace
@@ -64,7 +65,7 @@ FrmCarryForward::FrmCarryForward(RegisterDocument &document, Platform &platform,
     : QDialog(parent), m_document(document), m_platform(platform)
 {
     setObjectName(QStringLiteral("frmCarryForward"));
-    setWindowTitle(QStringLiteral("Carry Forward"));
+    setWindowTitle(tr("Carry Forward"));
     buildControls();
     showEntriesBefore();
     txtCarryMonth->setFocus();
@@ -81,10 +82,9 @@ void FrmCarryForward::buildControls()
     for (QComboBox *field : {txtCarryMonth, txtCarryDay, txtCarryYear})
         connect(field, &QComboBox::editTextChanged, this, &FrmCarryForward::showEntriesBefore);
 
-    QString aboutText =
-        QStringLiteral("The entries dated before this day move to an archive in the backup "
-                       "folder, and one BALANCE FORWARD entry dated the day before takes "
-                       "their place.  The total after every later entry stays the same.");
+    QString aboutText = tr("The entries dated before this day move to an archive in the backup "
+                           "folder, and one BALANCE FORWARD entry dated the day before takes "
+                           "their place.  The total after every later entry stays the same.");
     const bool reconciledOnly = !m_document.companion().reconciled.isEmpty();
     if (reconciledOnly)
         aboutText += u' ' + tr("As statements have been reconciled, only reconciled entries "
@@ -99,28 +99,27 @@ void FrmCarryForward::buildControls()
     for (QLabel *value : {lblCount, lblNet})
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    cmdCarry = button("cmdCarry", QStringLiteral("Carry &Forward"),
-                      QStringLiteral("Move the entries before the date to an archive"));
+    cmdCarry = button("cmdCarry", tr("Carry &Forward"),
+                      tr("Move the entries before the date to an archive"));
     cmdCarry->setDefault(true);
-    cmdCancel = button("cmdCancel", QStringLiteral("&Cancel"),
-                       QStringLiteral("Close without changing anything"));
+    cmdCancel = button("cmdCancel", tr("&Cancel"), tr("Close without changing anything"));
     connect(cmdCarry, &QPushButton::clicked, this, &FrmCarryForward::cmdCarry_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto *grid = new QGridLayout;
-    grid->addWidget(caption("Label1", QStringLiteral("Month"), txtCarryMonth), 0, 0);
-    grid->addWidget(caption("Label2", QStringLiteral("Day"), txtCarryDay), 0, 1);
-    grid->addWidget(caption("Label3", QStringLiteral("Year"), txtCarryYear), 0, 2);
+    grid->addWidget(caption("Label1", tr("Month"), txtCarryMonth), 0, 0);
+    grid->addWidget(caption("Label2", tr("Day"), txtCarryDay), 0, 1);
+    grid->addWidget(caption("Label3", tr("Year"), txtCarryYear), 0, 2);
     grid->addWidget(txtCarryMonth, 1, 0);
     grid->addWidget(txtCarryDay, 1, 1);
     grid->addWidget(txtCarryYear, 1, 2);
-    grid->addWidget(caption("Label4",
-                            reconciledOnly ? tr("Reconciled entries before it:")
-                                           : QStringLiteral("Entries before it:"),
-                            lblCount),
-                    2, 0, 1, 2);
+    grid->addWidget(
+        caption("Label4",
+                reconciledOnly ? tr("Reconciled entries before it:") : tr("Entries before it:"),
+                lblCount),
+        2, 0, 1, 2);
     grid->addWidget(lblCount, 2, 2);
-    grid->addWidget(caption("Label5", QStringLiteral("Their net amount:"), lblNet), 3, 0, 1, 2);
+    grid->addWidget(caption("Label5", tr("Their net amount:"), lblNet), 3, 0, 1, 2);
     grid->addWidget(lblNet, 3, 2);
 
     auto *buttons = new QHBoxLayout;
@@ -157,7 +156,7 @@ void FrmCarryForward::showEntriesBefore()
     if (!date) {
         lblCount->clear();
         lblNet->clear();
-        lblAfter->setText(QStringLiteral("Type a date of the calendar, such as 1 / 1 / %1.")
+        lblAfter->setText(tr("Type a date of the calendar, such as 1 / 1 / %1.")
                               .arg(m_platform.clock.today().year()));
         return;
     }
@@ -167,15 +166,15 @@ void FrmCarryForward::showEntriesBefore()
     setTextColour(lblNet, before.netCents < 0);
     const std::optional<CarryRefusal> refusal = carryRefusal(before);
     if (m_document.readOnly())
-        lblAfter->setText(QStringLiteral("The register is open read-only."));
+        lblAfter->setText(tr("The register is open read-only."));
     else if (refusal == CarryRefusal::NoEntries && before.reconciledOnly)
         lblAfter->setText(tr("No reconciled entries lie before %1.").arg(slashDate(*date)));
     else if (refusal == CarryRefusal::NoEntries)
-        lblAfter->setText(QStringLiteral("No entries lie before %1.").arg(slashDate(*date)));
+        lblAfter->setText(tr("No entries lie before %1.").arg(slashDate(*date)));
     else if (refusal == CarryRefusal::NetTooLarge)
-        lblAfter->setText(QStringLiteral("Their net is more than one entry can hold."));
+        lblAfter->setText(tr("Their net is more than one entry can hold."));
     else
-        lblAfter->setText(QStringLiteral("The register would then hold %1 instead of %2.")
+        lblAfter->setText(tr("The register would then hold %1 instead of %2.")
                               .arg(entries(m_document.book().entryCount - before.count + 1))
                               .arg(m_document.book().entryCount));
 }
@@ -184,8 +183,8 @@ void FrmCarryForward::cmdCarry_Click()
 {
     const std::optional<QDate> date = chosenDate();
     if (!date) {
-        refuse(QMessageBox::Warning, QStringLiteral("Need Date"),
-               QStringLiteral("Enter a date of the calendar in the month, day and year fields."));
+        refuse(QMessageBox::Warning, tr("Need Date"),
+               tr("Enter a date of the calendar in the month, day and year fields."));
         txtCarryMonth->setFocus();
         return;
     }
@@ -216,17 +215,16 @@ bool FrmCarryForward::confirmCarry(const EntriesBefore &before)
     const Entry bal = balanceForward(before);
     const qint64 amount = netCents(bal);
     QString question =
-        QStringLiteral("Move the %1 before %2 to an archive in the backup folder %3, and put "
-                       "one BALANCE FORWARD entry of %4 dated %5 in their place?\r\n")
+        tr("Move the %1 before %2 to an archive in the backup folder %3, and put "
+           "one BALANCE FORWARD entry of %4 dated %5 in their place?\r\n")
             .arg(entries(before.count), slashDate(before.date), m_platform.drive.root(),
                  formatMoney(amount), slashDate(before.date.addDays(-1)));
     if (before.left > 0)
         question += tr("Entries before it left where they are, not yet reconciled: %n.\r\n",
                        nullptr, before.left);
-    const auto answer =
-        m_platform.prompter.message(this, QMessageBox::Question, QStringLiteral("Carry Forward"),
-                                    question + QStringLiteral("Do you wish to continue?"),
-                                    QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    const auto answer = m_platform.prompter.message(
+        this, QMessageBox::Question, tr("Carry Forward"), question + tr("Do you wish to continue?"),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     return answer == QMessageBox::Yes;
 }
 
@@ -242,48 +240,47 @@ void FrmCarryForward::reportOutcome(const CarryForwardOutcome &outcome)
     switch (outcome.status) {
     case Status::Done:
         m_platform.prompter.message(
-            this, QMessageBox::Information, QStringLiteral("Carried Forward"),
-            QStringLiteral("The archive %1 in the backup folder %2 holds the %3 before %4; "
-                           "File > Restore offers it like any backup.\r\n"
-                           "The register now holds %5.")
+            this, QMessageBox::Information, tr("Carried Forward"),
+            tr("The archive %1 in the backup folder %2 holds the %3 before %4; "
+               "File > Restore offers it like any backup.\r\n"
+               "The register now holds %5.")
                 .arg(outcome.archive, m_platform.drive.root(), entries(outcome.before.count), date,
                      entries(m_document.book().entryCount)));
         return;
     case Status::ReadOnly:
-        reportChange(
-            m_platform.prompter, this,
-            {ChangeResult::Status::Refused, QStringLiteral("the register is open read-only"), {}});
+        reportChange(m_platform.prompter, this,
+                     {ChangeResult::Status::Refused, tr("the register is open read-only"), {}});
         return;
     case Status::Refused:
         if (outcome.refusal == CarryRefusal::NoEntries && outcome.before.reconciledOnly)
-            refuse(QMessageBox::Information, QStringLiteral("Nothing To Carry"),
+            refuse(QMessageBox::Information, tr("Nothing To Carry"),
                    tr("No reconciled entries lie before %1, so there is nothing to carry "
                       "forward.")
                        .arg(date));
         else if (outcome.refusal == CarryRefusal::NoEntries)
-            refuse(QMessageBox::Information, QStringLiteral("Nothing To Carry"),
-                   QStringLiteral("No entries lie before %1, so there is nothing to carry "
-                                  "forward.")
+            refuse(QMessageBox::Information, tr("Nothing To Carry"),
+                   tr("No entries lie before %1, so there is nothing to carry "
+                      "forward.")
                        .arg(date));
         else
-            refuse(QMessageBox::Warning, QStringLiteral("Amount Too Large"),
-                   QStringLiteral("The entries before %1 add up to %2, more than one entry can "
-                                  "hold (%3 either way).  Choose an earlier date.\r\n"
-                                  "Nothing was changed.")
+            refuse(QMessageBox::Warning, tr("Amount Too Large"),
+                   tr("The entries before %1 add up to %2, more than one entry can "
+                      "hold (%3 either way).  Choose an earlier date.\r\n"
+                      "Nothing was changed.")
                        .arg(date, formatMoney(outcome.before.netCents),
                             formatMoney(std::numeric_limits<qint32>::max())));
         return;
     case Status::ArchiveFailed:
-        refuse(QMessageBox::Critical, QStringLiteral("ARCHIVE FAILED"),
-               QStringLiteral("The archive %1 could not be written: %2.\r\nNothing was changed.")
+        refuse(QMessageBox::Critical, tr("ARCHIVE FAILED"),
+               tr("The archive %1 could not be written: %2.\r\nNothing was changed.")
                    .arg(outcome.archiveError->file, outcome.archiveError->description));
         return;
     case Status::NotChanged:
         reportChange(m_platform.prompter, this, outcome.change);
         if (!outcome.change.keptCopy.isEmpty())
-            refuse(QMessageBox::Information, QStringLiteral("Archive Kept"),
-                   QStringLiteral("Nothing was carried forward.  The archive %1 stays in the "
-                                  "backup folder, as the copy %2 kept on the way may need it.")
+            refuse(QMessageBox::Information, tr("Archive Kept"),
+                   tr("Nothing was carried forward.  The archive %1 stays in the "
+                      "backup folder, as the copy %2 kept on the way may need it.")
                        .arg(outcome.archive, QFileInfo(outcome.change.keptCopy).fileName()));
         return;
     }

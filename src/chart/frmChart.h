@@ -19,7 +19,8 @@ class MonthTable;
 class RegisterDocument;
 
 // The File menu's command that opens the window.
-inline constexpr char BalanceChartMenuText[] = "B&alance Chart...";
+inline constexpr char BalanceChartMenuText[] =
+    QT_TRANSLATE_NOOP("tallyra::FrmMoney", "B&alance Chart...");
 
 // The balance over a date range as a chart, with a month-by-month table below it; from today
 // on, the balance ahead with the recurring entries. It only reads the register, and stays open

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "statement/CsvStatement.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <algorithm>
@@ -152,21 +153,24 @@ CsvTable readCsvTable(QByteArrayView bytes)
             cellStart = false;
         }
         if (row.size() > MaxColumns) {
-            table.error = QStringLiteral("a row has more than %1 columns").arg(MaxColumns);
+            table.error =
+                QCoreApplication::translate("CsvStatement", "a row has more than %1 columns")
+                    .arg(MaxColumns);
             return table;
         }
     }
     if (quoted) {
-        table.error = QStringLiteral("a quoted cell is never closed, so the file may have been cut "
-                                     "short");
+        table.error = QCoreApplication::translate(
+            "CsvStatement", "a quoted cell is never closed, so the file may have been cut "
+                            "short");
         return table;
     }
     if (!cell.isEmpty() || !row.isEmpty())
         endRow();
     if (table.rows.isEmpty())
-        table.error = QStringLiteral("it holds no rows");
+        table.error = QCoreApplication::translate("CsvStatement", "it holds no rows");
     else if (table.columnCount() < 2)
-        table.error = QStringLiteral("its rows have only one column");
+        table.error = QCoreApplication::translate("CsvStatement", "its rows have only one column");
     return table;
 }
 
@@ -212,19 +216,23 @@ QString csvMappingProblem(const CsvMapping &mapping, qsizetype columnCount)
         if (column < 0)
             continue;
         if (column >= columnCount)
-            return QStringLiteral("The file has only %1 columns.").arg(columnCount);
+            return QCoreApplication::translate("CsvStatement", "The file has only %1 columns.")
+                .arg(columnCount);
         if (used.contains(column))
-            return QStringLiteral("Column %1 is chosen twice: each column can hold only one "
-                                  "thing.")
+            return QCoreApplication::translate(
+                       "CsvStatement", "Column %1 is chosen twice: each column can hold only one "
+                                       "thing.")
                 .arg(column + 1);
         used << column;
     }
     if (mapping.date < 0)
-        return QStringLiteral("Choose the column that holds the date.");
+        return QCoreApplication::translate("CsvStatement",
+                                           "Choose the column that holds the date.");
     const bool pair = mapping.withdrawal >= 0 && mapping.deposit >= 0;
     if ((mapping.amount >= 0) == pair)
-        return QStringLiteral("Choose either the amount column or both the withdrawal and the "
-                              "deposit columns.");
+        return QCoreApplication::translate(
+            "CsvStatement", "Choose either the amount column or both the withdrawal and the "
+                            "deposit columns.");
     return QString();
 }
 
@@ -280,13 +288,17 @@ std::optional<CsvMapping> csvMappingFromRoles(const QString &roles, const CsvTab
             return name == QLatin1String(r.name);
         });
         if (role == Roles.end()) {
-            *error = QStringLiteral("unknown column '%1' in --csv-columns (use date, payee, "
+            *error =
+                QCoreApplication::translate(
+                    "CsvStatement", "unknown column '%1' in --csv-columns (use date, payee, "
                                     "amount, withdrawal, deposit, check, or nothing to skip one)")
-                         .arg(name);
+                    .arg(name);
             return std::nullopt;
         }
         if (mapping.*role->column >= 0) {
-            *error = QStringLiteral("'%1' is given twice in --csv-columns").arg(name);
+            *error =
+                QCoreApplication::translate("CsvStatement", "'%1' is given twice in --csv-columns")
+                    .arg(name);
             return std::nullopt;
         }
         mapping.*role->column = column;
@@ -328,7 +340,7 @@ StatementRead readCsvStatement(const CsvTable &table, const CsvMapping &mapping)
         return result;
     }
     result.statement.format = QStringLiteral("CSV");
-    const auto amountOf = [&mapping](const QString &text, QString &problem) -> qint64 {
+    const auto amountOf = [&mapping](const QString &text, ProblemText &problem) -> qint64 {
         if (text.isEmpty())
             return 0;
         const std::optional<qint64> cents = parseAmount(text, mapping.decimal);
@@ -342,11 +354,11 @@ StatementRead readCsvStatement(const CsvTable &table, const CsvMapping &mapping)
         t.date = read.dates[r - first];
         t.problem = read.problems[r - first];
         if (dates[r - first].isEmpty())
-            t.problem = QStringLiteral("it has no date");
+            t.problem = problemText(QT_TRANSLATE_NOOP("StatementProblem", "it has no date"));
         if (mapping.amount >= 0) {
             const QString amount = cellOf(row, mapping.amount);
             if (amount.isEmpty() && t.problem.isEmpty())
-                t.problem = QStringLiteral("it has no amount");
+                t.problem = problemText(QT_TRANSLATE_NOOP("StatementProblem", "it has no amount"));
             t.amountCents = amountOf(amount, t.problem);
         } else {
             const qint64 out = amountOf(cellOf(row, mapping.withdrawal), t.problem);

@@ -16,9 +16,16 @@ namespace tallyra {
 
 namespace {
 
+// What goes to standard error is for people and translated; the lines on standard output are
+// read by programs too and stay English.
+QString errorLine(const QString &why)
+{
+    return QStringLiteral("tallyra: %1\n").arg(why);
+}
+
 ImportOutcome refuse(int status, const QString &why)
 {
-    return {status, {}, QStringLiteral("tallyra: %1\n").arg(why)};
+    return {status, {}, errorLine(why)};
 }
 
 QString lineOf(const PreviewRow &row)
@@ -44,9 +51,9 @@ QString lineOf(const PreviewRow &row)
     if (row.disposition == Disposition::AlreadyThere)
         line += QStringLiteral(" (entry %1)").arg(row.matchedSlot);
     if (row.disposition == Disposition::CannotAdd)
-        line += QStringLiteral(": ") + row.reason;
+        line += QStringLiteral(": ") + row.reason.english;
     if (row.disposition == Disposition::New && !row.changed.isEmpty())
-        line += QStringLiteral(" (%1)").arg(row.changed);
+        line += QStringLiteral(" (%1)").arg(row.changed.english);
     return line + u'\n';
 }
 
@@ -71,8 +78,7 @@ Figures figuresOf(const Checkbook &after, const Companion &companion, const Stat
         reconcileImport(after, companion, dateKey(statement.endDate), statement.endingBalanceCents);
     Figures figures;
     figures.lines =
-        QCoreApplication::translate("ImportCommand", "Starting balance %1, outstanding deposits "
-                                                     "%2, outstanding withdrawals %3\n")
+        QStringLiteral("Starting balance %1, outstanding deposits %2, outstanding withdrawals %3\n")
             .arg(formatMoney(result.startingCents), formatMoney(result.outstandingDeposits),
                  formatMoney(result.outstandingWithdrawals));
     figures.verdict = result.balanced()
@@ -120,8 +126,10 @@ std::optional<ImportOutcome> csvMapping(const StatementFile &file, const ImportR
                                 ? csvRolesText(guess, columns)
                                 : QStringLiteral("date,payee,amount");
     return refuse(ImportUsage,
-                  QStringLiteral("no columns are remembered for the heading \"%1\"; say what each "
-                                 "column holds, e.g. --csv-columns %2")
+                  QCoreApplication::translate(
+                      "ImportCommand",
+                      "no columns are remembered for the heading \"%1\"; say what each "
+                      "column holds, e.g. --csv-columns %2")
                       .arg(heading, example));
 }
 
@@ -153,8 +161,10 @@ ImportOutcome runImport(const ImportRequest &request, RegisterDocument &document
         return refuse(ImportNotAStatement, notAStatementText(source, read.error));
     if (read.status == StatementRead::Status::NeedsDateOrder)
         return refuse(ImportUsage,
-                      QStringLiteral("a date such as %1 reads both month first and day first; say "
-                                     "which with --date-order mdy or --date-order dmy")
+                      QCoreApplication::translate(
+                          "ImportCommand",
+                          "a date such as %1 reads both month first and day first; say "
+                          "which with --date-order mdy or --date-order dmy")
                           .arg(read.ambiguousDate));
 
     // Named as typed: relative to the folder the command was given in.
@@ -163,11 +173,13 @@ ImportOutcome runImport(const ImportRequest &request, RegisterDocument &document
     if (request.dryRun) {
         document.setReadOnly(true);
     } else if (const std::optional<LockHolder> holder = document.lock()) {
-        return refuse(ImportRegisterHeld,
-                      QStringLiteral("%1 is open in %2 (process %3 on %4); nothing was changed")
-                          .arg(shown, holder->application)
-                          .arg(holder->pid)
-                          .arg(holder->host));
+        return refuse(
+            ImportRegisterHeld,
+            QCoreApplication::translate("ImportCommand",
+                                        "%1 is open in %2 (process %3 on %4); nothing was changed")
+                .arg(shown, holder->application)
+                .arg(holder->pid)
+                .arg(holder->host));
     }
     ImportOutcome outcome;
     QString reason;
@@ -179,9 +191,10 @@ ImportOutcome runImport(const ImportRequest &request, RegisterDocument &document
             QStringLiteral("%1 does not exist yet: the register is empty.\n").arg(shown);
         break;
     case RegisterDocument::LoadResult::Unreadable:
-        return refuse(
-            ImportNotAdded,
-            QStringLiteral("%1 cannot be read (%2); nothing was changed").arg(shown, reason));
+        return refuse(ImportNotAdded,
+                      QCoreApplication::translate("ImportCommand",
+                                                  "%1 cannot be read (%2); nothing was changed")
+                          .arg(shown, reason));
     }
 
     const Checkbook &book = document.book();
@@ -210,10 +223,12 @@ ImportOutcome runImport(const ImportRequest &request, RegisterDocument &document
 
     if (!plan.after) {
         outcome.status = ImportNotAdded;
-        outcome.error = QStringLiteral("tallyra: only %1 of the %2 new transactions fit in the "
-                                       "register's free slots; nothing was added\n")
-                            .arg(plan.fits)
-                            .arg(plan.ticked);
+        outcome.error = errorLine(
+            QCoreApplication::translate("ImportCommand",
+                                        "only %1 of the %n new transactions fit in the register's "
+                                        "free slots; nothing was added",
+                                        nullptr, plan.ticked)
+                .arg(plan.fits));
         return outcome;
     }
     // The name the copy of the register as it was is about to get.
@@ -224,8 +239,10 @@ ImportOutcome runImport(const ImportRequest &request, RegisterDocument &document
                          importChangeName(plan.added, plan.marked, source), ImportKeepSuffix);
     if (!result.saved()) {
         outcome.status = ImportNotAdded;
-        outcome.error = QStringLiteral("tallyra: %1 could not be saved (%2); nothing was added\n")
-                            .arg(shown, result.error);
+        outcome.error =
+            errorLine(QCoreApplication::translate("ImportCommand",
+                                                  "%1 could not be saved (%2); nothing was added")
+                          .arg(shown, result.error));
         return outcome;
     }
     if (!request.csvColumns.isEmpty())
@@ -238,7 +255,7 @@ ImportOutcome runImport(const ImportRequest &request, RegisterDocument &document
             .arg(shown, keptAs.isEmpty() ? QString()
                                          : QStringLiteral(" (as it was before: %1)")
                                                .arg(QDir::current().relativeFilePath(keptAs)));
-    done += QCoreApplication::translate("ImportCommand", ", %1 marked cleared.").arg(plan.marked);
+    done += QStringLiteral(", %1 marked cleared.").arg(plan.marked);
     outcome.output += summaryLine(tally, done, figures);
     return outcome;
 }

@@ -190,8 +190,9 @@ QByteArray ofxForReader(QByteArrayView bytes)
 StatementRead readOfxStatement(QByteArrayView bytes, const QString &reader)
 {
     if (!QFileInfo(reader).isExecutable())
-        return failed(QStringLiteral("the OFX reader %1 is missing; installing Tallyra again "
-                                     "puts it back")
+        return failed(QCoreApplication::translate(
+                          "OfxStatement", "the OFX reader %1 is missing; installing Tallyra again "
+                                          "puts it back")
                           .arg(QFileInfo(reader).absoluteFilePath()));
     // Closed before the reader opens it: Windows lets no other program read a file held open.
     QTemporaryFile prepared(QDir::tempPath() + QStringLiteral("/tallyra-XXXXXX.ofx"));
@@ -206,18 +207,22 @@ StatementRead readOfxStatement(QByteArrayView bytes, const QString &reader)
     process.start(reader, {QFileInfo(prepared.fileName()).absoluteFilePath()});
     if (!process.waitForStarted())
         return failed(
-            QStringLiteral("the OFX reader could not be started: %1").arg(process.errorString()));
+            QCoreApplication::translate("OfxStatement", "the OFX reader could not be started: %1")
+                .arg(process.errorString()));
     process.closeWriteChannel();
     if (!process.waitForFinished(ReaderTimeoutMs)) {
         process.kill();
         process.waitForFinished();
-        return failed(QStringLiteral("the OFX library was still reading it after %1 seconds")
+        return failed(QCoreApplication::translate(
+                          "OfxStatement", "the OFX library was still reading it after %1 seconds")
                           .arg(ReaderTimeoutMs / 1000));
     }
     if (process.exitStatus() == QProcess::CrashExit)
-        return failed(QStringLiteral("the OFX library crashed while reading it"));
+        return failed(QCoreApplication::translate("OfxStatement",
+                                                  "the OFX library crashed while reading it"));
     if (process.exitCode() != 0)
-        return failed(QStringLiteral("the OFX library could not read it"));
+        return failed(
+            QCoreApplication::translate("OfxStatement", "the OFX library could not read it"));
     return ofxStatementFromReport(process.readAllStandardOutput());
 }
 
@@ -225,7 +230,8 @@ StatementRead ofxStatementFromReport(QByteArrayView report)
 {
     const QStringList lines = QString::fromUtf8(report).split(u'\n', Qt::SkipEmptyParts);
     if (lines.isEmpty() || lines.last() != u"end")
-        return failed(QStringLiteral("the OFX library stopped before the end of it"));
+        return failed(QCoreApplication::translate("OfxStatement",
+                                                  "the OFX library stopped before the end of it"));
 
     StatementRead read;
     Statement &statement = read.statement;
@@ -264,14 +270,16 @@ StatementRead ofxStatementFromReport(QByteArrayView report)
             t.payee = fields[5].trimmed();
             t.memo = fields[6].trimmed();
             if (!t.date.isValid())
-                t.problem = QStringLiteral("its date cannot be read");
+                t.problem =
+                    problemText(QT_TRANSLATE_NOOP("StatementProblem", "its date cannot be read"));
             else if (!cents)
-                t.problem = QStringLiteral("its amount cannot be read");
+                t.problem =
+                    problemText(QT_TRANSLATE_NOOP("StatementProblem", "its amount cannot be read"));
             statement.transactions.append(t);
         }
     }
     if (!sawStatement && statement.transactions.isEmpty())
-        return failed(QStringLiteral("it holds no bank statement"));
+        return failed(QCoreApplication::translate("OfxStatement", "it holds no bank statement"));
     fillPeriod(statement);
     return read;
 }

@@ -3,6 +3,7 @@
 
 #include "statement/StatementText.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace tallyra {
@@ -109,12 +110,14 @@ StatementRead readQifStatement(QByteArrayView bytes, DateOrder order)
         }
     }
     if (!sawBank)
-        return notQif(QStringLiteral("it holds no bank account transactions (no !Type:Bank "
-                                     "section)"));
+        return notQif(QCoreApplication::translate(
+            "QifStatement", "it holds no bank account transactions (no !Type:Bank "
+                            "section)"));
     // A record that never ends may have lost the rest of its amount: 31.50 cut to 31.5.
     if (openRecord)
-        return notQif(QStringLiteral("it ends in the middle of a transaction, so it may have "
-                                     "been cut short"));
+        return notQif(QCoreApplication::translate(
+            "QifStatement", "it ends in the middle of a transaction, so it may have "
+                            "been cut short"));
 
     QStringList dates;
     QStringList amounts;
@@ -137,11 +140,12 @@ StatementRead readQifStatement(QByteArrayView bytes, DateOrder order)
         t.date = read.dates[i];
         t.problem = read.problems[i];
         if (r.date.isEmpty())
-            t.problem = QStringLiteral("it has no date");
+            t.problem = problemText(QT_TRANSLATE_NOOP("StatementProblem", "it has no date"));
         const std::optional<qint64> amount = parseAmount(r.amount, mark);
         if (!amount && t.problem.isEmpty())
-            t.problem = r.amount.isEmpty() ? QStringLiteral("it has no amount")
-                                           : unreadableAmount(r.amount);
+            t.problem = r.amount.isEmpty()
+                            ? problemText(QT_TRANSLATE_NOOP("StatementProblem", "it has no amount"))
+                            : unreadableAmount(r.amount);
         t.amountCents = amount.value_or(0);
         t.checkNumber = r.checkNumber;
         t.payee = r.payee;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -17,6 +18,27 @@ inline constexpr qint64 StatementSizeLimit = 10 * 1024 * 1024;
 // Year-first dates (2026-01-05, 20260105) are always year, month, day.
 enum class DateOrder { Undecided, MonthFirst, DayFirst };
 
+// Why a transaction cannot be used, in both the forms it is needed in: English for the lines of
+// `--import`, which programs read, and in the user's language for the import window.
+struct ProblemText
+{
+    QString english;
+    QString shown;
+    bool isEmpty() const { return english.isEmpty(); }
+};
+
+// The problem `source` (marked QT_TRANSLATE_NOOP("StatementProblem", ...)) with its `%1`...
+// filled in from `args`.
+template <typename... Args> ProblemText problemText(const char *source, const Args &...args)
+{
+    const QString english = QString::fromUtf8(source);
+    const QString shown = QCoreApplication::translate("StatementProblem", source);
+    if constexpr (sizeof...(Args) == 0)
+        return {english, shown};
+    else
+        return {english.arg(args...), shown.arg(args...)};
+}
+
 // One transaction as the bank's file gives it.
 struct StatementTransaction
 {
@@ -28,7 +50,7 @@ struct StatementTransaction
     QString type; // the statement's word for the kind of transaction (OFX's TRNTYPE)
     // Why the transaction cannot be read (a date or an amount that is no date or amount);
     // empty when it can.
-    QString problem;
+    ProblemText problem;
 };
 
 struct Statement

@@ -58,7 +58,7 @@ QString notPlainFile(mode_t mode)
     if (S_ISREG(mode))
         return QString();
     if (S_ISDIR(mode))
-        return QStringLiteral("it is a folder");
+        return QCoreApplication::translate("StatementFile", "it is a folder");
     if (S_ISFIFO(mode))
         return QCoreApplication::translate("StatementFile", "it is a named pipe, not a file");
     if (S_ISSOCK(mode))
@@ -93,7 +93,7 @@ QString openPlainFile(const QString &path, QFile &file, qint64 &size)
 {
     const QFileInfo info(path);
     if (info.isDir())
-        return QStringLiteral("it is a folder");
+        return QCoreApplication::translate("StatementFile", "it is a folder");
     if (info.exists() && !info.isFile())
         return QCoreApplication::translate("StatementFile", "it is no plain file");
     file.setFileName(path);
@@ -108,7 +108,7 @@ QString openPlainFile(const QString &path, QFile &file, qint64 &size)
 void recognise(StatementFile &file, const QString &suffix)
 {
     if (file.bytes.isEmpty()) {
-        file.error = QStringLiteral("it is empty");
+        file.error = QCoreApplication::translate("StatementFile", "it is empty");
         return;
     }
     // Spreadsheets save "Unicode text" as UTF-16 with a byte-order mark; read on as UTF-8.
@@ -123,8 +123,9 @@ void recognise(StatementFile &file, const QString &suffix)
         file.format = StatementFormat::Ofx;
         // The library reads what there is of a file cut short and says nothing of the rest.
         if (!file.bytes.toUpper().contains("</OFX>"))
-            file.error = QStringLiteral("it ends before its closing </OFX> tag, so it may have "
-                                        "been cut short");
+            file.error = QCoreApplication::translate(
+                "StatementFile", "it ends before its closing </OFX> tag, so it may have "
+                                 "been cut short");
         return;
     }
     if (looksLikeQif(file.bytes)) {
@@ -132,15 +133,17 @@ void recognise(StatementFile &file, const QString &suffix)
         return;
     }
     if (looksBinary(file.bytes)) {
-        file.error = QStringLiteral("it is no text file");
+        file.error = QCoreApplication::translate("StatementFile", "it is no text file");
         return;
     }
     if (suffix == u"ofx" || suffix == u"qfx") {
-        file.error = QStringLiteral("it does not begin as an OFX file does (OFXHEADER or <?xml)");
+        file.error = QCoreApplication::translate(
+            "StatementFile", "it does not begin as an OFX file does (OFXHEADER or <?xml)");
         return;
     }
     if (suffix == u"qif") {
-        file.error = QStringLiteral("it does not begin as a QIF file does (!Type:Bank)");
+        file.error = QCoreApplication::translate(
+            "StatementFile", "it does not begin as a QIF file does (!Type:Bank)");
         return;
     }
     file.format = StatementFormat::Csv;
@@ -195,9 +198,10 @@ StatementRead readStatement(const StatementFile &file, DateOrder order, const Cs
     if (read.status == StatementRead::Status::Read &&
         read.statement.transactions.size() > MaxStatementTransactions) {
         read.status = StatementRead::Status::NotAStatement;
-        read.error = QStringLiteral("it holds %1 transactions, and Tallyra reads statements of "
-                                    "at most %2")
-                         .arg(read.statement.transactions.size())
+        read.error = QCoreApplication::translate("StatementFile",
+                                                 "it holds %n transactions, and Tallyra reads "
+                                                 "statements of at most %1",
+                                                 nullptr, int(read.statement.transactions.size()))
                          .arg(MaxStatementTransactions);
         read.statement = {};
     }
@@ -206,7 +210,7 @@ StatementRead readStatement(const StatementFile &file, DateOrder order, const Cs
 
 QString notAStatementText(const QString &path, const QString &reason)
 {
-    return QStringLiteral("%1 is no statement Tallyra can read: %2.")
+    return QCoreApplication::translate("StatementFile", "%1 is no statement Tallyra can read: %2.")
         .arg(QFileInfo(path).fileName(), reason);
 }
 

@@ -5,26 +5,49 @@
 #include "statement/frmCsvColumns.h"
 #include "statement/frmStatement.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+
+#include <array>
 
 namespace tallyra {
 
 namespace {
 
-const QString Title = QStringLiteral("Import Statement");
-
-const QString Filter = QStringLiteral("Bank statements (*.ofx *.qfx *.qif *.csv *.OFX *.QFX "
-                                      "*.QIF *.CSV);;All files (*)");
+QString title()
+{
+    return QCoreApplication::translate("StatementImport", "Import Statement");
+}
 
 void tellNotAStatement(Platform &platform, QWidget *parent, const QString &path,
                        const QString &reason)
 {
-    platform.prompter.message(parent, QMessageBox::Warning, Title, notAStatementText(path, reason));
+    platform.prompter.message(parent, QMessageBox::Warning, title(),
+                              notAStatementText(path, reason));
 }
 
+// "March 4, 2026", in the user's language.
 QString longDate(QDate date)
 {
-    return date.toString(QStringLiteral("MMMM d, yyyy"));
+    //: A date of the date-order question: %1 is the day, %2 the year.
+    static const std::array<const char *, 12> months = {
+        QT_TRANSLATE_NOOP("StatementImport", "January %1, %2"),
+        QT_TRANSLATE_NOOP("StatementImport", "February %1, %2"),
+        QT_TRANSLATE_NOOP("StatementImport", "March %1, %2"),
+        QT_TRANSLATE_NOOP("StatementImport", "April %1, %2"),
+        QT_TRANSLATE_NOOP("StatementImport", "May %1, %2"),
+        QT_TRANSLATE_NOOP("StatementImport", "June %1, %2"),
+        QT_TRANSLATE_NOOP("StatementImport", "July %1, %2"),
+        QT_TRANSLATE_NOOP("StatementImport", "August %1, %2"),
+        QT_TRANSLATE_NOOP("StatementImport", "September %1, %2"),
+        QT_TRANSLATE_NOOP("StatementImport", "October %1, %2"),
+        QT_TRANSLATE_NOOP("StatementImport", "November %1, %2"),
+        QT_TRANSLATE_NOOP("StatementImport", "December %1, %2")};
+    if (!date.isValid())
+        return QString();
+    return QCoreApplication::translate("StatementImport", months[size_t(date.month() - 1)])
+        .arg(date.day())
+        .arg(date.year());
 }
 
 // Month first (Yes), day first (No), or nothing (Cancel): the one date shown both ways.
@@ -34,9 +57,10 @@ std::optional<DateOrder> askDateOrder(Platform &platform, QWidget *parent, const
     const StatementDates monthFirst = readStatementDates({example}, DateOrder::MonthFirst);
     const StatementDates dayFirst = readStatementDates({example}, DateOrder::DayFirst);
     const QMessageBox::StandardButton answer = platform.prompter.message(
-        parent, QMessageBox::Question, QStringLiteral("Date Order"),
-        QStringLiteral("Every date in %1 reads both month first and day first.\r\n"
-                       "Is %2 %3?\r\n(No reads it as %4.)")
+        parent, QMessageBox::Question, QCoreApplication::translate("StatementImport", "Date Order"),
+        QCoreApplication::translate("StatementImport",
+                                    "Every date in %1 reads both month first and day first.\r\n"
+                                    "Is %2 %3?\r\n(No reads it as %4.)")
             .arg(QFileInfo(path).fileName(), example, longDate(monthFirst.dates.value(0)),
                  longDate(dayFirst.dates.value(0))),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
@@ -97,8 +121,11 @@ std::optional<CsvMapping> rememberedMapping(const StatementFile &file, Settings 
 
 void openStatementImport(RegisterDocument &document, Platform &platform, QWidget *parent)
 {
-    const std::optional<QString> path =
-        platform.prompter.askOpenFile(parent, Title, documentsFolder(), Filter);
+    const std::optional<QString> path = platform.prompter.askOpenFile(
+        parent, title(), documentsFolder(),
+        QCoreApplication::translate("StatementImport",
+                                    "Bank statements (*.ofx *.qfx *.qif *.csv *.OFX *.QFX "
+                                    "*.QIF *.CSV);;All files (*)"));
     if (path)
         importStatementFile(*path, document, platform, parent);
 }

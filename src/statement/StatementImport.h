@@ -10,8 +10,9 @@ class QWidget;
 
 namespace tallyra {
 
-// The main window's menu item: File > Import Statement...
-inline const QString ImportStatementMenuText = QStringLiteral("&Import Statement...");
+// The main window's menu item: File > Import Statement... (translated where it is shown, in
+// the main window's context).
+inline constexpr char ImportStatementMenuText[] = QT_TRANSLATE_NOOP("tallyra::FrmMoney", "&Import Statement...");
 
 // File > Import Statement...: asks for a file, then importStatementFile.
 void openStatementImport(RegisterDocument &document, Platform &platform, QWidget *parent);

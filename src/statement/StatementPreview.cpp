@@ -112,7 +112,7 @@ QString kindWord(const StatementTransaction &t)
 // The text in capitals with what the data file cannot hold replaced: a double quote by an
 // apostrophe, a line break or tab by a blank, anything outside the code page by a question
 // mark. `changed` collects each replacement once, for the user to see.
-QString storable(const QString &text, QStringList &changed)
+QString storable(const QString &text, QList<ProblemText> &changed)
 {
     const QString capitals = toStoredCapitals(text);
     QString stored;
@@ -130,8 +130,11 @@ QString storable(const QString &text, QStringList &changed)
             continue;
         }
         const QChar replacement = c == u'"' ? u'\'' : u'?';
-        const QString note = QStringLiteral("%1 shown as %2").arg(original, replacement);
-        if (!changed.contains(note))
+        const ProblemText note =
+            problemText(QT_TRANSLATE_NOOP("StatementProblem", "%1 shown as %2"), original,
+                        QString(replacement));
+        if (std::none_of(changed.cbegin(), changed.cend(),
+                         [&note](const ProblemText &seen) { return seen.english == note.english; }))
             changed << note;
         stored += replacement;
         i += length - 1;
@@ -139,16 +142,29 @@ QString storable(const QString &text, QStringList &changed)
     return stored;
 }
 
-QString refusal(const FailedCheck &failed, const PreviewRow &row)
+ProblemText refusal(const FailedCheck &failed, const PreviewRow &row)
 {
     switch (failed.field) {
     case EntryField::Year:
-        return QStringLiteral("the year %1 is not between 1900 and 9999").arg(row.date.year());
+        return problemText(
+            QT_TRANSLATE_NOOP("StatementProblem", "the year %1 is not between 1900 and 9999"),
+            QString::number(row.date.year()));
     case EntryField::Dollars:
-        return QStringLiteral("the amount %1 is more than an entry can hold")
-            .arg(formatMoney(qAbs(row.amountCents)));
+        return problemText(
+            QT_TRANSLATE_NOOP("StatementProblem", "the amount %1 is more than an entry can hold"),
+            formatMoney(qAbs(row.amountCents)));
+    case EntryField::CheckNumber:
+        return problemText(
+            QT_TRANSLATE_NOOP("StatementProblem", "the check number is longer than %1 characters"),
+            QString::number(MaxTextLength));
+    case EntryField::Payee:
+        return problemText(
+            QT_TRANSLATE_NOOP("StatementProblem", "the payee is longer than %1 characters"),
+            QString::number(MaxTextLength));
     default:
-        return failed.text;
+        // The date's month and day and the amount's digits come from a date and a number
+        // already read, so they pass.
+        return {failed.text, failed.text};
     }
 }
 
@@ -157,14 +173,18 @@ PreviewRow previewRow(const StatementTransaction &t)
     PreviewRow row;
     row.date = t.date;
     row.amountCents = t.amountCents;
-    QStringList changed;
+    QList<ProblemText> changed;
     row.checkNumber = t.checkNumber.isEmpty() ? kindWord(t) : storable(t.checkNumber, changed);
     const QString name = !t.payee.isEmpty()  ? t.payee
                          : !t.memo.isEmpty() ? t.memo
                          : !t.type.isEmpty() ? t.type
                                              : kindWord(t);
     row.payee = storable(name, changed);
-    row.changed = changed.join(QStringLiteral(", "));
+    for (const ProblemText &note : std::as_const(changed)) {
+        const QString comma = row.changed.isEmpty() ? QString() : QStringLiteral(", ");
+        row.changed.english += comma + note.english;
+        row.changed.shown += comma + note.shown;
+    }
     if (!t.problem.isEmpty()) {
         row.disposition = Disposition::CannotAdd;
         row.reason = t.problem;
@@ -216,18 +236,19 @@ QString dispositionText(const PreviewRow &row)
     QString text;
     switch (row.disposition) {
     case Disposition::New:
-        text = QStringLiteral("New");
+        text = QCoreApplication::translate("StatementPreview", "New");
         break;
     case Disposition::AlreadyThere:
-        text = QStringLiteral("Already in the register");
+        text = QCoreApplication::translate("StatementPreview", "Already in the register");
         break;
     case Disposition::CannotAdd:
-        text = QStringLiteral("Cannot be added: ") + row.reason;
+        text = QCoreApplication::translate("StatementPreview", "Cannot be added: %1")
+                   .arg(row.reason.shown);
         break;
     }
     // What would be stored differently matters only for what is about to be stored.
     if (row.disposition == Disposition::New && !row.changed.isEmpty())
-        text += QStringLiteral(" (%1)").arg(row.changed);
+        text += QStringLiteral(" (%1)").arg(row.changed.shown);
     return text;
 }
 
@@ -297,10 +318,9 @@ QString importChangeName(int added, int marked, const QString &path)
         return QCoreApplication::translate("StatementPreview", "mark %1 cleared from %2")
             .arg(marked)
             .arg(QFileInfo(path).fileName());
-    const QString name = QStringLiteral("import %1 from %2")
-                             .arg(added == 1 ? QStringLiteral("1 transaction")
-                                             : QStringLiteral("%1 transactions").arg(added),
-                                  QFileInfo(path).fileName());
+    const QString name = QCoreApplication::translate(
+                             "StatementPreview", "import %n transaction(s) from %1", nullptr, added)
+                             .arg(QFileInfo(path).fileName());
     if (marked == 0)
         return name;
     return QCoreApplication::translate("StatementPreview", "%1, mark %2 cleared")

@@ -28,8 +28,8 @@ struct PreviewRow
     QString payee;       // as stored: capitals, characters the file cannot hold replaced
     qint64 amountCents = 0;
     Disposition disposition = Disposition::New;
-    QString reason;      // why it cannot be added
-    QString changed;     // which characters were replaced, for the user to see
+    ProblemText reason;  // why it cannot be added
+    ProblemText changed; // which characters were replaced, for the user to see
     int matchedSlot = 0; // the register entry it is already, 1-based; 0 for none
     EntryTexts texts;    // what Add hands to placeEntry
     EntryType type = EntryType::Withdrawal;

@@ -131,18 +131,23 @@ StatementDates readStatementDates(const QStringList &texts, DateOrder order)
     for (qsizetype i = 0; i < texts.size(); ++i) {
         const std::optional<DateParts> &p = parts[i];
         QDate date;
-        QString problem;
+        ProblemText problem;
         if (!p) {
-            problem = QStringLiteral("the date %1 cannot be read").arg(quoted(texts[i]));
+            problem =
+                problemText(QT_TRANSLATE_NOOP("StatementProblem", "the date %1 cannot be read"),
+                            quoted(texts[i]));
         } else if (mixed && !p->yearFirst) {
-            problem = QStringLiteral("the date %1 cannot be read: this file writes some dates "
-                                     "month first and others day first")
-                          .arg(quoted(texts[i]));
+            problem = problemText(QT_TRANSLATE_NOOP("StatementProblem",
+                                                    "the date %1 cannot be read: this file "
+                                                    "writes some dates month first and others "
+                                                    "day first"),
+                                  quoted(texts[i]));
         } else {
             const bool dayFirst = !p->yearFirst && order == DateOrder::DayFirst;
             date = QDate(p->year, dayFirst ? p->second : p->first, dayFirst ? p->first : p->second);
             if (!date.isValid())
-                problem = QStringLiteral("%1 is no date").arg(quoted(texts[i]));
+                problem = problemText(QT_TRANSLATE_NOOP("StatementProblem", "%1 is no date"),
+                                      quoted(texts[i]));
         }
         read.dates.append(date);
         read.problems.append(problem);
@@ -215,9 +220,10 @@ std::optional<qint64> parseAmount(QStringView written, DecimalMark mark)
     return negative ? -cents : cents;
 }
 
-QString unreadableAmount(const QString &text)
+ProblemText unreadableAmount(const QString &text)
 {
-    return QStringLiteral("the amount %1 cannot be read").arg(quoted(text));
+    return problemText(QT_TRANSLATE_NOOP("StatementProblem", "the amount %1 cannot be read"),
+                       quoted(text));
 }
 
 void fillPeriod(Statement &statement)

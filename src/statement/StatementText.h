@@ -25,10 +25,10 @@ bool looksBinary(QByteArrayView bytes);
 // by the other dates of the file (a 13/04 or a 04/13 settles it), or by `order` when given.
 struct StatementDates
 {
-    QList<QDate> dates;      // null where the text is no date
-    QStringList problems;    // why, where a date is null
-    bool needsOrder = false; // every day-or-month date reads both ways: nothing decided
-    QString ambiguous;       // one such date, as written
+    QList<QDate> dates;          // null where the text is no date
+    QList<ProblemText> problems; // why, where a date is null
+    bool needsOrder = false;     // every day-or-month date reads both ways: nothing decided
+    QString ambiguous;           // one such date, as written
 };
 
 // Reads 1/5/26, 1/5'26, 01/05/2026, 1-5-2026, 05.01.2026, and year first 2026-01-05,
@@ -48,6 +48,6 @@ DecimalMark decimalMarkOf(const QStringList &amounts);
 std::optional<qint64> parseAmount(QStringView text, DecimalMark mark);
 
 // The reason a transaction with this amount text is refused.
-QString unreadableAmount(const QString &text);
+ProblemText unreadableAmount(const QString &text);
 
 } // namespace tallyra

@@ -22,11 +22,11 @@ QComboBox *columnChoice(const char *name, const CsvTable &table, bool optional)
 {
     auto *combo = named(new QComboBox, name);
     if (optional)
-        combo->addItem(QStringLiteral("(none)"), -1);
+        combo->addItem(FrmCsvColumns::tr("(none)"), -1);
     const QStringList first = table.rows.isEmpty() ? QStringList() : table.rows.first();
     for (int column = 0; column < table.columnCount(); ++column) {
         const QString cell = column < first.size() ? first[column].trimmed() : QString();
-        combo->addItem(cell.isEmpty() ? QStringLiteral("Column %1").arg(column + 1)
+        combo->addItem(cell.isEmpty() ? FrmCsvColumns::tr("Column %1").arg(column + 1)
                                       : QStringLiteral("%1: %2").arg(column + 1).arg(cell.left(30)),
                        column);
     }
@@ -50,20 +50,20 @@ FrmCsvColumns::FrmCsvColumns(const CsvTable &table, const CsvMapping &initial, Q
     : QDialog(parent), m_table(table)
 {
     setObjectName(QStringLiteral("frmCsvColumns"));
-    setWindowTitle(QStringLiteral("CSV Columns"));
+    setWindowTitle(tr("CSV Columns"));
 
     lstSample = named(new QTableWidget, "lstSample");
     lstSample->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lstSample->setAccessibleName(QStringLiteral("First rows of the file"));
+    lstSample->setAccessibleName(tr("First rows of the file"));
     lstSample->verticalHeader()->hide();
 
     cmbDate = columnChoice("cmbDate", table, false);
     cmbPayee = columnChoice("cmbPayee", table, true);
-    optOneAmount = named(new QRadioButton(QStringLiteral("One a&mount column (money out below "
-                                                         "zero):")),
+    optOneAmount = named(new QRadioButton(tr("One a&mount column (money out below "
+                                             "zero):")),
                          "optOneAmount");
-    optTwoAmounts = named(new QRadioButton(QStringLiteral("&Withdrawal and deposit columns:")),
-                          "optTwoAmounts");
+    optTwoAmounts =
+        named(new QRadioButton(tr("&Withdrawal and deposit columns:")), "optTwoAmounts");
     cmbAmount = columnChoice("cmbAmount", table, false);
     cmbWithdrawal = columnChoice("cmbWithdrawal", table, false);
     cmbDeposit = columnChoice("cmbDeposit", table, false);
@@ -73,35 +73,32 @@ FrmCsvColumns::FrmCsvColumns(const CsvTable &table, const CsvMapping &initial, Q
     cmbWithdrawal->setAccessibleName(tr("Withdrawal column"));
     cmbDeposit->setAccessibleName(tr("Deposit column"));
     cmbDateOrder = named(new QComboBox, "cmbDateOrder");
-    cmbDateOrder->addItem(QStringLiteral("As the file's dates show"), int(DateOrder::Undecided));
-    cmbDateOrder->addItem(QStringLiteral("Month first (03/31/2026)"), int(DateOrder::MonthFirst));
-    cmbDateOrder->addItem(QStringLiteral("Day first (31/03/2026)"), int(DateOrder::DayFirst));
+    cmbDateOrder->addItem(tr("As the file's dates show"), int(DateOrder::Undecided));
+    cmbDateOrder->addItem(tr("Month first (03/31/2026)"), int(DateOrder::MonthFirst));
+    cmbDateOrder->addItem(tr("Day first (31/03/2026)"), int(DateOrder::DayFirst));
     cmbDecimal = named(new QComboBox, "cmbDecimal");
-    cmbDecimal->addItem(QStringLiteral("Point (1,234.56)"), int(DecimalMark::Point));
-    cmbDecimal->addItem(QStringLiteral("Comma (1.234,56)"), int(DecimalMark::Comma));
-    chkHeading = named(new QCheckBox(QStringLiteral("The first row is a &heading")), "chkHeading");
+    cmbDecimal->addItem(tr("Point (1,234.56)"), int(DecimalMark::Point));
+    cmbDecimal->addItem(tr("Comma (1.234,56)"), int(DecimalMark::Comma));
+    chkHeading = named(new QCheckBox(tr("The first row is a &heading")), "chkHeading");
     lblProblem = named(new QLabel, "lblProblem");
     lblProblem->setWordWrap(true);
     setTextColour(lblProblem, true);
 
-    cmdOk =
-        button("cmdOk", QStringLiteral("&OK"), QStringLiteral("Read the file with these columns"));
+    cmdOk = button("cmdOk", tr("&OK"), tr("Read the file with these columns"));
     cmdOk->setDefault(true);
-    cmdCancel = button("cmdCancel", QStringLiteral("&Cancel"), QStringLiteral("Import nothing"));
+    cmdCancel = button("cmdCancel", tr("&Cancel"), tr("Import nothing"));
 
     auto *form = new QFormLayout;
-    form->addRow(caption("lblDate", QStringLiteral("&Date:"), cmbDate), cmbDate);
-    form->addRow(caption("lblPayee", QStringLiteral("&Payee:"), cmbPayee), cmbPayee);
+    form->addRow(caption("lblDate", tr("&Date:"), cmbDate), cmbDate);
+    form->addRow(caption("lblPayee", tr("&Payee:"), cmbPayee), cmbPayee);
     form->addRow(optOneAmount, cmbAmount);
     auto *pair = new QHBoxLayout;
     pair->addWidget(cmbWithdrawal);
     pair->addWidget(cmbDeposit);
     form->addRow(optTwoAmounts, pair);
-    form->addRow(caption("lblCheckNum", QStringLiteral("Chec&k number:"), cmbCheckNum),
-                 cmbCheckNum);
-    form->addRow(caption("lblDateOrder", QStringLiteral("Dates &are written:"), cmbDateOrder),
-                 cmbDateOrder);
-    form->addRow(caption("lblDecimal", QStringLiteral("D&ecimal mark:"), cmbDecimal), cmbDecimal);
+    form->addRow(caption("lblCheckNum", tr("Chec&k number:"), cmbCheckNum), cmbCheckNum);
+    form->addRow(caption("lblDateOrder", tr("Dates &are written:"), cmbDateOrder), cmbDateOrder);
+    form->addRow(caption("lblDecimal", tr("D&ecimal mark:"), cmbDecimal), cmbDecimal);
     form->addRow(chkHeading);
 
     auto *buttons = new QHBoxLayout;

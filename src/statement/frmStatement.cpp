@@ -40,7 +40,7 @@ QString formatName(const Statement &statement, const QString &path)
 {
     QString text = QStringLiteral("%1 (%2)").arg(QFileInfo(path).fileName(), statement.format);
     if (statement.startDate.isValid())
-        text += QStringLiteral(", %1 to %2")
+        text += FrmStatement::tr(", %1 to %2")
                     .arg(shownDate(statement.startDate), shownDate(statement.endDate));
     return text;
 }
@@ -53,7 +53,7 @@ FrmStatement::FrmStatement(RegisterDocument &document, Platform &platform, const
       m_statement(std::move(statement)), m_rereadColumns(std::move(rereadColumns))
 {
     setObjectName(QStringLiteral("frmStatement"));
-    setWindowTitle(QStringLiteral("Import Statement"));
+    setWindowTitle(tr("Import Statement"));
     buildControls();
     showPreview();
     connect(&m_document, &RegisterDocument::registerChanged, this, &FrmStatement::showPreview);
@@ -62,34 +62,32 @@ FrmStatement::FrmStatement(RegisterDocument &document, Platform &platform, const
 void FrmStatement::buildControls()
 {
     lblStatement = named(new QLabel, "lblStatement");
-    lstTransactions =
-        table("lstTransactions",
-              {QStringLiteral("Add"), QStringLiteral("Date"), QStringLiteral("Check Number"),
-               QStringLiteral("Payee"), QStringLiteral("Amount"), QStringLiteral("What happens")},
-              QStringLiteral("Statement transactions"));
+    lstTransactions = table(
+        "lstTransactions",
+        {tr("Add"), tr("Date"), tr("Check Number"), tr("Payee"), tr("Amount"), tr("What happens")},
+        tr("Statement transactions"));
     lblCounts = named(new QLabel, "lblCounts");
-    cmdAdd = button("cmdAdd", QStringLiteral("&Add"),
+    cmdAdd = button("cmdAdd", tr("&Add"),
                     tr("Add the ticked transactions to the register and mark every entry the "
                        "statement shows cleared"));
     cmdAdd->setDefault(true);
-    cmdColumns = button("cmdColumns", QStringLiteral("C&olumns..."),
-                        QStringLiteral("Say again which column of the file holds what"));
+    cmdColumns = button("cmdColumns", tr("C&olumns..."),
+                        tr("Say again which column of the file holds what"));
     cmdColumns->setVisible(bool(m_rereadColumns));
-    cmdClose = button("cmdClose", QStringLiteral("&Close"), QStringLiteral("Close this window"));
+    cmdClose = button("cmdClose", tr("&Close"), tr("Close this window"));
 
-    frmReconcile = named(new QGroupBox(QStringLiteral("Reconcile")), "frmReconcile");
+    frmReconcile = named(new QGroupBox(tr("Reconcile")), "frmReconcile");
     txtEndingBalance = named(new QLineEdit, "txtEndingBalance");
-    txtEndingBalance->setPlaceholderText(QStringLiteral("as printed on the statement"));
+    txtEndingBalance->setPlaceholderText(tr("as printed on the statement"));
     txtEndingBalance->installEventFilter(this);
     dtpEndDate = named(new QDateEdit, "dtpEndDate");
     dtpEndDate->setDisplayFormat(QStringLiteral("M-d-yyyy"));
     dtpEndDate->setCalendarPopup(true);
     lblStartingBalance = named(new QLabel, "lblStartingBalance");
     lblClearedBalance = named(new QLabel, "lblClearedBalance");
-    lstOutstanding = table("lstOutstanding",
-                           {QStringLiteral("Date"), QStringLiteral("Check Number"),
-                            QStringLiteral("Payee"), QStringLiteral("Amount")},
-                           QStringLiteral("Outstanding entries"));
+    lstOutstanding =
+        table("lstOutstanding", {tr("Date"), tr("Check Number"), tr("Payee"), tr("Amount")},
+              tr("Outstanding entries"));
     lblOutstanding = named(new QLabel, "lblOutstanding");
     lblResult = named(new QLabel, "lblResult");
     QFont bold = lblResult->font();
@@ -105,10 +103,9 @@ void FrmStatement::buildControls()
                                                       : m_platform.clock.today());
 
     auto *form = new QFormLayout;
-    form->addRow(caption("lblEndingBalance", QStringLiteral("Statement's &ending balance:"),
-                         txtEndingBalance),
+    form->addRow(caption("lblEndingBalance", tr("Statement's &ending balance:"), txtEndingBalance),
                  txtEndingBalance);
-    form->addRow(caption("lblEndDate", QStringLiteral("On the statement's end &date:"), dtpEndDate),
+    form->addRow(caption("lblEndDate", tr("On the statement's end &date:"), dtpEndDate),
                  dtpEndDate);
     form->addRow(caption("lblStarting", tr("Starting balance:"), lblStartingBalance),
                  lblStartingBalance);
@@ -134,7 +131,7 @@ void FrmStatement::buildControls()
     buttons->addWidget(cmdClose);
     auto *whole = new QVBoxLayout(this);
     whole->addWidget(lblStatement);
-    whole->addWidget(caption("lblTransactions", QStringLiteral("&Transactions:"), lstTransactions));
+    whole->addWidget(caption("lblTransactions", tr("&Transactions:"), lstTransactions));
     whole->addWidget(lstTransactions, 3);
     whole->addLayout(buttons);
     whole->addWidget(frmReconcile, 2);
@@ -194,14 +191,14 @@ void FrmStatement::showPreview()
         lstTransactions->setItem(r, CheckNumber, cell(row.checkNumber));
         auto *payee = cell(row.payee);
         if (row.disposition == Disposition::New && !row.changed.isEmpty())
-            payee->setToolTip(row.changed);
+            payee->setToolTip(row.changed.shown);
         lstTransactions->setItem(r, Payee, payee);
         lstTransactions->setItem(r, Amount, cell(formatMoney(row.amountCents), Qt::AlignRight));
         lstTransactions->setItem(r, WhatHappens, cell(dispositionText(row)));
     }
     colourPreview();
     lstTransactions->resizeColumnsToContents();
-    lblCounts->setText(QStringLiteral("%1 new, %2 already in the register, %3 cannot be added")
+    lblCounts->setText(tr("%1 new, %2 already in the register, %3 cannot be added")
                            .arg(counts[0])
                            .arg(counts[1])
                            .arg(counts[2]));
@@ -261,20 +258,19 @@ void FrmStatement::showReconciliation()
         lstOutstanding->setItem(r, 3, cell(formatMoney(netCents(entry)), Qt::AlignRight));
     }
     lstOutstanding->resizeColumnsToContents();
-    lblOutstanding->setText(QStringLiteral("Outstanding deposits %1, outstanding withdrawals %2")
+    lblOutstanding->setText(tr("Outstanding deposits %1, outstanding withdrawals %2")
                                 .arg(formatMoney(result.outstandingDeposits),
                                      formatMoney(result.outstandingWithdrawals)));
     cmdFinish->setEnabled(plan.after && canFinishImport(result, m_document.companion(), end));
     if (!balance) {
-        lblResult->setText(typed.isEmpty()
-                               ? QStringLiteral("Type the statement's ending balance to reconcile.")
-                               : QStringLiteral("The ending balance is no amount."));
+        lblResult->setText(typed.isEmpty() ? tr("Type the statement's ending balance to reconcile.")
+                                           : tr("The ending balance is no amount."));
         setTextColour(lblResult, !typed.isEmpty());
         return;
     }
     lblResult->setText(result.balanced()
-                           ? QStringLiteral("Balanced")
-                           : QStringLiteral("Difference: %1").arg(formatMoney(*result.difference)));
+                           ? tr("Balanced")
+                           : tr("Difference: %1").arg(formatMoney(*result.difference)));
     setTextColour(lblResult, !result.balanced());
 }
 
@@ -290,28 +286,25 @@ void FrmStatement::cmdAdd_Click()
 {
     const ImportPlan plan = planImport(m_document.book(), m_rows, tickedRows());
     if (plan.ticked == 0 && plan.marked == 0) {
-        m_platform.prompter.message(this, QMessageBox::Information,
-                                    QStringLiteral("Import Statement"),
-                                    QStringLiteral("No transaction is ticked."));
+        m_platform.prompter.message(this, QMessageBox::Information, tr("Import Statement"),
+                                    tr("No transaction is ticked."));
         return;
     }
     if (!plan.after) {
         m_platform.prompter.message(
-            this, QMessageBox::Warning, QStringLiteral("Not Enough Room"),
-            QStringLiteral("Only %1 of the %2 ticked transactions fit in the register's free "
-                           "slots.\r\nUntick %3 of them and press Add again.")
+            this, QMessageBox::Warning, tr("Not Enough Room"),
+            tr("Only %1 of the %n ticked transactions fit in the register's free slots.\r\n"
+               "Untick %2 of them and press Add again.",
+               nullptr, plan.ticked)
                 .arg(plan.fits)
-                .arg(plan.ticked)
                 .arg(plan.ticked - plan.fits));
         return;
     }
     if (!apply(*plan.after, m_document.companion(),
                importChangeName(plan.added, plan.marked, m_path)))
         return;
-    lblCounts->setText((plan.added == 1
-                            ? QStringLiteral("1 transaction was added.")
-                            : QStringLiteral("%1 transactions were added.").arg(plan.added)) +
-                       u' ' + tr("%1 marked cleared.").arg(plan.marked));
+    lblCounts->setText(tr("%n transactions were added.", nullptr, plan.added) + u' ' +
+                       tr("%1 marked cleared.").arg(plan.marked));
 }
 
 void FrmStatement::cmdFinish_Click()

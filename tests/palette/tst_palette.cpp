@@ -151,7 +151,7 @@ private slots:
         statement.transactions = {
             {QDate(2001, 1, 1), -100, {}, QStringLiteral("E1"), {}, {}, {}},
             {QDate(2001, 1, 5), -2500, {}, QStringLiteral("Caf\u00e9 \u2603"), {}, {}, {}},
-            {QDate(), -100, {}, QStringLiteral("NO DATE"), {}, {}, QStringLiteral("no date")}};
+            {QDate(), -100, {}, QStringLiteral("NO DATE"), {}, {}, problemText("it has no date")}};
         fillPeriod(statement);
         FakePlatform fakes;
         FrmStatement window(stored.document, fakes.platform, QStringLiteral("s.qif"), statement);

@@ -75,7 +75,7 @@ QString summary(const Statement &statement)
     for (const StatementTransaction &t : statement.transactions)
         lines << QStringLiteral("%1|%2|%3|%4|%5|%6")
                      .arg(t.date.toString(Qt::ISODate), QString::number(t.amountCents),
-                          t.checkNumber, t.payee, t.memo, t.problem);
+                          t.checkNumber, t.payee, t.memo, t.problem.english);
     return lines.join(u'\n');
 }
 
@@ -423,7 +423,14 @@ private slots:
             << t(-3000000000, "Big")
             << "ATM|BIG|Cannot be added: the amount $30,000,000.00 is more than an entry can hold";
         QTest::newRow("unreadable")
-            << StatementTransaction{{}, 0, {}, "X", {}, {}, "the date \"x\" cannot be read"}
+            << StatementTransaction{{},
+                                    0,
+                                    {},
+                                    "X",
+                                    {},
+                                    {},
+                                    problemText("the date %1 cannot be read", QStringLiteral("\"x"
+                                                                                             "\""))}
             << "ATM|X|Cannot be added: the date \"x\" cannot be read";
     }
     void preview()
@@ -568,7 +575,8 @@ private slots:
         QCOMPARE(read.statement.endDate, QDate(2001, 3, 31));
         QStringList got;
         for (const StatementTransaction &t : read.statement.transactions)
-            got << (t.date.isValid() ? t.date.toString(Qt::ISODate) : t.problem) + u' ' + t.payee;
+            got << (t.date.isValid() ? t.date.toString(Qt::ISODate) : t.problem.english) + u' ' +
+                       t.payee;
         QCOMPARE(got.join(u'|'), QString::fromUtf8("2001-03-12 Café & Bar|2001-03-12 Café <x> <|"
                                                    "2001-03-12 \"Jo's|2001-03-12 A–B’|"
                                                    "2001-03-12 Ωmega &#233;|2001-03-12 Café|"

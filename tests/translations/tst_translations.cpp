@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestSupport.h"
 #include "platform/Language.h"
+#include "statement/ImportCommand.h"
+#include "statement/StatementFile.h"
+#include "statement/StatementPreview.h"
 
+#include <QBuffer>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -191,6 +195,46 @@ private slots:
 #ifndef Q_OS_WIN
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Sí"));
 #endif
+    }
+
+    // tallyra --import in Spanish: what goes to standard error is translated, the lines on
+    // standard output, which programs read, stay English; the import window shows the same
+    // refusal in Spanish.
+    void importLinesStayEnglish()
+    {
+        TempWorkingFolder folder;
+        FakeSettings settings;
+        QByteArray qif("!Type:Bank\nD1/5/26\nT-5.00\nPGAS\n^\nDxx\nT-1.00\nPBAD\n^\n");
+        QBuffer input(&qif);
+        QVERIFY(input.open(QIODevice::ReadOnly));
+        RegisterDocument document;
+        const ImportOutcome outcome = runImport(
+            {QStringLiteral("-"), true, {}, DateOrder::MonthFirst, &input}, document, settings);
+        QCOMPARE(outcome.status, ImportDone);
+        QVERIFY2(outcome.output.contains(QStringLiteral("BAD: the date \"xx\" cannot be read\n")),
+                 qPrintable(outcome.output));
+        QVERIFY(outcome.output.startsWith(QStringLiteral("default.dat does not exist yet")));
+        QVERIFY(outcome.output.endsWith(
+            QStringLiteral("1 new, 0 duplicates, 1 refused: nothing changed (dry run).\n")));
+
+        QVERIFY(input.seek(0));
+        const StatementFile file = readStatementStream(input, QStringLiteral("june.qif"));
+        const StatementRead read = readStatement(file, DateOrder::MonthFirst, {});
+        const QList<PreviewRow> rows = previewStatement(Checkbook{}, read.statement);
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(dispositionText(rows[1]),
+                 QStringLiteral("No se puede añadir: no se puede leer la fecha \"xx\""));
+
+        QByteArray notText("hello");
+        QBuffer other(&notText);
+        QVERIFY(other.open(QIODevice::ReadOnly));
+        const ImportOutcome refused =
+            runImport({QStringLiteral("-"), true, {}, {}, &other}, document, settings);
+        QCOMPARE(refused.output, QString());
+        QVERIFY2(refused.error.startsWith(QStringLiteral("tallyra: ")) &&
+                     refused.error.contains(QStringLiteral("no es un extracto que Tallyra pueda "
+                                                           "leer")),
+                 qPrintable(refused.error));
     }
 
     // The words the register file holds are the program's, not the user's language: the
