@@ -2,6 +2,7 @@
 #include "TestSupport.h"
 #include "help/frmHandbook.h"
 
+#include <QImage>
 #include <QListWidget>
 #include <QTextBrowser>
 
@@ -42,7 +43,15 @@ private slots:
                     continue;
                 const QString path = QDir::cleanPath(folder + u'/' + target);
                 QVERIFY2(QFile::exists(path), qPrintable(page + QStringLiteral(" -> ") + target));
+                if (found.captured(0).startsWith(u"src"))
+                    QVERIFY2(!QImage(path).isNull(), qPrintable(target));
             }
+            // A picture says in words what it shows, for a screen reader.
+            static const QRegularExpression picture(QStringLiteral("<img[^>]*>"));
+            for (const QRegularExpressionMatch &found : picture.globalMatch(text))
+                QVERIFY2(found.captured(0).contains(
+                             QRegularExpression(QStringLiteral("alt=\"[^\"]{10,}\""))),
+                         qPrintable(page + u' ' + found.captured(0)));
         }
     }
 
