@@ -2,6 +2,18 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>AddEntry</name>
+    <message>
+        <source>add %1</source>
+        <extracomment>An undo step, shown as &quot;Undo add 05/05/2001 GAS $5.00&quot;</extracomment>
+        <translation>añadir %1</translation>
+    </message>
+    <message>
+        <source>Added %1</source>
+        <translation>Movimiento añadido: %1</translation>
+    </message>
+</context>
+<context>
     <name>Backup</name>
     <message>
         <source>%1; its cleared marks were lost: %2</source>
@@ -89,6 +101,19 @@ No se hizo ninguna copia de seguridad.</translation>
     <message>
         <source>Backups go to %1 until Tallyra ends, but the choice could not be remembered for the next start: %2.</source>
         <translation>Las copias de seguridad irán a %1 hasta que Tallyra termine, pero la elección no se pudo recordar para el próximo inicio: %2.</translation>
+    </message>
+    <message>
+        <source>restore %1</source>
+        <extracomment>An undo step, shown after &quot;Undo&quot; with the name of the backup file</extracomment>
+        <translation>restaurar %1</translation>
+    </message>
+    <message>
+        <source>All Was Good</source>
+        <translation>Todo ha ido bien</translation>
+    </message>
+    <message>
+        <source>The restore was successful</source>
+        <translation>La restauración se ha completado correctamente</translation>
     </message>
 </context>
 <context>
@@ -920,6 +945,27 @@ El registro sigue como estaba.</translation>
     </message>
 </context>
 <context>
+    <name>EditCommand</name>
+    <message>
+        <source>remove %1</source>
+        <extracomment>An undo step, shown as &quot;Undo remove 05/03/2001 E1 $1.00&quot;</extracomment>
+        <translation>quitar %1</translation>
+    </message>
+    <message>
+        <source>Removed %1</source>
+        <translation>Movimiento quitado: %1</translation>
+    </message>
+    <message>
+        <source>change %1</source>
+        <extracomment>An undo step, shown as &quot;Undo change 05/03/2001 E1 $1.00&quot;</extracomment>
+        <translation>cambiar %1</translation>
+    </message>
+    <message>
+        <source>Changed %1</source>
+        <translation>Movimiento cambiado: %1</translation>
+    </message>
+</context>
+<context>
     <name>EntryChecks</name>
     <message>
         <source>Need Year</source>
@@ -1419,6 +1465,34 @@ Hay que hacer una copia de seguridad y después empezar un registro nuevo.</tran
     <message>
         <source>%1 of %2 entries used: File &gt; Carry Forward frees room by moving older entries to an archive.</source>
         <translation>%1 de %2 movimientos usados: Archivo &gt; Trasladar saldo libera espacio moviendo los movimientos antiguos a un archivo.</translation>
+    </message>
+</context>
+<context>
+    <name>RepeatEntry</name>
+    <message>
+        <source>&amp;Repeat This Entry...</source>
+        <translation>&amp;Repetir este movimiento...</translation>
+    </message>
+    <message>
+        <source>Nothing to Repeat</source>
+        <translation>Nada que repetir</translation>
+    </message>
+    <message>
+        <source>This entry has no amount, so there is nothing to enter again.</source>
+        <translation>Este movimiento no tiene importe, así que no hay nada que volver a introducir.</translation>
+    </message>
+    <message>
+        <source>Repeat This Entry</source>
+        <translation>Repetir este movimiento</translation>
+    </message>
+    <message>
+        <source>add recurring %1</source>
+        <extracomment>An undo step, shown as &quot;Undo add recurring RENT&quot;</extracomment>
+        <translation>añadir movimiento periódico %1</translation>
+    </message>
+    <message>
+        <source>Added recurring %1</source>
+        <translation>Movimiento periódico añadido: %1</translation>
     </message>
 </context>
 <context>
@@ -2642,26 +2716,6 @@ Remove it anyway?</source>
         <translation>Hecho: %1</translation>
     </message>
     <message>
-        <source>&amp;Repeat This Entry...</source>
-        <translation>&amp;Repetir este movimiento...</translation>
-    </message>
-    <message>
-        <source>Nothing to Repeat</source>
-        <translation>Nada que repetir</translation>
-    </message>
-    <message>
-        <source>This entry has no amount, so there is nothing to enter again.</source>
-        <translation>Este movimiento no tiene importe, así que no hay nada que volver a introducir.</translation>
-    </message>
-    <message>
-        <source>Repeat This Entry</source>
-        <translation>Repetir este movimiento</translation>
-    </message>
-    <message>
-        <source>Added recurring %1</source>
-        <translation>Movimiento periódico añadido: %1</translation>
-    </message>
-    <message>
         <source>What the bank has shown: the cleared and reconciled entries</source>
         <translation>Lo que ha mostrado el banco: los movimientos compensados y conciliados</translation>
     </message>
@@ -2710,33 +2764,6 @@ Remove it anyway?</source>
         <translation>Solo lectura: lo tiene el proceso %1 en %2</translation>
     </message>
     <message>
-        <source>remove %1</source>
-        <extracomment>An undo step, shown as &quot;Undo remove 05/03/2001 E1 $1.00&quot;</extracomment>
-        <translation>quitar %1</translation>
-    </message>
-    <message>
-        <source>Removed %1</source>
-        <translation>Movimiento quitado: %1</translation>
-    </message>
-    <message>
-        <source>change %1</source>
-        <extracomment>An undo step, shown as &quot;Undo change 05/03/2001 E1 $1.00&quot;</extracomment>
-        <translation>cambiar %1</translation>
-    </message>
-    <message>
-        <source>Changed %1</source>
-        <translation>Movimiento cambiado: %1</translation>
-    </message>
-    <message>
-        <source>add %1</source>
-        <extracomment>An undo step, shown as &quot;Undo add 05/05/2001 GAS $5.00&quot;</extracomment>
-        <translation>añadir %1</translation>
-    </message>
-    <message>
-        <source>Added %1</source>
-        <translation>Movimiento añadido: %1</translation>
-    </message>
-    <message>
         <source>new record</source>
         <extracomment>An undo step, shown as &quot;Undo new record&quot;</extracomment>
         <translation>nuevo registro</translation>
@@ -2744,11 +2771,6 @@ Remove it anyway?</source>
     <message>
         <source>New record started</source>
         <translation>Se ha empezado un registro nuevo</translation>
-    </message>
-    <message>
-        <source>add recurring %1</source>
-        <extracomment>An undo step, shown as &quot;Undo add recurring RENT&quot;</extracomment>
-        <translation>añadir movimiento periódico %1</translation>
     </message>
     <message>
         <source>Undone: %1</source>
@@ -2765,19 +2787,6 @@ Remove it anyway?</source>
     <message>
         <source>The register as last shown is kept as %1</source>
         <translation>El registro tal como se mostró por última vez se conserva como %1</translation>
-    </message>
-    <message>
-        <source>restore %1</source>
-        <extracomment>An undo step, shown after &quot;Undo&quot; with the name of the backup file</extracomment>
-        <translation>restaurar %1</translation>
-    </message>
-    <message>
-        <source>All Was Good</source>
-        <translation>Todo ha ido bien</translation>
-    </message>
-    <message>
-        <source>The restore was successful</source>
-        <translation>La restauración se ha completado correctamente</translation>
     </message>
     <message>
         <source>Backups go to %1</source>

@@ -4,9 +4,12 @@
 #include "app/FindCommand.h"
 #include "app/PayeeList.h"
 #include "app/RegisterListView.h"
+#include "entry/ChangeBoxes.h"
 #include "entry/EntryFields.h"
 #include "platform/DayWatch.h"
 #include "platform/Platform.h"
+#include "platform/StatusTeller.h"
+#include "recurring/DueCheck.h"
 #include "register/RegisterDocument.h"
 
 #include <QMainWindow>
@@ -68,12 +71,10 @@ private:
     void readyForNextEntry();
     void clearEntryExceptDate();
     void showBackupFolder();
-    bool commit(const Checkbook &after, const QString &what, const QString &done,
-                const QString &keepSuffix = QString());
-    // The same, with what is kept beside the register replaced too.
-    bool commit(const Checkbook &after, const Companion &companionAfter, const QString &what,
-                const QString &done, const QString &keepSuffix);
+    // Puts the words on a change on the status bar; true when the change was saved.
+    bool told(const Committed &committed);
     void tell(const QString &what);
+    void tellDoneSince(int historyIndex);
     void register_Changed();
     void register_ChangedOnDisk();
     void dayWatch_DateChange();
@@ -89,8 +90,6 @@ private:
     void mnuImport_Click();
     void showLineMenu(int offset, QPoint at);
     void showCompanionNotice();
-    // Once the window is up, and again when the date changes: the recurring entries due.
-    void checkDueEntries();
     void mnuUndo_Click();
     void mnuRedo_Click();
     void mnuBackup_Click();
@@ -110,8 +109,8 @@ private:
     Platform &m_platform;
     // The lock is asked for once, after the first start-up.
     bool m_lockTried = false;
-    // The day the due entries were last looked for: they are asked about once a day.
-    QDate m_dueCheckedOn;
+    // Once the window is up, and again when the date changes: the recurring entries due.
+    DueAsker *m_due = nullptr;
     PayeeList m_payees;
     DayWatch *m_dayWatch = nullptr;
 
@@ -148,8 +147,7 @@ private:
     QPointer<QWidget> m_chart;
     // So does the window of the recurring entries.
     QPointer<QWidget> m_recurring;
-    // The control that describes the last result told, for a screen reader.
-    QPointer<QWidget> m_told;
+    StatusTeller *m_teller = nullptr;
 
     QAction *mnuBackup = nullptr;
     QAction *mnuRestore = nullptr;

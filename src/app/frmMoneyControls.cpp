@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's controls and menus, built once as the window is made.
+// The main window's controls and menus, built once as the window is made, and the keys and
+// clicks its controls take.
 #include "app/RegisterStatus.h"
 #include "app/frmMoney.h"
 #include "chart/frmChart.h"
@@ -14,6 +15,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -41,6 +43,17 @@ QStringList numbers(int from, int to)
     for (int n = from; n <= to; ++n)
         list << QString::number(n);
     return list;
+}
+
+// Enter or Space, as a button takes them.
+bool isPressOn(const QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto *key = static_cast<const QKeyEvent *>(event);
+    const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    return plain && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
+                     key->key() == Qt::Key_Space);
 }
 
 } // namespace
@@ -72,12 +85,7 @@ void FrmMoney::buildWindow()
     // The first field in tab order has the focus when the window first shows.
     txtMonth->setFocus();
     statusBar()->setObjectName(QStringLiteral("statusBar"));
-    // The status bar draws its message itself; a screen reader finds it as the bar's name.
-    connect(statusBar(), &QStatusBar::messageChanged, statusBar(), &QWidget::setAccessibleName);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old) {
-        if (old && old == m_told)
-            std::exchange(m_told, nullptr)->setAccessibleDescription(QString());
-    });
+    m_teller = new StatusTeller(this);
     lblRoom = new QLabel;
     lblRoom->setObjectName(QStringLiteral("lblRoom"));
     statusBar()->addPermanentWidget(lblRoom);
@@ -293,6 +301,85 @@ void FrmMoney::setTabOrder()
                               cmdAdd,    cmdExit, lblWarning};
     order << m_list->tabStops();
     setTabChain(order);
+}
+
+bool FrmMoney::txtDollar_KeyPress(QChar typed)
+{
+    if (typed != QLatin1Char('.'))
+        return false;
+    txtCent->setFocus(Qt::TabFocusReason);
+    return true;
+}
+
+bool FrmMoney::eventFilter(QObject *watched, QEvent *event)
+{
+    if (fieldLeavesHistoryKey(watched, event)) {
+        event->ignore();
+        return true;
+    }
+    if (watched == lblWarning && isClickOn(lblWarning, event))
+        lblWarning_Click();
+    if (watched == lblWarning && isPressOn(event)) {
+        lblWarning_Click();
+        return true;
+    }
+    // A label draws no focus of its own.
+    if (watched == lblWarning &&
+        (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+        lblWarning->setFrameShape(lblWarning->hasFocus() ? QFrame::Box : QFrame::NoFrame);
+    if (watched == txtDollar && event->type() == QEvent::KeyPress) {
+        const QString typed = static_cast<QKeyEvent *>(event)->text();
+        if (typed.size() == 1 && txtDollar_KeyPress(typed.front()))
+            return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// A main window has no default button, so Enter that no control took (in a field, on an
+// option or on the scroll bar) is routed here and presses Add, as a dialog's default button
+// would be pressed. A focused push button takes Enter itself (see autoDefault).
+void FrmMoney::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        cmdAdd->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void FrmMoney::resetEntryFields()
+{
+    const QDate today = m_platform.clock.today();
+    txtYear->setEditText(QString::number(today.year()));
+    txtDay->setEditText(QString::number(today.day()));
+    txtMonth->setEditText(QString::number(today.month()));
+    clearEntryExceptDate();
+}
+
+EntryFields FrmMoney::entryFields() const
+{
+    return EntryFields{txtYear, txtMonth,     txtDay,     cmbCheckNum, cmbPayee,       txtDollar,
+                       txtCent, optWithdrawl, optDeposit, optNeither,  MainYearMessage};
+}
+
+void FrmMoney::readyForNextEntry()
+{
+    clearEntryExceptDate();
+    txtMonth->setFocus();
+}
+
+// The date stays for the next entry; everything else returns to its default.
+void FrmMoney::clearEntryExceptDate()
+{
+    optWithdrawl->setChecked(true);
+    cmbCheckNum->setEditText(QStringLiteral("ATM"));
+    cmbPayee->setEditText(QString());
+    txtDollar->setEditText(QStringLiteral("0"));
+    txtCent->setEditText(QStringLiteral("00"));
+    // Setting a text forgets the typing before it, so that Ctrl+Z in the date fields now
+    // undoes the change of the register rather than typing that went into it.
+    for (QComboBox *date : {txtMonth, txtDay, txtYear})
+        date->setEditText(date->currentText());
 }
 
 } // namespace tallyra

@@ -105,6 +105,26 @@ std::optional<RestoredBackup> chooseBackupToRestore(Platform &platform, QWidget 
     return restored;
 }
 
+Committed restoreBackupCommand(RegisterDocument &document, Platform &platform, QWidget *parent)
+{
+    const std::optional<RestoredBackup> restored = chooseBackupToRestore(platform, parent);
+    if (!restored)
+        return {};
+    //: An undo step, shown after "Undo" with the name of the backup file
+    const QString what =
+        QCoreApplication::translate("BackupCommands", "restore %1").arg(restored->fileName);
+    const Committed committed =
+        commitChange(document, platform.prompter, parent, *restored->book, restored->companion,
+                     what, backupRestoredMessage(restored->fileName, restored->marksLost),
+                     QStringLiteral("before-restore"));
+    if (committed.saved)
+        platform.prompter.message(
+            parent, QMessageBox::Information,
+            QCoreApplication::translate("BackupCommands", "All Was Good"),
+            QCoreApplication::translate("BackupCommands", "The restore was successful"));
+    return committed;
+}
+
 bool chooseBackupFolder(Platform &platform, QWidget *parent)
 {
     const std::optional<QString> folder = platform.prompter.askFolder(

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "entry/ChangeBoxes.h"
 #include "platform/Platform.h"
 #include "register/Checkbook.h"
 #include "register/RegisterDocument.h"
@@ -34,6 +35,10 @@ struct RestoredBackup
 // the whole backup read and checked. Nothing when the user stopped or the backup failed (the
 // failure reported).
 std::optional<RestoredBackup> chooseBackupToRestore(Platform &platform, QWidget *parent);
+
+// File > Restore whole: the backup chosen and read becomes the register as one change (the
+// register before it kept as a copy), and a box says so once it is saved.
+Committed restoreBackupCommand(RegisterDocument &document, Platform &platform, QWidget *parent);
 
 // File > Backup Folder: the folder chooser; backups go to the folder chosen from then on, and
 // it is remembered for the next start (a failure to remember it is said). True when a folder

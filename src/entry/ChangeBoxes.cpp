@@ -65,6 +65,20 @@ bool reportChange(Prompter &prompter, QWidget *parent, const ChangeResult &resul
     return false;
 }
 
+Committed commitChange(RegisterDocument &document, Prompter &prompter, QWidget *parent,
+                       const Checkbook &after, const Companion &companionAfter, const QString &what,
+                       const QString &done, const QString &keepSuffix)
+{
+    const ChangeResult result = document.replace(after, companionAfter, what, keepSuffix);
+    Committed committed;
+    if (result.status == ChangeResult::Status::Reloaded)
+        committed.told << reloadedInsteadText(result);
+    committed.saved = reportChange(prompter, parent, result);
+    if (committed.saved)
+        committed.told << changeDoneText(result, done);
+    return committed;
+}
+
 void askAboutOutsideChanges(RegisterDocument &document, Prompter &prompter, QWidget *parent)
 {
     // The document outlives the window: the question goes with it.

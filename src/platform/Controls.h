@@ -134,4 +134,12 @@ inline bool fieldLeavesHistoryKey(QObject *watched, QEvent *event)
     return redo && !field->isRedoAvailable();
 }
 
+// Shows a window that stays open beside the main one, or brings it to the front again.
+inline void bringToFront(QWidget *window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 } // namespace tallyra

@@ -7,7 +7,10 @@
 #include "recurring/frmDue.h"
 #include "register/RegisterDocument.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QTimer>
+
+#include <utility>
 
 namespace tallyra {
 
@@ -17,6 +20,9 @@ struct DueCheckText
 {
     Q_DECLARE_TR_FUNCTIONS(DueCheck)
 };
+
+// How soon the due entries are looked for again when another window was at work.
+constexpr int DueRetryMilliseconds = 2000;
 
 } // namespace
 
@@ -77,6 +83,31 @@ DueCheck askAboutDueEntries(RegisterDocument &document, Platform &platform, QWid
         check.said = DueCheckText::tr("Done: %1").arg(document.history().undoText());
     }
     return check;
+}
+
+DueAsker::DueAsker(RegisterDocument &document, Platform &platform, QWidget *window)
+    : QObject(window), m_document(document), m_platform(platform), m_window(window)
+{
+}
+
+void DueAsker::ask()
+{
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(DueRetryMilliseconds, this, &DueAsker::ask);
+        return;
+    }
+    const QDate today = m_platform.clock.today();
+    if (std::exchange(m_askedOn, today) == today)
+        return;
+    const DueCheck check = askAboutDueEntries(m_document, m_platform, m_window, today);
+    if (!check.said.isEmpty())
+        emit told(check.said);
+}
+
+void DueAsker::askAgain()
+{
+    m_askedOn = QDate();
+    QTimer::singleShot(0, this, &DueAsker::ask);
 }
 
 } // namespace tallyra

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDate>
+#include <QObject>
 #include <QString>
 
 class QWidget;
@@ -23,5 +24,30 @@ struct DueCheck
 // read-only enters nothing and only says what is due.
 DueCheck askAboutDueEntries(RegisterDocument &document, Platform &platform, QWidget *parent,
                             QDate today);
+
+// Asks about the entries due at most once a day, and never over another window at work: then
+// a little later, once that one is closed.
+class DueAsker : public QObject
+{
+    Q_OBJECT
+
+public:
+    DueAsker(RegisterDocument &document, Platform &platform, QWidget *window);
+
+    // Looks for the entries due today, unless that was done today already.
+    void ask();
+    // Looks again as soon as the program is idle, even if that was done today: the schedules
+    // may have changed.
+    void askAgain();
+
+signals:
+    void told(const QString &said);
+
+private:
+    RegisterDocument &m_document;
+    Platform &m_platform;
+    QWidget *m_window;
+    QDate m_askedOn;
+};
 
 } // namespace tallyra
