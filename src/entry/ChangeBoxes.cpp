@@ -10,6 +10,36 @@
 
 namespace tallyra {
 
+namespace {
+
+// The status bar's word on a change that was saved: `done` ("Added 12/07/2026 GAS $5.00"),
+// and where the file or the other program's version was kept when it was.
+QString changeDoneText(const ChangeResult &result, const QString &done)
+{
+    const QString kept = QFileInfo(result.keptCopy).fileName();
+    switch (result.kept) {
+    case ChangeResult::Kept::OtherVersion:
+        return QCoreApplication::translate("ChangeBoxes",
+                                           "%1; the other program's version is kept as %2")
+            .arg(done, kept);
+    case ChangeResult::Kept::LinesPastCount:
+        return QCoreApplication::translate("ChangeBoxes", "%1; the file as it was is kept as %2")
+            .arg(done, kept);
+    default:
+        return done;
+    }
+}
+
+// The status bar's word when the user chose the other program's version over a change.
+QString reloadedInsteadText(const ChangeResult &result)
+{
+    return QCoreApplication::translate(
+               "ChangeBoxes", "Reloaded: changed by another program; your change is kept as %1")
+        .arg(QFileInfo(result.keptCopy).fileName());
+}
+
+} // namespace
+
 bool reportChange(Prompter &prompter, QWidget *parent, const ChangeResult &result)
 {
     using Status = ChangeResult::Status;
@@ -104,29 +134,6 @@ void askAboutOutsideChanges(RegisterDocument &document, Prompter &prompter, QWid
             0, 0);
         return answer == 1 ? OutsideChangeChoice::KeepMine : OutsideChangeChoice::Reload;
     });
-}
-
-QString changeDoneText(const ChangeResult &result, const QString &done)
-{
-    const QString kept = QFileInfo(result.keptCopy).fileName();
-    switch (result.kept) {
-    case ChangeResult::Kept::OtherVersion:
-        return QCoreApplication::translate("ChangeBoxes",
-                                           "%1; the other program's version is kept as %2")
-            .arg(done, kept);
-    case ChangeResult::Kept::LinesPastCount:
-        return QCoreApplication::translate("ChangeBoxes", "%1; the file as it was is kept as %2")
-            .arg(done, kept);
-    default:
-        return done;
-    }
-}
-
-QString reloadedInsteadText(const ChangeResult &result)
-{
-    return QCoreApplication::translate(
-               "ChangeBoxes", "Reloaded: changed by another program; your change is kept as %1")
-        .arg(QFileInfo(result.keptCopy).fileName());
 }
 
 } // namespace tallyra

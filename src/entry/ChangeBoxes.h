@@ -12,12 +12,6 @@ namespace tallyra {
 // read-only register, another version taken instead. True when the change was saved.
 bool reportChange(Prompter &prompter, QWidget *parent, const ChangeResult &result);
 
-// The status bar's word on a change that was saved: `done` ("Added 12/07/2026 GAS $5.00"),
-// and where the file or the other program's version was kept when it was.
-QString changeDoneText(const ChangeResult &result, const QString &done);
-// The status bar's word when the user chose the other program's version over a change.
-QString reloadedInsteadText(const ChangeResult &result);
-
 // What became of a change written as one step of the history: whether it was saved, and the
 // words for the status bar, in order (another program's version taken instead, then the
 // change done).

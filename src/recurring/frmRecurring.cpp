@@ -232,13 +232,11 @@ bool FrmRecurring::save(const QList<RecurringEntry> &schedules, const QString &w
 {
     const Companion &now = m_document.companion();
     const Companion after{now.reconciled, now.later, schedules};
-    const ChangeResult result = m_document.replace(m_document.book(), after, what);
-    if (result.status == ChangeResult::Status::Reloaded)
-        emit told(reloadedInsteadText(result));
-    if (!reportChange(m_platform.prompter, this, result))
-        return false;
-    emit told(changeDoneText(result, done));
-    return true;
+    const Committed committed =
+        commitChange(m_document, m_platform.prompter, this, m_document.book(), after, what, done);
+    for (const QString &word : committed.told)
+        emit told(word);
+    return committed.saved;
 }
 
 FrmSchedule::FrmSchedule(const QString &title, const RecurringEntry &shown, Platform &platform,
