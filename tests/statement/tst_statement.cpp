@@ -7,7 +7,6 @@
 #include "statement/CsvStatement.h"
 #include "statement/ImportCommand.h"
 #include "statement/OfxStatement.h"
-#include "statement/QifStatement.h"
 #include "statement/StatementFile.h"
 #include "statement/StatementPreview.h"
 #include "statement/StatementText.h"
