@@ -7,7 +7,6 @@
 #include "statement/CsvStatement.h"
 #include "statement/ImportCommand.h"
 #include "statement/OfxStatement.h"
-#include "statement/QifStatement.h"
 #include "statement/StatementFile.h"
 #include "statement/StatementPreview.h"
 #include "statement/StatementText.h"
@@ -236,121 +235,140 @@ private slots:
         QCOMPARE(decimalMarkOf(amounts), mark);
     }
 
-    void qif_data()
+    // A statement file as the import opens and reads it: its transactions, or ! and why it is
+    // refused. Refused before anything waits or is read whole: what is no plain file (a named
+    // pipe with no writer would wait for ever), and a file or a stream above 10 MB.
+    void statementFiles_data()
     {
-        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("path");     // - reads the 50 MB file as a stream
+        QTest::addColumn<QByteArray>("bytes"); // written there first unless null
+        QTest::addColumn<QString>("roles");    // a CSV file's columns; empty: the guess
         QTest::addColumn<QString>("expected");
+        const auto qif = [](const char *name, const QByteArray &bytes, const QString &expected) {
+            QTest::addRow("QIF %s", name) << "x.qif" << bytes << QString() << expected;
+        };
+        const auto csv = [](const char *name, const QByteArray &bytes, const QString &roles,
+                            const QString &expected) {
+            QTest::addRow("CSV %s", name) << "s.csv" << bytes << roles << expected;
+        };
+        const auto refused = [](const char *name, const QString &path, const QString &error,
+                                const QByteArray &bytes = {}) {
+            QTest::newRow(name) << path << bytes << QString() << u'!' + error;
+        };
 
-        QTest::newRow("bank records")
-            << QByteArray(
-                   "!Type:Bank\r\nD1/13/26\r\nT-1,031.50\r\nN1042\r\nPWater Co\r\n"
-                   "MJanuary\r\nCX\r\nLUtilities\r\n^\r\nD1/14'26\r\nU250.00\r\nPPay\r\n^\r\n")
-            << "2026-01-13|-103150|1042|Water Co|January|\n2026-01-14|25000||Pay||";
-        QTest::newRow("other sections passed over")
-            << QByteArray("!Option:AutoSwitch\n!Account\nNChecking\nTBank\n^\n!Type:Cat\nNFood\n^\n"
-                          "!Type:Bank\nD2026-01-05\nT5\nPShop\n^\n!Type:Invst\nD1/1/26\nT9\n^\n")
-            << "2026-01-05|500||Shop||";
-        QTest::newRow("a record without its date or amount")
-            << QByteArray("!Type:Bank\nT5.00\nPA\n^\nD1/13/2026\nT5.0.0\nPB\n^\n")
-            << "|500||A||it has no date\n2026-01-13|0||B||the amount \"5.0.0\" cannot be read";
-        QTest::newRow("cut short") << QByteArray("!Type:Bank\nD1/13/2026\nT-31.5")
-                                   << "!it ends in the middle of a transaction, so it may have "
-                                      "been cut short";
-        QTest::newRow("no bank account")
-            << QByteArray("!Type:CCard\nD1/13/2026\nT-5\n^\n")
-            << "!it holds no bank account transactions (no !Type:Bank section)";
-    }
-    void qif()
-    {
-        QFETCH(QByteArray, file);
-        QFETCH(QString, expected);
-        QVERIFY(looksLikeQif(file));
-        QCOMPARE(summary(readQifStatement(file)), expected);
-    }
+        qif("bank records",
+            "!Type:Bank\r\nD1/13/26\r\nT-1,031.50\r\nN1042\r\nPWater Co\r\nMJanuary\r\nCX\r\n"
+            "LUtilities\r\n^\r\nD1/14'26\r\nU250.00\r\nPPay\r\n^\r\n",
+            "2026-01-13|-103150|1042|Water Co|January|\n2026-01-14|25000||Pay||");
+        qif("other sections passed over",
+            "!Option:AutoSwitch\n!Account\nNChecking\nTBank\n^\n!Type:Cat\nNFood\n^\n"
+            "!Type:Bank\nD2026-01-05\nT5\nPShop\n^\n!Type:Invst\nD1/1/26\nT9\n^\n",
+            "2026-01-05|500||Shop||");
+        qif("a record without its date or amount",
+            "!Type:Bank\nT5.00\nPA\n^\nD1/13/2026\nT5.0.0\nPB\n^\n",
+            "|500||A||it has no date\n2026-01-13|0||B||the amount \"5.0.0\" cannot be read");
+        qif("cut short", "!Type:Bank\nD1/13/2026\nT-31.5",
+            "!it ends in the middle of a transaction, so it may have been cut short");
+        qif("no bank account", "!Type:CCard\nD1/13/2026\nT-5\n^\n",
+            "!it holds no bank account transactions (no !Type:Bank section)");
 
-    void csv_data()
-    {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("roles"); // empty: the guess from the heading
-        QTest::addColumn<QString>("expected");
+        csv("the program's own export, guessed",
+            "\xEF\xBB\xBF"
+            "Date,Check Number,Payee,Withdrawal,Deposit,Balance,Cleared\r\n"
+            "2026-01-02,DEP,\"PAYROLL, INC.\",,1234.56,1234.56,R\r\n"
+            "2026-01-05,1042,\"SAID \"\"HI\"\"\",31.50,,1203.06,c\r\n"
+            "2026-02-03,1043,VOIDED,,,1203.06,\r\n",
+            "",
+            "2026-01-02|123456|DEP|PAYROLL, INC.||\n"
+            "2026-01-05|-3150|1042|SAID \"HI\"||\n"
+            "2026-02-03|0|1043|VOIDED||");
+        csv("decimal comma, semicolons, day first",
+            "Datum;Empf\xC3\xA4nger;Betrag\n05.01.2026;B\xC3\xA4"
+            "ckerei;-3,50\n13.01.2026;Lohn;1.234,56\n",
+            "date,payee,amount",
+            QString::fromUtf8("2026-01-05|-350||Bäckerei||\n2026-01-13|123456||Lohn||"));
+        csv("no heading, tabs, a line break in a cell",
+            "1/13/2026\t\"Two\nlines\"\t-5\n1/14/2026\tB\t7.25\n", "date,payee,amount",
+            "2026-01-13|-500||Two\nlines||\n2026-01-14|725||B||");
+        csv("withdrawals written below zero, a short row",
+            "When,Who,Out,In,No\n2026-01-05,A,-31.50,,7\n2026-01-06,B\n",
+            "date,payee,withdrawal,deposit,check", "2026-01-05|-3150|7|A||\n2026-01-06|0||B||");
+        csv("a cell that is no amount", "d,p,a\n2026-01-05,A,12,50\n", "date,payee,amount",
+            "2026-01-05|1200||A||");
+        csv("an amount with text", "d,p,a\n2026-01-05,A,ten\n2026-01-06,B,\n", "date,payee,amount",
+            "2026-01-05|0||A||the amount \"ten\" cannot be read\n"
+            "2026-01-06|0||B||it has no amount");
+        // A spreadsheet's "Unicode text": UTF-16 with its byte-order mark, either way round.
+        const QString unicode =
+            QString::fromUtf8("Date\tPayee\tAmount\r\n2026-01-05\tCafé\t-3.50\r\n");
+        for (const auto encoding : {QStringConverter::Utf16LE, QStringConverter::Utf16BE})
+            QTest::addRow("CSV UTF-16 %s", encoding == QStringConverter::Utf16LE ? "LE" : "BE")
+                << "unicode.txt"
+                << QByteArray(QStringEncoder(encoding, QStringConverter::Flag::WriteBom)(unicode))
+                << QString() << QString::fromUtf8("2026-01-05|-350||Café||");
+        const QByteArray table("d,p,a\n2026-01-05,A,1\n");
+        csv("quote never closed", "d,p,a\n2026-01-05,\"A,1\n", "",
+            "!a quoted cell is never closed, so the file may have been cut short");
+        csv("of one column", "hello\nworld\n", "", "!its rows have only one column");
+        csv("role twice", table, "date,date,amount", "!'date' is given twice in --csv-columns");
+        csv("unknown role", table, "date,who,amount",
+            "!unknown column 'who' in --csv-columns (use date, payee, amount, withdrawal, "
+            "deposit, check, or nothing to skip one)");
+        csv("no date", table, ",payee,amount",
+            "!--csv-columns: Choose the column that holds the date.");
 
-        QTest::newRow("the program's own export, guessed")
-            << QByteArray("\xEF\xBB\xBF"
-                          "Date,Check Number,Payee,Withdrawal,Deposit,Balance,Cleared\r\n"
-                          "2026-01-02,DEP,\"PAYROLL, INC.\",,1234.56,1234.56,R\r\n"
-                          "2026-01-05,1042,\"SAID \"\"HI\"\"\",31.50,,1203.06,c\r\n"
-                          "2026-02-03,1043,VOIDED,,,1203.06,\r\n")
-            << QString()
-            << "2026-01-02|123456|DEP|PAYROLL, INC.||\n"
-               "2026-01-05|-3150|1042|SAID \"HI\"||\n"
-               "2026-02-03|0|1043|VOIDED||";
-        QTest::newRow("decimal comma, semicolons, day first")
-            << QByteArray("Datum;Empf\xC3\xA4nger;Betrag\n05.01.2026;B\xC3\xA4"
-                          "ckerei;-3,50\n"
-                          "13.01.2026;Lohn;1.234,56\n")
-            << "date,payee,amount"
-            << QString::fromUtf8("2026-01-05|-350||Bäckerei||\n2026-01-13|123456||Lohn||");
-        QTest::newRow("no heading, tabs, a line break in a cell")
-            << QByteArray("1/13/2026\t\"Two\nlines\"\t-5\n1/14/2026\tB\t7.25\n")
-            << "date,payee,amount"
-            << "2026-01-13|-500||Two\nlines||\n2026-01-14|725||B||";
-        QTest::newRow("withdrawals written below zero, a short row")
-            << QByteArray("When,Who,Out,In,No\n2026-01-05,A,-31.50,,7\n2026-01-06,B\n")
-            << "date,payee,withdrawal,deposit,check"
-            << "2026-01-05|-3150|7|A||\n2026-01-06|0||B||";
-        QTest::newRow("a cell that is no amount")
-            << QByteArray("d,p,a\n2026-01-05,A,12,50\n") << "date,payee,amount"
-            << "2026-01-05|1200||A||";
-        QTest::newRow("an amount with text")
-            << QByteArray("d,p,a\n2026-01-05,A,ten\n2026-01-06,B,\n") << "date,payee,amount"
-            << "2026-01-05|0||A||the amount \"ten\" cannot be read\n2026-01-06|0||B||it has no "
-               "amount";
+        const QString larger = "larger than 10 MB, the most Tallyra reads as a statement";
+        refused("empty", "x.qif", "it is empty", "");
+        refused("QIF that is not", "x.qif", "it does not begin as a QIF file does (!Type:Bank)",
+                "hello,world\n");
+        refused("OFX that is not", "x.ofx",
+                "it does not begin as an OFX file does (OFXHEADER or <?xml)", "hello,world\n");
+        refused("OFX cut short", "x.ofx",
+                "it ends before its closing </OFX> tag, so it may have been cut short",
+                "OFXHEADER:100\n\n<OFX><BANK");
+        refused("folder", ".", "it is a folder");
+        refused("50 MB", "huge.csv", "at 50.0 MB it is " + larger);
+        refused("50 MB streamed", "-", "it is " + larger);
+#ifdef Q_OS_UNIX
+        refused("named pipe", "fifo", "it is a named pipe, not a file");
+        refused("device", "/dev/zero", "it is a device, not a file");
+        refused("missing", "none.ofx", "No such file or directory");
+#endif
     }
-    void csv()
+    void statementFiles()
     {
-        QFETCH(QByteArray, file);
+        QFETCH(QString, path);
+        QFETCH(QByteArray, bytes);
         QFETCH(QString, roles);
         QFETCH(QString, expected);
-        const CsvTable table = readCsvTable(file);
-        QVERIFY2(table.error.isEmpty(), qPrintable(table.error));
-        QString error;
-        const std::optional<CsvMapping> mapping =
-            roles.isEmpty() ? guessCsvMapping(table) : csvMappingFromRoles(roles, table, &error);
-        QVERIFY2(mapping, qPrintable(error));
-        QCOMPARE(csvMappingFromText(csvMappingText(*mapping)), mapping);
-        QCOMPARE(summary(readCsvStatement(table, *mapping)), expected);
-    }
-
-    void csvRefused_data()
-    {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("roles");
-        QTest::addColumn<QString>("error");
-        const QByteArray file("d,p,a\n2026-01-05,A,1\n");
-        QTest::newRow("quote never closed") << QByteArray("d,p,a\n2026-01-05,\"A,1\n") << ""
-                                            << "a quoted cell is never closed, so the file may "
-                                               "have been cut short";
-        QTest::newRow("one column") << QByteArray("hello\nworld\n") << ""
-                                    << "its rows have only one column";
-        QTest::newRow("role twice") << file << "date,date,amount"
-                                    << "'date' is given twice in --csv-columns";
-        QTest::newRow("unknown role") << file << "date,who,amount"
-                                      << "unknown column 'who' in --csv-columns (use date, payee, "
-                                         "amount, withdrawal, deposit, check, or nothing to skip "
-                                         "one)";
-        QTest::newRow("no date") << file << ",payee,amount"
-                                 << "--csv-columns: Choose the column that holds the date.";
-    }
-    void csvRefused()
-    {
-        QFETCH(QByteArray, file);
-        QFETCH(QString, roles);
-        QFETCH(QString, error);
-        const CsvTable table = readCsvTable(file);
-        QString got = table.error;
-        if (got.isEmpty())
-            QVERIFY(!csvMappingFromRoles(roles, table, &got));
-        QCOMPARE(got, error);
+        TempWorkingFolder folder;
+        QFile huge("huge.csv");
+        QVERIFY(huge.open(QIODevice::ReadWrite) && huge.resize(50 * 1024 * 1024) && huge.seek(0));
+#ifdef Q_OS_UNIX
+        QCOMPARE(::mkfifo("fifo", 0600), 0);
+#endif
+        if (!bytes.isNull())
+            writeBytes(path, bytes);
+        const StatementFile file =
+            path == u"-" ? readStatementStream(huge, "standard input") : openStatementFile(path);
+        if (bytes.isNull())
+            QVERIFY(file.bytes.isEmpty());
+        QString error = file.error;
+        std::optional<CsvMapping> mapping = guessCsvMapping(file.table);
+        if (error.isEmpty() && !roles.isEmpty()) {
+            mapping = csvMappingFromRoles(roles, file.table, &error);
+            QCOMPARE(mapping.has_value(), error.isEmpty());
+        }
+        if (error.isEmpty()) {
+            QCOMPARE(file.format,
+                     path.endsWith(u".qif") ? StatementFormat::Qif : StatementFormat::Csv);
+            // What the import remembers for the heading reads back as the same columns.
+            if (file.format == StatementFormat::Csv)
+                QCOMPARE(csvMappingFromText(csvMappingText(*mapping)), mapping);
+        }
+        QCOMPARE(error.isEmpty() ? summary(readStatement(file, DateOrder::Undecided, *mapping))
+                                 : u'!' + error,
+                 expected);
     }
 
     void matching_data()
@@ -422,16 +440,10 @@ private slots:
         QTest::newRow("amount beyond an entry")
             << t(-3000000000, "Big")
             << "ATM|BIG|Cannot be added: the amount $30,000,000.00 is more than an entry can hold";
+        StatementTransaction unreadable{{}, 0, {}, "X", {}, {}, {}};
+        unreadable.problem = problemText("the date %1 cannot be read", QStringLiteral("\"x\""));
         QTest::newRow("unreadable")
-            << StatementTransaction{{},
-                                    0,
-                                    {},
-                                    "X",
-                                    {},
-                                    {},
-                                    problemText("the date %1 cannot be read", QStringLiteral("\"x"
-                                                                                             "\""))}
-            << "ATM|X|Cannot be added: the date \"x\" cannot be read";
+            << unreadable << "ATM|X|Cannot be added: the date \"x\" cannot be read";
     }
     void preview()
     {
@@ -668,73 +680,6 @@ private slots:
         QCOMPARE(summary(read.statement), "2026-01-05|-5||Shop\tone|m|");
         QCOMPARE(read.statement.endingBalanceCents, qint64(500));
         QCOMPARE(read.statement.endDate, QDate(2026, 1, 31));
-    }
-
-    // A spreadsheet's "Unicode text": UTF-16 with its byte-order mark, either way round.
-    void utf16Text_data()
-    {
-        QTest::addColumn<QStringConverter::Encoding>("encoding");
-        QTest::newRow("little-endian") << QStringConverter::Utf16LE;
-        QTest::newRow("big-endian") << QStringConverter::Utf16BE;
-    }
-    void utf16Text()
-    {
-        QFETCH(QStringConverter::Encoding, encoding);
-        QStringEncoder encode(encoding, QStringConverter::Flag::WriteBom);
-        const QByteArray bytes =
-            encode(QString::fromUtf8("Date\tPayee\tAmount\r\n2026-01-05\tCafé\t-3.50\r\n"));
-        QVERIFY(bytes.startsWith(encoding == QStringConverter::Utf16LE ? "\xFF\xFE" : "\xFE\xFF"));
-        TempWorkingFolder folder;
-        const StatementFile file = openStatementFile(written("unicode.txt", bytes));
-        QVERIFY2(file.error.isEmpty(), qPrintable(file.error));
-        QCOMPARE(summary(readStatement(file, DateOrder::Undecided, guessCsvMapping(file.table))),
-                 QString::fromUtf8("2026-01-05|-350||Café||"));
-    }
-
-    // What is no statement. Refused before anything waits or is read whole: what is no plain
-    // file (a named pipe with no writer would wait for ever), and a file or a stream above 10 MB.
-    void refusedFiles_data()
-    {
-        QTest::addColumn<QString>("path");     // - reads the 50 MB file as a stream
-        QTest::addColumn<QByteArray>("bytes"); // written there first unless null
-        QTest::addColumn<QString>("error");
-        const QString larger = "larger than 10 MB, the most Tallyra reads as a statement";
-        QTest::newRow("empty") << "x.qif" << QByteArray("") << "it is empty";
-        QTest::newRow("QIF that is not") << "x.qif" << QByteArray("hello,world\n")
-                                         << "it does not begin as a QIF file does (!Type:Bank)";
-        QTest::newRow("OFX that is not") << "x.ofx" << QByteArray("hello,world\n")
-                                         << "it does not begin as an OFX file does (OFXHEADER "
-                                            "or <?xml)";
-        QTest::newRow("OFX cut short") << "x.ofx" << QByteArray("OFXHEADER:100\n\n<OFX><BANK")
-                                       << "it ends before its closing </OFX> tag, so it may "
-                                          "have been cut short";
-        QTest::newRow("folder") << "." << QByteArray() << "it is a folder";
-        QTest::newRow("50 MB") << "huge.csv" << QByteArray() << "at 50.0 MB it is " + larger;
-        QTest::newRow("50 MB streamed") << "-" << QByteArray() << "it is " + larger;
-#ifdef Q_OS_UNIX
-        QTest::newRow("named pipe") << "fifo" << QByteArray() << "it is a named pipe, not a file";
-        QTest::newRow("device") << "/dev/zero" << QByteArray() << "it is a device, not a file";
-        QTest::newRow("missing") << "none.ofx" << QByteArray() << "No such file or directory";
-#endif
-    }
-    void refusedFiles()
-    {
-        QFETCH(QString, path);
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, error);
-        TempWorkingFolder folder;
-        QFile huge("huge.csv");
-        QVERIFY(huge.open(QIODevice::ReadWrite) && huge.resize(50 * 1024 * 1024) && huge.seek(0));
-#ifdef Q_OS_UNIX
-        QCOMPARE(::mkfifo("fifo", 0600), 0);
-#endif
-        if (!bytes.isNull())
-            writeBytes(path, bytes);
-        const StatementFile opened =
-            path == u"-" ? readStatementStream(huge, "standard input") : openStatementFile(path);
-        QCOMPARE(opened.error, error);
-        if (bytes.isNull())
-            QVERIFY(opened.bytes.isEmpty());
     }
 
     // tallyra --import: the OFX statement into a folder with no register, then again.
