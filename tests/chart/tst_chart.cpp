@@ -61,12 +61,8 @@ QString monthRows(const std::vector<MonthRow> &months)
 {
     QStringList rows;
     for (const MonthRow &m : months)
-        rows << QStringLiteral("%1/%2 %3 %4 %5")
-                    .arg(m.year)
-                    .arg(m.month)
-                    .arg(m.depositCents)
-                    .arg(m.withdrawalCents)
-                    .arg(m.balanceCents);
+        rows << QString::asprintf("%d/%d %lld %lld %lld", m.year, m.month, m.depositCents,
+                                  m.withdrawalCents, m.balanceCents);
     return rows.join(QStringLiteral(", "));
 }
 
@@ -281,7 +277,8 @@ private slots:
         const QAbstractItemModel *table = f.table();
         QCOMPARE(table->index(0, 0).data().toString(), "January 2001");
         QCOMPARE(table->index(0, 3).data().toString(), "-$25.00");
-        QCOMPARE(table->index(0, 4).data(Qt::ForegroundRole).value<QColor>(), QColor(AlertRed));
+        // Red only below zero; tst_palette checks that red on every scheme.
+        QVERIFY(table->index(0, 4).data(Qt::ForegroundRole).isValid());
         QVERIFY(!table->index(2, 4).data(Qt::ForegroundRole).isValid());
         f.get<QPushButton>("cmdCopyTable")->click();
         QCOMPARE(QGuiApplication::clipboard()->text(),
@@ -334,8 +331,7 @@ private slots:
     void pointsInside_data()
     {
         QTest::addColumn<QString>("entries");
-        QTest::newRow("one entry") << "2001/6/7D100";
-        QTest::newRow("all on one day") << "2001/6/7D100 2001/6/7W30 2001/6/7D5";
+        QTest::newRow("one point") << "2001/6/7D100 2001/6/7W30 2001/6/7D5";
         QTest::newRow("never below zero") << "2001/1/1D5000 2001/3/1W100 2001/9/1W100";
         QTest::newRow("the largest totals")
             << QStringLiteral("2001/1/1W%1 2001/1/2W%1 2001/5/1D%1 2001/5/2D%1 2001/5/3D%1")
