@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestSupport.h"
-#include "app/RegisterList.h"
 #include "backup/frmFileOpen.h"
 #include "carryforward/frmCarryForward.h"
 #include "chart/frmChart.h"
@@ -109,92 +108,29 @@ class TestAccessibility : public QObject
 private slots:
     void init() { failOnUnexpectedWarnings(); }
 
-    // Enter on a focused push button presses that button, anywhere else the window's default
-    // button (Add in the main window); with no focus given, only the rest is checked.
-    void keyboard_data()
-    {
-        // The window, the focused control and the button Enter presses.
-        QTest::addColumn<QStringList>("row");
-        QTest::newRow("main: Exit") << QStringList{"main", "cmdExit", "cmdExit"};
-        QTest::newRow("main: empty line") << QStringList{"main", "cmd4", "cmd4"};
-        QTest::newRow("main: scroll bar") << QStringList{"main", "vsbList", "cmdAdd"};
-        QTest::newRow("edit: field") << QStringList{"edit", "txtEditPayee", "cmdAccept"};
-        QTest::newRow("print") << QStringList{"print"};
-        QTest::newRow("backup chooser") << QStringList{"chooser"};
-    }
-
-    // A screen reader announces a control by its name, so two alike could not be told apart;
-    // and every control is reached by Tab alone (the arrows, not Tab, move between options).
-    // Alt and a letter reaches every menu and item, so no two in one menu share the letter.
-    void keyboard()
-    {
-        QFETCH(QStringList, row);
-        FakePlatform fakes;
-        // The edit window shows the deposit, not the first option.
-        DocumentOf held(registerOf("2/3D"));
-        const std::unique_ptr<QWidget> shown = open(row[0], held.document, fakes.platform);
-        QSet<QString> names, tabStops;
-        for (QWidget *widget : shown->findChildren<QWidget *>()) {
-            if (qobject_cast<QMenuBar *>(widget) || qobject_cast<QMenu *>(widget)) {
-                QSet<QKeySequence> keys;
-                for (const QAction *action : widget->actions()) {
-                    const QKeySequence key = QKeySequence::mnemonic(action->text());
-                    QVERIFY2(action->isSeparator() || (!key.isEmpty() && !keys.contains(key)),
-                             qPrintable(action->text()));
-                    keys << key;
-                }
-            }
-            const std::optional<QString> name = accessibleName(widget, shown.get());
-            if (!name)
-                continue;
-            QVERIFY2(!name->isEmpty() && !names.contains(*name), qPrintable(widget->objectName()));
-            names << *name;
-            const auto *option = qobject_cast<const QRadioButton *>(widget);
-            if (widget->isEnabled() && (!option || option->isChecked()))
-                tabStops << widget->objectName();
-        }
-
-        shown->show();
-        QVERIFY(QTest::qWaitForWindowActive(shown.get()));
-        // Both ways round, as the keyboard sends them: a group of options is entered from
-        // either end.
-        for (const Qt::KeyboardModifier back : {Qt::NoModifier, Qt::ShiftModifier}) {
-            QSet<QString> reached;
-            for (qsizetype step = 0; step <= tabStops.size(); ++step) {
-                reached << QApplication::focusWidget()->objectName();
-                QTest::keyClick(QApplication::focusWidget(), back ? Qt::Key_Backtab : Qt::Key_Tab,
-                                back);
-            }
-            QCOMPARE(reached, tabStops);
-        }
-
-        if (row.size() < 3)
-            return;
-        QSignalSpy clicks(child<QPushButton>(shown.get(), row[2]), &QPushButton::clicked);
-        child<QWidget>(shown.get(), row[1])->setFocus();
-        // Whatever box the button brings up is answered No.
-        fakes.prompter.answers = {QMessageBox::No};
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(clicks.size(), 1);
-    }
-
     void names_data()
     {
         QTest::addColumn<QString>("window");
+        QTest::addColumn<bool>("keyboard"); // names told apart and Tab checked as well
+        const QStringList keyboard{"main", "edit", "print", "chooser"};
         for (const char *window :
              {"main", "edit", "print", "chooser", "carry forward", "chart", "statement",
               "csv columns", "reconcile", "reconcile entry", "recurring", "schedule", "due",
               "about", "help", "default file help"})
-            QTest::newRow(window) << QString::fromLatin1(window);
+            QTest::newRow(window) << QString::fromLatin1(window) << keyboard.contains(window);
     }
 
     // A screen reader names every control the user works by; and every command has an access
     // key of its own in its window: the buttons and the menu bar answer Alt and a letter, the
-    // items of a menu the letter alone.
+    // items of a menu the letter alone. In the windows used most no two controls are named
+    // alike, or they could not be told apart, and every control is reached by Tab alone (the
+    // arrows, not Tab, move between options).
     void names()
     {
         QFETCH(QString, window);
+        QFETCH(bool, keyboard);
         FakePlatform fakes;
+        // The edit window shows the deposit, not the first option.
         DocumentOf held(registerOf("2/3D 2/4W"));
         const std::unique_ptr<QWidget> shown = open(window, held.document, fakes.platform);
         QStringList faults;
@@ -209,13 +145,9 @@ private slots:
             else if (!key.isEmpty())
                 keys[key] = text;
         };
+        QSet<QString> names, tabStops;
         for (QWidget *widget : shown->findChildren<QWidget *>()) {
-            if (!widget->isVisibleTo(shown.get()) || widget->window() != shown.get())
-                continue;
-            if (const std::optional<QString> name = accessibleName(widget, shown.get());
-                name && name->isEmpty())
-                faults << QLatin1String("no name: ") + widget->objectName() + u' ' +
-                              widget->metaObject()->className();
+            // A menu is a window of its own, shown only when opened.
             if (auto *menu = qobject_cast<QMenu *>(widget)) {
                 QSet<QKeySequence> items;
                 for (const QAction *action : menu->actions()) {
@@ -224,78 +156,117 @@ private slots:
                         faults << QLatin1String("menu item: ") + action->text();
                     items << key;
                 }
-            } else if (auto *bar = qobject_cast<QMenuBar *>(widget)) {
+            }
+            if (!widget->isVisibleTo(shown.get()) || widget->window() != shown.get())
+                continue;
+            if (auto *bar = qobject_cast<QMenuBar *>(widget)) {
                 for (const QAction *action : bar->actions())
                     keyOf(action->text());
             } else if (auto *button = qobject_cast<QPushButton *>(widget)) {
                 keyOf(button->text());
             }
+            const std::optional<QString> name = accessibleName(widget, shown.get());
+            if (!name)
+                continue;
+            if (name->isEmpty() || (keyboard && names.contains(*name)))
+                faults << QLatin1String("name: ") + widget->objectName() + u' ' + *name;
+            names << *name;
+            const auto *option = qobject_cast<const QRadioButton *>(widget);
+            if (widget->isEnabled() && (!option || option->isChecked()))
+                tabStops << widget->objectName();
         }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1String("; "))));
+        if (!keyboard)
+            return;
+
+        shown->show();
+        QVERIFY(QTest::qWaitForWindowActive(shown.get()));
+        // Both ways round, as the keyboard sends them: a group of options is entered from
+        // either end.
+        for (const Qt::KeyboardModifier back : {Qt::NoModifier, Qt::ShiftModifier}) {
+            QSet<QString> reached;
+            for (qsizetype step = 0; step <= tabStops.size(); ++step) {
+                reached << QApplication::focusWidget()->objectName();
+                QTest::keyClick(QApplication::focusWidget(), back ? Qt::Key_Backtab : Qt::Key_Tab,
+                                back);
+            }
+            QCOMPARE(reached, tabStops);
+        }
+    }
+
+    // Enter on a focused push button presses that button, anywhere else the window's default
+    // button (Add in the main window).
+    void keyboard_data()
+    {
+        QTest::addColumn<QStringList>("row"); // the window, the focused control, the pressed one
+        QTest::newRow("main: Exit") << QStringList{"main", "cmdExit", "cmdExit"};
+        QTest::newRow("main: empty line") << QStringList{"main", "cmd4", "cmd4"};
+        QTest::newRow("main: scroll bar") << QStringList{"main", "vsbList", "cmdAdd"};
+        QTest::newRow("edit: field") << QStringList{"edit", "txtEditPayee", "cmdAccept"};
+    }
+    void keyboard()
+    {
+        QFETCH(QStringList, row);
+        FakePlatform fakes;
+        DocumentOf held(registerOf("2/3D"));
+        const std::unique_ptr<QWidget> shown = open(row[0], held.document, fakes.platform);
+        shown->show();
+        QVERIFY(QTest::qWaitForWindowActive(shown.get()));
+        QSignalSpy clicks(child<QPushButton>(shown.get(), row[2]), &QPushButton::clicked);
+        child<QWidget>(shown.get(), row[1])->setFocus();
+        // Whatever box the button brings up is answered No.
+        fakes.prompter.answers = {QMessageBox::No};
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(clicks.size(), 1);
     }
 
     // What a line of the list tells a screen reader follows the register: its date, check
-    // number, payee, amount and total, or that it is empty.
+    // number, payee, amount, total and the bank's mark, or that it is empty. The check number
+    // and the mark are said only when the line shows them.
     void lineNames_data()
     {
         QTest::addColumn<QString>("entries");
+        QTest::addColumn<QString>("marks");
+        QTest::addColumn<QString>("check"); // of every entry
         QTest::addColumn<int>("line");
         QTest::addColumn<QString>("name");
-        QTest::newRow("withdrawal")
-            << "2/3D 2/4W" << 2 << "Line 2: 2/4/2001, ATM, E2, withdrawal $1.00, total $.00";
-        QTest::newRow("deposit") << "2/3D 2/4W" << 1
-                                 << "Line 1: 2/3/2001, ATM, E1, deposit $1.00, total $1.00";
-        QTest::newRow("empty") << "2/3D 2/4W" << 3 << "Line 3: empty";
-        QTest::newRow("scrolled to the end") << "1/1W 1/2W 1/3W 1/4W 1/5W 1/6W 1/7W 1/8W 1/9W "
-                                                "1/10W 1/11D"
-                                             << 10
-                                             << "Line 10: 1/11/2001, ATM, E11, deposit $1.00, "
-                                                "total -$9.00";
+        const auto row = [](const char *tag, const char *entries, const char *marks,
+                            const char *check, int line, const QString &name) {
+            QTest::newRow(tag) << QString(entries) << QString(marks) << QString(check) << line
+                               << name;
+        };
+        row("withdrawal", "2/3D 2/4W", "", "ATM", 2,
+            "Line 2: 2/4/2001, ATM, E2, withdrawal $1.00, total $.00");
+        row("deposit", "2/3D 2/4W", "", "ATM", 1,
+            "Line 1: 2/3/2001, ATM, E1, deposit $1.00, total $1.00");
+        row("empty", "2/3D 2/4W", "", "ATM", 3, "Line 3: empty");
+        row("scrolled to the end", "1/1W 1/2W 1/3W 1/4W 1/5W 1/6W 1/7W 1/8W 1/9W 1/10W 1/11D", "",
+            "ATM", 10, "Line 10: 1/11/2001, ATM, E11, deposit $1.00, total -$9.00");
+        const QString cleared =
+            QStringLiteral("Cleared: the bank has shown this entry on a statement");
+        row("no check", "2/3W", "", "", 1, "Line 1: 2/3/2001, E1, withdrawal $1.00, total -$1.00");
+        row("marked", "2/3W", "c", "101", 1,
+            "Line 1: 2/3/2001, 101, E1, withdrawal $1.00, total -$1.00, " + cleared);
+        row("marked, no check", "2/3W", "c", "", 1,
+            "Line 1: 2/3/2001, E1, withdrawal $1.00, total -$1.00, " + cleared);
     }
-
     void lineNames()
     {
         QFETCH(QString, entries);
+        QFETCH(QString, marks);
+        QFETCH(QString, check);
         QFETCH(int, line);
         QFETCH(QString, name);
         MainWindow f;
-        f.load(registerOf(entries));
-        const auto *button = f.get<QPushButton>(QStringLiteral("cmd%1").arg(line));
-        QCOMPARE(QAccessible::queryAccessibleInterface(const_cast<QPushButton *>(button))
-                     ->text(QAccessible::Name),
-                 name);
+        Checkbook book = registerOf(entries);
+        mark(book, marks);
+        for (int i = 1; i <= book.entryCount; ++i)
+            book.slot[i].checkNumber = check;
+        writeBytes(QStringLiteral("default.dat.state"), formatCompanion(book, {}));
+        f.load(book);
+        auto *button = f.get<QPushButton>(QStringLiteral("cmd%1").arg(line));
+        QCOMPARE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name), name);
         QCOMPARE(button->text(), QStringLiteral(">"));
-    }
-
-    // The check number and the bank's mark are said only when the line shows them.
-    void lineDescriptionParts_data()
-    {
-        QTest::addColumn<QString>("check");
-        QTest::addColumn<QString>("markTip");
-        QTest::addColumn<QString>("said");
-        const QString said =
-            QStringLiteral("Line 4: 2/3/2001, %1E1, withdrawal $1.00, total $.00%2");
-        QTest::newRow("no check") << ""
-                                  << "" << said.arg("", "");
-        QTest::newRow("marked") << "101"
-                                << "Cleared" << said.arg("101, ", ", Cleared");
-        QTest::newRow("marked, no check") << ""
-                                          << "Cleared" << said.arg("", ", Cleared");
-    }
-
-    void lineDescriptionParts()
-    {
-        QFETCH(QString, check);
-        QFETCH(QString, markTip);
-        QFETCH(QString, said);
-        ListLine line;
-        line.date = QStringLiteral("2/3/2001");
-        line.check = check;
-        line.payee = QStringLiteral("E1");
-        line.out = QStringLiteral(" $1.00");
-        line.total = QStringLiteral(" $.00");
-        line.markTip = markTip;
-        QCOMPARE(lineDescription(4, line), said);
     }
 
     // What the main window tells after a change is where a screen reader finds it: the name

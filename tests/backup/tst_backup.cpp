@@ -268,7 +268,8 @@ private slots:
     }
 
     // The command line wins for its run only; the remembered folder, read back as the next
-    // start reads it, wins over the default one. Only the default is made when missing.
+    // start reads it, wins over the default one. Only the default is made when missing. A
+    // choice that cannot be written down for the next start says why.
     void backupFolderInUse()
     {
         const auto inUse = [](const QString &commandLine) {
@@ -276,11 +277,20 @@ private slots:
                 tallyra::backupFolderInUse(commandLine, QtSettings().backupFolder());
             return folder.path + (folder.missing == MissingRoot::Make ? " (made)" : "");
         };
-        QtSettings().setBackupFolder(QString());
+        QVERIFY(!QtSettings().setBackupFolder(QString()));
         QCOMPARE(inUse({}), defaultBackupFolder() + " (made)");
-        QtSettings().setBackupFolder(QStringLiteral("/media/u/STICK"));
+        QVERIFY(!QtSettings().setBackupFolder(QStringLiteral("/media/u/STICK")));
         QCOMPARE(inUse({}), "/media/u/STICK");
         QCOMPARE(inUse("/tmp/b"), "/tmp/b");
+#ifndef Q_OS_WIN
+        // A folder where the settings file should be cannot be written, even by root. (On
+        // Windows the settings are in the registry, which a test cannot make unwritable.)
+        const QString file = QSettings().fileName();
+        QVERIFY(QFile::remove(file) && QDir().mkpath(file));
+        const std::optional<QString> why = QtSettings().setBackupFolder(QStringLiteral("/x"));
+        QDir(file).removeRecursively();
+        QCOMPARE(why.value_or(QString()), QDir::toNativeSeparators(file) + " cannot be written");
+#endif
     }
 
     // With no folder chosen, the first backup makes Tallyra Backups in the documents folder
@@ -326,21 +336,6 @@ private slots:
         QCOMPARE(filesIn(folder.path), (QMap<QString, QByteArray>{{"MAY.bak", f.file()}}));
         QCOMPARE(backupMadeMessage(f.fakes.drive, "MAY.bak"),
                  "Backed up to " + QDir::toNativeSeparators(folder.path + "/MAY.bak"));
-    }
-
-    // A choice that cannot be written down for the next start says why.
-    void unrememberedBackupFolder()
-    {
-        QVERIFY(!QtSettings().setBackupFolder(QStringLiteral("/media/u/STICK")));
-#ifdef Q_OS_WIN
-        QSKIP("the settings are in the registry, which a test cannot make unwritable");
-#endif
-        // A folder where the settings file should be cannot be written, even by root.
-        const QString file = QSettings().fileName();
-        QVERIFY(QFile::remove(file) && QDir().mkpath(file));
-        const std::optional<QString> why = QtSettings().setBackupFolder(QStringLiteral("/x"));
-        QDir(file).removeRecursively();
-        QCOMPARE(why.value_or(QString()), QDir::toNativeSeparators(file) + " cannot be written");
     }
 
     // New Record keeps the register it replaces, when it holds entries, under a name no earlier

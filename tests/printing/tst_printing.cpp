@@ -80,13 +80,16 @@ struct TwoYears
     }
 };
 
-// The real default printer, with fakes for the rest.
+// The print window over the entries, shown, with the real default printer and fakes for the rest.
 struct RealPrinter
 {
+    explicit RealPrinter(const Checkbook &book) : held(book) { window.show(); }
     FakePlatform fakes;
     DefaultPrinter printer;
     Platform platform{fakes.prompter, fakes.clock, fakes.programEnd,
                       fakes.drive,    printer,     fakes.settings};
+    const DocumentOf held;
+    FrmPrint window{held.document, platform};
 };
 
 } // namespace
@@ -160,14 +163,11 @@ private slots:
         QFETCH(QStringList, setUp);
         QFETCH(QString, reason);
         QCOMPARE(run(setUp.front(), setUp.mid(1)), QString());
-        RealPrinter real;
+        RealPrinter real(registerOf(QStringLiteral("5/3W 6/1D")));
         const QString saved = m_home.filePath(QTest::currentDataTag()).append(".pdf");
         real.fakes.prompter.answers = {QMessageBox::Ok, QMessageBox::Yes, QMessageBox::Ok};
         real.fakes.prompter.fileAnswers = {saved};
-        const DocumentOf held(registerOf(QStringLiteral("5/3W 6/1D")));
-        FrmPrint window(held.document, real.platform);
-        window.show();
-        child<QPushButton>(&window, QStringLiteral("cmdPrint"))->click();
+        child<QPushButton>(&real.window, QStringLiteral("cmdPrint"))->click();
 
         // tst_report follows the boxes and the saving; here the reason and what was saved.
         QCOMPARE(real.fakes.prompter.shown.front().text, "Nothing was printed: " + reason);
@@ -197,21 +197,18 @@ private slots:
         QFETCH(QSizeF, points);
         QFETCH(bool, fromPreview);
         QCOMPARE(cupsd("queue", paper), QString());
-        RealPrinter real;
         const TwoYears entries;
-        const DocumentOf held(entries.book);
-        FrmPrint window(held.document, real.platform);
-        window.show();
-        typeInto(&window, "txtStartMonth=7 txtStartDay=1 txtStartYear=2001 txtEndMonth=6 "
-                          "txtEndDay=30 txtEndYear=2003");
+        RealPrinter real(entries.book);
+        typeInto(&real.window, "txtStartMonth=7 txtStartDay=1 txtStartYear=2001 txtEndMonth=6 "
+                               "txtEndDay=30 txtEndYear=2003");
         int previewed = 0;
         NextModal<ReportPreview> preview([&](ReportPreview *shown) {
             previewed = shown->pageCount();
             child<QPushButton>(shown, "cmdPrint")->click();
         });
-        child<QPushButton>(&window, fromPreview ? "cmdPreview" : "cmdPrint")->click();
+        child<QPushButton>(&real.window, fromPreview ? "cmdPreview" : "cmdPrint")->click();
         QCOMPARE(preview.handled(), fromPreview);
-        const QString sentAs = window.reportSentAs();
+        const QString sentAs = real.window.reportSentAs();
         QVERIFY2(sentAs.contains(QRegularExpression("^Sent to TallyraTest as job [1-9]")),
                  qPrintable(sentAs + real.fakes.prompter.titles().join(", ")));
         QCOMPARE(real.fakes.prompter.titles(), QStringList());
