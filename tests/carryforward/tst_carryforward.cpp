@@ -190,10 +190,8 @@ private slots:
         Checkbook archive;
         QVERIFY(!readDataFile(fileBytes(f.fakes.drive.filePath("before-2025-01-01.bak")), archive));
         Companion archived;
-        QCOMPARE(readCompanion(fileBytes(f.fakes.drive.filePath("before-2025-01-01.bak.state")),
-                               archive, archived)
-                     .result,
-                 CompanionRead::Result::Read);
+        const QByteArray marks = fileBytes(f.fakes.drive.filePath("before-2025-01-01.bak.state"));
+        QCOMPARE(readCompanion(marks, archive, archived).result, CompanionRead::Result::Read);
         QCOMPARE(archive.entryCount, 2);
         QCOMPARE(archive.slot[1], book->slot[2]);
         QCOMPARE(archive.slot[2], book->slot[3]);
