@@ -26,13 +26,8 @@ std::unique_ptr<Checkbook> bookOf(const QStringList &entries)
         const qint32 cents = text.mid(11).section(u' ', 0, 0).toInt();
         const QString mark = text.section(u' ', 1);
         Entry &e = book->slot[++book->entryCount];
-        e = {qint16(date.year()),
-             qint16(date.month()),
-             qint16(date.day()),
-             "101",
-             QStringLiteral("P%1").arg(book->entryCount),
-             0,
-             0};
+        e = {qint16(date.year()), qint16(date.month()), qint16(date.day()), "101", {}, 0, 0};
+        e.payee = QStringLiteral("P%1").arg(book->entryCount);
         (type == u'+' ? e.depositCents : e.withdrawalCents) = type == u'='   ? 0
                                                               : type == u'~' ? -cents
                                                                              : cents;
@@ -195,10 +190,8 @@ private slots:
         Checkbook archive;
         QVERIFY(!readDataFile(fileBytes(f.fakes.drive.filePath("before-2025-01-01.bak")), archive));
         Companion archived;
-        QCOMPARE(readCompanion(fileBytes(f.fakes.drive.filePath("before-2025-01-01.bak.state")),
-                               archive, archived)
-                     .result,
-                 CompanionRead::Result::Read);
+        const QByteArray marks = fileBytes(f.fakes.drive.filePath("before-2025-01-01.bak.state"));
+        QCOMPARE(readCompanion(marks, archive, archived).result, CompanionRead::Result::Read);
         QCOMPARE(archive.entryCount, 2);
         QCOMPARE(archive.slot[1], book->slot[2]);
         QCOMPARE(archive.slot[2], book->slot[3]);
@@ -255,11 +248,10 @@ private slots:
         const QByteArray before = formatDataFile(*book);
         const QByteArray theirs = formatDataFile(*bookOf({"2000-01-01+5"}));
         f.load(before);
-        QMap<QString, QByteArray> drive;
+        QMap<QString, QByteArray> drive; // what the backup folder is to hold at the end
         if (setup == "taken")
-            drive["before-2001-01-01.bak"] = "an earlier archive";
-        for (auto it = drive.cbegin(); it != drive.cend(); ++it)
-            writeBytes(f.fakes.drive.filePath(it.key()), it.value());
+            writeBytes(f.fakes.drive.filePath("before-2001-01-01.bak"),
+                       drive["before-2001-01-01.bak"] = "an earlier archive");
         if (setup == "stale marks")
             writeBytes(f.fakes.drive.filePath("before-2001-01-01.bak.state"), "tallyra-state 1\n");
         if (setup == "no folder")

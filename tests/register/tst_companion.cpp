@@ -46,13 +46,11 @@ private slots:
         QTest::addColumn<QString>("entries");
         QTest::addColumn<QString>("marks");
         QTest::addColumn<QString>("payee"); // for every entry, when not empty
-        QTest::newRow("mixed") << "1/1W 1/3D 2/1W 2/5D"
-                               << "rcnr" << QString();
+        QTest::newRow("mixed") << QStringLiteral("1/1W 1/3D 2/1W 2/5D") << "rcnr" << QString();
         QTest::newRow("twins keep as many marks")
-            << "1/1W 1/1W 1/1W"
-            << "ccn" << QStringLiteral("Tab\there \\n back\\slash\r\n");
-        QTest::newRow("none") << "1/1W"
-                              << "n" << QString();
+            << QStringLiteral("1/1W 1/1W 1/1W") << "ccn"
+            << QStringLiteral("Tab\there \\n back\\slash\r\n");
+        QTest::newRow("none") << QStringLiteral("1/1W") << "n" << QString();
     }
     void marksReadBackOntoTheirEntries()
     {

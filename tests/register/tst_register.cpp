@@ -53,7 +53,6 @@ private slots:
         QCOMPARE(emptyDataFile(), "0\r\n" + FreeLine.repeated(1000));
     }
 
-    // A file reads into the register, or fails at the line given and leaves it untouched.
     // A date is written as stored, however impossible; the year's sign goes before its zeros.
     void dateTexts_data()
     {
@@ -76,6 +75,7 @@ private slots:
               "texts");
     }
 
+    // A file reads into the register, or fails at the line given and leaves it untouched.
     void read_data()
     {
         QTest::addColumn<QByteArray>("file");
