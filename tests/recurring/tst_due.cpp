@@ -5,7 +5,6 @@
 #include "recurring/frmDue.h"
 #include "register/Companion.h"
 
-#include <QPushButton>
 #include <QTableWidget>
 
 using namespace tallyra;
