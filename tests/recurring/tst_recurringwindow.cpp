@@ -7,7 +7,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QStatusBar>
 #include <QTableWidget>
 
 using namespace tallyra;
@@ -29,19 +28,6 @@ QStringList rows(const QWidget *window)
     return shown;
 }
 
-struct Scheduling
-{
-    TempWorkingFolder folder;
-    FakePlatform fakes;
-    RegisterDocument document{QLatin1String(DataFileName)};
-
-    Scheduling()
-    {
-        writeBytes(QLatin1String(DataFileName), formatDataFile(registerOf("1/5W")));
-        document.load();
-    }
-};
-
 } // namespace
 
 class TestRecurringWindow : public QObject
@@ -56,8 +42,9 @@ private slots:
     // step that undo takes back, and the list follows the undo; Remove asks first, No first.
     void addUndoAndRemove()
     {
-        Scheduling f;
-        FrmRecurring window(f.document, f.fakes.platform);
+        DocumentOf f(registerOf("1/5W"));
+        FakePlatform fakes;
+        FrmRecurring window(f.document, fakes.platform);
         NextModal<FrmSchedule> add([](FrmSchedule *schedule) {
             typeInto(schedule, "cmbPayee=rent txtDollar=1200 txtCent=5 optDeposit");
             child<QComboBox>(schedule, "cmbHowOften")->setCurrentIndex(3);
@@ -74,7 +61,7 @@ private slots:
         const RecurringEntry &made = f.document.companion().schedules.at(0);
         QCOMPARE(made.rule, (DateRule{Frequency::MonthlyOnDay, 31}));
         QCOMPARE(made.cents, 120005);
-        QCOMPARE(fileBytes(companionPath(QLatin1String(DataFileName))),
+        QCOMPARE(fileBytes(companionPath(f.document.path())),
                  formatCompanion(f.document.book(), f.document.companion()));
         QCOMPARE(f.document.history().undoText(), QStringLiteral("add recurring RENT"));
 
@@ -83,11 +70,11 @@ private slots:
         QVERIFY(!child<QPushButton>(&window, "cmdRemove")->isEnabled());
         QVERIFY(f.document.redo().saved());
 
-        f.fakes.prompter.answers = {QMessageBox::No, QMessageBox::Yes};
+        fakes.prompter.answers = {QMessageBox::No, QMessageBox::Yes};
         auto *remove = child<QPushButton>(&window, "cmdRemove");
         QTest::mouseClick(remove, Qt::LeftButton);
         QCOMPARE(rows(&window).size(), 1);
-        QCOMPARE(f.fakes.prompter.shown.back().offered, QStringLiteral("Yes|No, default No"));
+        QCOMPARE(fakes.prompter.shown.back().offered, QStringLiteral("Yes|No, default No"));
         QTest::mouseClick(remove, Qt::LeftButton);
         QCOMPARE(rows(&window), QStringList());
         QCOMPARE(f.document.history().undoText(), QStringLiteral("remove recurring RENT"));
@@ -98,21 +85,15 @@ private slots:
     // its own checks, and one of the entry fields' checks it shares (tested with those).
     void refusedInput_data()
     {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("focus");
-        QTest::newRow("no amount") << "txtDollar=0 txtCent=00"
-                                   << "Need Amount"
-                                   << "txtDollar";
-        QTest::newRow("no payee") << "cmbPayee="
-                                  << "Need Payee"
-                                  << "cmbPayee";
-        QTest::newRow("twice on one day") << "twice"
-                                          << "Need Second Day"
-                                          << "spnSecondDay";
-        QTest::newRow("a next date off the day") << "next"
-                                                 << "Need Next Date"
-                                                 << "dtpNext";
+        for (auto column : {"typed", "title", "focus"})
+            QTest::addColumn<QString>(column);
+        const auto row = [](const char *typed, const char *title, const char *focus) {
+            QTest::newRow(title) << QString(typed) << QString(title) << QString(focus);
+        };
+        row("txtDollar=0 txtCent=00", "Need Amount", "txtDollar");
+        row("cmbPayee=", "Need Payee", "cmbPayee");
+        row("twice", "Need Second Day", "spnSecondDay");
+        row("next", "Need Next Date", "dtpNext");
     }
     void refusedInput()
     {

@@ -12,7 +12,14 @@ Q_DECLARE_METATYPE(tallyra::DateRule)
 
 namespace {
 
-// The entered dates as "M/d" (with "/yy" when the year is not 2027), a space between.
+// A date as shown() writes it: "M/d" in 2027, "M/d/yy" in another year of this century.
+QDate on(const QString &text)
+{
+    const QStringList mdy = (text + QStringLiteral("/27")).split(u'/');
+    return QDate(2000 + mdy[2].toInt(), mdy[0].toInt(), mdy[1].toInt());
+}
+
+// The entered dates as on() reads them, a space between.
 QString shown(const QList<DueDate> &due)
 {
     QStringList dates;
@@ -40,6 +47,23 @@ QList<RecurringEntry> parsed(const QString &list)
     return entries;
 }
 
+// The balance on today as "=dollars", then each entry ahead as "M/d PAYEE=dollars", with "*"
+// on the one that takes the balance below zero.
+QString aheadText(const Projection &ahead)
+{
+    QStringList shown{QStringLiteral("=%1").arg(ahead.opening / 100.0)};
+    for (int i = 0; i < ahead.entries.size(); ++i) {
+        const AheadEntry &entry = ahead.entries[i];
+        shown << QStringLiteral("%1/%2 %3=%4%5")
+                     .arg(entry.key / 100 % 100)
+                     .arg(entry.key % 100)
+                     .arg(entry.payee)
+                     .arg(ahead.balances[i] / 100.0)
+                     .arg(ahead.belowZero == i ? "*" : "");
+    }
+    return shown.join(u' ');
+}
+
 } // namespace
 
 class TestSchedule : public QObject
@@ -56,45 +80,35 @@ private slots:
         QTest::addColumn<QDate>("end");
         QTest::addColumn<int>("remaining");
         QTest::addColumn<QString>("dates");
+        const auto row = [](const char *tag, DateRule rule, const char *next, const char *until,
+                            const char *dates, const char *end = nullptr, int remaining = -1) {
+            QTest::newRow(tag) << rule << on(next) << on(until) << (end ? on(end) : QDate())
+                               << remaining << QString(dates);
+        };
         using enum Frequency;
         using enum WeekendRule;
-        const QDate none;
-        QTest::newRow("the 31st in short months")
-            << DateRule{MonthlyOnDay, 31} << QDate(2027, 1, 31) << QDate(2027, 5, 31) << none << -1
-            << "1/31 2/28 3/31 4/30 5/31";
-        QTest::newRow("the 29th in a leap February")
-            << DateRule{MonthlyOnDay, 29} << QDate(2028, 1, 29) << QDate(2028, 3, 29) << none << -1
-            << "1/29/28 2/29/28 3/29/28";
-        QTest::newRow("last day of the month")
-            << DateRule{MonthlyLastDay} << QDate(2027, 1, 31) << QDate(2027, 4, 30) << none << -1
-            << "1/31 2/28 3/31 4/30";
-        QTest::newRow("twice a month, the 15th and the last")
-            << DateRule{TwiceAMonth, 15, 31} << QDate(2027, 1, 15) << QDate(2027, 3, 1) << none
-            << -1 << "1/15 1/31 2/15 2/28";
-        QTest::newRow("every 2 weeks across a year end")
-            << DateRule{EveryTwoWeeks} << QDate(2026, 12, 18) << QDate(2027, 1, 29) << none << -1
-            << "12/18/26 1/1 1/15 1/29";
-        QTest::newRow("every 3 months on the 31st")
-            << DateRule{MonthlyOnDay, 31, 15, 3} << QDate(2026, 12, 31) << QDate(2027, 12, 31)
-            << none << -1 << "12/31/26 3/31 6/30 9/30 12/31";
-        QTest::newRow("yearly from a leap day")
-            << DateRule{Yearly, 29} << QDate(2028, 2, 29) << QDate(2032, 3, 1) << none << -1
-            << "2/29/28 2/28/29 2/28/30 2/28/31 2/29/32";
+        row("the 31st in short months", {MonthlyOnDay, 31}, "1/31", "5/31",
+            "1/31 2/28 3/31 4/30 5/31");
+        row("the 29th in a leap February", {MonthlyOnDay, 29}, "1/29/28", "3/29/28",
+            "1/29/28 2/29/28 3/29/28");
+        row("last day of the month", {MonthlyLastDay}, "1/31", "4/30", "1/31 2/28 3/31 4/30");
+        row("twice a month, the 15th and the last", {TwiceAMonth, 15, 31}, "1/15", "3/1",
+            "1/15 1/31 2/15 2/28");
+        row("every 2 weeks across a year end", {EveryTwoWeeks}, "12/18/26", "1/29",
+            "12/18/26 1/1 1/15 1/29");
+        row("every 3 months on the 31st", {MonthlyOnDay, 31, 15, 3}, "12/31/26", "12/31",
+            "12/31/26 3/31 6/30 9/30 12/31");
+        row("yearly from a leap day", {Yearly, 29}, "2/29/28", "3/1/32",
+            "2/29/28 2/28/29 2/28/30 2/28/31 2/29/32");
         // 2027-05-01 is a Saturday, 2027-08-01 a Sunday; so is 2027-01-31, kept above.
-        QTest::newRow("weekend to the Friday before")
-            << DateRule{MonthlyOnDay, 1, 15, 1, FridayBefore} << QDate(2027, 5, 1)
-            << QDate(2027, 8, 1) << none << -1 << "4/30 6/1 7/1 7/30";
-        QTest::newRow("weekend to the Monday after, not due on Sunday")
-            << DateRule{MonthlyOnDay, 1, 15, 1, MondayAfter} << QDate(2027, 5, 1)
-            << QDate(2027, 8, 1) << none << -1 << "5/3 6/1 7/1";
-        QTest::newRow("an end date") << DateRule{Weekly} << QDate(2027, 1, 1) << QDate(2027, 12, 31)
-                                     << QDate(2027, 1, 22) << -1 << "1/1 1/8 1/15 1/22";
-        QTest::newRow("a number of times") << DateRule{Weekly} << QDate(2027, 1, 1)
-                                           << QDate(2027, 12, 31) << none << 2 << "1/1 1/8";
-        QTest::newRow("none left")
-            << DateRule{Weekly} << QDate(2027, 1, 1) << QDate(2027, 12, 31) << none << 0 << "";
-        QTest::newRow("not yet due")
-            << DateRule{Weekly} << QDate(2027, 1, 8) << QDate(2027, 1, 7) << none << -1 << "";
+        row("weekend to the Friday before", {MonthlyOnDay, 1, 15, 1, FridayBefore}, "5/1", "8/1",
+            "4/30 6/1 7/1 7/30");
+        row("weekend to the Monday after, not due on Sunday", {MonthlyOnDay, 1, 15, 1, MondayAfter},
+            "5/1", "8/1", "5/3 6/1 7/1");
+        row("an end date", {Weekly}, "1/1", "12/31", "1/1 1/8 1/15 1/22", "1/22");
+        row("a number of times", {Weekly}, "1/1", "12/31", "1/1 1/8", nullptr, 2);
+        row("none left", {Weekly}, "1/1", "12/31", "", nullptr, 0);
+        row("not yet due", {Weekly}, "1/8", "1/7", "");
     }
     void dueDates()
     {
@@ -114,37 +128,29 @@ private slots:
         QTest::addColumn<QString>("entries");
         QTest::addColumn<QString>("schedules");
         QTest::addColumn<QString>("ahead"); // the balance on today, then each entry's
-        QTest::newRow("the register's later entries, none after the 90th day")
-            << "6/1 PAY +500, 6/7 GAS -100, 6/10 RENT -300, 9/5 CAR -200, 9/6 TAX -900"
-            << ""
-            << "=400 6/10 RENT=100 9/5 CAR=-100*";
-        QTest::newRow("a schedule due already counts on today, then monthly")
-            << "6/1 PAY +200"
-            << "6/1 RENT -100"
-            << "=200 6/7 RENT=100 7/1 RENT=0 8/1 RENT=-100* 9/1 RENT=-200";
-        QTest::newRow("what the register holds already is not counted twice")
-            << "6/1 PAY +500, 6/1 RENT -100, 7/1 RENT -100"
-            << "6/1 RENT -100"
-            << "=400 7/1 RENT=300 8/1 RENT=200 9/1 RENT=100";
-        QTest::newRow("one register entry stands for one schedule's entry")
-            << "6/1 PAY +500, 8/1 RENT -100"
-            << "8/1 RENT -100, 8/1 RENT -100"
-            << "=500 8/1 RENT=400 8/1 RENT=300 9/1 RENT=200 9/1 RENT=100";
-        QTest::newRow("a deposit does not stand for a withdrawal")
-            << "6/1 RENT +100"
-            << "6/1 RENT -100"
-            << "=100 6/7 RENT=0 7/1 RENT=-100* 8/1 RENT=-200 9/1 RENT=-300";
-        QTest::newRow("on one day the register's entry goes first")
-            << "6/1 PAY +100, 6/15 CAR -150"
-            << "6/15 PAY +100"
-            << "=100 6/15 CAR=-50* 6/15 PAY=50 7/15 PAY=150 8/15 PAY=250";
-        QTest::newRow("below zero on today already is no news, only going below again")
-            << "6/1 RENT -100, 6/8 GAS -50, 6/9 PAY +200, 6/10 CAR -100"
-            << ""
-            << "=-100 6/8 GAS=-150 6/9 PAY=50 6/10 CAR=-50*";
-        QTest::newRow("nothing ahead") << "6/1 PAY +100, 6/2 RENT -100"
-                                       << ""
-                                       << "=0";
+        const auto row = [](const char *tag, const char *entries, const char *schedules,
+                            const char *ahead) {
+            QTest::newRow(tag) << QString(entries) << QString(schedules) << QString(ahead);
+        };
+        row("the register's later entries, none after the 90th day",
+            "6/1 PAY +500, 6/7 GAS -100, 6/10 RENT -300, 9/5 CAR -200, 9/6 TAX -900", "",
+            "=400 6/10 RENT=100 9/5 CAR=-100*");
+        row("a schedule due already counts on today, then monthly", "6/1 PAY +200", "6/1 RENT -100",
+            "=200 6/7 RENT=100 7/1 RENT=0 8/1 RENT=-100* 9/1 RENT=-200");
+        row("what the register holds already is not counted twice",
+            "6/1 PAY +500, 6/1 RENT -100, 7/1 RENT -100", "6/1 RENT -100",
+            "=400 7/1 RENT=300 8/1 RENT=200 9/1 RENT=100");
+        row("one register entry stands for one schedule's entry", "6/1 PAY +500, 8/1 RENT -100",
+            "8/1 RENT -100, 8/1 RENT -100",
+            "=500 8/1 RENT=400 8/1 RENT=300 9/1 RENT=200 9/1 RENT=100");
+        row("a deposit does not stand for a withdrawal", "6/1 RENT +100", "6/1 RENT -100",
+            "=100 6/7 RENT=0 7/1 RENT=-100* 8/1 RENT=-200 9/1 RENT=-300");
+        row("on one day the register's entry goes first", "6/1 PAY +100, 6/15 CAR -150",
+            "6/15 PAY +100", "=100 6/15 CAR=-50* 6/15 PAY=50 7/15 PAY=150 8/15 PAY=250");
+        row("below zero on today already is no news, only going below again",
+            "6/1 RENT -100, 6/8 GAS -50, 6/9 PAY +200, 6/10 CAR -100", "",
+            "=-100 6/8 GAS=-150 6/9 PAY=50 6/10 CAR=-50*");
+        row("nothing ahead", "6/1 PAY +100, 6/2 RENT -100", "", "=0");
     }
     void balanceAhead()
     {
@@ -159,18 +165,7 @@ private slots:
             slot.payee = entry.payee;
             (entry.deposit ? slot.depositCents : slot.withdrawalCents) = entry.cents;
         }
-        const Projection ahead = projectBalance(book, parsed(schedules), QDate(2001, 6, 7));
-        QStringList shown{QStringLiteral("=%1").arg(ahead.opening / 100)};
-        for (int i = 0; i < ahead.entries.size(); ++i) {
-            const AheadEntry &entry = ahead.entries[i];
-            shown << QStringLiteral("%1/%2 %3=%4%5")
-                         .arg(entry.key / 100 % 100)
-                         .arg(entry.key % 100)
-                         .arg(entry.payee)
-                         .arg(ahead.balances[i] / 100)
-                         .arg(ahead.belowZero == i ? "*" : "");
-        }
-        QTEST(shown.join(u' '), "ahead");
+        QTEST(aheadText(projectBalance(book, parsed(schedules), QDate(2001, 6, 7))), "ahead");
     }
 
     // Tallyra not started for two months: every missed date of every schedule, oldest first,
@@ -201,14 +196,7 @@ private slots:
         book.slot[++book.entryCount] = {2027, 3, 10, "DEP", "SAVINGS", 0, 50000};
         const Projection ahead = projectBalance(
             book, {rentAfter, movedOn(pay, 5), movedOn(insurance, 1)}, QDate(2027, 3, 10), 30);
-        QStringList balances;
-        for (int i = 0; i < ahead.entries.size(); ++i)
-            balances << QStringLiteral("%1/%2=%3")
-                            .arg(ahead.entries[i].key / 100 % 100)
-                            .arg(ahead.entries[i].key % 100)
-                            .arg(ahead.balances[i]);
-        QCOMPARE(balances, (QStringList{"3/19=140000", "3/31=20000", "4/2=110000"}));
-        QVERIFY(!ahead.belowZero);
+        QCOMPARE(aheadText(ahead), "=500 3/19 PAY=1400 3/31 RENT=200 4/2 PAY=1100");
     }
 
     // How the recurring window words each rule, with the days' endings (11th to 13th too).
@@ -272,21 +260,17 @@ private slots:
         QTest::addColumn<DateRule>("rule");
         QTest::addColumn<QDate>("typed");
         QTest::addColumn<QDate>("first");
+        const auto row = [](const char *tag, DateRule rule, const char *typed, const char *first) {
+            QTest::newRow(tag) << rule << on(typed) << on(first);
+        };
         using enum Frequency;
-        QTest::newRow("the 31st in April")
-            << DateRule{MonthlyOnDay, 31} << QDate(2027, 4, 30) << QDate(2027, 4, 30);
-        QTest::newRow("before the day")
-            << DateRule{MonthlyOnDay, 15} << QDate(2027, 3, 5) << QDate(2027, 3, 15);
-        QTest::newRow("after the day, into a short month")
-            << DateRule{MonthlyOnDay, 31} << QDate(2027, 1, 31).addDays(-1) << QDate(2027, 1, 31);
-        QTest::newRow("after the day, next year")
-            << DateRule{MonthlyOnDay, 5} << QDate(2027, 12, 20) << QDate(2028, 1, 5);
-        QTest::newRow("not yet the last day")
-            << DateRule{MonthlyLastDay} << QDate(2028, 2, 28) << QDate(2028, 2, 29);
-        QTest::newRow("between the two days")
-            << DateRule{TwiceAMonth, 1, 15} << QDate(2027, 1, 20) << QDate(2027, 2, 1);
-        QTest::newRow("any day of the week")
-            << DateRule{Weekly} << QDate(2027, 1, 20) << QDate(2027, 1, 20);
+        row("the 31st in April", {MonthlyOnDay, 31}, "4/30", "4/30");
+        row("before the day", {MonthlyOnDay, 15}, "3/5", "3/15");
+        row("after the day, into a short month", {MonthlyOnDay, 31}, "1/30", "1/31");
+        row("after the day, next year", {MonthlyOnDay, 5}, "12/20", "1/5/28");
+        row("not yet the last day", {MonthlyLastDay}, "2/28/28", "2/29/28");
+        row("between the two days", {TwiceAMonth, 1, 15}, "1/20", "2/1");
+        row("any day of the week", {Weekly}, "1/20", "1/20");
     }
     void nextDateOfTheRule()
     {
@@ -294,12 +278,7 @@ private slots:
         QFETCH(QDate, typed);
         QFETCH(QDate, first);
         QCOMPARE(firstNominalFrom(rule, typed), first);
-        ScheduleInput input;
-        input.checkNumber = "ATM";
-        input.payee = "RENT";
-        input.dollars = "5";
-        input.rule = rule;
-        input.next = typed;
+        const ScheduleInput input{"ATM", "RENT", "5", {}, false, rule, typed, {}, {}};
         const std::optional<ScheduleProblem> problem = firstScheduleProblem(input);
         QCOMPARE(problem.has_value(), first != typed);
         if (problem)

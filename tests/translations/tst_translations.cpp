@@ -48,14 +48,10 @@ QList<Message> readTs(const QString &path)
                     message.source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
                 } else if (xml.name() == u"translation") {
                     message.finished = xml.attributes().value("type").isEmpty();
-                    if (message.plural) {
-                        while (xml.readNextStartElement())
-                            message.forms
-                                << xml.readElementText(QXmlStreamReader::IncludeChildElements);
-                    } else {
+                    // A plural's forms each in a <numerusform> of its own.
+                    while (message.plural ? xml.readNextStartElement() : message.forms.isEmpty())
                         message.forms
                             << xml.readElementText(QXmlStreamReader::IncludeChildElements);
-                    }
                 } else {
                     xml.skipCurrentElement();
                 }
@@ -99,8 +95,7 @@ QByteArray typedRegister(QString *addCaption)
         f.get<QPushButton>("cmdAdd")->click();
     };
     // Yes to each "Continue?", and to the voided check's zero amount.
-    f.fakes.prompter.answers = {QMessageBox::Yes, QMessageBox::Yes, QMessageBox::Yes,
-                                QMessageBox::Yes};
+    f.fakes.prompter.answers.assign(4, QMessageBox::Yes);
     // The first keeps the check number the window offers.
     add("txtMonth=5 txtDay=12 txtYear=2001 cmbPayee=GROCER txtDollar=12 txtCent=34",
         "optWithdrawl");
@@ -158,12 +153,7 @@ private slots:
 
     // A translation keeps every argument, plural count and access key of its English, and
     // gives Spanish its two plural forms.
-    void argumentsAndKeysKept_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::newRow("es") << QStringLiteral("es");
-        QTest::newRow("en plurals") << QStringLiteral("en");
-    }
+    void argumentsAndKeysKept_data() { everyTextTranslated_data(); }
     void argumentsAndKeysKept()
     {
         QFETCH(QString, language);
