@@ -3406,10 +3406,6 @@ Elija otra carpeta u otro nombre, o Cancelar para no guardarlo.</translation>
         <translation>Centavos</translation>
     </message>
     <message>
-        <source>&amp;Check number:</source>
-        <translation>&amp;Número de cheque:</translation>
-    </message>
-    <message>
         <source>&amp;Payee:</source>
         <translation>&amp;Beneficiario:</translation>
     </message>
@@ -3482,10 +3478,6 @@ Elija otra carpeta u otro nombre, o Cancelar para no guardarlo.</translation>
         <translation>&amp;y</translation>
     </message>
     <message>
-        <source>How &amp;often:</source>
-        <translation>&amp;Frecuencia:</translation>
-    </message>
-    <message>
         <source>Months &amp;apart:</source>
         <translation>&amp;Meses de separación:</translation>
     </message>
@@ -3536,6 +3528,22 @@ Elija otra carpeta u otro nombre, o Cancelar para no guardarlo.</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Check num&amp;ber:</source>
+        <translation>&amp;Número de cheque:</translation>
+    </message>
+    <message>
+        <source>&amp;How often:</source>
+        <translation>&amp;Frecuencia:</translation>
+    </message>
+    <message>
+        <source>End date</source>
+        <translation>Fecha de fin</translation>
+    </message>
+    <message>
+        <source>Number of times</source>
+        <translation>Número de veces</translation>
     </message>
 </context>
 <context>

@@ -260,7 +260,7 @@ void FrmSchedule::buildControls()
     txtCent = entryCombo("txtCent");
     txtCent->setAccessibleName(tr("Cents"));
     auto *fields = new QFormLayout;
-    fields->addRow(caption("lblCheckNum", tr("&Check number:"), cmbCheckNum), cmbCheckNum);
+    fields->addRow(caption("lblCheckNum", tr("Check num&ber:"), cmbCheckNum), cmbCheckNum);
     fields->addRow(caption("lblPayee", tr("&Payee:"), cmbPayee), cmbPayee);
     fields->addRow(caption("lblAmount", tr("A&mount:"), txtDollar), amountRow(txtDollar, txtCent));
 
@@ -297,7 +297,7 @@ void FrmSchedule::buildControls()
     days->addStretch(1);
     auto *whenRows = new QFormLayout(when);
     whenRows->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    whenRows->addRow(caption("lblHowOften", tr("How &often:"), cmbHowOften), cmbHowOften);
+    whenRows->addRow(caption("lblHowOften", tr("&How often:"), cmbHowOften), cmbHowOften);
     whenRows->addRow(caption("lblMonths", tr("Months &apart:"), spnMonths), spnMonths);
     whenRows->addRow(caption("lblDay", tr("Day of the month:")), days);
     whenRows->addRow(caption("lblNext", tr("Ne&xt date:"), dtpNext), dtpNext);
@@ -309,6 +309,9 @@ void FrmSchedule::buildControls()
     dtpEnd = dateField("dtpEnd");
     optEndTimes = named(new QRadioButton(tr("After a number of &times:")), "optEndTimes");
     spnTimes = spinBox("spnTimes", 0, 1000000);
+    // Both stand after their option with no caption of their own.
+    dtpEnd->setAccessibleName(tr("End date"));
+    spnTimes->setAccessibleName(tr("Number of times"));
     tabToChosenOption({optNoEnd, optEndDate, optEndTimes});
     auto *endRows = new QGridLayout(ends);
     endRows->addWidget(optNoEnd, 0, 0);

@@ -17,6 +17,7 @@
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QAccessible>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -121,10 +122,10 @@ private slots:
     }
 
     // A screen reader names every control the user works by; and every command has an access
-    // key of its own in its window: the buttons and the menu bar answer Alt and a letter, the
-    // items of a menu the letter alone. In the windows used most no two controls are named
-    // alike, or they could not be told apart, and every control is reached by Tab alone (the
-    // arrows, not Tab, move between options).
+    // key of its own in its window, which no field's caption or option takes as well: the buttons
+    // and the menu bar answer Alt and a letter, the items of a menu the letter alone. In the
+    // windows used most no two controls are named alike, or they could not be told apart, and every
+    // control is reached by Tab alone (the arrows, not Tab, move between options).
     void names()
     {
         QFETCH(QString, window);
@@ -135,10 +136,11 @@ private slots:
         const std::unique_ptr<QWidget> shown = open(window, held.document, fakes.platform);
         QStringList faults;
         QMap<QKeySequence, QString> keys;
-        const auto keyOf = [&keys, &faults](const QString &text) {
+        // A field's caption or an option may go without a key, a command may not.
+        const auto keyOf = [&keys, &faults](const QString &text, bool command = true) {
             const QKeySequence key = QKeySequence::mnemonic(text);
             // A caption without a letter, such as a list line's ">", can take no key.
-            if (key.isEmpty() && text.contains(QRegularExpression("\\w")))
+            if (command && key.isEmpty() && text.contains(QRegularExpression("\\w")))
                 faults << QLatin1String("no key: ") + text;
             else if (!key.isEmpty() && keys.contains(key))
                 faults << QLatin1String("same key: ") + text + QLatin1String(", ") + keys[key];
@@ -164,6 +166,10 @@ private slots:
                     keyOf(action->text());
             } else if (auto *button = qobject_cast<QPushButton *>(widget)) {
                 keyOf(button->text());
+            } else if (auto *choice = qobject_cast<QAbstractButton *>(widget)) {
+                keyOf(choice->text(), false);
+            } else if (auto *label = qobject_cast<QLabel *>(widget); label && label->buddy()) {
+                keyOf(label->text(), false);
             }
             const std::optional<QString> name = accessibleName(widget, shown.get());
             if (!name)
