@@ -146,15 +146,19 @@ std::optional<QByteArray> readWholeFile(const QString &path, QString *error, qin
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return fail(file.errorString());
-    // Read in pieces, so that a file that grew since it was measured is still read no
-    // further than just past the limit.
+    // Read in pieces straight into the result, so that a file that grew since it was
+    // measured is still read no further than just past the limit. The first piece is the
+    // size measured and a byte more, so that a small file costs no more than its size.
     QByteArray bytes;
-    bytes.reserve(qsizetype(info.size()));
-    while (bytes.size() <= largest) {
-        const QByteArray piece = file.read(std::min(ReadPiece, largest + 1 - bytes.size()));
-        if (piece.isEmpty())
+    for (qint64 piece = info.size() + 1; bytes.size() <= largest; piece = ReadPiece) {
+        const qsizetype at = bytes.size();
+        bytes.resize(at + qsizetype(std::min(piece, largest + 1 - at)));
+        const qint64 wanted = bytes.size() - at;
+        const qint64 got = file.read(bytes.data() + at, wanted);
+        bytes.resize(at + qsizetype(std::max<qint64>(got, 0)));
+        // Less than asked for is the end of a regular file.
+        if (got < wanted)
             break;
-        bytes += piece;
     }
     if (file.error() != QFileDevice::NoError)
         return fail(file.errorString());
