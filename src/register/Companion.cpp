@@ -20,9 +20,9 @@ namespace {
 constexpr int FormatVersion = 1;
 constexpr QByteArrayView VersionWord = "tallyra-state";
 
-QByteArray escaped(const QString &text)
+// A text as one field: UTF-8, with the backslash and the line and field breaks escaped.
+void appendEscaped(QByteArray &out, const QString &text)
 {
-    QByteArray out;
     for (const char c : text.toUtf8()) {
         switch (c) {
         case '\\':
@@ -41,10 +41,16 @@ QByteArray escaped(const QString &text)
             out += c;
         }
     }
+}
+
+QByteArray escaped(const QString &text)
+{
+    QByteArray out;
+    appendEscaped(out, text);
     return out;
 }
 
-// The text `escaped` wrote; nothing for a lone backslash or an escape it never writes.
+// The text `appendEscaped` wrote; nothing for a lone backslash or an escape it never writes.
 std::optional<QString> unescaped(QByteArrayView field)
 {
     QByteArray out;
@@ -83,9 +89,18 @@ QByteArray dateField(qint32 key)
 // How a mark names its entry: every field of it, as the register holds it.
 QByteArray entryKey(const Entry &entry)
 {
-    return isoDate(entry).toLatin1() + '\t' + QByteArray::number(entry.withdrawalCents) + '\t' +
-           QByteArray::number(entry.depositCents) + '\t' + escaped(entry.checkNumber) + '\t' +
-           escaped(entry.payee);
+    QByteArray key;
+    key.reserve(48 + 3 * (entry.checkNumber.size() + entry.payee.size()));
+    appendIsoDate(key, entry.year, entry.month, entry.day);
+    key += '\t';
+    key += QByteArray::number(entry.withdrawalCents);
+    key += '\t';
+    key += QByteArray::number(entry.depositCents);
+    key += '\t';
+    appendEscaped(key, entry.checkNumber);
+    key += '\t';
+    appendEscaped(key, entry.payee);
+    return key;
 }
 
 std::optional<qint32> readDate(const QByteArray &field)
@@ -304,6 +319,25 @@ CompanionRead readCompanion(QByteArrayView bytes, Checkbook &book, Companion &co
         }
         if (line.isEmpty() || line.startsWith('#'))
             continue;
+        // The marks, nearly every line, are read without splitting them into fields: the word,
+        // the statement date, then the entry's key.
+        const bool cleared = line.startsWith("cleared\t");
+        if (cleared || line.startsWith("reconciled\t")) {
+            if (line.count('\t') != 6)
+                return damaged(lineNumber, QCoreApplication::translate(
+                                               "Companion", "a line that does not read"));
+            const qsizetype dateStart = line.indexOf('\t') + 1;
+            const qsizetype keyStart = line.indexOf('\t', dateStart) + 1;
+            const QByteArray date = line.sliced(dateStart, keyStart - 1 - dateStart);
+            const std::optional<qint32> on =
+                cleared && date.isEmpty() ? std::optional<qint32>(0) : readDate(date);
+            if (!on || (cleared && *on != 0))
+                return damaged(lineNumber, QCoreApplication::translate(
+                                               "Companion", "a statement date that does not read"));
+            marks.push_back(
+                {line.sliced(keyStart), cleared ? Clearing::Cleared : Clearing::Reconciled, *on});
+            continue;
+        }
         const QList<QByteArray> fields = line.split('\t');
         const QByteArray &word = fields.front();
         if (word == "statement" || word == "later") {
@@ -332,18 +366,8 @@ CompanionRead readCompanion(QByteArrayView bytes, Checkbook &book, Companion &co
             journal = ScheduleJournal{fields[1], fields[2], {}};
             continue;
         }
-        const bool cleared = word == "cleared";
-        if ((!cleared && word != "reconciled") || fields.size() != 7)
-            return damaged(lineNumber,
-                           QCoreApplication::translate("Companion", "a line that does not read"));
-        const std::optional<qint32> on =
-            cleared && fields[1].isEmpty() ? std::optional<qint32>(0) : readDate(fields[1]);
-        if (!on || (cleared && *on != 0))
-            return damaged(lineNumber, QCoreApplication::translate(
-                                           "Companion", "a statement date that does not read"));
-        const qsizetype keyStart = word.size() + 1 + fields[1].size() + 1;
-        marks.push_back(
-            {line.mid(keyStart), cleared ? Clearing::Cleared : Clearing::Reconciled, *on});
+        return damaged(lineNumber,
+                       QCoreApplication::translate("Companion", "a line that does not read"));
     }
 
     // Each mark goes to the first entry of its key not yet marked, so that two entries alike

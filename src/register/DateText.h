@@ -3,6 +3,7 @@
 
 #include "register/Entry.h"
 
+#include <QByteArray>
 #include <QDate>
 #include <QString>
 
@@ -20,6 +21,8 @@ QString dashDate(int month, int day, int year);
 
 // 2000-05-18, each part zero-filled after its sign: file names and exports.
 QString isoDate(int year, int month, int day);
+// The same in Latin-1, added to the end of `out`.
+void appendIsoDate(QByteArray &out, int year, int month, int day);
 
 inline qint32 dateKey(QDate date)
 {

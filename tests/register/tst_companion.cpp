@@ -101,6 +101,9 @@ private slots:
         damaged("unknown line", good + "pending\t\tx\n");
         damaged("cleared with a date",
                 QByteArray(good).replace("cleared\t\t", "cleared\t2001-01-31\t"));
+        damaged("mark, a field short", QByteArray(good).replace("\tATM\tE1", "\tATM"));
+        damaged("mark, no such statement date",
+                good + "reconciled\t2001-02-30\t2001-01-01\t100\t0\tATM\tE1\n");
         const QByteArray schedule = good + "schedule\t2001-02-01\t\t\tmonthly\t31\t15\t1\tkeep\task"
                                            "\t5000\twithdrawal\tATM\tR\\tENT\n";
         QTest::newRow("schedule reads") << schedule << R::Read << "cn" << 0;
