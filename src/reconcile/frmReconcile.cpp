@@ -42,7 +42,6 @@ QTableWidget *entryTable(const char *name, const QString &accessible)
               accessible);
     list->horizontalHeader()->setStretchLastSection(false);
     list->horizontalHeader()->setSectionResizeMode(Payee, QHeaderView::Stretch);
-    list->setTabKeyNavigation(false);
     // A payee too long for its column is cut short on one line, not wrapped over two.
     list->setWordWrap(false);
     list->setTextElideMode(Qt::ElideRight);

@@ -42,7 +42,6 @@ FrmDue::FrmDue(RegisterDocument &document, Platform &platform, const QList<DueEn
                    tr("Recurring entries due"));
     lstDue->horizontalHeader()->setStretchLastSection(false);
     lstDue->horizontalHeader()->setSectionResizeMode(Payee, QHeaderView::Stretch);
-    lstDue->setTabKeyNavigation(false);
     lstDue->setWordWrap(false);
     lblDue->setBuddy(lstDue);
     const Companion &companion = document.companion();

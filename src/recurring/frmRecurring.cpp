@@ -80,7 +80,6 @@ FrmRecurring::FrmRecurring(RegisterDocument &document, Platform &platform, QWidg
                           tr("How Often"), tr("Next Date"), tr("Ends"), tr("Entered")},
                          tr("Recurring entries"));
     lstSchedules->setSelectionMode(QAbstractItemView::SingleSelection);
-    lstSchedules->setTabKeyNavigation(false);
     lstSchedules->setWordWrap(false);
     lstSchedules->horizontalHeader()->setStretchLastSection(false);
     lstSchedules->horizontalHeader()->setSectionResizeMode(Payee, QHeaderView::Stretch);

@@ -54,6 +54,7 @@ FrmCsvColumns::FrmCsvColumns(const CsvTable &table, const CsvMapping &initial, Q
 
     lstSample = named(new QTableWidget, "lstSample");
     lstSample->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lstSample->setTabKeyNavigation(false);
     lstSample->setAccessibleName(tr("First rows of the file"));
     lstSample->verticalHeader()->hide();
 
